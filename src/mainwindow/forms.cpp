@@ -1,0 +1,63 @@
+#include "mainwindow/forms.h"
+
+#include "mainwindow/about_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+
+#include <QPointer>
+
+namespace {
+
+QPointer<Form1> theForm1;
+QPointer<Form2> theForm2;
+QPointer<Weather> theWeather;
+QPointer<frmAbout> theAbout;
+
+template <typename T>
+T& created(QPointer<T>& slot)
+{
+    if (!slot)
+        slot = new T();
+    return *slot;
+}
+
+template <typename T>
+void release(QPointer<T>& slot)
+{
+    delete slot.data();
+    slot = nullptr;
+}
+
+} // namespace
+
+Form1& form1() { return created(theForm1); }
+Weather& weather() { return created(theWeather); }
+frmAbout& about() { return created(theAbout); }
+
+Form2& form2()
+{
+    if (!theForm2) {
+        theForm2 = new Form2();
+        theForm2->Form_Load();
+    }
+    return *theForm2;
+}
+
+bool form2Loaded()
+{
+    return !theForm2.isNull();
+}
+
+void discardForm2()
+{
+    release(theForm2);
+}
+
+void releaseAllForms()
+{
+    release(theForm2);
+    release(theWeather);
+    release(theAbout);
+    release(theForm1);
+}

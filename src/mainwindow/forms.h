@@ -1,0 +1,20 @@
+#pragma once
+
+class Form1;
+class Form2;
+class Weather;
+class frmAbout;
+
+// One instance per window, created on first use. Creating the options dialog
+// runs its load sequence.
+Form1& form1();
+Form2& form2();
+Weather& weather();
+frmAbout& about();
+
+bool form2Loaded();
+// Releases the options dialog; the next form2() creates and loads it afresh.
+void discardForm2();
+
+// Closes and releases every window (shut-down and tests).
+void releaseAllForms();

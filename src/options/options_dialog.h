@@ -1,0 +1,104 @@
+#pragma once
+#include <QDialog>
+#include <QStringList>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+
+// The options dialog "Corvane Options". Loaded once at start-up and kept,
+// hidden, for the whole run: its controls are the live settings record.
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form2(QWidget* parent = nullptr);
+
+    // Runs the load sequence: store values, the states-and-cities file, the
+    // settings file. Called once, right after the dialog is created.
+    void Form_Load();
+
+    QTabWidget* SSTab1 = nullptr;
+
+    // City Selection tab.
+    QListWidget* List1 = nullptr; // states, file order
+    QListWidget* List2 = nullptr; // cities of the chosen state, sorted
+    QListWidget* List7 = nullptr; // alternate places of the chosen state
+    QListWidget* List3 = nullptr; // the watch list; a row's check mark = log it
+    QStringList List4;            // hidden: the rows of the states-and-cities file
+    QStringList List5;            // hidden: one report URL per state, parallel to List1
+    QStringList List6;            // hidden: identifiers of mail already counted
+    QStringList List8;            // hidden: the alternate-place table
+    std::array<QLabel*, 20> Label1{};  // captions (0, 1, 2, 9, 19 used)
+    QLabel* Label3 = nullptr;     // hidden diagnostic counter
+    QPushButton* Command2 = nullptr;   // "Add All" cities
+    QPushButton* Command10 = nullptr;  // "Add All" alternate places
+    std::array<QPushButton*, 5> Command1{}; // 0 Save && Refresh, 1 Cancel, 2 Delete, 3 Delete All, 4 Save && No Refresh
+    std::array<QPushButton*, 2> Command3{}; // move up, move down
+
+    // Internet tab.
+    std::array<QRadioButton*, 2> Option4{}; // "Always Connected", "Dial-up"
+    QLineEdit* Text5 = nullptr;   // dialer name
+    QSlider* Slider1 = nullptr;   // seconds to wait for the link
+    QLineEdit* Text6 = nullptr;   // pause time
+    QLineEdit* Text7 = nullptr;   // Internet time-out
+    std::array<QCheckBox*, 1> Check1{}; // "Auto Disconnect"
+    std::array<QRadioButton*, 3> Option1{}; // access mode
+    std::array<QLineEdit*, 2> Text1{};      // proxy server, port
+    QLineEdit* ProxyUser = nullptr;
+    QLineEdit* ProxyPassword = nullptr;
+    QPushButton* Command9 = nullptr;        // "Save Password && User"
+    std::array<QRadioButton*, 3> Option2{}; // mail account shown
+    std::array<QLineEdit*, 3> Text3{};      // host, user, password
+    QComboBox* Combo4 = nullptr;            // e-mail alert sound
+
+    // Settings tab.
+    QComboBox* Combo1 = nullptr;  // update interval
+    QLineEdit* Text2 = nullptr;   // ZIP code
+    QComboBox* Combo2 = nullptr;  // weather alert sound
+    QComboBox* Combo3 = nullptr;  // animation speed
+    QCheckBox* Check2 = nullptr;  // "Log Checked Sites"
+    QCheckBox* Check3 = nullptr;  // "Use Separate Log Files"
+    QCheckBox* Check4 = nullptr;  // "Use Short Format"
+    QCheckBox* Check5 = nullptr;  // "Use Selected Colors"
+    QCheckBox* Check6 = nullptr;  // "Keep Last Update"
+    QCheckBox* Check7 = nullptr;  // "Verify Version On Start"
+    QCheckBox* Check8 = nullptr;  // "Warning Icon Blinks"
+    std::array<QLabel*, 5> Label2{};       // 1 "Text Color:", 2 "Back Color:", 3 and 4 the swatches
+    std::array<QPushButton*, 2> Command4{}; // colour choosers
+    std::array<QRadioButton*, 4> Option5{}; // small window when minimised
+    std::array<QRadioButton*, 4> Option6{}; // digital display colour
+    std::array<QLabel*, 4> DColor{};        // digit samples
+
+    // Weather Icons tab.
+    std::array<QRadioButton*, 12> Option3{}; // the twelve condition categories
+    QLineEdit* Text4 = nullptr;              // condition title to add
+    QPushButton* Command6 = nullptr;         // "Add Definition"
+    QPushButton* Command7 = nullptr;         // "Restore Originals"
+    std::array<QLabel*, 32> Image2{};        // condition pictures (16-19 unused)
+    std::array<QLabel*, 4> Image1{};         // mail animation frames
+
+    int StateRow = 0; // row pointer of the states-and-cities routines
+
+    // The states-and-cities pickers.
+    void Load_States();
+    void Skip_Block();
+    void Load_Cities(const QString& State);
+    void List1_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Combo3_Click();
+    void Check5_Click();
+};

@@ -1,0 +1,10 @@
+#pragma once
+#include <QString>
+
+// The program folder holds the shipped data files, the settings file and the
+// folders the program keeps (data, Sounds, Log, Buoy). It is the folder of the
+// executable unless the environment variable CORVANE_HOME names another.
+QString programFolder();
+
+// The path of a file or folder inside the program folder ("CRVN.ini", "Sounds/x.wav").
+QString programPath(const QString& relative);

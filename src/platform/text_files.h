@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The program's text data files (CRVN.ini, the .cvd files, the logs) hold one
+// value per line. They are written with CR LF line ends and read back either
+// as comma-separated values or as whole lines.
+
+// Reads back a file's values the way they were always read: a comma or a line
+// end ends a value, and a value that begins with a double quote runs to the
+// next double quote (what follows it up to the comma or line end is dropped).
+class CommaInput {
+public:
+    explicit CommaInput(const QString& content);
+    // Opens a file; nullopt when it cannot be read.
+    static std::optional<CommaInput> open(const QString& path);
+
+    bool atEnd() const;
+    // The next value, or nullopt when the end was already reached.
+    std::optional<QString> next();
+
+private:
+    QString text_;
+    qsizetype pos_ = 0;
+};
+
+// Whole lines of a file without their line ends (CR LF or LF); nullopt when
+// the file cannot be read.
+std::optional<QStringList> readWholeLines(const QString& path);
+
+// Writes lines, each ended by CR LF, to a temporary file beside the target and
+// renames it over the target, so a failed write leaves the old file whole.
+// On failure returns false and fills *error with a reason a user can read.
+bool writeLinesSafely(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Appends lines, each ended by CR LF, creating the file when it is missing.
+bool appendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
+
+// Text is kept in files as Latin-1 (one byte per character), as the data
+// files have always been.
+QString decodeFileText(const QByteArray& bytes);
+QByteArray encodeFileText(const QString& text);

@@ -1,0 +1,37 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// Everything that would stop and wait for the user (message boxes, pickers)
+// or end the process goes through here, so tests can answer in its place.
+
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgIcon { None, Stop, Question, Exclamation, Information };
+enum class MsgResult { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+};
+
+MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                 MsgIcon icon = MsgIcon::None, const QString& title = QStringLiteral("Corvane"));
+
+// A colour chosen by the user, or nullopt when the choice was cancelled.
+std::optional<QColor> chooseColor(const QColor& initial);
+
+// Ends the program at once with the given exit code.
+[[noreturn]] void endProgram(int code);
+
+// Test hooks: while set, they answer instead of the real dialogs.
+struct DialogSeam {
+    std::function<MsgResult(const MessageRequest&)> message;
+    std::function<std::optional<QColor>(const QColor&)> color;
+    std::function<void(int)> endProgram; // must not return (throw, for example)
+};
+void setDialogSeam(DialogSeam seam);
+void clearDialogSeam();

@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+// The program-wide values that the windows and the update share. One
+// instance lives for the whole run; tests start from a fresh one.
+struct ProgramState {
+    // Settings derived from the settings record.
+    int UpdateInterval = 60;   // minutes between automatic updates
+    int AnimKind = 0;          // compact window's animation: 0 anemometer, 1 sunshine
+    int InetTimeout = 30;      // request time-out of every transfer, seconds
+    int KeepLastOn = 1;        // keep the last good readings of a silent station
+    int VerifyVersionOn = 0;   // check the program version after a dial
+    int PopUpIndex = 0;        // small window shown when the main window is minimised
+    int DigitColorIndex = 0;   // colour set of the digital display
+    QString ProxyUserName;     // proxy credentials in plain text
+    QString ProxyPwd;
+    int IconCategorySel = 0;   // category chosen in the options' icon tab
+
+    // The user's condition-icon definitions, parallel tables; one entry with
+    // an empty name means the user has defined nothing.
+    std::vector<QString> IconName{QString()};
+    std::vector<int> IconCategory{0};
+
+    // Station URL table, rebuilt from the watch list at every update.
+    std::array<QString, 10> SlotURL{};
+    std::array<bool, 10> SlotOn{};
+};
+
+ProgramState& program();
+
+// Starts a fresh set of program-wide values (tests).
+void resetProgramState();

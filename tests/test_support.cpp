@@ -1,0 +1,81 @@
+#include "test_support.h"
+
+#include "mainwindow/forms.h"
+#include "settings/program_state.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace TestSandbox {
+void isolateProcess()
+{
+    static QTemporaryDir root;
+    qputenv("CORVANE_HOME", (root.path() + "/home").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (root.path() + "/config").toUtf8());
+}
+} // namespace TestSandbox
+
+void SandboxTest::SetUp()
+{
+    home_ = std::make_unique<QTemporaryDir>();
+    config_ = std::make_unique<QTemporaryDir>();
+    qputenv("CORVANE_HOME", home_->path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+    resetProgramState();
+    setDialogSeam(DialogSeam{
+        [this](const MessageRequest& request) {
+            messages.push_back(request);
+            return answer;
+        },
+        [](const QColor&) { return std::optional<QColor>(); },
+        [](int code) { throw ProgramEnded{code}; },
+    });
+}
+
+void SandboxTest::TearDown()
+{
+    releaseAllForms();
+    clearDialogSeam();
+    resetProgramState();
+}
+
+QString SandboxTest::home() const
+{
+    return home_->path();
+}
+
+QString SandboxTest::path(const QString& relative) const
+{
+    return home_->path() + "/" + relative;
+}
+
+void SandboxTest::writeFile(const QString& relative, const QString& content) const
+{
+    const QString target = path(relative);
+    QDir().mkpath(QFileInfo(target).path());
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content.toLatin1());
+}
+
+void SandboxTest::writeLines(const QString& relative, const QStringList& lines) const
+{
+    writeFile(relative, lines.join("\r\n") + "\r\n");
+}
+
+QString SandboxTest::readFile(const QString& relative) const
+{
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLatin1(file.readAll());
+}
+
+void SandboxTest::installShipped(const QString& relative) const
+{
+    const QString target = path(relative);
+    QDir().mkpath(QFileInfo(target).path());
+    QFile::remove(target);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE_DATA_DIR) + "/" + relative, target)) << relative.toStdString();
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include "platform/user_dialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// Every test process works in its own temporary program folder and settings
+// store; the fixture below gives each test a fresh one.
+namespace TestSandbox {
+void isolateProcess();
+}
+
+// Thrown by the dialog seam in place of ending the process.
+struct ProgramEnded {
+    int code;
+};
+
+// A test with its own empty program folder (CORVANE_HOME) and settings store
+// (XDG_CONFIG_HOME), fresh program-wide values, no windows, and message boxes
+// answered by `answer` and recorded in `messages`.
+class SandboxTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString home() const;
+    QString path(const QString& relative) const;
+    void writeFile(const QString& relative, const QString& content) const;
+    void writeLines(const QString& relative, const QStringList& lines) const;
+    QString readFile(const QString& relative) const;
+    // Copies a shipped data file (from data/) into the program folder.
+    void installShipped(const QString& relative) const;
+
+    std::vector<MessageRequest> messages;
+    MsgResult answer = MsgResult::Ok;
+
+private:
+    std::unique_ptr<QTemporaryDir> home_;
+    std::unique_ptr<QTemporaryDir> config_;
+};
