@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+// The settings record lives in the options dialog's controls, the main
+// window's menu check marks and the compact window's animation timer. These
+// routines write it to the settings file CRVN.ini (and mirror it into the
+// per-user store) and read it back.
+
+// Writes the settings file and the store mirror; repaints the station table
+// in the chosen colours. Returns false (after telling the user) when the file
+// could not be written; the previous file is then left whole.
+bool Save_Settings();
+
+// Sets the defaults and reads the settings file into the holders. Never
+// empties the watch list: the caller does that first.
+void Load_Settings();
+
+// Writes one value to the store's "Settings" section.
+bool Save_Reg(const QString& key, const QString& value);
