@@ -1,5 +1,9 @@
 #pragma once
+#include "platform/vb_color.h"
+
 #include <QString>
+
+class QListWidget;
 
 // The settings record lives in the options dialog's controls, the main
 // window's menu check marks and the compact window's animation timer. These
@@ -17,3 +21,10 @@ void Load_Settings();
 
 // Writes one value to the store's "Settings" section.
 bool Save_Reg(const QString& key, const QString& value);
+
+// Paint every label of the main window's station table (not the warning lamps).
+bool Set_ForeColors(VbColor color);
+bool Set_BackColors(VbColor color);
+
+// Adds a watch-list row with its log mark.
+void addWatchEntry(QListWidget* list, const QString& text, bool logIt);

@@ -1,0 +1,219 @@
+#include "settings/settings_file.h"
+
+#include "platform/vb_numbers.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::array<int, 10> kIntervalMinutes = {60, 45, 30, 15, 10, 5, 4, 3, 2, 1};
+constexpr std::array<std::array<int, 3>, 2> kAnimationSteps = {{{25, 50, 70}, {75, 100, 125}}};
+
+// A number as a whole-number conversion reads it: blanks around it are
+// allowed, anything else makes it fail.
+std::optional<double> strictNumber(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> wholeNumber(const QString& text)
+{
+    const auto value = strictNumber(text);
+    if (!value || *value < -2147483648.5 || *value > 2147483647.5)
+        return std::nullopt;
+    return static_cast<int>(roundHalfEven(*value));
+}
+
+std::optional<bool> truth(const QString& text)
+{
+    bool value = false;
+    if (!parseTruth(text, value))
+        return std::nullopt;
+    return value;
+}
+
+// Reads values one after another; past the end every read gives nothing.
+class Reader {
+public:
+    explicit Reader(CommaInput& input) : input_(input) {}
+    std::optional<QString> next() { return input_.next(); }
+    bool atEnd() const { return input_.atEnd(); }
+
+    // The next value when it is there and not empty.
+    std::optional<QString> nextFilled()
+    {
+        auto value = next();
+        if (value && value->isEmpty())
+            return std::nullopt;
+        return value;
+    }
+
+private:
+    CommaInput& input_;
+};
+
+template <typename T, typename F>
+std::optional<T> convertFilled(Reader& reader, F convert)
+{
+    const auto value = reader.nextFilled();
+    if (!value)
+        return std::nullopt;
+    return convert(*value);
+}
+
+} // namespace
+
+std::optional<int> minutesForInterval(int index)
+{
+    if (index < 0 || index > 9)
+        return std::nullopt;
+    return kIntervalMinutes[static_cast<size_t>(index)];
+}
+
+std::optional<AnimationChoice> animationForStep(int milliseconds)
+{
+    for (int kind = 0; kind < 2; ++kind)
+        for (int speed = 0; speed < 3; ++speed)
+            if (kAnimationSteps[kind][speed] == milliseconds)
+                return AnimationChoice{kind, speed};
+    return std::nullopt;
+}
+
+int animationStep(int kind, int speedIndex)
+{
+    return kAnimationSteps[static_cast<size_t>(std::clamp(kind, 0, 1))]
+                          [static_cast<size_t>(std::clamp(speedIndex, 0, 2))];
+}
+
+bool acceptsSettingsHeader(const QString& header, const QString& currentVersion)
+{
+    const double version = leadingNumber(QStringView(header).right(5));
+    return version >= 1.7 || header == QStringLiteral("[CRVN INFO] ") + currentVersion;
+}
+
+SettingsOutput composeSettings(const SettingsRecord& record)
+{
+    SettingsOutput out;
+    auto line = [&](const QString& value) { out.fileLines << value; };
+    auto store = [&](const QString& key, const QString& value) { out.storeValues.append({key, value}); };
+    auto both = [&](const QString& key, const QString& value) {
+        line(value);
+        store(key, value);
+    };
+
+    line(QStringLiteral("[CRVN INFO] ") + record.version);
+    store(QStringLiteral("Version"), record.version);
+    store(QStringLiteral("NumberOfSites"), numberForm(record.watchList.size() - 1));
+    const qsizetype written = std::min<qsizetype>(record.watchList.size(), 10);
+    for (qsizetype i = 0; i < written; ++i) {
+        const WatchEntry& entry = record.watchList[i];
+        both(QStringLiteral("Site") + numberForm(i), entry.text);
+        both(QStringLiteral("Log It") + numberForm(i), truthForm(entry.logIt));
+    }
+    line(QStringLiteral("[INTERVAL]"));
+    store(QStringLiteral("Interval"), numberForm(record.interval));
+    line(numberForm(record.interval));
+    store(QStringLiteral("Interval1"), numberForm(record.interval));
+
+    line(QStringLiteral("[PARAMETERS]"));
+    for (size_t i = 0; i < kMenuFlagKeys.size(); ++i)
+        both(QLatin1String(kMenuFlagKeys[i]), truthForm(record.menuFlags[i]));
+    both(QStringLiteral("Timer1Interval"), numberForm(record.animationStep));
+    both(QStringLiteral("WhichOption1"), QString::number(record.whichOption1));
+    both(QStringLiteral("WhichOption2"), QString::number(record.whichOption2));
+    both(QStringLiteral("Text1(0)"), record.proxyServer);
+    both(QStringLiteral("Text1(1)"), record.proxyPort);
+    both(QStringLiteral("Text2"), record.zipCode);
+    both(QStringLiteral("LogFile"), numberForm(record.logFile));
+    both(QStringLiteral("SeparateLogFile"), numberForm(record.separateLogFile));
+    both(QStringLiteral("Compressed"), numberForm(record.compressed));
+    both(QStringLiteral("DisScroll"), truthForm(record.disScroll));
+    both(QStringLiteral("CkMail"), truthForm(record.ckMail));
+    both(QStringLiteral("ColorSettings"), numberForm(record.colorSettings));
+    both(QStringLiteral("Label2(3)"), numberForm(colorAsSigned(record.textColor)));
+    both(QStringLiteral("Label2(4)"), numberForm(colorAsSigned(record.backColor)));
+
+    line(QStringLiteral("[ALERT]"));
+    both(QStringLiteral("Combo2 text"), record.alertSound);
+    both(QStringLiteral("Combo4 text"), record.mailSound);
+    both(QStringLiteral("TempD(0)"), truthForm(record.fahrenheit));
+    both(QStringLiteral("TempD(1)"), truthForm(record.celsius));
+    return out;
+}
+
+LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
+{
+    LoadedSettings loaded;
+    Reader reader(input);
+
+    if (!acceptsSettingsHeader(reader.next().value_or(QString()), currentVersion))
+        return loaded;
+    loaded.accepted = true;
+
+    // The watch list runs up to the "[INTERVAL]" line.
+    for (;;) {
+        if (reader.atEnd()) {
+            loaded.endedInWatchList = true;
+            return loaded;
+        }
+        const QString value = reader.next().value_or(QString());
+        if (value.startsWith(QLatin1Char('[')))
+            break;
+        LoadedEntry entry{value, std::nullopt};
+        if (const auto mark = reader.next())
+            entry.logIt = truth(*mark);
+        loaded.watchList.append(entry);
+    }
+
+    if (const auto value = reader.next())
+        loaded.interval = wholeNumber(*value);
+    reader.next(); // "[PARAMETERS]"
+
+    for (auto& flag : loaded.menuFlags)
+        flag = convertFilled<bool>(reader, truth);
+
+    if (const auto step = reader.next()) {
+        loaded.hasAnimationLine = true;
+        loaded.animationNumber = static_cast<int>(roundHalfEven(leadingNumber(*step)));
+        if (!step->isEmpty() && loaded.animationNumber > 0)
+            loaded.timerInterval = loaded.animationNumber;
+    }
+
+    auto option = [](const QString& text) {
+        return std::optional<int>(static_cast<int>(roundHalfEven(leadingNumber(text))));
+    };
+    if (const auto value = reader.next())
+        loaded.whichOption1 = option(*value);
+    if (const auto value = reader.next())
+        loaded.whichOption2 = option(*value);
+
+    loaded.proxyServer = reader.nextFilled();
+    loaded.proxyPort = reader.nextFilled();
+    loaded.zipCode = reader.nextFilled();
+    loaded.logFile = convertFilled<int>(reader, wholeNumber);
+    loaded.separateLogFile = convertFilled<int>(reader, wholeNumber);
+    loaded.compressed = convertFilled<int>(reader, wholeNumber);
+    loaded.disScroll = convertFilled<bool>(reader, truth);
+    loaded.ckMail = convertFilled<bool>(reader, truth);
+    loaded.colorSettings = convertFilled<int>(reader, wholeNumber);
+
+    auto color = [](const QString& text) -> std::optional<VbColor> {
+        const auto value = strictNumber(text);
+        if (!value || *value < -2147483648.0 || *value > 4294967295.0)
+            return std::nullopt;
+        return colorFromNumber(*value);
+    };
+    loaded.textColor = convertFilled<VbColor>(reader, color);
+    loaded.backColor = convertFilled<VbColor>(reader, color);
+
+    reader.next(); // "[ALERT]"
+    loaded.alertSound = reader.nextFilled();
+    loaded.mailSound = reader.nextFilled();
+    loaded.fahrenheit = convertFilled<bool>(reader, truth);
+    loaded.celsius = convertFilled<bool>(reader, truth);
+    return loaded;
+}
