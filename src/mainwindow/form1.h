@@ -22,27 +22,82 @@ public:
     // The station table's labels, column by column (Label2 to Label10).
     std::array<std::array<QLabel*, 10>*, 9> stationColumns();
 
-    // Menu items whose check marks are settings.
+    // The menu tree ("&File" and the menus beside it).
+    QMenu* FileSelect = nullptr;
+    QMenu* Alerts = nullptr;
     QAction* Visual = nullptr;          // "&Visual"
     QAction* Sound = nullptr;           // "&Sound"
+    QAction* IgnoreWarnings = nullptr;  // "Ignore &Warnings"
+    QAction* IgnoreUV = nullptr;        // "Ignore &UV"
+    QMenu* CkEmail = nullptr;
+    std::array<QAction*, 2> CkMail{};   // "&Auto", "&Now"
+    QMenu* NothingHere = nullptr;       // "A&nimation"
+    std::array<QAction*, 2> TheAnimation{}; // "&Anemometer", "&Sun Shine"
+    QAction* DisScroll = nullptr;       // "Scrolling &Display", disabled
     QAction* AOT = nullptr;             // "Always On &Top"
     QAction* CheckAlternate = nullptr;  // "&Check Alternate Site"
+    QMenu* OnStart = nullptr;
     QAction* MinWeat = nullptr;         // "&Mini-Weather"
     QAction* AllWeat = nullptr;         // "&All-Weather"
     QAction* DigWeat = nullptr;         // "&Digital-Weather"
-    QAction* Auto = nullptr;            // "&Auto" (refresh)
-    QAction* Manual = nullptr;          // "&Manual"
-    std::array<QAction*, 2> TheAnimation{}; // "&Anemometer", "&Sun Shine"
-    QAction* IgnoreWarnings = nullptr;  // "Ignore &Warnings"
-    QAction* IgnoreUV = nullptr;        // "Ignore &UV"
-    QAction* DisScroll = nullptr;       // "Scrolling &Display"
-    std::array<QAction*, 1> CkMail{};   // "&Auto" under "Check &E-Mail"
+    QMenu* Temp = nullptr;              // "&Temperature Display"
     std::array<QAction*, 2> TempD{};    // "&Fahrenheit", "&Celsius"
+    QAction* Cities = nullptr;          // "Corvane &Options"
+    QMenu* Refresh = nullptr;
+    QAction* RNow = nullptr;            // "&Now"
+    QAction* Auto = nullptr;            // "&Auto"
+    QAction* Manual = nullptr;          // "&Manual"
+    QAction* SaveS = nullptr;
+    QAction* SaveExit = nullptr;
+    QAction* Exit = nullptr;
+
+    QMenu* Maps = nullptr;
+    QMenu* WebCam = nullptr;
+    std::array<QAction*, 6> TheWebCamsList{};
+    QMenu* Ocemap = nullptr;
+    QAction* BouyInfo = nullptr;
+    QMenu* TheSky = nullptr;
+    QAction* MoonCal = nullptr;
+    QAction* TheSkyThisWeek = nullptr;
+    QAction* TheSkyMonth = nullptr;
+    QAction* mnuSmPrS = nullptr;
+    QMenu* PltWt = nullptr;
+    QMenu* mnuTropical = nullptr;
+    std::array<QAction*, 1> Cycloned{};
+    QMenu* NUsed99 = nullptr;           // "&Local Radar"
+    std::array<QAction*, 10> LocalRadar{};
+    QAction* mnuEditRadar = nullptr;
+    QMenu* mnuWeb = nullptr;
+    std::array<QAction*, 11> mnuWebSite{};
+    QMenu* HelpMe = nullptr;
+    QMenu* mnuHoroscope = nullptr;
+    std::array<QAction*, 12> mnuHoro{};
+    QAction* GreenwichTime = nullptr;
+    QAction* CVVersion = nullptr;
+    QAction* LatestNews = nullptr;
+    QAction* History = nullptr;
+    QAction* ReadDocs = nullptr;
+    QAction* About = nullptr;
 
     int Closing = 0;
     int Unloading = 0;
 
+    // Menu commands.
+    void Auto_Click();
+    void TempD_Click(int Index);
+    void TheAnimation_Click(int Index);
+    void Cities_Click();
+    void SaveS_Click();
+    void SaveExit_Click();
+    void Exit_Click();
+    void ReadDocs_Click();
+    void TheWebCamsList_Click(int Index);
+    void About_Click();
+
 private:
     void buildMenus();
+    void buildFileMenu();
+    void buildCatalogueMenus();
+    void buildHelpMenu();
     void buildStationTable();
 };

@@ -1,0 +1,97 @@
+// The small commands that the main window's menus start directly.
+#include "mainwindow/about_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/desktop.h"
+#include "platform/program_folder.h"
+#include "platform/user_dialogs.h"
+#include "platform/waits.h"
+#include "settings/program_state.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QTimer>
+
+void Form1::Auto_Click()
+{
+    const bool wasAuto = Auto->isChecked();
+    Manual->setChecked(wasAuto);
+    Auto->setChecked(!wasAuto);
+}
+
+void Form1::TempD_Click(int Index)
+{
+    if (Index < 0 || Index > 1)
+        return;
+    TempD[Index]->setChecked(true);
+    TempD[1 - Index]->setChecked(false);
+}
+
+void Form1::TheAnimation_Click(int Index)
+{
+    if (Index < 0 || Index > 1)
+        return;
+    program().AnimKind = Index;
+    TheAnimation[Index]->setChecked(true);
+    TheAnimation[1 - Index]->setChecked(false);
+    const int speed = form2().Combo3->currentIndex();
+    if (speed >= 0 && speed <= 2)
+        weather().Timer1->setInterval(animationStep(program().AnimKind, speed));
+}
+
+void Form1::Cities_Click()
+{
+    if (form2().List3->count() == 0) {
+        discardForm2();
+        form2();
+        DoEvents();
+    }
+    form2().exec();
+}
+
+void Form1::SaveS_Click()
+{
+    Save_Settings();
+}
+
+void Form1::SaveExit_Click()
+{
+    Save_Settings();
+    DoEvents();
+    close();
+}
+
+void Form1::Exit_Click()
+{
+    close();
+}
+
+void Form1::ReadDocs_Click()
+{
+    openWithDefaultProgram(programPath(QStringLiteral("corvane.rtf")));
+}
+
+void Form1::TheWebCamsList_Click(int Index)
+{
+    const QString viewer = programPath(QStringLiteral("Vistrel"));
+    if (!QFileInfo(viewer).isExecutable()) {
+        MsgBox(QStringLiteral("The Web Camera EXE file is missing!\r\nCheck your installation."),
+               MsgButtons::Ok, MsgIcon::Stop, QStringLiteral("Vistrel File Error"));
+        TheWebCamsList[Index]->setChecked(!TheWebCamsList[Index]->isChecked());
+        return;
+    }
+    startProgram(viewer, {QString::number(Index)});
+    for (int i = 0; i < 6; ++i)
+        TheWebCamsList[i]->setChecked(i == Index);
+}
+
+void Form1::About_Click()
+{
+    about().exec();
+}

@@ -1,0 +1,171 @@
+// The main window's menu tree.
+#include "mainwindow/form1.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* checkItem(QMenu* menu, const QString& caption, bool checked)
+{
+    QAction* item = menu->addAction(caption);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    return item;
+}
+
+const char* const kSigns[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+                              "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+
+const char* const kWebCams[] = {"U.S. Weather Cams", "World Weather Cams", "Web Cam Favorites",
+                                "Animal Cams", "People Cams", "Misc Cams"};
+
+} // namespace
+
+void Form1::buildMenus()
+{
+    buildFileMenu();
+    buildCatalogueMenus();
+    buildHelpMenu();
+}
+
+void Form1::buildFileMenu()
+{
+    FileSelect = menuBar()->addMenu(QStringLiteral("&File"));
+
+    Alerts = FileSelect->addMenu(QStringLiteral("&Alerts"));
+    Visual = checkItem(Alerts, QStringLiteral("&Visual"), true);
+    Sound = checkItem(Alerts, QStringLiteral("&Sound"), true);
+    IgnoreWarnings = checkItem(Alerts, QStringLiteral("Ignore &Warnings"), false);
+    IgnoreUV = checkItem(Alerts, QStringLiteral("Ignore &UV"), false);
+
+    CkEmail = FileSelect->addMenu(QStringLiteral("Check &E-Mail"));
+    CkMail[0] = checkItem(CkEmail, QStringLiteral("&Auto"), false);
+    CkMail[1] = CkEmail->addAction(QStringLiteral("&Now"));
+
+    NothingHere = FileSelect->addMenu(QStringLiteral("A&nimation"));
+    TheAnimation[0] = checkItem(NothingHere, QStringLiteral("&Anemometer"), true);
+    TheAnimation[1] = checkItem(NothingHere, QStringLiteral("&Sun Shine"), false);
+    for (int i = 0; i < 2; ++i)
+        connect(TheAnimation[i], &QAction::triggered, this, [this, i] { TheAnimation_Click(i); });
+
+    DisScroll = checkItem(FileSelect, QStringLiteral("Scrolling &Display"), false);
+    DisScroll->setEnabled(false);
+    AOT = checkItem(FileSelect, QStringLiteral("Always On &Top"), true);
+    CheckAlternate = checkItem(FileSelect, QStringLiteral("&Check Alternate Site"), false);
+
+    OnStart = FileSelect->addMenu(QStringLiteral("On Start-&Up"));
+    MinWeat = checkItem(OnStart, QStringLiteral("&Mini-Weather"), false);
+    AllWeat = checkItem(OnStart, QStringLiteral("&All-Weather"), true);
+    DigWeat = checkItem(OnStart, QStringLiteral("&Digital-Weather"), false);
+    for (QAction* item : {MinWeat, AllWeat, DigWeat}) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            for (QAction* other : {MinWeat, AllWeat, DigWeat})
+                other->setChecked(other == item);
+        });
+    }
+
+    Temp = FileSelect->addMenu(QStringLiteral("&Temperature Display"));
+    TempD[0] = checkItem(Temp, QStringLiteral("&Fahrenheit"), true);
+    TempD[1] = checkItem(Temp, QStringLiteral("&Celsius"), false);
+    for (int i = 0; i < 2; ++i)
+        connect(TempD[i], &QAction::triggered, this, [this, i] { TempD_Click(i); });
+
+    FileSelect->addSeparator();
+    Cities = FileSelect->addAction(QStringLiteral("Corvane &Options"));
+    connect(Cities, &QAction::triggered, this, &Form1::Cities_Click);
+    FileSelect->addSeparator();
+
+    Refresh = FileSelect->addMenu(QStringLiteral("&Refresh"));
+    RNow = Refresh->addAction(QStringLiteral("&Now"));
+    Auto = checkItem(Refresh, QStringLiteral("&Auto"), true);
+    Manual = checkItem(Refresh, QStringLiteral("&Manual"), false);
+    // Either item swaps the refresh mode, judged by the marks as they were
+    // before the click toggled the clicked one.
+    for (QAction* item : {Auto, Manual}) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            item->setChecked(!item->isChecked());
+            Auto_Click();
+        });
+    }
+
+    FileSelect->addSeparator();
+    SaveS = FileSelect->addAction(QStringLiteral("&Save Settings"));
+    SaveExit = FileSelect->addAction(QStringLiteral("Sa&ve && Exit"));
+    Exit = FileSelect->addAction(QStringLiteral("E&xit"));
+    connect(SaveS, &QAction::triggered, this, &Form1::SaveS_Click);
+    connect(SaveExit, &QAction::triggered, this, &Form1::SaveExit_Click);
+    connect(Exit, &QAction::triggered, this, &Form1::Exit_Click);
+}
+
+void Form1::buildCatalogueMenus()
+{
+    Maps = menuBar()->addMenu(QStringLiteral("&Maps && Pictures"));
+    TheSky = Maps->addMenu(QStringLiteral("The Sky"));
+    MoonCal = TheSky->addAction(QStringLiteral("Meteor Showers"));
+    TheSkyThisWeek = TheSky->addAction(QStringLiteral("The Sky This Week"));
+    TheSkyMonth = TheSky->addAction(QStringLiteral("The Sky This Month"));
+    mnuSmPrS = TheSky->addAction(QStringLiteral("Sun-Moon-Planets Rise/Set"));
+    Maps->addSeparator();
+    WebCam = Maps->addMenu(QStringLiteral("Web Cam Pictures"));
+    for (int i = 0; i < 6; ++i) {
+        TheWebCamsList[i] = checkItem(WebCam, QLatin1String(kWebCams[i]), false);
+        connect(TheWebCamsList[i], &QAction::triggered, this, [this, i] { TheWebCamsList_Click(i); });
+    }
+    Maps->addSeparator();
+    const QStringList pictureMenus = {
+        "GOES Satellites", "METEOSAT (Europe, Africa, India)", "Satellite Composites", "-",
+        "Forecast && Satellite", "-", "Radar", "Earthwatch \u00a9", "The Weather Channel \u00a9",
+        "Unisys \u00a9", "Weather Bank \u00a9", "Plymouth State", "Polar Weather",
+        "Composite Satellite Maps", "Jet Stream", "Ocean Maps && Buoys", "Fire Maps", "Allergy Maps", "-",
+        "Volcano Watch", "Earthquake Maps"};
+    for (const QString& caption : pictureMenus) {
+        if (caption == QLatin1String("-")) {
+            Maps->addSeparator();
+            continue;
+        }
+        QMenu* submenu = Maps->addMenu(caption);
+        if (caption == QLatin1String("Ocean Maps && Buoys")) {
+            Ocemap = submenu;
+            BouyInfo = Ocemap->addAction(QStringLiteral("Worldwide Buoy Info"));
+        }
+    }
+
+    PltWt = menuBar()->addMenu(QStringLiteral("&Pilot Weather"));
+    mnuTropical = menuBar()->addMenu(QStringLiteral("&Tropical Storms"));
+    Cycloned[0] = mnuTropical->addAction(QStringLiteral("&Hurricane Tracking Maps"));
+
+    NUsed99 = menuBar()->addMenu(QStringLiteral("&Local Radar"));
+    for (auto& item : LocalRadar) {
+        item = NUsed99->addAction(QStringLiteral("(blank)"));
+        item->setVisible(false);
+    }
+    mnuEditRadar = NUsed99->addAction(QStringLiteral("&Edit Local Radar"));
+
+    mnuWeb = menuBar()->addMenu(QStringLiteral("&Web Sites"));
+    for (int i = 0; i < 10; ++i) {
+        mnuWebSite[i] = mnuWeb->addAction(QStringLiteral("(empty)"));
+        mnuWebSite[i]->setVisible(false);
+    }
+    mnuWebSite[10] = mnuWeb->addAction(QStringLiteral("Web Site Editor"));
+}
+
+void Form1::buildHelpMenu()
+{
+    HelpMe = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHoroscope = HelpMe->addMenu(QStringLiteral("H&oroscope"));
+    for (int i = 0; i < 12; ++i)
+        mnuHoro[i] = mnuHoroscope->addAction(QLatin1String(kSigns[i]));
+    HelpMe->addSeparator();
+    GreenwichTime = HelpMe->addAction(QStringLiteral("Check System &Time"));
+    CVVersion = HelpMe->addAction(QStringLiteral("&Verify Current Version"));
+    LatestNews = HelpMe->addAction(QStringLiteral("&Latest Corvane News"));
+    History = HelpMe->addAction(QStringLiteral("&Today In History"));
+    HelpMe->addSeparator();
+    ReadDocs = HelpMe->addAction(QStringLiteral("Read &Docs"));
+    HelpMe->addSeparator();
+    About = HelpMe->addAction(QStringLiteral("&About"));
+    connect(ReadDocs, &QAction::triggered, this, &Form1::ReadDocs_Click);
+    connect(About, &QAction::triggered, this, &Form1::About_Click);
+}
