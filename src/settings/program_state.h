@@ -24,6 +24,16 @@ struct ProgramState {
     std::vector<QString> IconName{QString()};
     std::vector<int> IconCategory{0};
 
+    // Display state shared by the main window, the small windows and the tray.
+    int CurrentSlot = 0;       // the station the small windows show
+    int ShownWindow = 0;       // window activated last: 1 main, 2 compact, 3 digital
+    int PopupSlot = -1;        // station whose information menu was opened last
+    int TrayPassThrough = 0;   // while set, tray actions do nothing (start-up)
+    std::array<bool, 10> WarnFlag{};  // a warning names the station
+    std::array<bool, 10> WarnSound{}; // its alert sound is still to play
+    bool WarnIconShown = false;       // tray icon 2 is there
+    int WarnIconPhase = 0;            // which alert picture the blinking icon shows next
+
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};
     std::array<bool, 10> SlotOn{};

@@ -1,0 +1,59 @@
+#pragma once
+#include <QIcon>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <map>
+
+class QSystemTrayIcon;
+
+// The program's icons in the notification area: icon 1 carries the current
+// station's condition, icon 2 is there only while an alert is active.
+// Mouse actions on them come back as (icon number, event name) pairs, the
+// event names being "LBUTTONDBLCLK", "RBUTTONUP" and "LBUTTONUP".
+class TrayIcons : public QObject {
+    Q_OBJECT
+public:
+    static TrayIcons& instance();
+
+    // Whether the desktop has a notification area at all.
+    bool available() const;
+
+    void Tray_Add(int icon, const QString& tip, const QIcon& picture);
+    void Tray_Update(int icon, const QString& tip, const QIcon& picture); // always icon 1
+    void Tray_Mail(int icon, const QString& tip, const QIcon& picture);   // icon 1, tip "You Have Mail"
+    void Tray_Icon(int icon, const QIcon& picture);
+    void Tray_Tip(int icon, const QString& tip);
+    void Tray_Delete(int icon);
+
+    // What the icons show now (tests and the windows read these).
+    bool shown(int icon) const;
+    QString tip(int icon) const;
+    QIcon picture(int icon) const;
+
+    // Receives every mouse action on an icon; the position is the mouse's.
+    std::function<void(int icon, const QString& event, const QPoint& at)> onAction;
+
+    // Tests: pretend the desktop has (or lacks) a notification area, and
+    // never create real icons.
+    void simulate(bool hasTray);
+    // Delivers a mouse action as the desktop would.
+    void deliver(int icon, const QString& event, const QPoint& at = QPoint());
+
+private:
+    TrayIcons() = default;
+    struct Entry {
+        QSystemTrayIcon* real = nullptr;
+        QString tip;
+        QIcon picture;
+        bool shown = false;
+    };
+    void show(int icon);
+    void apply(int icon);
+    std::map<int, Entry> icons_;
+    int simulated_ = -1; // -1 real desktop, 0 no tray, 1 a tray
+};
+
+// Tips are cut to their first 63 characters, as much as a tip may show.
+QString cutTip(const QString& tip);
