@@ -34,6 +34,10 @@ struct ProgramState {
     bool WarnIconShown = false;       // tray icon 2 is there
     int WarnIconPhase = 0;            // which alert picture the blinking icon shows next
 
+    // The current station's wind, split for the digital display, each part
+    // padded to three characters.
+    QString WindDir, WindSpeed, WindGust;
+
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};
     std::array<bool, 10> SlotOn{};

@@ -1,0 +1,109 @@
+#include "settings/string_routines.h"
+
+#include "platform/sound_player.h"
+#include "settings/program_state.h"
+#include "test_support.h"
+
+TEST(SplitWind, KnownPatternsGiveDirectionSpeedAndGust)
+{
+    WindParts parts = splitWind("SW15G25");
+    EXPECT_EQ(parts.direction, "SW ");
+    EXPECT_EQ(parts.speed, "15 ");
+    EXPECT_EQ(parts.gust, "25 ");
+
+    parts = splitWind("NNW105");
+    EXPECT_EQ(parts.direction, "NNW");
+    EXPECT_EQ(parts.speed, "105");
+    EXPECT_EQ(parts.gust, "");
+
+    parts = splitWind("E05");
+    EXPECT_EQ(parts.direction, " E ");
+    EXPECT_EQ(parts.speed, "5  ");
+
+    parts = splitWind("WNW12G104"); // LLLNNLNNN is not a known shape
+    EXPECT_EQ(parts.direction, " N ");
+    EXPECT_EQ(parts.speed, "0  ");
+}
+
+TEST(SplitWind, CalmAndUnknownTextsPointNorthAtZero)
+{
+    for (const char* text : {"N0", "E0", "CALM", "", "VRB"}) {
+        const WindParts parts = splitWind(text);
+        EXPECT_EQ(parts.direction, " N ") << text;
+        EXPECT_EQ(parts.speed, "0  ") << text;
+        EXPECT_EQ(parts.gust, "") << text;
+    }
+    ASSERT_TRUE(Split_Wind("S7G15"));
+    EXPECT_EQ(program().WindDir, " S ");
+    EXPECT_EQ(program().WindSpeed, "7  ");
+    EXPECT_EQ(program().WindGust, "15 ");
+}
+
+TEST(UrlSplitters, LastSlashDecides)
+{
+    EXPECT_EQ(Get_FileName("http://host/maps/radar.gif"), "radar.gif");
+    EXPECT_EQ(Get_FileName("http://host/maps/"), "");
+    EXPECT_EQ(Get_FileName("radar.gif"), "No Name");
+    EXPECT_EQ(Get_FileName(""), "No Name");
+    EXPECT_EQ(Get_URLPath("http://host/maps/radar.gif"), "http://host/maps/");
+    EXPECT_EQ(Get_URLPath("radar.gif"), "No Name");
+}
+
+TEST(MaskBulletin, MasksInPlaceAndCutsTheFooter)
+{
+    const QString footer(138, 'F');
+    QString text = "A<b>B</b>NNNN$$C\r\n\r\n\r\n\r\nD" + footer;
+    const QString result = Mask_Bulletin(text);
+    const QChar m(1);
+    EXPECT_EQ(result, QString("A") + QString(3, m) + "B" + QString(4, m) + QString(4, m) + QString(2, m) + "C"
+                          + QString(4, m) + "\r\n\r\nD");
+    EXPECT_EQ(text.size(), result.size() + 138); // the caller's text keeps its length
+    EXPECT_TRUE(text.endsWith(footer));
+
+    QString unclosed = "keep <never closed" + footer;
+    EXPECT_EQ(Mask_Bulletin(unclosed), "keep " + QString(13, m) + QString(footer.size() - 138, m));
+}
+
+TEST(MaskBulletin, ShortTextGivesNothingInsteadOfFailing)
+{
+    QString text = "TORNADO WARNING";
+    EXPECT_EQ(Mask_Bulletin(text), "");
+    QString empty;
+    EXPECT_EQ(Mask_Bulletin(empty), "");
+}
+
+TEST(StripTags, RemovesCompleteTagsOnly)
+{
+    QString text = "<p>Sunny</p> and <b warm";
+    EXPECT_EQ(Strip_Tags(text), "Sunny and <b warm");
+    EXPECT_EQ(text, "Sunny and <b warm");
+    QString plain = "no tags > here";
+    EXPECT_EQ(Strip_Tags(plain), "no tags > here");
+}
+
+TEST(FlipBits, ScramblesReversibly)
+{
+    QString text = "abc";
+    const QString scrambled = Flip_Bits(text);
+    ASSERT_EQ(scrambled.size(), 3);
+    EXPECT_EQ(scrambled[0].unicode(), 158);
+    EXPECT_EQ(scrambled[1].unicode(), 157);
+    EXPECT_EQ(scrambled[2].unicode(), 156);
+    EXPECT_EQ(text, scrambled);
+    EXPECT_EQ(Flip_Bits(text), "abc");
+    QString empty;
+    EXPECT_EQ(Flip_Bits(empty), "");
+}
+
+class PlaySoundTest : public SandboxTest {};
+
+TEST_F(PlaySoundTest, PlaysFromTheSoundsFolder)
+{
+    QStringList played;
+    SoundPlayer::instance().listener = [&](const QString& file) { played << file; };
+    Play_Sound("Thunder.wav");
+    Play_Sound("(none).wav");
+    SoundPlayer::instance().listener = nullptr;
+    EXPECT_EQ(played, QStringList({path("Sounds/Thunder.wav"), path("Sounds/(none).wav")}));
+    Play_Sound("Missing.wav"); // no file, no sound device: nothing happens
+}
