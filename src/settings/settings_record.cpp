@@ -8,8 +8,10 @@
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
+#include "settings/icon_definitions.h"
 #include "settings/program_state.h"
 #include "settings/settings_file.h"
+#include "settings/station_urls.h"
 #include "settings/version.h"
 
 #include <QAction>
@@ -156,7 +158,7 @@ void setText(QLineEdit* edit, const std::optional<QString>& value)
 void buildUrlsWhenWatching(Form2& options)
 {
     if (options.List3->count() > 0)
-        ; // PENDING: Build_URLs();
+        Build_URLs();
 }
 
 // Moves what the file held into the holders, field by field, in file order.
@@ -278,7 +280,7 @@ bool Save_Settings()
 void Load_Settings()
 {
     about();
-    // PENDING: Load_IconDefs();
+    Load_IconDefs();
     Form2& options = form2();
     Form1& main = form1();
     setDefaults(options, main);

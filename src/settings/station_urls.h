@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// Turns the watch list into the report-page URL of each of the ten slots.
+
+struct SlotUrls {
+    std::array<QString, 10> url{};
+    std::array<bool, 10> on{};
+};
+
+// `states` and `stateUrls` are the parallel state and URL lists, `alternates`
+// the alternate-place table ("*" state, URL template, places...).
+SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, const QStringList& stateUrls,
+                       const QStringList& alternates, bool fahrenheit, const QString& portalHost);
+
+// A place made safe for a portal URL: blanks and hyphens become "_",
+// apostrophes go, and the first full stop is removed.
+QString urlSafePlace(const QString& place);
+
+// Rebuilds program().SlotURL and SlotOn from the options dialog's lists.
+void Build_URLs();

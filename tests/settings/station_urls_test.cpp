@@ -1,0 +1,82 @@
+#include "settings/station_urls.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kPortal = "portal.example";
+const QStringList kStates{"Texas", "Maine", "Ohio", "Ohio"};
+const QStringList kStateUrls{"https://roundup.example/tx/rwr.txt", "https://roundup.example/me/rwr.txt",
+                             "https://portal.example/cities/OH", "https://other.example/oh.txt"};
+const QStringList kAlternates{"*Ohio", "https://portal.example/forecast/@_OH_US_f.html", "Toledo", "",
+                              "*Maine", "https://plain.example/maine.txt", "Bangor", "[END]"};
+
+SlotUrls build(const QStringList& watch, bool fahrenheit = true)
+{
+    return buildSlotUrls(watch, kStates, kStateUrls, kAlternates, fahrenheit, kPortal);
+}
+
+} // namespace
+
+TEST(BuildUrls, EmptyListAndTheTenSlotLimit)
+{
+    const SlotUrls none = build({});
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_TRUE(none.url[i].isEmpty());
+        EXPECT_FALSE(none.on[i]);
+    }
+    QStringList eleven;
+    for (int i = 0; i < 11; ++i)
+        eleven << "Texas - DALLAS";
+    const SlotUrls full = build(eleven);
+    EXPECT_TRUE(full.on[9]);
+    EXPECT_EQ(full.url[9], kStateUrls[0]);
+}
+
+TEST(BuildUrls, UnresolvedEntriesLeaveTheirSlotOff)
+{
+    const SlotUrls built = build({"Texas DALLAS", "texas - DALLAS", "Texas - DALLAS", "Texas  - DALLAS"});
+    EXPECT_FALSE(built.on[0]); // no separator
+    EXPECT_FALSE(built.on[1]); // case differs
+    EXPECT_TRUE(built.on[2]);
+    EXPECT_FALSE(built.on[3]); // spacing differs
+    EXPECT_EQ(built.url[2], kStateUrls[0]);
+}
+
+TEST(BuildUrls, PortalPagesAreCompletedWithThePlaceAndUnit)
+{
+    EXPECT_EQ(build({"Ohio - Toledo"}).url[0], "https://portal.example/cities/Toledo_OH_f.html");
+    EXPECT_EQ(build({"Ohio - Toledo"}, false).url[0], "https://portal.example/cities/Toledo_OH_c.html");
+    EXPECT_EQ(build({"*Ohio - Martha's St. Winston-Salem Jr."}).url[0],
+              "https://portal.example/forecast/Marthas_St_Winston_Salem_Jr._OH_US_f.html");
+    EXPECT_EQ(build({"*Ohio - Toledo"}, false).url[0], "https://portal.example/forecast/Toledo_OH_US_c.html");
+    // A template of another host is used as it stands, whatever the unit.
+    EXPECT_EQ(build({"*Maine - Bangor"}, false).url[0], "https://plain.example/maine.txt");
+}
+
+TEST(BuildUrls, TemplatesWithoutMarkersChangeOnlyWhatTheyHold)
+{
+    const QStringList alternates{"*Iowa", "https://portal.example/forecast/fixed_f.html", "Ames", "",
+                                 "*Utah", "https://portal.example/forecast/@.html", "Provo", "[END]"};
+    SlotUrls built = buildSlotUrls({"*Iowa - Ames", "*Utah - Provo"}, {}, {}, alternates, false, kPortal);
+    EXPECT_EQ(built.url[0], "https://portal.example/forecast/fixed_c.html");
+    EXPECT_EQ(built.url[1], "https://portal.example/forecast/Provo.html");
+}
+
+TEST(BuildUrls, NonPortalStatesShareOnePageAndLaterEqualNamesWin)
+{
+    const SlotUrls built = build({"Texas - DALLAS", "Texas - AUSTIN"});
+    EXPECT_EQ(built.url[0], built.url[1]);
+    // "Ohio" stands twice: the portal URL stops the search at the first.
+    EXPECT_EQ(build({"Ohio - Dayton"}).url[0], "https://portal.example/cities/Dayton_OH_f.html");
+    const SlotUrls later = buildSlotUrls({"Iowa - AMES"}, {"Iowa", "Iowa"}, {"https://a/1", "https://a/2"}, {},
+                                         true, kPortal);
+    EXPECT_EQ(later.url[0], "https://a/2");
+}
+
+TEST(BuildUrls, SafePlaceRemovesOnlyTheFirstFullStop)
+{
+    EXPECT_EQ(urlSafePlace("St. Louis"), "St_Louis");
+    EXPECT_EQ(urlSafePlace("A.B.C"), "AB.C");
+    EXPECT_EQ(urlSafePlace("Coeur d'Alene"), "Coeur_dAlene");
+}
