@@ -86,19 +86,28 @@ public:
     std::array<QLabel*, 32> Image2{};        // condition pictures (16-19 unused)
     std::array<QLabel*, 4> Image1{};         // mail animation frames
 
-    int StateRow = 0; // row pointer of the states-and-cities routines
-
     // The states-and-cities pickers.
     void Load_States();
-    void Skip_Block();
     void Load_Cities(const QString& State);
     void List1_Click();
+
+    // Handlers that also run when the load sets their controls.
+    void Combo2_Click();
+    void Combo3_Click();
+    void Combo4_Click();
+    void Check5_Click();
+    void Option6_Click(int Index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Combo3_Click();
-    void Check5_Click();
+    QWidget* buildCityTab();
+    QWidget* buildInternetTab();
+    QWidget* buildSettingsTab();
+    QWidget* buildIconTab();
+    void readStatesFileOrEnd();
+    void centre();
 };

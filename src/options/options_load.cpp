@@ -1,0 +1,151 @@
+// The options dialog's load sequence and its state and city pickers.
+#include "options/options_dialog.h"
+
+#include "options/states_cities.h"
+#include "platform/program_folder.h"
+#include "platform/settings_store.h"
+#include "platform/user_dialogs.h"
+#include "platform/vb_numbers.h"
+#include "platform/waits.h"
+#include "settings/program_state.h"
+#include "settings/settings_record.h"
+#include "settings/string_routines.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+QString stored(const char* section, const char* key, const char* fallback)
+{
+    return GetSetting(QLatin1String(section), QLatin1String(key), QLatin1String(fallback));
+}
+
+// The whole-number value of a stored text, or nullopt when it does not fit
+// a 16-bit integer (that step of the load is then skipped).
+std::optional<int> storedNumber(const char* section, const char* key, const char* fallback)
+{
+    int value = 0;
+    if (!toInt16(stored(section, key, fallback), value))
+        return std::nullopt;
+    return value;
+}
+
+template <size_t N>
+void select(const std::array<QRadioButton*, N>& options, const std::optional<int>& index)
+{
+    if (index && *index >= 0 && *index < static_cast<int>(N))
+        options[static_cast<size_t>(*index)]->setChecked(true);
+}
+
+void setCheck(QCheckBox* box, const std::optional<int>& value)
+{
+    if (value && (*value == 0 || *value == 1))
+        box->setChecked(*value == 1);
+}
+
+QString blankMeansNothing(const QString& value)
+{
+    return value == QLatin1String("Blank") ? QString() : value;
+}
+
+} // namespace
+
+void Form2::Form_Load()
+{
+    ProgramState& state = program();
+    centre();
+    state.SlotURL = {};
+
+    // An index that names no button changes nothing (the digital display
+    // has four colour sets, the small windows four choices).
+    if (const auto colour = storedNumber("Settings", "DigitColor", "0"); colour && *colour >= 0 && *colour <= 3) {
+        state.DigitColorIndex = *colour;
+        select(Option6, colour);
+    }
+    setCheck(Check6, storedNumber("Internet", "KeepLast", "1"));
+    state.KeepLastOn = Check6->isChecked() ? 1 : 0;
+    Text6->setText(stored("Internet", "Pause Time", "3"));
+    Text7->setText(stored("Internet", "Internet Time Out", "30"));
+    setCheck(Check8, storedNumber("Internet", "WarnBlink", "1"));
+    if (leadingNumber(Text6->text()) < 1)
+        Text6->setText(QStringLiteral("3"));
+    if (leadingNumber(Text7->text()) < 10)
+        Text7->setText(QStringLiteral("10"));
+    int timeout = state.InetTimeout;
+    if (toInt16(Text7->text(), timeout))
+        state.InetTimeout = timeout;
+
+    if (const auto popUp = storedNumber("Settings", "PopUp", "0"); popUp && *popUp >= 0 && *popUp <= 3) {
+        state.PopUpIndex = *popUp;
+        select(Option5, popUp);
+    }
+    DoEvents();
+    setCheck(Check7, storedNumber("Settings", "VerifyVersion", "0"));
+    state.VerifyVersionOn = Check7->isChecked() ? 1 : 0;
+    Text5->setText(stored("Internet", "Dialup Name", ""));
+    select(Option4, storedNumber("Internet", "Connection", "0"));
+    if (const auto wait = storedNumber("Internet", "Time Out", "30"))
+        Slider1->setValue(*wait);
+    // Auto Disconnect takes the stored text only when it is a plain number.
+    bool plain = false;
+    const int autoOff = stored("Internet", "AutoOff", "0").trimmed().toInt(&plain);
+    if (plain)
+        setCheck(Check1[0], autoOff);
+
+    state.ProxyUserName = blankMeansNothing(stored("Proxy", "Username", "Blank"));
+    QString password = blankMeansNothing(stored("Proxy", "Password", "Blank"));
+    state.ProxyPwd = Flip_Bits(password);
+    ProxyUser->setText(state.ProxyUserName);
+    ProxyPassword->setText(state.ProxyPwd);
+    List6.clear();
+    state.UpdateInterval = 60;
+
+    readStatesFileOrEnd();
+    Load_States();
+    Load_Settings();
+}
+
+void Form2::readStatesFileOrEnd()
+{
+    const StatesFile file = readStatesFile(programPath(QStringLiteral("States_Cities.cvd")));
+    if (file.problem == StatesFileProblem::Missing) {
+        MsgBox(QStringLiteral("File is missing!"), MsgButtons::Ok, MsgIcon::Stop);
+        endProgram(1);
+    }
+    if (file.problem == StatesFileProblem::BadHeader) {
+        MsgBox(QStringLiteral("Incorrect File Structure!"), MsgButtons::Ok, MsgIcon::Stop);
+        endProgram(1);
+    }
+    List4 = file.rows;
+}
+
+void Form2::Load_States()
+{
+    const StateList states = statesFromRows(List4);
+    List1->addItems(states.names);
+    List5 = states.urls;
+    if (List1->count() > 0)
+        List1->setCurrentRow(0);
+}
+
+void Form2::Load_Cities(const QString& State)
+{
+    List2->clear();
+    List7->clear();
+    List2->addItems(rowsAfter(List4, State, 2));
+    List7->addItems(rowsAfter(List8, QLatin1Char('*') + State, 2));
+}
+
+void Form2::List1_Click()
+{
+    const QListWidgetItem* chosen = List1->currentItem();
+    Load_Cities(chosen ? chosen->text() : QString());
+    DoEvents();
+    if (!Label3->isHidden())
+        Label3->setText(QString::number(roundHalfEven(leadingNumber(Label3->text())) + List2->count()));
+}

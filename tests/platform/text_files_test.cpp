@@ -1,0 +1,47 @@
+#include "platform/text_files.h"
+
+#include "test_support.h"
+
+#include <QDir>
+
+TEST(CommaInput, ValuesEndAtCommasAndLineEndsAndQuotesRunToTheNextQuote)
+{
+    CommaInput input("one,two\r\n\"a, b\" tail,x\r\n\r\n\"open");
+    EXPECT_EQ(input.next(), "one");
+    EXPECT_EQ(input.next(), "two");
+    EXPECT_EQ(input.next(), "a, b");
+    EXPECT_EQ(input.next(), "x");
+    EXPECT_EQ(input.next(), "");
+    EXPECT_FALSE(input.atEnd());
+    EXPECT_EQ(input.next(), "open");
+    EXPECT_TRUE(input.atEnd());
+    EXPECT_FALSE(input.next().has_value());
+}
+
+TEST(CommaInput, KeepsBlanksAndReadsLineFeedFiles)
+{
+    CommaInput input(" 25\nTerre Haute \n");
+    EXPECT_EQ(input.next(), " 25");
+    EXPECT_EQ(input.next(), "Terre Haute ");
+    EXPECT_TRUE(input.atEnd());
+}
+
+class TextFilesTest : public SandboxTest {};
+
+TEST_F(TextFilesTest, SafeWriteReplacesWholeOrNotAtAll)
+{
+    ASSERT_TRUE(writeLinesSafely(path("a.cvd"), {"[HEAD]", "x", "[END]"}));
+    EXPECT_EQ(readFile("a.cvd"), "[HEAD]\r\nx\r\n[END]\r\n");
+    ASSERT_TRUE(writeLinesSafely(path("a.cvd"), {"new"}));
+    EXPECT_EQ(readFile("a.cvd"), "new\r\n");
+
+    QString error;
+    EXPECT_FALSE(writeLinesSafely(path("missing/folder/b.cvd"), {"x"}, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(home()).entryList(QDir::Files), QStringList{"a.cvd"}); // no temporary left behind
+
+    ASSERT_TRUE(appendLines(path("log.txt"), {"1"}));
+    ASSERT_TRUE(appendLines(path("log.txt"), {"2", "3"}));
+    EXPECT_EQ(readWholeLines(path("log.txt")), QStringList({"1", "2", "3"}));
+    EXPECT_FALSE(readWholeLines(path("none.txt")).has_value());
+}
