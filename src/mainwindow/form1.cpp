@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QRadioButton>
 #include <QWidget>
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
@@ -22,18 +23,33 @@ void Form1::buildStationTable()
 {
     auto* table = new QWidget(this);
     auto* grid = new QGridLayout(table);
-    grid->setHorizontalSpacing(6);
+    grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
+    const QStringList headings{"", "", "Place", "Sky", "Temp", "Dewpt", "Hum %", "Wind", "Pressure", "Remarks", "UV"};
+    for (int column = 0; column < headings.size(); ++column) {
+        auto* heading = new QLabel(headings[column], table);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        grid->addWidget(heading, 0, column);
+    }
     for (int row = 0; row < 10; ++row) {
+        Option1[row] = new QRadioButton(table);
+        connect(Option1[row], &QRadioButton::clicked, this, [this, row] { Option1_Click(row); });
+        grid->addWidget(Option1[row], row + 1, 0);
         S_Warning[row] = new QLabel(table);
-        S_Warning[row]->setFixedSize(12, 12);
+        S_Warning[row]->setFixedSize(14, 14);
+        S_Warning[row]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setBackColor(S_Warning[row], kButtonFaceColor);
-        grid->addWidget(S_Warning[row], row, 0);
-        int column = 1;
+        grid->addWidget(S_Warning[row], row + 1, 1);
+        int column = 2;
         for (auto* labels : stationColumns()) {
             (*labels)[row] = new QLabel(table);
-            grid->addWidget((*labels)[row], row, column++);
+            grid->addWidget((*labels)[row], row + 1, column++);
         }
     }
+    Option1[0]->setChecked(true);
+    grid->setColumnStretch(9, 1);
+    grid->setRowStretch(11, 1);
     setCentralWidget(table);
 }

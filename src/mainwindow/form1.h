@@ -5,6 +5,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QRadioButton;
 
 // The main window: the station table and the menus. Its menu check marks
 // hold part of the settings record.
@@ -18,6 +19,11 @@ public:
     std::array<QLabel*, 10> Label2{}, Label3{}, Label4{}, Label5{}, Label6{}, Label7{},
         Label8{}, Label9{}, Label10{};
     std::array<QLabel*, 10> S_Warning{}; // each row's warning lamp
+    std::array<QRadioButton*, 10> Option1{}; // makes a row the current station
+
+    // Makes slot Index the current station: the digital display, the tray
+    // picture and the tray tip follow it.
+    void Option1_Click(int Index);
 
     // The station table's labels, column by column (Label2 to Label10).
     std::array<std::array<QLabel*, 10>*, 9> stationColumns();

@@ -1,0 +1,205 @@
+#include "mainwindow/weather_window.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "options/options_dialog.h"
+#include "platform/settings_store.h"
+#include "platform/sound_player.h"
+#include "platform/tray_icons.h"
+#include "platform/vb_color.h"
+#include "settings/program_state.h"
+#include "settings/settings_record.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QFileInfo>
+#include <QScreen>
+
+namespace {
+
+class WeatherWindowTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx/rwr.txt",
+                                         "DALLAS", "[END]"});
+        TrayIcons::instance().simulate(true);
+        SoundPlayer::instance().listener = [this](const QString& file) { played << file; };
+    }
+    void TearDown() override
+    {
+        SoundPlayer::instance().listener = nullptr;
+        SandboxTest::TearDown();
+    }
+
+    void watch(int stations)
+    {
+        for (int i = 0; i < stations; ++i) {
+            addWatchEntry(form2().List3, QString("Texas - PLACE%1").arg(i), false);
+            form1().Label2[i]->setText(QString("PLACE%1").arg(i));
+            form1().Label4[i]->setText(QString::number(50 + i * 10));
+        }
+    }
+
+    QStringList played;
+};
+
+} // namespace
+
+TEST(TemperatureColour, ThresholdsAreTheSameInEitherUnit)
+{
+    EXPECT_EQ(temperatureColor("59"), kBlue);
+    EXPECT_EQ(temperatureColor("60"), kButtonTextColor);
+    EXPECT_EQ(temperatureColor("89"), kButtonTextColor);
+    EXPECT_EQ(temperatureColor("90"), kRed);
+    EXPECT_EQ(temperatureColor("NOT AVBL"), kBlue);
+    EXPECT_EQ(temperatureColor(""), kBlue);
+}
+
+TEST_F(WeatherWindowTest, StationButtonsStopAtTheEndsOfTheWatchList)
+{
+    watch(4);
+    Weather& window = weather();
+    program().CurrentSlot = 3;
+    window.Command1_Click(5);
+    EXPECT_EQ(program().CurrentSlot, 3);
+    EXPECT_FALSE(window.Command1[5]->isEnabled());
+    EXPECT_TRUE(window.Command1[4]->isEnabled());
+
+    window.Command1_Click(4);
+    EXPECT_EQ(program().CurrentSlot, 2);
+    EXPECT_EQ(window.Place->text(), "PLACE2");
+    EXPECT_EQ(foreColor(window.Temp), kButtonTextColor); // 70
+    EXPECT_TRUE(form1().Option1[2]->isChecked());
+    EXPECT_TRUE(TrayIcons::instance().tip(1).startsWith("PLACE2 - "));
+
+    program().CurrentSlot = 0;
+    window.Command1_Click(4);
+    EXPECT_EQ(program().CurrentSlot, 0);
+
+    form1().Label2[1]->clear(); // the next row has no place yet: nothing moves
+    window.Command1[5]->setEnabled(false);
+    window.Command1_Click(5);
+    EXPECT_EQ(program().CurrentSlot, 0);
+    EXPECT_FALSE(window.Command1[5]->isEnabled());
+}
+
+TEST_F(WeatherWindowTest, MailAnimationRunsTwentyOneTicksAndPlaysOnce)
+{
+    watch(1);
+    Weather& window = weather();
+    form2().Combo4->addItem("Chime");
+    form2().Combo4->setCurrentText("Chime");
+    window.GotMail = 1;
+    window.PlayMailSound = 1;
+    int ticks = 0;
+    while (window.GotMail && ticks < 100) {
+        window.Timer2_Timer();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 21);
+    EXPECT_EQ(played, QStringList{path("Sounds/Chime.wav")});
+    EXPECT_TRUE(window.Image1[2]->isVisibleTo(&window));
+
+    window.Image1_Click(); // acknowledged while idle: the next mail ends after one tick
+    window.GotMail = 1;
+    window.Timer2_Timer();
+    EXPECT_EQ(window.GotMail, 0);
+}
+
+TEST_F(WeatherWindowTest, AlertsShowTheWarningIconBlinkAndSoundOnce)
+{
+    watch(6);
+    Weather& window = weather();
+    form2().Combo2->addItem("Thunder");
+    form2().Combo2->setCurrentText("Thunder");
+    ProgramState& state = program();
+
+    // Alerts elsewhere: icon 2 appears, nothing blinks or sounds yet.
+    state.WarnFlag[2] = state.WarnSound[2] = true;
+    state.WarnFlag[5] = state.WarnSound[5] = true;
+    setBackColor(window.Label1[0], kRed);
+    window.Timer2_Timer();
+    EXPECT_TRUE(TrayIcons::instance().shown(2));
+    EXPECT_EQ(TrayIcons::instance().tip(2), "Weather Warning!");
+    EXPECT_TRUE(window.Label2->text().isEmpty());
+    EXPECT_TRUE(played.isEmpty());
+
+    // The current station's alert blinks between red and dark red and sounds once.
+    state.WarnFlag[0] = state.WarnSound[0] = true;
+    window.Timer2_Timer();
+    EXPECT_EQ(window.Label2->text(), "Warning!");
+    EXPECT_EQ(backColor(window.Label1[0]), kDarkRed);
+    EXPECT_EQ(backColor(form1().S_Warning[0]), kDarkRed);
+    window.Timer2_Timer();
+    EXPECT_EQ(backColor(window.Label1[0]), kRed);
+    EXPECT_EQ(played, QStringList{path("Sounds/Thunder.wav")});
+
+    // Acknowledged: steady red, text gone at the next tick.
+    window.Label2_Click();
+    window.Timer2_Timer();
+    EXPECT_TRUE(window.Label2->text().isEmpty());
+    EXPECT_EQ(backColor(window.Label1[0]), kRed);
+
+    state.WarnFlag = {};
+    window.Timer2_Timer();
+    EXPECT_FALSE(TrayIcons::instance().shown(2));
+    EXPECT_FALSE(state.WarnIconShown);
+}
+
+TEST_F(WeatherWindowTest, WarningIconBlinksOnlyWhenAsked)
+{
+    watch(1);
+    Weather& window = weather();
+    program().WarnFlag[0] = true;
+    form2().Check8->setChecked(false);
+    window.Timer2_Timer();
+    window.Timer2_Timer();
+    EXPECT_EQ(program().WarnIconPhase, 1); // rests on the second picture
+    form2().Check8->setChecked(true);
+    window.Timer2_Timer();
+    EXPECT_EQ(program().WarnIconPhase, 0);
+    window.Timer2_Timer();
+    EXPECT_EQ(program().WarnIconPhase, 1);
+}
+
+TEST_F(WeatherWindowTest, PositionOffScreenMovesToTheTopRightAndIsStored)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Weather& window = weather();
+    SaveSetting("MiniStartUp", "Left", QString::number(screen.width() - window.width() + 1));
+    SaveSetting("MiniStartUp", "Top", "10");
+    window.Form_Load();
+    EXPECT_EQ(window.x(), screen.width() - window.width());
+    EXPECT_EQ(window.y(), 0);
+    EXPECT_EQ(GetSetting("MiniStartUp", "Top", "?"), "0");
+    EXPECT_TRUE(TrayIcons::instance().shown(1));
+    EXPECT_EQ(TrayIcons::instance().tip(1), "Waiting....");
+
+    TrayIcons::instance().simulate(false);
+    window.Form_Load();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "There is no tray currently available");
+}
+
+TEST_F(WeatherWindowTest, ClosingOnlyHidesWhileTheProgramRuns)
+{
+    Weather& window = weather();
+    window.show();
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(QFileInfo::exists(path("nothing")));
+    EXPECT_EQ(GetSetting("MiniStartUp", "Left", "Blank"), "Blank");
+    form1().Unloading = -1;
+    window.show();
+    window.close();
+    EXPECT_NE(GetSetting("MiniStartUp", "Left", "Blank"), "Blank");
+}
