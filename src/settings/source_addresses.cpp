@@ -9,12 +9,12 @@ QString homePage()
 
 QString portalHost()
 {
-    return QStringLiteral("www.wunderground.com");
+    return QStringLiteral("www.timeanddate.com");
 }
 
 QString portalForecastFolder()
 {
-    return QStringLiteral("https://www.wunderground.com/global/stations");
+    return QStringLiteral("https://www.timeanddate.com/weather");
 }
 
 } // namespace sources
