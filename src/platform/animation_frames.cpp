@@ -45,10 +45,10 @@ QList<QPixmap> busyFrames(int size)
         for (int k = 0; k < kFrames; ++k) {
             // The head sits at the frame's position; the dots behind it fade.
             const int behind = (frame - k + kFrames) % kFrames;
-            const int alpha = qMax(40, 255 - behind * 36);
-            const qreal radius = behind == 0 ? 10.5 : qMax(6.0, 10.0 - behind * 0.8);
-            p.setBrush(QColor(0x1E, 0x6F, 0xD9, alpha));
-            p.drawEllipse(polar(centre, 36, k * 30.0 - 90.0), radius, radius);
+            const int alpha = qMax(70, 255 - behind * 30);
+            const qreal radius = behind == 0 ? 12.5 : qMax(8.0, 12.0 - behind * 0.6);
+            p.setBrush(QColor(0x15, 0x60, 0xD0, alpha));
+            p.drawEllipse(polar(centre, 35, k * 30.0 - 90.0), radius, radius);
         }
     });
 }

@@ -67,7 +67,7 @@ void drawCloud(QPainter& p, QRectF box, QColor fill, QColor edge)
     base.addRoundedRect(QRectF(box.left(), box.top() + h * 0.45, w, h * 0.55), h * 0.27, h * 0.27);
     left.addEllipse(QRectF(box.left() + w * 0.12, box.top() + h * 0.22, w * 0.42, h * 0.62));
     right.addEllipse(QRectF(box.left() + w * 0.38, box.top(), w * 0.48, h * 0.8));
-    p.setPen(QPen(edge, 3.0));
+    p.setPen(QPen(edge, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
     p.drawPath(base.united(left).united(right));
     p.restore();
@@ -76,7 +76,7 @@ void drawCloud(QPainter& p, QRectF box, QColor fill, QColor edge)
 void drawDrops(QPainter& p, int count, qreal top, qreal length, QColor colour)
 {
     p.save();
-    p.setPen(QPen(colour, 5.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(colour, 7.5, Qt::SolidLine, Qt::RoundCap));
     const qreal step = 60.0 / count;
     for (int i = 0; i < count; ++i) {
         const qreal x = 28 + i * step + (i % 2) * 3;
@@ -93,14 +93,14 @@ void drawDots(QPainter& p, int count, qreal top, QColor colour)
     p.setBrush(colour);
     const qreal step = 60.0 / count;
     for (int i = 0; i < count; ++i)
-        p.drawEllipse(QPointF(26 + i * step, top + (i % 2) * 8), 3.5, 3.5);
+        p.drawEllipse(QPointF(26 + i * step, top + (i % 2) * 9), 5.0, 5.0);
     p.restore();
 }
 
 void drawFlake(QPainter& p, QPointF centre, qreal radius)
 {
     p.save();
-    p.setPen(QPen(QColor(0x3C, 0x8D, 0xDB), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0x2F, 0x7F, 0xD0), 5.0, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 3; ++i) {
         const qreal angle = i * M_PI / 3 + M_PI / 2;
         const QPointF dir(qCos(angle) * radius, qSin(angle) * radius);
@@ -113,9 +113,9 @@ void drawBolt(QPainter& p)
 {
     p.save();
     QPolygonF bolt;
-    bolt << QPointF(52, 58) << QPointF(40, 80) << QPointF(50, 80) << QPointF(42, 98) << QPointF(64, 72)
-         << QPointF(53, 72) << QPointF(60, 58);
-    p.setPen(QPen(QColor(0xB0, 0x6A, 0x00), 2.5));
+    bolt << QPointF(54, 52) << QPointF(36, 80) << QPointF(49, 80) << QPointF(40, 99) << QPointF(68, 70)
+         << QPointF(55, 70) << QPointF(64, 52);
+    p.setPen(QPen(QColor(0xA0, 0x5A, 0x00), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(0xFF, 0xD2, 0x1F));
     p.drawPolygon(bolt);
     p.restore();
@@ -124,11 +124,11 @@ void drawBolt(QPainter& p)
 void drawFogLines(QPainter& p, qreal top)
 {
     p.save();
-    p.setPen(QPen(QColor(0x8A, 0x92, 0x9C), 6.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0x7A, 0x83, 0x8E), 8.0, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 3; ++i) {
         const qreal y = top + i * 12;
         const qreal shift = (i % 2) * 8;
-        p.drawLine(QPointF(14 + shift, y), QPointF(86 - 8 + shift, y));
+        p.drawLine(QPointF(8 + shift, y), QPointF(84 + shift, y));
     }
     p.restore();
 }
@@ -138,14 +138,14 @@ void drawLight(QPainter& p, Sky sky, QPointF centre, qreal radius)
     if (sky == Sky::Day)
         drawSun(p, centre, radius);
     else
-        drawMoon(p, centre, radius * 1.1);
+        drawMoon(p, centre, radius * 1.25);
 }
 
 const QColor kCloudWhite(0xF4, 0xF6, 0xFA);
 const QColor kCloudEdge(0x7C, 0x86, 0x94);
 const QColor kCloudGrey(0xB9, 0xC0, 0xCA);
 const QColor kCloudDark(0x8D, 0x95, 0xA1);
-const QColor kRainBlue(0x1E, 0x6F, 0xD9);
+const QColor kRainBlue(0x15, 0x60, 0xD0);
 
 void drawCategory(QPainter& p, int category, Sky sky)
 {
@@ -165,8 +165,8 @@ void drawCategory(QPainter& p, int category, Sky sky)
         drawCloud(p, QRectF(28, 44, 64, 44), cloud, kCloudEdge);
         break;
     case 2: // cloudy
-        drawCloud(p, QRectF(6, 34, 60, 38), kCloudGrey, kCloudEdge);
-        drawCloud(p, QRectF(26, 30, 68, 48), cloud, kCloudEdge);
+        drawCloud(p, QRectF(4, 18, 62, 44), kCloudDark, kCloudEdge);
+        drawCloud(p, QRectF(20, 34, 76, 54), cloud, kCloudEdge);
         break;
     case 3: // rain
         drawCloud(p, upper, kCloudDark, kCloudEdge);
@@ -177,8 +177,8 @@ void drawCategory(QPainter& p, int category, Sky sky)
         drawDots(p, 5, 74, kRainBlue);
         break;
     case 5: // fog or haze
-        drawLight(p, sky, QPointF(50, 32), 17);
-        drawFogLines(p, 58);
+        drawLight(p, sky, QPointF(50, 30), 18);
+        drawFogLines(p, 60);
         break;
     case 6: // snow
         drawCloud(p, upper, kCloudGrey, kCloudEdge);
@@ -217,11 +217,11 @@ void drawCategory(QPainter& p, int category, Sky sky)
 QPixmap unknownPicture(int size)
 {
     Canvas c(size);
-    c.painter.setPen(QPen(QColor(0x6B, 0x72, 0x7C), 4));
+    c.painter.setPen(QPen(QColor(0x5B, 0x62, 0x6C), 6));
     c.painter.setBrush(QColor(0xDD, 0xE1, 0xE6));
-    c.painter.drawEllipse(QPointF(50, 50), 42, 42);
+    c.painter.drawEllipse(QPointF(50, 50), 45, 45);
     QFont font;
-    font.setPixelSize(64);
+    font.setPixelSize(80);
     font.setBold(true);
     c.painter.setFont(font);
     c.painter.setPen(QColor(0x45, 0x4B, 0x54));

@@ -45,8 +45,22 @@ TEST(ConditionPictures, DayNightAndAlertPhasesDiffer)
         EXPECT_NE(conditionPicture(category).toImage(), conditionPicture(category + 20).toImage()) << category;
     EXPECT_NE(conditionPicture(14).toImage(), conditionPicture(15).toImage());
     EXPECT_NE(conditionPicture(0).toImage(), conditionPicture(12).toImage());
-    EXPECT_EQ(conditionPicture(17).toImage(), conditionPicture(12).toImage());
-    EXPECT_EQ(conditionPicture(-1).toImage(), conditionPicture(12).toImage());
+}
+
+TEST(ConditionPictures, NumbersOutsideTheTableShowTheUnknownPicture)
+{
+    const QImage unknown = conditionPicture(12, 24).toImage();
+    for (int number : {-1, 13, 16, 19, 32, 1000})
+        EXPECT_EQ(conditionPicture(number, 24).toImage(), unknown) << number;
+}
+
+TEST(ConditionPictures, EveryCategoryHasItsOwnPicture)
+{
+    // Two categories drawn alike would hide a condition change from the user.
+    for (int first : {0, 20})
+        for (int a = first; a < first + 12; ++a)
+            for (int b = a + 1; b < first + 12; ++b)
+                EXPECT_NE(conditionPicture(a, 24).toImage(), conditionPicture(b, 24).toImage()) << a << " vs " << b;
 }
 
 TEST(ConditionPictures, MailFramesAnimate)
