@@ -3,6 +3,7 @@
 #include "mainwindow/forms.h"
 #include "settings/program_state.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,10 @@ void SandboxTest::SetUp()
         },
         [](const QColor&) { return std::optional<QColor>(); },
         [](int code) { throw ProgramEnded{code}; },
+        [this](QDialog& dialog) {
+            modalShown << dialog.windowTitle();
+            return 0;
+        },
     });
 }
 

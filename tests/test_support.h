@@ -37,6 +37,7 @@ protected:
 
     std::vector<MessageRequest> messages;
     MsgResult answer = MsgResult::Ok;
+    QStringList modalShown; // titles of the dialogs shown modally
 
 private:
     std::unique_ptr<QTemporaryDir> home_;

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
@@ -12,6 +13,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Corvane"));
     buildMenus();
     buildStationTable();
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(60000);
+    Timer2->start();
 }
 
 std::array<std::array<QLabel*, 10>*, 9> Form1::stationColumns()

@@ -6,6 +6,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QRadioButton;
+class QTimer;
 
 // The main window: the station table and the menus. Its menu check marks
 // hold part of the settings record.
@@ -88,6 +89,17 @@ public:
     int Closing = 0;
     int Unloading = 0;
 
+    QTimer* Timer1 = nullptr; // one-shot first update, a second after start-up
+    QTimer* Timer2 = nullptr; // the minute timer
+
+    // Start-up: brings the whole program up in order. Returns false when the
+    // program must not go on (another copy runs).
+    bool Form_Load();
+    // Minimising hides the main window and shows the chosen small window.
+    void Form_Resize();
+    // The window's height for a number of stations, in twips.
+    static int heightForStations(int stations);
+
     // Menu commands.
     void Auto_Click();
     void TempD_Click(int Index);
@@ -100,7 +112,13 @@ public:
     void TheWebCamsList_Click(int Index);
     void About_Click();
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void Form_Unload();
+    bool StartMinimized = false;
     void buildMenus();
     void buildFileMenu();
     void buildCatalogueMenus();

@@ -52,7 +52,7 @@ void Form1::Cities_Click()
         form2();
         DoEvents();
     }
-    form2().exec();
+    showModal(form2());
 }
 
 void Form1::SaveS_Click()
@@ -93,5 +93,5 @@ void Form1::TheWebCamsList_Click(int Index)
 
 void Form1::About_Click()
 {
-    about().exec();
+    showModal(about());
 }

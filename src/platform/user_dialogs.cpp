@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QMessageBox>
 #include <cstdlib>
 
@@ -54,6 +55,13 @@ std::optional<QColor> chooseColor(const QColor& initial)
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+int showModal(QDialog& dialog)
+{
+    if (seam().modal)
+        return seam().modal(dialog);
+    return dialog.exec();
 }
 
 void endProgram(int code)

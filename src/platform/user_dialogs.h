@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+class QDialog;
+
 // Everything that would stop and wait for the user (message boxes, pickers)
 // or end the process goes through here, so tests can answer in its place.
 
@@ -24,6 +26,9 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
 // A colour chosen by the user, or nullopt when the choice was cancelled.
 std::optional<QColor> chooseColor(const QColor& initial);
 
+// Shows a dialog modally and returns its result.
+int showModal(QDialog& dialog);
+
 // Ends the program at once with the given exit code.
 [[noreturn]] void endProgram(int code);
 
@@ -32,6 +37,7 @@ struct DialogSeam {
     std::function<MsgResult(const MessageRequest&)> message;
     std::function<std::optional<QColor>(const QColor&)> color;
     std::function<void(int)> endProgram; // must not return (throw, for example)
+    std::function<int(QDialog&)> modal;
 };
 void setDialogSeam(DialogSeam seam);
 void clearDialogSeam();

@@ -12,7 +12,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTime>
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -49,6 +51,28 @@ QString definitionsPath()
     return programPath(QStringLiteral("CVIcons.cvd"));
 }
 
+// Leading and trailing blanks only; other white space is part of the caption.
+QString withoutOuterBlanks(const QString& text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && text[to - 1] == QLatin1Char(' '))
+        --to;
+    return text.mid(from, to - from);
+}
+
+// A category read from the file as the nearest whole number. Values beyond
+// the range of an int are kept out of range (they choose the unknown
+// picture) instead of wrapping round into a valid category.
+int categoryFromText(const QString& text)
+{
+    const long long value = roundHalfEven(leadingNumber(text));
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
+
 } // namespace
 
 int conditionPictureNumber(const QString& caption, int hour, const std::vector<QString>& names,
@@ -73,7 +97,7 @@ int conditionPictureNumber(const QString& caption, int hour, const std::vector<Q
 
 bool Pick_Icon(QLabel* ctl)
 {
-    ctl->setText(ctl->text().trimmed());
+    ctl->setText(withoutOuterBlanks(ctl->text()));
     const int number = conditionPictureNumber(ctl->text(), QTime::currentTime().hour(), program().IconName,
                                               program().IconCategory);
     Form2& options = form2();
@@ -118,7 +142,7 @@ void Load_IconDefs()
         if (text.isEmpty() || category->isEmpty())
             continue;
         names.push_back(text);
-        categories.push_back(static_cast<int>(roundHalfEven(leadingNumber(*category))));
+        categories.push_back(categoryFromText(*category));
     }
     if (names.empty())
         return;

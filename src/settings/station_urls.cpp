@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <algorithm>
 
 QString urlSafePlace(const QString& place)
 {
@@ -66,9 +67,11 @@ SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, 
             if (names[j] != state)
                 continue;
             const QString url = alternate ? alternates.value(j + 1) : stateUrls.value(j);
+            if (url.isEmpty())
+                continue; // a table row without its URL gives no page to fetch
             built.url[i] = url;
             built.on[i] = true;
-            if (url.contains(portalHost)) {
+            if (!portalHost.isEmpty() && url.contains(portalHost)) {
                 built.url[i] = alternate ? completeAlternateTemplate(url, place, fahrenheit)
                                          : completeStateUrl(url, place, fahrenheit);
                 break;

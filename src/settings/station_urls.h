@@ -11,7 +11,9 @@ struct SlotUrls {
 };
 
 // `states` and `stateUrls` are the parallel state and URL lists, `alternates`
-// the alternate-place table ("*" state, URL template, places...).
+// the alternate-place table ("*" state, URL template, places...). An entry
+// whose state is in neither table, or whose table row has no URL, leaves its
+// slot empty and off.
 SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, const QStringList& stateUrls,
                        const QStringList& alternates, bool fahrenheit, const QString& portalHost);
 

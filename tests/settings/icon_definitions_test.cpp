@@ -1,7 +1,14 @@
 #include "settings/icon_definitions.h"
 
+#include "mainwindow/forms.h"
+#include "options/options_dialog.h"
 #include "settings/program_state.h"
 #include "test_support.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTime>
 
 namespace {
 const std::vector<QString> kNone{QString()};
@@ -80,4 +87,56 @@ TEST_F(IconDefinitionsFile, LoadSkipsEmptyPairsAndKeepsTheTableWithoutAny)
     Load_IconDefs(); // no "[END]": stops at the end of the file
     EXPECT_EQ(program().IconName, (std::vector<QString>{"SMOG", "MIST"}));
     EXPECT_EQ(program().IconCategory, (std::vector<int>{0, 4}));
+}
+
+TEST_F(IconDefinitionsFile, HugeCategoryStaysOutOfRangeInsteadOfWrapping)
+{
+    // 2^32 + 3 would wrap round to category 3 in a 32-bit integer.
+    writeLines("CVIcons.cvd", {"[ICON DEFS]", "HAIL", "4294967299", "SLEET", "-1e30", "[END]"});
+    Load_IconDefs();
+    ASSERT_EQ(program().IconName.size(), 2u);
+    EXPECT_EQ(conditionPictureNumber("HAIL", 12, program().IconName, program().IconCategory), 12);
+    EXPECT_EQ(conditionPictureNumber("SLEET", 12, program().IconName, program().IconCategory), 12);
+}
+
+TEST_F(IconDefinitionsFile, FailedSaveTellsTheUser)
+{
+    QDir().mkpath(path("CVIcons.cvd/blocked")); // a folder stands where the file goes
+    program().IconName = {"HAIL"};
+    program().IconCategory = {6};
+    Save_IconDefs();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Corvane");
+    EXPECT_TRUE(messages[0].text.contains("could not be saved"));
+    EXPECT_TRUE(QFileInfo(path("CVIcons.cvd/blocked")).isDir());
+}
+
+class PickIconTest : public SandboxTest {};
+
+TEST_F(PickIconTest, TrimsBlanksAndShowsTheChosenPicture)
+{
+    Form2& options = form2();
+    QLabel caption;
+    const auto same = [&](int picture) {
+        return options.Image2[13]->pixmap().toImage() == options.Image2[picture]->pixmap().toImage();
+    };
+
+    caption.setText("  SNOW ");
+    const int before = QTime::currentTime().hour();
+    EXPECT_TRUE(Pick_Icon(&caption));
+    const int after = QTime::currentTime().hour();
+    EXPECT_EQ(caption.text(), "SNOW");
+    const bool night = before <= 5 || before >= 19;
+    if (before == after)
+        EXPECT_TRUE(same(night ? 26 : 6));
+
+    caption.setText("   ");
+    Pick_Icon(&caption);
+    EXPECT_EQ(caption.text(), "");
+    EXPECT_TRUE(same(12));
+
+    caption.setText("\tSNOW"); // only blanks are trimmed
+    Pick_Icon(&caption);
+    EXPECT_EQ(caption.text(), "\tSNOW");
+    EXPECT_TRUE(same(12));
 }

@@ -1,6 +1,14 @@
 #include "settings/station_urls.h"
 
-#include <gtest/gtest.h>
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "options/options_dialog.h"
+#include "settings/program_state.h"
+#include "settings/source_addresses.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QListWidget>
 
 namespace {
 
@@ -79,4 +87,35 @@ TEST(BuildUrls, SafePlaceRemovesOnlyTheFirstFullStop)
     EXPECT_EQ(urlSafePlace("St. Louis"), "St_Louis");
     EXPECT_EQ(urlSafePlace("A.B.C"), "AB.C");
     EXPECT_EQ(urlSafePlace("Coeur d'Alene"), "Coeur_dAlene");
+}
+
+TEST(BuildUrls, TableRowsWithoutAUrlGiveNoSlot)
+{
+    // "Maine" has no URL row, "*Iowa" is the table's last item.
+    const SlotUrls built = buildSlotUrls({"Maine - BANGOR", "*Iowa - Ames", "Texas - DALLAS"}, {"Texas", "Maine"},
+                                         {"https://a/tx.txt"}, {"*Iowa"}, true, kPortal);
+    EXPECT_FALSE(built.on[0]);
+    EXPECT_FALSE(built.on[1]);
+    EXPECT_TRUE(built.url[1].isEmpty());
+    EXPECT_EQ(built.url[2], "https://a/tx.txt");
+}
+
+class BuildUrlsWindows : public SandboxTest {};
+
+TEST_F(BuildUrlsWindows, ReadsTheOptionListsAndTheUnitMenu)
+{
+    Form2& options = form2();
+    options.List1->addItems({"Texas", "Ohio"});
+    options.List5 = QStringList{"https://roundup.example/tx.txt", "https://" + sources::portalHost() + "/w/OH"};
+    options.List3->addItems({"Ohio - Dayton", "Texas - DALLAS"});
+    form1().TempD[0]->setChecked(false);
+    program().SlotURL[5] = "https://stale.example/";
+    program().SlotOn[5] = true;
+
+    Build_URLs();
+    EXPECT_EQ(program().SlotURL[0], "https://" + sources::portalHost() + "/w/Dayton_OH_c.html");
+    EXPECT_EQ(program().SlotURL[1], "https://roundup.example/tx.txt");
+    EXPECT_TRUE(program().SlotOn[0] && program().SlotOn[1]);
+    EXPECT_TRUE(program().SlotURL[5].isEmpty()); // nothing of an earlier call survives
+    EXPECT_FALSE(program().SlotOn[5]);
 }

@@ -1,8 +1,12 @@
 #include "settings/string_routines.h"
 
+#include "platform/settings_store.h"
 #include "platform/sound_player.h"
+#include "platform/waits.h"
 #include "settings/program_state.h"
 #include "test_support.h"
+
+#include <QElapsedTimer>
 
 TEST(SplitWind, KnownPatternsGiveDirectionSpeedAndGust)
 {
@@ -66,10 +70,15 @@ TEST(MaskBulletin, MasksInPlaceAndCutsTheFooter)
 
 TEST(MaskBulletin, ShortTextGivesNothingInsteadOfFailing)
 {
-    QString text = "TORNADO WARNING";
+    QString text = "<b>TORNADO</b> WARNING";
     EXPECT_EQ(Mask_Bulletin(text), "");
+    EXPECT_EQ(text, QString(3, QChar(1)) + "TORNADO" + QString(4, QChar(1)) + " WARNING"); // still masked
     QString empty;
     EXPECT_EQ(Mask_Bulletin(empty), "");
+    QString exact(138, 'x');
+    EXPECT_EQ(Mask_Bulletin(exact), "");
+    QString oneMore = "y" + QString(138, 'x');
+    EXPECT_EQ(Mask_Bulletin(oneMore), "y");
 }
 
 TEST(StripTags, RemovesCompleteTagsOnly)
@@ -95,6 +104,18 @@ TEST(FlipBits, ScramblesReversibly)
     EXPECT_EQ(Flip_Bits(empty), "");
 }
 
+class FlipBitsStore : public SandboxTest {};
+
+TEST_F(FlipBitsStore, ScrambledPasswordsSurviveTheSettingsStore)
+{
+    // Scrambled characters are control codes; "\xff" even becomes code 0.
+    const QString password = QString::fromLatin1("p\xe9ss w,\"rd\xff!");
+    QString scrambled = password;
+    SaveSetting("EMail", "Pass1", Flip_Bits(scrambled));
+    QString stored = GetSetting("EMail", "Pass1", "Blank");
+    EXPECT_EQ(Flip_Bits(stored), password);
+}
+
 class PlaySoundTest : public SandboxTest {};
 
 TEST_F(PlaySoundTest, PlaysFromTheSoundsFolder)
@@ -106,4 +127,18 @@ TEST_F(PlaySoundTest, PlaysFromTheSoundsFolder)
     SoundPlayer::instance().listener = nullptr;
     EXPECT_EQ(played, QStringList({path("Sounds/Thunder.wav"), path("Sounds/(none).wav")}));
     Play_Sound("Missing.wav"); // no file, no sound device: nothing happens
+}
+
+TEST_F(PlaySoundTest, RealAndDamagedFilesNeverStopTheProgram)
+{
+    installShipped("Sounds/Chime.wav");
+    writeFile("Sounds/Broken.wav", "RIFF....WAVEjunk");
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 2; ++i) {
+        Play_Sound("Chime.wav");
+        Play_Sound("Broken.wav");
+    }
+    EXPECT_LT(clock.elapsed(), 2000); // asynchronous: the calls return at once
+    pauseLettingEventsRun(0.2);       // loading and playing (or failing) happens here
 }

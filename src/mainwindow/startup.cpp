@@ -1,0 +1,163 @@
+// The main window's life: start-up, minimising and shut-down.
+#include "mainwindow/about_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/program_folder.h"
+#include "platform/tray_icons.h"
+#include "platform/twips.h"
+#include "platform/waits.h"
+#include "settings/program_state.h"
+#include "settings/string_routines.h"
+#include "platform/vb_color.h"
+#include "settings/version.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+int Form1::heightForStations(int stations)
+{
+    const int rows = std::clamp(stations - 1, 0, 9);
+    return rows * 360 + 1605;
+}
+
+bool Form1::Form_Load()
+{
+    ProgramState& state = program();
+    state.IconName = {QString()};
+    state.IconCategory = {0};
+    state.TrayPassThrough = 1;
+
+    frmAbout& splash = about();
+    splash.setWindowTitle(QString());
+    splash.showAsSplash(3000);
+
+    Unloading = 0;
+    Weather& compact = weather();
+    compact.Form_Load();
+    state.CurrentSlot = 0;
+    setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
+
+    const QDir folder(programFolder());
+    for (const char* name : {"DATA", "Sounds"})
+        if (!folder.exists(QLatin1String(name)))
+            folder.mkpath(QLatin1String(name));
+
+    for (auto* column : stationColumns())
+        for (QLabel* label : *column)
+            label->clear();
+    state.IconCategorySel = 0;
+
+    Form2& options = form2();
+    DoEvents();
+    DisScroll->setChecked(false);
+    DisScroll->setEnabled(false);
+    const int stations = options.List3->count();
+    resize(width(), twipsToPixels(heightForStations(stations)) + menuBar()->height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move((area.width() - width()) / 2, (area.height() - height()) / 2);
+    }
+
+    if (MinWeat->isChecked() || DigWeat->isChecked()) {
+        // Minimised without being shown: the state change hides the main
+        // window and brings up the chosen small window instead.
+        StartMinimized = true;
+        setWindowState(Qt::WindowMinimized);
+    } else {
+        StartMinimized = false;
+        show();
+    }
+    state.TrayPassThrough = 0;
+    splash.close();
+    DoEvents();
+    Play_Sound(QStringLiteral("Thunder.wav"));
+    DoEvents();
+
+    if (options.List3->count() > 0)
+        Timer1->start();
+    else
+        Cities_Click();
+    return true;
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        program().ShownWindow = 1;
+}
+
+void Form1::Form_Resize()
+{
+    Weather& compact = weather();
+    if (!isMinimized()) {
+        compact.Timer1->start();
+        return;
+    }
+    hide();
+    ProgramState& state = program();
+    if (!Label2[0]->text().isEmpty()) {
+        compact.showCurrentRow();
+    } else {
+        compact.Place->setText(QStringLiteral("Waiting On Data"));
+    }
+    compact.Command1[4]->setEnabled(state.CurrentSlot != 0);
+    if (state.CurrentSlot == 0 || state.CurrentSlot != 9)
+        compact.Command1[5]->setEnabled(state.CurrentSlot != 9);
+    setBackColor(compact.Label1[0], backColor(S_Warning[state.CurrentSlot]));
+
+    QWidget* shown = nullptr;
+    if (StartMinimized) {
+        StartMinimized = false;
+        if (MinWeat->isChecked())
+            shown = &compact;
+    } else if (state.PopUpIndex == 0) {
+        shown = &compact;
+    }
+    if (shown) {
+        shown->setWindowFlag(Qt::WindowStaysOnTopHint, AOT->isChecked());
+        shown->show();
+        shown->activateWindow();
+    }
+    compact.Timer1->start();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Closing = 1;
+    Form_Unload();
+    QMainWindow::closeEvent(event);
+}
+
+void Form1::Form_Unload()
+{
+    ProgramState& state = program();
+    Unloading = -1;
+    TrayIcons& tray = TrayIcons::instance();
+    if (state.WarnIconShown)
+        tray.Tray_Delete(2);
+    weather().Delete_Tray_Icon();
+    weather().Timer1->stop();
+    weather().Timer2->stop();
+    about().Timer1->stop();
+    Timer1->stop();
+    Timer2->stop();
+    DoEvents();
+    if (form2Loaded())
+        form2().close();
+    weather().close();
+    about().close();
+    QCoreApplication::quit();
+}
