@@ -111,7 +111,14 @@ TEST_F(IconDefinitionsFile, FailedSaveTellsTheUser)
     EXPECT_TRUE(QFileInfo(path("CVIcons.cvd/blocked")).isDir());
 }
 
-class PickIconTest : public SandboxTest {};
+class PickIconTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        installShipped("States_Cities.cvd"); // the options dialog needs it to load
+    }
+};
 
 TEST_F(PickIconTest, TrimsBlanksAndShowsTheChosenPicture)
 {

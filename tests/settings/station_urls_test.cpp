@@ -100,7 +100,14 @@ TEST(BuildUrls, TableRowsWithoutAUrlGiveNoSlot)
     EXPECT_EQ(built.url[2], "https://a/tx.txt");
 }
 
-class BuildUrlsWindows : public SandboxTest {};
+class BuildUrlsWindows : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        writeLines("States_Cities.cvd", {"[US States/Cities]", "[END]"}); // the options dialog needs it to load
+    }
+};
 
 TEST_F(BuildUrlsWindows, ReadsTheOptionListsAndTheUnitMenu)
 {
