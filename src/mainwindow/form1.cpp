@@ -50,8 +50,10 @@ void Form1::buildStationTable()
         setBackColor(S_Warning[row], kButtonFaceColor);
         grid->addWidget(S_Warning[row], row + 1, 1);
         int column = 2;
+        const std::array<int, 9> widths{130, 90, 44, 48, 48, 80, 64, 170, 30};
         for (auto* labels : stationColumns()) {
             (*labels)[row] = new QLabel(table);
+            (*labels)[row]->setMinimumWidth(widths[column - 2]);
             grid->addWidget((*labels)[row], row + 1, column++);
         }
     }
@@ -59,4 +61,5 @@ void Form1::buildStationTable()
     grid->setColumnStretch(9, 1);
     grid->setRowStretch(11, 1);
     setCentralWidget(table);
+    setMinimumWidth(820);
 }

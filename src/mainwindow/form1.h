@@ -97,6 +97,8 @@ public:
     bool Form_Load();
     // Minimising hides the main window and shows the chosen small window.
     void Form_Resize();
+    // Shows the table rows of the watched stations (at least one, at most ten).
+    void showStationRows(int stations);
     // The window's height for a number of stations, in twips.
     static int heightForStations(int stations);
 

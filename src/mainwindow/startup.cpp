@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -28,6 +29,17 @@ int Form1::heightForStations(int stations)
 {
     const int rows = std::clamp(stations - 1, 0, 9);
     return rows * 360 + 1605;
+}
+
+void Form1::showStationRows(int stations)
+{
+    const int shown = std::clamp(stations, 1, 10);
+    for (int row = 0; row < 10; ++row) {
+        Option1[row]->setVisible(row < shown);
+        S_Warning[row]->setVisible(row < shown);
+        for (auto* column : stationColumns())
+            (*column)[row]->setVisible(row < shown);
+    }
 }
 
 bool Form1::Form_Load()
@@ -62,7 +74,9 @@ bool Form1::Form_Load()
     DisScroll->setChecked(false);
     DisScroll->setEnabled(false);
     const int stations = options.List3->count();
-    resize(width(), twipsToPixels(heightForStations(stations)) + menuBar()->height());
+    showStationRows(stations);
+    adjustSize();
+    resize(width(), std::max(height(), twipsToPixels(heightForStations(stations))));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         move((area.width() - width()) / 2, (area.height() - height()) / 2);
