@@ -48,6 +48,7 @@ void Form1::buildStationTable()
         S_Warning[row]->setFixedSize(14, 14);
         S_Warning[row]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setBackColor(S_Warning[row], kButtonFaceColor);
+        S_Warning[row]->installEventFilter(this);
         grid->addWidget(S_Warning[row], row + 1, 1);
         int column = 2;
         const std::array<int, 9> widths{130, 90, 44, 48, 48, 80, 64, 170, 30};
@@ -57,6 +58,8 @@ void Form1::buildStationTable()
             grid->addWidget((*labels)[row], row + 1, column++);
         }
     }
+    for (QLabel* place : Label2)
+        place->installEventFilter(this);
     Option1[0]->setChecked(true);
     grid->setColumnStretch(9, 1);
     grid->setRowStretch(11, 1);

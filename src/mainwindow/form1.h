@@ -86,6 +86,19 @@ public:
     QAction* ReadDocs = nullptr;
     QAction* About = nullptr;
 
+    // Pop-up menus: the tray menu and the station information menu.
+    QMenu* PopMenu1 = nullptr;
+    std::array<QAction*, 11> PopMenu{};
+    QMenu* ForUvWarn = nullptr;
+    std::array<QAction*, 8> StateInfo{};
+    QTimer* Timer3 = nullptr; // delayed shut-down
+
+    void PopMenu_Click(int Index);
+    void S_Warning_Click(int Index);
+    void Label2_MouseUp(int Index, Qt::MouseButton Button, const QPoint& at);
+    // Turns a mouse action on a tray icon into its command.
+    void trayAction(int icon, const QString& event, const QPoint& at);
+
     int Closing = 0;
     int Unloading = 0;
 
@@ -115,6 +128,7 @@ public:
     void About_Click();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -125,5 +139,7 @@ private:
     void buildFileMenu();
     void buildCatalogueMenus();
     void buildHelpMenu();
+    void buildPopupMenus();
+    void bringUp(QWidget& window);
     void buildStationTable();
 };

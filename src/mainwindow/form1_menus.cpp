@@ -28,6 +28,7 @@ void Form1::buildMenus()
     buildFileMenu();
     buildCatalogueMenus();
     buildHelpMenu();
+    buildPopupMenus();
 }
 
 void Form1::buildFileMenu()
