@@ -13,6 +13,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Corvane"));
     buildMenus();
     buildStationTable();
+    buildStatusBar();
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);

@@ -2,10 +2,13 @@
 #include <QMainWindow>
 #include <array>
 
+class AnimatedPicture;
+class InetControl;
 class QAction;
 class QLabel;
 class QMenu;
 class QRadioButton;
+class QStatusBar;
 class QTimer;
 
 // The main window: the station table and the menus. Its menu check marks
@@ -99,6 +102,25 @@ public:
     // Turns a mouse action on a tray icon into its command.
     void trayAction(int icon, const QString& event, const QPoint& at);
 
+    // Transfer controls: Inet1 fetches pictures and pages on demand, Inet2
+    // serves the update. Their state reports go to status panel 1.
+    InetControl* Inet1 = nullptr;
+    InetControl* Inet2 = nullptr;
+    void Inet1_StateChanged(int State);
+    void Inet2_StateChanged(int State);
+
+    // Status bar with six panels, numbered 1 to 6: panel 1 connection and
+    // progress texts, panel 3 the time of the last update, panel 6 the
+    // new-mail indicator (hidden until mail comes).
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* panel(int Panel) const; // nullptr outside 1-6
+    void setPanelText(int Panel, const QString& Text);
+    QString panelText(int Panel) const;
+
+    // Busy indicator over the status bar, shown while Inet1 transfers.
+    QWidget* Picture2 = nullptr;
+    AnimatedPicture* Gif89a1 = nullptr;
+
     int Closing = 0;
     int Unloading = 0;
 
@@ -133,6 +155,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildStatusBar();
+    void showBusyIndicator();
+    void hideBusyIndicator();
+    std::array<QLabel*, 6> StatusPanels{};
     void Form_Unload();
     bool StartMinimized = false;
     void buildMenus();

@@ -19,6 +19,11 @@ struct ProgramState {
     QString ProxyPwd;
     int IconCategorySel = 0;   // category chosen in the options' icon tab
 
+    // Dial-up: the entry the program itself dialled last (the link Hang_Up
+    // ends) and the result of the last hang-up (nmcli's exit code).
+    QString RasEntryName;
+    int RasResult = 0;
+
     // The user's condition-icon definitions, parallel tables; one entry with
     // an empty name means the user has defined nothing.
     std::vector<QString> IconName{QString()};

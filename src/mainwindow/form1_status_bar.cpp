@@ -1,0 +1,81 @@
+#include "mainwindow/form1.h"
+
+#include "platform/animated_picture.h"
+#include "platform/animation_frames.h"
+#include "platform/inet_control.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+constexpr int kBusyPictureSize = 16;
+constexpr int kBusyFrameDelay = 80;
+} // namespace
+
+void Form1::buildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setSizeGripEnabled(false);
+    // Panel widths in pixels; panel 1 takes what is left.
+    const int widths[6] = {0, 24, 80, 40, 40, 24};
+    for (int i = 0; i < 6; ++i) {
+        auto* label = new QLabel(StatusBar1);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(widths[i]);
+        StatusBar1->addPermanentWidget(label, i == 0 ? 1 : 0);
+        StatusPanels[i] = label;
+    }
+    StatusPanels[5]->setAlignment(Qt::AlignCenter);
+    StatusPanels[5]->hide(); // shown when new mail comes
+    setStatusBar(StatusBar1);
+
+    Picture2 = new QWidget(this);
+    Picture2->setFixedSize(widths[1], kBusyPictureSize + 4);
+    Gif89a1 = new AnimatedPicture(Picture2);
+    Gif89a1->setGeometry(0, 0, Picture2->width(), Picture2->height());
+    Gif89a1->setFrames(busyFrames(kBusyPictureSize));
+    Gif89a1->setFrameDelay(kBusyFrameDelay);
+    Gif89a1->setToolTip(QStringLiteral("Recovering data"));
+    Picture2->hide();
+
+    Inet1 = new InetControl(this);
+    Inet2 = new InetControl(this);
+    connect(Inet1, &InetControl::StateChanged, this, &Form1::Inet1_StateChanged);
+    connect(Inet2, &InetControl::StateChanged, this, &Form1::Inet2_StateChanged);
+}
+
+QLabel* Form1::panel(int Panel) const
+{
+    if (Panel < 1 || Panel > 6)
+        return nullptr;
+    return StatusPanels[Panel - 1];
+}
+
+void Form1::setPanelText(int Panel, const QString& Text)
+{
+    if (QLabel* label = panel(Panel))
+        label->setText(Text);
+}
+
+QString Form1::panelText(int Panel) const
+{
+    const QLabel* label = panel(Panel);
+    return label ? label->text() : QString();
+}
+
+void Form1::showBusyIndicator()
+{
+    // Over panel 2, from the status bar's top.
+    const QPoint panelTwo = StatusPanels[1]->mapTo(this, QPoint(0, 0));
+    Picture2->move(panelTwo.x(), StatusBar1->geometry().top() + twipsToPixels(4));
+    Picture2->raise();
+    Picture2->show();
+    Gif89a1->play();
+}
+
+void Form1::hideBusyIndicator()
+{
+    Picture2->hide();
+    Gif89a1->stop();
+}

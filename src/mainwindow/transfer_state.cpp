@@ -1,0 +1,75 @@
+#include "mainwindow/transfer_state.h"
+
+#include "mainwindow/form1.h"
+#include "platform/animated_picture.h"
+#include "platform/inet_control.h"
+
+QString inet2StateText(int State, int ErrorNumber)
+{
+    switch (State) {
+    case 0:
+        return QStringLiteral("");
+    case 1:
+    case 2:
+    case 3:
+        return QStringLiteral("Corvane Contacting Host Site ..... Please Wait");
+    case 4:
+        return QStringLiteral("Corvane Connected ..... Please Wait");
+    case 5:
+    case 6:
+    case 7:
+        return QStringLiteral("Corvane Recovering DATA ..... Please Wait");
+    case 8:
+    case 12:
+        return kRequestSuccessfulText;
+    case 9:
+        return QStringLiteral("Corvane Disconnecting..... Please Wait");
+    case 10:
+        return QStringLiteral("Corvane Disconnected From Site....");
+    case 11:
+        return QStringLiteral("Host Site is currently UnAvailable for Connection!");
+    default:
+        return QStringLiteral("Corvane ERROR Number: ") + QString::number(ErrorNumber) + QStringLiteral(" occured.");
+    }
+}
+
+std::optional<QString> inet1StateText(int State, int ErrorNumber)
+{
+    if (State == 0)
+        return std::nullopt;
+    if (State == 4)
+        return inet2StateText(5, ErrorNumber);
+    return inet2StateText(State, ErrorNumber);
+}
+
+void Form1::Inet1_StateChanged(int State)
+{
+    const std::optional<QString> text = inet1StateText(State, Inet1->lastErrorNumber());
+    if (!text)
+        return;
+    if (State >= 1 && State <= 3) {
+        if (panelText(1) != *text)
+            setPanelText(1, *text);
+        return;
+    }
+    if (State >= 4 && State <= 7) {
+        showBusyIndicator();
+        if (panelText(1) != *text)
+            setPanelText(1, *text);
+        return;
+    }
+    setPanelText(1, *text);
+    hideBusyIndicator();
+    // A request that has disconnected or failed is ended for good.
+    if (State == 10 || State == 11)
+        Inet1->Cancel();
+}
+
+void Form1::Inet2_StateChanged(int State)
+{
+    // The update shows its progress as texts only; the busy indicator
+    // belongs to the on-demand fetches.
+    setPanelText(1, inet2StateText(State, Inet2->lastErrorNumber()));
+    if (State == 10 || State == 11)
+        Inet2->Cancel();
+}

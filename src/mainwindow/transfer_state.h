@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+// The texts that the main window's transfer controls put into status
+// panel 1 as a request passes through its states.
+
+// The update's control (Inet2): the text for every state; state 0 gives the
+// empty text, an unknown state the error text with the error number.
+QString inet2StateText(int State, int ErrorNumber);
+
+// The on-demand control (Inet1): as Inet2, except that state 0 writes
+// nothing (nullopt) and state 4 already reads as receiving data.
+std::optional<QString> inet1StateText(int State, int ErrorNumber);
+
+// The text that the update waits for after a failed request.
+inline const QString kRequestSuccessfulText = QStringLiteral("Corvane DATA Request Successful");

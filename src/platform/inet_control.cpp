@@ -1,0 +1,455 @@
+#include "platform/inet_control.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#define CORVANE_STRINGIFY2(x) #x
+#define CORVANE_STRINGIFY(x) CORVANE_STRINGIFY2(x)
+
+InetError::InetError(InetErrorKind kind, const QString& message)
+    : std::runtime_error(message.toStdString()), kind_(kind), message_(message)
+{
+}
+
+// One running request. It lives on OpenURL's stack; the control points to it
+// while the request runs, so Cancel and the destructor can reach it.
+struct InetControl::Transfer {
+    QEventLoop loop;
+    QTimer idle;                    // time-out: restarted at every sign of the server
+    QNetworkReply* reply = nullptr;
+    QByteArray body;
+    int lastState = icNone;
+    bool ended = false;     // the network part is over: Cancel has nothing to end
+    bool cancelled = false; // Cancel was called
+    bool timedOut = false;
+    bool tooLarge = false;
+    bool orphaned = false;  // the control was destroyed while the request ran
+};
+
+namespace {
+
+// Hands every request to the system's proxy configuration.
+class SystemProxies : public QNetworkProxyFactory {
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override
+    {
+        return QNetworkProxyFactory::systemProxyForQuery(query);
+    }
+};
+
+QNetworkProxy namedProxy(const QString& proxyText, int remotePort, const QString& user, const QString& password)
+{
+    QString text = proxyText.trimmed();
+    if (!text.contains(QStringLiteral("://")))
+        text.prepend(QStringLiteral("http://"));
+    const QUrl parsed(text);
+    int port = (remotePort > 0 && remotePort <= 65535) ? remotePort : 80;
+    if (parsed.port() > 0)
+        port = parsed.port();
+    return QNetworkProxy(QNetworkProxy::HttpProxy, parsed.host(), static_cast<quint16>(port), user, password);
+}
+
+// A reply whose only "error" is its HTTP status (404, 500...): the page the
+// server sent is the result, as for any other status.
+bool failedOnlyByStatus(QNetworkReply* reply)
+{
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+        return false;
+    const int e = reply->error();
+    return (e >= QNetworkReply::ContentAccessDenied && e <= QNetworkReply::UnknownContentError)
+        || (e >= QNetworkReply::InternalServerError && e <= QNetworkReply::UnknownServerError)
+        || e == QNetworkReply::ProtocolInvalidOperationError;
+}
+
+// A reply that ended with fewer bytes than it announced. The network layer
+// does not always notice when a reset cuts a reply short, so the length is
+// checked here (where it can be: a compressed reply announces its
+// compressed length).
+bool cutShort(QNetworkReply* reply, qint64 received)
+{
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    if (!announced.isValid() || !(encoding.isEmpty() || encoding == "identity"))
+        return false;
+    return received != announced.toLongLong();
+}
+
+InetErrorKind kindOf(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+        return InetErrorKind::Refused;
+    case QNetworkReply::RemoteHostClosedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+        return InetErrorKind::Reset;
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::ProxyTimeoutError:
+        return InetErrorKind::TimedOut;
+    case QNetworkReply::OperationCanceledError:
+        return InetErrorKind::Cancelled;
+    default:
+        return InetErrorKind::Other;
+    }
+}
+
+} // namespace
+
+InetControl::InetControl(QObject* parent) : QObject(parent) {}
+
+InetControl::~InetControl()
+{
+    // A window closing in the middle of a download: the waiting OpenURL
+    // finds its transfer orphaned and fails without touching this object.
+    if (Transfer* transfer = current_) {
+        current_ = nullptr;
+        transfer->orphaned = true;
+        transfer->cancelled = true;
+        if (transfer->reply && !transfer->ended)
+            transfer->reply->abort();
+        transfer->loop.quit();
+    }
+}
+
+void InetControl::Cancel()
+{
+    Transfer* transfer = current_;
+    if (!transfer || transfer->ended || transfer->cancelled)
+        return;
+    transfer->cancelled = true;
+    if (transfer->reply)
+        transfer->reply->abort();
+    transfer->loop.quit();
+}
+
+void InetControl::advanceTo(int state)
+{
+    Transfer* transfer = current_;
+    while (transfer && !transfer->orphaned && transfer->lastState < state) {
+        ++transfer->lastState;
+        emit StateChanged(transfer->lastState);
+    }
+}
+
+QByteArray InetControl::fetch(const QString& URL, QString* contentType)
+{
+    if (busy_)
+        throw InetError(InetErrorKind::Busy, QStringLiteral("Still executing last request"));
+    const QUrl url(URL.trimmed(), QUrl::TolerantMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        || url.host().isEmpty())
+        throw InetError(InetErrorKind::Other, QStringLiteral("URL is malformed: ") + URL);
+
+    Transfer transfer;
+    busy_ = true;
+    lastErrorNumber_ = 0;
+    current_ = &transfer;
+    // However this ends, the control is free again (unless it is gone).
+    struct Release {
+        InetControl* control;
+        Transfer& transfer;
+        ~Release()
+        {
+            if (!transfer.orphaned) {
+                control->busy_ = false;
+                control->current_ = nullptr;
+            }
+        }
+    } release{this, transfer};
+
+    auto gone = [&transfer] { return transfer.orphaned; };
+    auto orphanedError = [] {
+        return InetError(InetErrorKind::Cancelled, QStringLiteral("The transfer was closed"));
+    };
+
+    // A fresh manager per request: no connection, credential or cookie of an
+    // earlier request (perhaps through another proxy) carries over.
+    auto manager = std::make_unique<QNetworkAccessManager>();
+    if (accessType_ == icNamedProxy)
+        manager->setProxy(namedProxy(proxy_, remotePort_, userName_, password_));
+    else if (accessType_ == icUseDefault)
+        manager->setProxyFactory(new SystemProxies);
+    else
+        manager->setProxy(QNetworkProxy::NoProxy);
+
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(10);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QByteArray("Corvane/" CORVANE_STRINGIFY(CORVANE_VERSION_MAJOR) "." CORVANE_STRINGIFY(
+                          CORVANE_VERSION_MINOR) "." CORVANE_STRINGIFY(CORVANE_VERSION_PATCH)));
+
+    advanceTo(icResolvingHost);
+    if (gone())
+        throw orphanedError();
+
+    const qint64 limit = std::max<qint64>(0, maxReplyBytes_);
+    const int seconds = requestTimeout_ > 0 ? std::min(requestTimeout_, 24 * 3600) : kDefaultRequestTimeout;
+    transfer.idle.setSingleShot(true);
+    transfer.idle.setInterval(seconds * 1000);
+
+    QNetworkReply* reply = nullptr;
+    if (!transfer.cancelled) {
+        reply = manager->get(request);
+        transfer.reply = reply;
+        auto alive = [&transfer] { return !transfer.orphaned && !transfer.ended; };
+        auto tooLarge = [&transfer, reply] {
+            transfer.tooLarge = true;
+            transfer.body.clear();
+            reply->abort();
+        };
+        auto stillAlive = [&transfer] {
+            if (!transfer.orphaned && !transfer.ended)
+                transfer.idle.start();
+        };
+        connect(reply, &QNetworkReply::socketStartedConnecting, &transfer.loop, [this, alive, stillAlive] {
+            stillAlive();
+            if (alive())
+                advanceTo(icConnecting);
+        });
+        connect(reply, &QNetworkReply::encrypted, &transfer.loop, [this, alive, stillAlive] {
+            stillAlive();
+            if (alive())
+                advanceTo(icConnected);
+        });
+        connect(reply, &QNetworkReply::requestSent, &transfer.loop, [this, alive, stillAlive] {
+            stillAlive();
+            if (alive())
+                advanceTo(icRequestSent);
+        });
+        connect(reply, &QNetworkReply::redirected, &transfer.loop, stillAlive);
+        connect(reply, &QNetworkReply::uploadProgress, &transfer.loop, stillAlive);
+        connect(reply, &QNetworkReply::downloadProgress, &transfer.loop, stillAlive);
+        connect(reply, &QNetworkReply::metaDataChanged, &transfer.loop, [this, reply, limit, alive, stillAlive, tooLarge] {
+            stillAlive();
+            if (!alive())
+                return;
+            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+            if (length.isValid() && length.toLongLong() > limit)
+                tooLarge();
+        });
+        connect(reply, &QNetworkReply::readyRead, &transfer.loop,
+                [this, reply, limit, &transfer, alive, stillAlive, tooLarge] {
+                    stillAlive();
+                    if (!alive())
+                        return;
+                    advanceTo(icReceivingResponse);
+                    if (!alive() || transfer.cancelled || transfer.tooLarge)
+                        return;
+                    const QByteArray piece = reply->readAll();
+                    if (transfer.body.size() + piece.size() > limit)
+                        tooLarge();
+                    else
+                        transfer.body += piece;
+                });
+        connect(&transfer.idle, &QTimer::timeout, &transfer.loop, [&transfer, reply] {
+            if (transfer.orphaned || transfer.ended)
+                return;
+            transfer.timedOut = true;
+            reply->abort();
+        });
+        connect(reply, &QNetworkReply::finished, &transfer.loop, &QEventLoop::quit);
+        transfer.idle.start();
+        if (!reply->isFinished() && !transfer.cancelled)
+            transfer.loop.exec();
+    }
+    if (gone())
+        throw orphanedError();
+
+    transfer.ended = true;
+    transfer.idle.stop();
+    if (reply && !transfer.cancelled && !transfer.timedOut && !transfer.tooLarge) {
+        const QByteArray rest = reply->readAll();
+        if (transfer.body.size() + rest.size() > limit)
+            transfer.tooLarge = true;
+        else
+            transfer.body += rest;
+    }
+
+    std::optional<InetError> failure;
+    if (transfer.cancelled)
+        failure.emplace(InetErrorKind::Cancelled, QStringLiteral("The request was cancelled"));
+    else if (transfer.timedOut)
+        failure.emplace(InetErrorKind::TimedOut, QStringLiteral("The request timed out after %1 seconds").arg(seconds));
+    else if (transfer.tooLarge)
+        failure.emplace(InetErrorKind::TooLarge,
+                        QStringLiteral("The reply is larger than %1 bytes").arg(limit));
+    else if (reply->error() != QNetworkReply::NoError && !failedOnlyByStatus(reply))
+        failure.emplace(kindOf(reply->error()), reply->errorString());
+    else if (cutShort(reply, transfer.body.size()))
+        failure.emplace(InetErrorKind::Reset, QStringLiteral("The connection ended before the whole reply came"));
+
+    if (failure) {
+        lastErrorNumber_ = failure->number();
+        transfer.reply = nullptr;
+        if (failure->kind() == InetErrorKind::Cancelled) {
+            advanceTo(icDisconnecting);
+            if (!gone())
+                emit StateChanged(icDisconnected);
+        } else {
+            emit StateChanged(icError);
+        }
+        manager.reset();
+        if (gone())
+            throw orphanedError();
+        throw *failure;
+    }
+
+    if (contentType)
+        *contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
+    QByteArray body = std::move(transfer.body);
+    transfer.reply = nullptr;
+    advanceTo(icDisconnecting);
+    manager.reset(); // closes the connection
+    if (gone())
+        throw orphanedError();
+    transfer.lastState = icDisconnected;
+    emit StateChanged(icDisconnected);
+    if (gone())
+        throw orphanedError();
+    transfer.lastState = icResponseCompleted;
+    emit StateChanged(icResponseCompleted);
+    if (gone())
+        throw orphanedError();
+    return body;
+}
+
+QString InetControl::OpenURL(const QString& URL)
+{
+    QString contentType;
+    const QByteArray body = fetch(URL, &contentType);
+    return decodePageText(body, contentType);
+}
+
+QByteArray InetControl::OpenURL(const QString& URL, int DataType)
+{
+    if (DataType == icByteArray)
+        return fetch(URL, nullptr);
+    if (DataType == icString)
+        return OpenURL(URL).toUtf8();
+    throw InetError(InetErrorKind::Other, QStringLiteral("Invalid data type %1").arg(DataType));
+}
+
+// ---------------------------------------------------------------------------
+// Page text decoding
+
+namespace {
+
+// The value of a "charset=" parameter in a piece of lower-case text.
+QString charsetIn(QByteArrayView text)
+{
+    qsizetype at = 0;
+    while ((at = text.indexOf(QByteArrayView("charset"), at)) >= 0) {
+        qsizetype i = at + 7;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        if (i < text.size() && text[i] == '=') {
+            ++i;
+            while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '"' || text[i] == '\''))
+                ++i;
+            const qsizetype start = i;
+            while (i < text.size()
+                   && (QChar::isLetterOrNumber(uchar(text[i])) || text[i] == '-' || text[i] == '_'
+                       || text[i] == '.' || text[i] == ':'))
+                ++i;
+            if (i > start)
+                return QString::fromLatin1(text.sliced(start, i - start));
+        }
+        at += 7;
+    }
+    return QString();
+}
+
+// The character set named by a <meta> tag near the top of the page.
+QString metaCharset(const QByteArray& body)
+{
+    const QByteArray head = body.left(4096).toLower();
+    qsizetype at = 0;
+    while ((at = head.indexOf("<meta", at)) >= 0) {
+        qsizetype end = head.indexOf('>', at);
+        if (end < 0)
+            end = head.size();
+        const QString found = charsetIn(QByteArrayView(head).sliced(at, end - at));
+        if (!found.isEmpty())
+            return found;
+        at = end;
+    }
+    return QString();
+}
+
+// Windows-1252 differs from Latin-1 in 0x80-0x9F only.
+QString fromWindows1252(const QByteArray& body)
+{
+    static const char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(body.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : body) {
+        const uchar byte = static_cast<uchar>(c);
+        *out++ = (byte >= 0x80 && byte < 0xA0) ? QChar(high[byte - 0x80]) : QChar(byte);
+    }
+    return text;
+}
+
+bool isWesternLabel(const QString& label)
+{
+    static const QStringList labels{
+        "iso-8859-1", "iso8859-1", "iso_8859-1", "iso-8859-1:1987", "latin1",  "latin-1",  "l1",
+        "cp819",      "ibm819",    "iso-ir-100", "csisolatin1",     "us-ascii", "ascii",   "windows-1252",
+        "cp1252",     "x-cp1252"};
+    return labels.contains(label);
+}
+
+std::optional<QString> decodeByLabel(const QByteArray& body, const QString& name)
+{
+    const QString label = name.trimmed().toLower();
+    if (label.isEmpty())
+        return std::nullopt;
+    if (label == QLatin1String("utf-8") || label == QLatin1String("utf8")) {
+        QStringDecoder utf8(QStringConverter::Utf8);
+        return QString(utf8.decode(body));
+    }
+    if (isWesternLabel(label))
+        return fromWindows1252(body);
+    QStringDecoder decoder(label.toLatin1().constData());
+    if (!decoder.isValid())
+        return std::nullopt;
+    return QString(decoder.decode(body));
+}
+
+} // namespace
+
+QString decodePageText(const QByteArray& body, const QString& contentType)
+{
+    if (body.startsWith("\xEF\xBB\xBF"))
+        return QStringDecoder(QStringConverter::Utf8).decode(body);
+    if (body.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE).decode(body);
+    if (body.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE).decode(body);
+
+    if (auto text = decodeByLabel(body, charsetIn(contentType.toLower().toLatin1())))
+        return *text;
+    if (auto text = decodeByLabel(body, metaCharset(body)))
+        return *text;
+
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(body);
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+class InetControl;
+
+// Connection set-up before every download, the picture download into the
+// data folder, and the dial-up link.
+
+// What Set_Inet copies onto a transfer control, taken from the options
+// dialog and the program-wide values.
+struct ConnectionSettings {
+    int timeout = 30;       // seconds
+    int accessOption = 0;   // selected access button: 0 normal, 1 proxy default, 2 named proxy
+    QString proxyServer;    // Text1(0)
+    QString proxyPort;      // Text1(1), read by its leading number
+    QString proxyUser;      // empty: none
+    QString proxyPassword;  // plain text; empty: none
+};
+
+// The settings as the options dialog and the program-wide values hold them now.
+ConnectionSettings currentConnectionSettings();
+
+// Sets the time-out, then either the named proxy with its credentials and
+// port and access type 2, or access type 0 (proxy default) or 1 (direct)
+// alone, leaving the proxy values as the control last had them.
+void applyConnectionSettings(InetControl& Inet, const ConnectionSettings& settings);
+
+// applyConnectionSettings with the current settings.
+void Set_Inet(InetControl& Inet);
+
+// The folder of downloaded pictures, "data" in the program folder.
+QString dataFolder();
+
+// Fetches URL as bytes with the control as it is set up and writes them to
+// FileName in the data folder, replacing a file of that name whole. Returns
+// whether a file was written; a failed request writes nothing, and a name
+// that would leave the data folder is refused.
+bool downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName);
+
+// Set_Inet on the main window's Inet1, then downloadToDataFolder; reports
+// nothing.
+void Get_File(const QString& URL, const QString& FileName);
+
+// True while a dial-up kind of link is active.
+bool Is_Connected();
+
+// Starts the dial-up entry and lets events run for pauseSeconds; remembers
+// the entry as the link that Hang_Up ends. Always true: whether the link
+// comes up is for the caller to watch.
+bool dialEntry(const QString& Entry, double pauseSeconds);
+
+// dialEntry with the options dialog's pause time (Text6).
+bool Dial(const QString& Entry);
+
+// Ends the link that the program itself dialled; true when one was ended.
+bool Hang_Up();
+
+// The characters of a byte array up to its first zero byte (or all of them),
+// one character per byte.
+QString Byte_String(const QByteArray& Bytes);
