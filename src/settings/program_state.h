@@ -43,6 +43,12 @@ struct ProgramState {
     // padded to three characters.
     QString WindDir, WindSpeed, WindGust;
 
+    // The UV bulletin's values, one per city of its table, and the state
+    // warnings page fetched last in this pass of the update.
+    std::array<QString, 58> UVValues{};
+    QString WarningsCacheUrl;
+    QString WarningsCachePage;
+
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};
     std::array<bool, 10> SlotOn{};

@@ -17,4 +17,9 @@ QString portalForecastFolder()
     return QStringLiteral("https://www.timeanddate.com/weather");
 }
 
+QString uvBulletin()
+{
+    return QStringLiteral("https://www.cpc.ncep.noaa.gov/products/stratosphere/uv_index/bulletin.txt");
+}
+
 } // namespace sources

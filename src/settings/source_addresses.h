@@ -14,4 +14,7 @@ QString portalHost();
 // Forecast folder of the portal, where the alternate-place pages live.
 QString portalForecastFolder();
 
+// The national UV index bulletin: one row per city with its UV value.
+QString uvBulletin();
+
 } // namespace sources

@@ -1,0 +1,69 @@
+// The per-station UV and warning checks of the update.
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "platform/inet_control.h"
+#include "platform/vb_color.h"
+#include "settings/connection.h"
+#include "settings/program_state.h"
+#include "settings/source_addresses.h"
+#include "update/uv_and_warning_checks.h"
+#include "update/uv_and_warnings.h"
+
+#include <QLabel>
+
+namespace {
+
+// A failed fetch gives an empty page, which the readers treat as such.
+QString fetchOrEmpty(InetControl& control, const QString& url)
+{
+    try {
+        Set_Inet(control);
+        return control.OpenURL(url);
+    } catch (const InetError&) {
+        return QString();
+    }
+}
+
+} // namespace
+
+void Get_UV_Index(const QString& url)
+{
+    const QString bulletin = fetchOrEmpty(*form1().Inet2, url.isEmpty() ? sources::uvBulletin() : url);
+    program().UVValues = uvValuesFromBulletin(bulletin);
+}
+
+void Show_Slot_UV(int Index)
+{
+    form1().Label10[Index]->setText(uvForPlace(form1().Label2[Index]->text(), program().UVValues));
+}
+
+void Check_Warnings(int Index, int Kind)
+{
+    ProgramState& state = program();
+    Form1& main = form1();
+    if (main.Inet2->StillExecuting()) {
+        main.setPanelText(1, QStringLiteral("Connection Busy"));
+        return;
+    }
+    state.WarnFlag[Index] = false;
+    state.WarnSound[Index] = false;
+    const QString url = state.SlotURL[Index];
+    bool readPage = true;
+    if (url != state.WarningsCacheUrl) {
+        if (Kind == 1) {
+            readPage = false;
+        } else {
+            state.WarningsCacheUrl = url;
+            state.WarningsCachePage = fetchOrEmpty(*main.Inet2, warningsPageUrl(url));
+        }
+    }
+    if (readPage) {
+        const WarningState warning = warningsFromPage(state.WarningsCachePage, main.Label2[Index]->text());
+        setBackColor(main.S_Warning[Index], warning.lamp);
+        state.WarnFlag[Index] = warning.alert;
+        state.WarnSound[Index] = warning.alert;
+    }
+    if (state.CurrentSlot == Index)
+        setBackColor(weather().Label1[0], backColor(main.S_Warning[Index]));
+}
