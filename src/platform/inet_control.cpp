@@ -30,6 +30,7 @@ struct InetControl::Transfer {
     QByteArray body;
     int lastState = icNone;
     bool ended = false;     // the network part is over: Cancel has nothing to end
+    bool replyFinished = false; // the reply is whole, though OpenURL may not have resumed yet
     bool cancelled = false; // Cancel was called
     bool timedOut = false;
     bool tooLarge = false;
@@ -124,7 +125,7 @@ InetControl::~InetControl()
 void InetControl::Cancel()
 {
     Transfer* transfer = current_;
-    if (!transfer || transfer->ended || transfer->cancelled)
+    if (!transfer || transfer->ended || transfer->replyFinished || transfer->cancelled)
         return;
     transfer->cancelled = true;
     if (transfer->reply)
@@ -255,12 +256,19 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
                         transfer.body += piece;
                 });
         connect(&transfer.idle, &QTimer::timeout, &transfer.loop, [&transfer, reply] {
-            if (transfer.orphaned || transfer.ended)
+            if (transfer.orphaned || transfer.ended || transfer.replyFinished)
                 return;
             transfer.timedOut = true;
             reply->abort();
         });
-        connect(reply, &QNetworkReply::finished, &transfer.loop, &QEventLoop::quit);
+        // A reply can finish while a request of another control, started by
+        // an event handler, is still waiting above this one; from then on
+        // neither the time-out nor a cancel may spoil it.
+        connect(reply, &QNetworkReply::finished, &transfer.loop, [&transfer] {
+            transfer.replyFinished = true;
+            transfer.idle.stop();
+            transfer.loop.quit();
+        });
         transfer.idle.start();
         if (!reply->isFinished() && !transfer.cancelled)
             transfer.loop.exec();
@@ -295,7 +303,8 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
         lastErrorNumber_ = failure->number();
         transfer.reply = nullptr;
         if (failure->kind() == InetErrorKind::Cancelled) {
-            advanceTo(icDisconnecting);
+            // Straight to the end: no state of a reply that never came.
+            emit StateChanged(icDisconnecting);
             if (!gone())
                 emit StateChanged(icDisconnected);
         } else {

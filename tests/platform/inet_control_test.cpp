@@ -206,6 +206,27 @@ TEST_F(InetControlTest, EventsRunDuringADownloadAndASecondRequestIsRefused)
     EXPECT_EQ(states, kWholeRequest); // the refused request reported nothing
 }
 
+TEST_F(InetControlTest, RequestThatEndsUnderAnotherControlsWaitKeepsItsPage)
+{
+    // The quick page is whole long before the slow request that a timer
+    // started meanwhile lets the first OpenURL return; the first control's
+    // time-out passes in between and must not spoil its finished reply.
+    server.route("/quick", HttpReply::text("quick page").after(50));
+    server.route("/slow", HttpReply::text("slow page").after(1500));
+    InetControl other;
+    other.setAccessType(InetControl::icDirect);
+    other.setRequestTimeout(3);
+    inet.setRequestTimeout(1);
+    QString otherPage;
+    QTimer::singleShot(10, [&] {
+        otherPage = other.OpenURL(server.url("/slow"));
+        inet.Cancel(); // too late: the quick page is already whole
+    });
+
+    EXPECT_EQ(inet.OpenURL(server.url("/quick")), "quick page");
+    EXPECT_EQ(otherPage, "slow page");
+}
+
 TEST_F(InetControlTest, CancelEndsTheRequestAndLeavesTheControlUsable)
 {
     server.route("/slow", HttpReply::text("late").after(2000));
@@ -216,7 +237,7 @@ TEST_F(InetControlTest, CancelEndsTheRequestAndLeavesTheControlUsable)
 
     EXPECT_EQ(failureOf(server.url("/slow")), InetErrorKind::Cancelled);
     EXPECT_LT(clock.elapsed(), 1500);
-    EXPECT_EQ(states.mid(states.size() - 2), QList<int>({9, 10}));
+    EXPECT_EQ(states, QList<int>({1, 2, 3, 4, 5, 6, 9, 10})); // request sent, no reply, cancelled
     EXPECT_FALSE(inet.StillExecuting());
 
     inet.Cancel(); // nothing runs: nothing happens
@@ -232,6 +253,7 @@ TEST_F(InetControlTest, CancelFromAStateReportEndsTheRequest)
     });
     EXPECT_EQ(failureOf(server.url("/slow")), InetErrorKind::Cancelled);
     EXPECT_EQ(server.count("/slow"), 0);
+    EXPECT_EQ(states, QList<int>({1, 9, 10})); // no state of a reply that never came
 }
 
 TEST(InetControlLifetime, ControlDestroyedDuringATransferFailsTheWaitingRequest)
