@@ -70,6 +70,14 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
             if (on)
                 Option6_Click(i);
         });
+    connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
+    for (int i = 0; i < 3; ++i)
+        connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Option2_Click(i);
+        });
     setFixedSize(sizeHint().expandedTo(QSize(640, 470)));
 }
 

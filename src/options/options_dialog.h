@@ -58,6 +58,8 @@ public:
     QPushButton* Command9 = nullptr;        // "Save Password && User"
     std::array<QRadioButton*, 3> Option2{}; // mail account shown
     std::array<QLineEdit*, 3> Text3{};      // host, user, password
+    QPushButton* Command5 = nullptr;        // "Save Site Info"
+    QPushButton* Command8 = nullptr;        // "Delete Site"
     QComboBox* Combo4 = nullptr;            // e-mail alert sound
 
     // Settings tab.
@@ -97,6 +99,12 @@ public:
     void Combo4_Click();
     void Check5_Click();
     void Option6_Click(int Index);
+
+    // The proxy credentials and the mail accounts, kept in the settings store.
+    void Command9_Click();
+    void Command5_Click();
+    void Command8_Click();
+    void Option2_Click(int Index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

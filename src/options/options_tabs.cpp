@@ -161,6 +161,12 @@ QWidget* Form2::buildInternetTab()
         mailForm->addRow(boxes[i], Text3[i]);
     }
     Text3[2]->setEchoMode(QLineEdit::Password);
+    Command5 = new QPushButton(QStringLiteral("Save Site Info"), mail);
+    Command8 = new QPushButton(QStringLiteral("Delete Site"), mail);
+    auto* accountButtons = new QHBoxLayout;
+    accountButtons->addWidget(Command5);
+    accountButtons->addWidget(Command8);
+    mailForm->addRow(accountButtons);
     Combo4 = new QComboBox(mail);
     mailForm->addRow(QStringLiteral("Email Alert:"), Combo4);
 

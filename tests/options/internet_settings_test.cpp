@@ -1,0 +1,93 @@
+#include "options/options_dialog.h"
+
+#include "mainwindow/forms.h"
+#include "platform/settings_store.h"
+#include "settings/program_state.h"
+#include "test_support.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+class InternetSettingsTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        installShipped("States_Cities.cvd");
+    }
+};
+
+QString scrambledForm(const QString& text)
+{
+    QString out;
+    for (QChar c : text)
+        out += QChar(c.unicode() ^ 0xFF);
+    return out;
+}
+
+} // namespace
+
+TEST_F(InternetSettingsTest, ProxyCredentialsAreSavedScrambledAfterAWarningWhenBlank)
+{
+    Form2& options = form2();
+    options.ProxyUser->setText("walker");
+    options.ProxyPassword->clear();
+    answer = MsgResult::Cancel;
+    options.Command9_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "Proxy Password");
+    EXPECT_EQ(GetSetting("Proxy", "Username", "Blank"), "Blank");
+
+    answer = MsgResult::Ok;
+    options.ProxyPassword->setText("pa55");
+    options.Command9_Click();
+    EXPECT_EQ(GetSetting("Proxy", "Username", "?"), "walker");
+    EXPECT_EQ(GetSetting("Proxy", "Password", "?"), scrambledForm("pa55"));
+    EXPECT_EQ(program().ProxyUserName, "walker");
+    EXPECT_EQ(program().ProxyPwd, "pa55");
+    EXPECT_EQ(messages.back().text, "Password setting has been saved.");
+}
+
+TEST_F(InternetSettingsTest, MailAccountsAreSavedShownAndDeleted)
+{
+    Form2& options = form2();
+    options.Text3[0]->setText("pop.example");
+    options.Text3[1]->clear();
+    options.Command5_Click();
+    EXPECT_EQ(messages.back().text, "All 3 Fields Must Have Data!");
+    EXPECT_EQ(GetSetting("EMail", "Site1", "Blank"), "Blank");
+
+    options.Text3[1]->setText("me");
+    options.Text3[2]->setText("secret");
+    options.Command5_Click();
+    EXPECT_EQ(GetSetting("EMail", "Site1", "?"), "pop.example");
+    EXPECT_EQ(GetSetting("EMail", "Pass1", "?"), scrambledForm("secret"));
+
+    options.Option2[1]->setChecked(true); // an account never stored shows empty boxes
+    EXPECT_TRUE(options.Text3[0]->text().isEmpty());
+    options.Option2[0]->setChecked(true);
+    EXPECT_EQ(options.Text3[0]->text(), "pop.example");
+    EXPECT_EQ(options.Text3[2]->text(), "secret");
+
+    answer = MsgResult::Cancel;
+    options.Command8_Click();
+    EXPECT_EQ(options.Text3[0]->text(), "pop.example");
+    answer = MsgResult::Ok;
+    options.Command8_Click();
+    EXPECT_TRUE(options.Text3[0]->text().isEmpty());
+    EXPECT_EQ(GetSetting("EMail", "Pass1", "Blank"), "Blank");
+}
+
+TEST_F(InternetSettingsTest, AnAccountStoredAsBlankIsShownAsUnused)
+{
+    SaveSetting("EMail", "Site2", "Blank");
+    SaveSetting("EMail", "Name2", "me");
+    SaveSetting("EMail", "Pass2", scrambledForm("x"));
+    Form2& options = form2();
+    options.Text3[0]->setText("left over");
+    options.Option2[1]->setChecked(true);
+    EXPECT_TRUE(options.Text3[0]->text().isEmpty());
+    EXPECT_TRUE(options.Text3[1]->text().isEmpty());
+}
