@@ -5,6 +5,7 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/program_folder.h"
+#include "settings/connection.h"
 #include "platform/tray_icons.h"
 #include "platform/twips.h"
 #include "platform/waits.h"
@@ -59,10 +60,9 @@ bool Form1::Form_Load()
     state.CurrentSlot = 0;
     setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
 
-    const QDir folder(programFolder());
-    for (const char* name : {"DATA", "Sounds"})
-        if (!folder.exists(QLatin1String(name)))
-            folder.mkpath(QLatin1String(name));
+    // The downloaded pictures' folder and the sounds folder, when missing.
+    QDir().mkpath(dataFolder());
+    QDir().mkpath(programPath(QStringLiteral("Sounds")));
 
     for (auto* column : stationColumns())
         for (QLabel* label : *column)

@@ -57,7 +57,7 @@ TEST(StartupHeight, GrowsWithTheStationsUpToTen)
 TEST_F(StartupTest, AnEmptyWatchListOpensTheOptionsAndCreatesTheFolders)
 {
     ASSERT_TRUE(form1().Form_Load());
-    EXPECT_TRUE(QDir(path("DATA")).exists());
+    EXPECT_TRUE(QDir(path("data")).exists());
     EXPECT_TRUE(QDir(path("Sounds")).exists());
     EXPECT_EQ(modalShown, QStringList{"Corvane Options"});
     EXPECT_FALSE(form1().Timer1->isActive());
