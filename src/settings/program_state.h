@@ -1,4 +1,7 @@
 #pragma once
+#include "pictures/map_urls.h"
+#include "settings/user_lists.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -52,6 +55,13 @@ struct ProgramState {
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};
     std::array<bool, 10> SlotOn{};
+
+    // The user's local-radar and web-site lists, row i for menu item i.
+    ListTable RadarList{};
+    ListTable WebSiteList{};
+
+    // Addresses of the map and picture menus, filled once at start-up.
+    MapUrlTables MapURLs;
 };
 
 ProgramState& program();

@@ -1,0 +1,130 @@
+#include "settings/user_lists.h"
+
+#include "platform/program_folder.h"
+#include "platform/text_files.h"
+#include "settings/program_state.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// Opens a list file and checks its first value against the header (case
+// counts). Nothing when the file is missing, unreadable or not a list of
+// this kind.
+std::optional<CommaInput> openList(const QString& path, const QString& header)
+{
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    auto input = CommaInput::open(path);
+    if (!input)
+        return std::nullopt;
+    const auto first = input->next();
+    if (!first || *first != header)
+        return std::nullopt;
+    return input;
+}
+
+const QString kEnd = QStringLiteral("[END]");
+
+} // namespace
+
+QString localRadarFile()
+{
+    return programPath(QStringLiteral("LocalRadar.cvd"));
+}
+
+QString webSitesFile()
+{
+    return programPath(QStringLiteral("WebSites.cvd"));
+}
+
+ListItemUpdates readLocalRadar(const QString& path, ListTable& radarList)
+{
+    radarList = ListTable{};
+    ListItemUpdates updates{};
+    auto input = openList(path, QStringLiteral("[LOCAL RADAR]"));
+    if (!input)
+        return updates;
+
+    for (int i = 0; i < ListEntryLimit; ++i) {
+        const auto name = input->next();
+        if (!name || *name == kEnd)
+            break;
+        const auto argument = input->next();
+        const auto kind = input->next();
+        // A file cut short inside an entry: the incomplete entry is not used.
+        if (!argument || !kind)
+            break;
+        // An entry without a name keeps its place: the next entry goes to
+        // the next item.
+        if (name->isEmpty())
+            continue;
+        updates[i].captionSet = true;
+        updates[i].caption = name->left(ListNameLimit);
+        if (argument->isEmpty())
+            break;
+        radarList[i][0] = *argument;
+        if (kind->isEmpty())
+            break;
+        radarList[i][1] = *kind;
+        updates[i].shown = true;
+    }
+    return updates;
+}
+
+ListItemUpdates readWebSites(const QString& path, ListTable& webSiteList)
+{
+    ListItemUpdates updates{};
+    auto input = openList(path, QStringLiteral("[WEB SITES]"));
+    if (!input)
+        return updates;
+
+    for (int i = 0; i < ListEntryLimit; ++i) {
+        const auto name = input->next();
+        if (!name || *name == kEnd)
+            break;
+        const auto url = input->next();
+        if (!url)
+            break;
+        if (name->isEmpty())
+            continue;
+        const QString shown = name->left(ListNameLimit);
+        updates[i].captionSet = true;
+        updates[i].caption = shown;
+        webSiteList[i][0] = shown;
+        if (url->isEmpty())
+            break;
+        webSiteList[i][1] = *url;
+        updates[i].shown = true;
+    }
+    return updates;
+}
+
+void applyListItemUpdates(const ListItemUpdates& updates, std::span<QAction* const> items)
+{
+    const std::size_t count = std::min<std::size_t>(items.size(), updates.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        QAction* item = items[i];
+        if (!item)
+            continue;
+        if (updates[i].captionSet)
+            item->setText(updates[i].caption);
+        if (updates[i].shown) {
+            item->setVisible(true);
+            item->setEnabled(true);
+        }
+    }
+}
+
+void Load_LocalRadar(std::span<QAction* const> items)
+{
+    applyListItemUpdates(readLocalRadar(localRadarFile(), program().RadarList), items);
+}
+
+void Load_WebSites(std::span<QAction* const> items)
+{
+    applyListItemUpdates(readWebSites(webSitesFile(), program().WebSiteList), items);
+}

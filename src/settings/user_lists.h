@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <span>
+
+class QAction;
+
+// The user's two short lists, the local radar pictures (LocalRadar.cvd) and
+// the favourite web sites (WebSites.cvd), read into a table for the menu
+// handlers and into the captions of their menu items.
+
+// Ten rows of two columns, row i belonging to menu item i. Local radar:
+// column 0 the picture argument, column 1 the kind ("NO", "YES", "NEX").
+// Web sites: column 0 the name as shown, column 1 the address.
+using ListTable = std::array<std::array<QString, 2>, 10>;
+
+constexpr int ListEntryLimit = 10; // entries read from one file
+constexpr int ListNameLimit = 26;  // characters of a name that are shown
+
+// What reading a list did to one menu item.
+struct ListItemUpdate {
+    bool captionSet = false; // the item takes `caption`
+    QString caption;
+    bool shown = false;      // the item becomes visible and enabled
+};
+using ListItemUpdates = std::array<ListItemUpdate, 10>;
+
+QString localRadarFile(); // LocalRadar.cvd in the program folder
+QString webSitesFile();   // WebSites.cvd in the program folder
+
+// Reads a local-radar file. The table is emptied first, whatever the file
+// holds; a missing or unreadable file or a wrong first line leaves it empty
+// and no item changed.
+ListItemUpdates readLocalRadar(const QString& path, ListTable& radarList);
+
+// Reads a web-site file. The table is not emptied: rows the file does not
+// fill keep their values.
+ListItemUpdates readWebSites(const QString& path, ListTable& webSiteList);
+
+// Gives the first ten menu items their new captions and shows the items
+// that were filled. Items that no entry touched are left as they are.
+void applyListItemUpdates(const ListItemUpdates& updates, std::span<QAction* const> items);
+
+// Read the program folder's files into program().RadarList and
+// program().WebSiteList and update the given menu items (at most the first
+// ten are used).
+void Load_LocalRadar(std::span<QAction* const> items);
+void Load_WebSites(std::span<QAction* const> items);
