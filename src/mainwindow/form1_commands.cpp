@@ -72,6 +72,12 @@ void Form1::Exit_Click()
     close();
 }
 
+void Form1::mnuWebSite_Click(int Index)
+{
+    if (Index >= 0 && Index <= 9)
+        openWithDefaultProgram(program().WebSiteList[Index][1]);
+}
+
 void Form1::ReadDocs_Click()
 {
     openWithDefaultProgram(programPath(QStringLiteral("corvane.rtf")));

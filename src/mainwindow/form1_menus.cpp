@@ -148,6 +148,7 @@ void Form1::buildCatalogueMenus()
     for (int i = 0; i < 10; ++i) {
         mnuWebSite[i] = mnuWeb->addAction(QStringLiteral("(empty)"));
         mnuWebSite[i]->setVisible(false);
+        connect(mnuWebSite[i], &QAction::triggered, this, [this, i] { mnuWebSite_Click(i); });
     }
     mnuWebSite[10] = mnuWeb->addAction(QStringLiteral("Web Site Editor"));
 }

@@ -5,7 +5,9 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/program_folder.h"
+#include "pictures/map_urls.h"
 #include "settings/connection.h"
+#include "settings/user_lists.h"
 #include "platform/tray_icons.h"
 #include "platform/twips.h"
 #include "platform/waits.h"
@@ -54,10 +56,13 @@ bool Form1::Form_Load()
     splash.setWindowTitle(QString());
     splash.showAsSplash(3000);
 
+    Load_LocalRadar(LocalRadar);
+    Load_WebSites(std::span(mnuWebSite).first(10));
     Unloading = 0;
     Weather& compact = weather();
     compact.Form_Load();
     state.CurrentSlot = 0;
+    Load_Map_URLs();
     setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
 
     // The downloaded pictures' folder and the sounds folder, when missing.

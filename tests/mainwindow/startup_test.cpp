@@ -4,6 +4,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
+#include "platform/desktop.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
 #include "settings/program_state.h"
@@ -104,4 +105,21 @@ TEST_F(StartupTest, ShutDownRemovesTheTrayIconsAndStopsTheTimers)
     EXPECT_FALSE(weather().Timer2->isActive());
     EXPECT_FALSE(form1().Timer2->isActive());
     EXPECT_EQ(form1().Closing, 1);
+}
+
+TEST_F(StartupTest, TheUsersListsFillTheirMenusAndSitesOpenInTheBrowser)
+{
+    saveWatchList(1);
+    writeLines("WebSites.cvd", {"[WEB SITES]", "Storm Centre", "https://storms.example/", "[END]"});
+    writeLines("LocalRadar.cvd", {"[LOCAL RADAR]", "Home Radar", "https://radar.example/r.gif", "NO", "[END]"});
+    QStringList opened;
+    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; }, {}});
+    ASSERT_TRUE(form1().Form_Load());
+    EXPECT_EQ(form1().mnuWebSite[0]->text(), "Storm Centre");
+    EXPECT_TRUE(form1().mnuWebSite[0]->isVisible());
+    EXPECT_FALSE(form1().mnuWebSite[1]->isVisible());
+    EXPECT_EQ(form1().LocalRadar[0]->text(), "Home Radar");
+    form1().mnuWebSite[0]->trigger();
+    clearDesktopSeam();
+    EXPECT_EQ(opened, QStringList{"https://storms.example/"});
 }
