@@ -17,4 +17,16 @@ QString portalForecastFolder();
 // The national UV index bulletin: one row per city with its UV value.
 QString uvBulletin();
 
+// Markers by which a report URL is recognised as one of the university and
+// world sources (each a plain substring of the URL).
+QString hawaiiListHost();        // a university's Hawaii observation list
+QString worldListMarker();       // a university's world city list: host and a trailing "/"
+QString singaporeMarker();       // the Singapore weather service: host and its first path word
+QString decodedHourlyHost();     // a university's decoded hourly observation list
+
+// The alternate source's plain-text conditions file, and its folder of
+// per-state observation files ("TX.OBS").
+QString alternateConditions();
+QString alternateObservations();
+
 } // namespace sources

@@ -1,0 +1,103 @@
+#include "update/portal_parser.h"
+
+#include "update/parse_failure.h"
+#include "update/unit_conversions.h"
+
+namespace {
+
+const QString kToday = QStringLiteral("Today");
+const QString kSpace = QStringLiteral("&nbsp;");
+
+qsizetype required(qsizetype position, const char* what)
+{
+    if (position < 0)
+        throw ParseFailure{what};
+    return position;
+}
+
+// The condition words between the time-zone word (or a run of six line
+// feeds) after "Today" and the "Hi&" of the high temperature, upper-cased,
+// with every character that is not a letter A to Z made a blank.
+QString conditionText(const QString& line)
+{
+    const qsizetype today = required(line.indexOf(kToday), "no Today");
+    qsizetype zone = line.indexOf(QLatin1String("GMT"), today);
+    if (zone < 0)
+        zone = line.indexOf(QLatin1String("EST"), today);
+    if (zone < 0)
+        zone = line.indexOf(QLatin1String("EDT"), today);
+    if (zone < 0)
+        zone = line.indexOf(QLatin1String("\n\n\n\n\n\n"), today);
+    required(zone, "no time zone after Today");
+    const qsizetype high = required(line.indexOf(QLatin1String("Hi&"), zone), "no Hi& after the time zone");
+    QString text = line.mid(zone + 3, high - zone - 3).toUpper();
+    for (QChar& c : text) {
+        if (c < QLatin1Char('A') || c > QLatin1Char('Z'))
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
+// Reads "label value<end>" further on in the line: the line moves past the
+// label, and the caption takes the text before the first `end` character.
+// A label that is missing leaves the caption alone.
+void labelledReading(ParserPlan& plan, const QString& label, QChar end, RowField caption, bool noSlashes = false)
+{
+    plan.step([label](ParseState& s) {
+        const qsizetype at = s.line.indexOf(label);
+        s.first = at >= 0;
+        s.work.clear();
+        if (at >= 0)
+            s.line.remove(0, at + label.size());
+    });
+    plan.step([end](ParseState& s) {
+        if (s.first)
+            s.work = s.line.left(required(s.line.indexOf(end), "reading without its end mark"));
+    });
+    plan.step([caption, noSlashes](ParseState& s) {
+        if (!s.first)
+            return;
+        QString text = s.work;
+        if (noSlashes)
+            text = Remove_Spaces(text.replace(QLatin1Char('/'), QLatin1Char(' ')));
+        s.row.*caption = text;
+    });
+}
+
+} // namespace
+
+ParserPlan portalPagePlan(bool metric)
+{
+    ParserPlan plan(metric);
+    for (RowField f : {&StationRow::condition, &StationRow::temperature, &StationRow::dewpoint,
+                       &StationRow::humidity, &StationRow::wind, &StationRow::pressure, &StationRow::remarks})
+        plan.assign(f, QString());
+    plan.assign(&StationRow::uv, QStringLiteral("NA"));
+
+    plan.step([](ParseState& s) { s.work = conditionText(s.line); });
+    plan.step([](ParseState& s) { s.row.condition = s.work; }).trim(&StationRow::condition);
+    plan.step([](ParseState& s) {
+        const qsizetype blank = s.row.condition.indexOf(QLatin1Char(' '));
+        if (blank >= 0)
+            s.row.condition = s.row.condition.mid(blank + 1); // of two words only the second is kept
+    });
+
+    // Without "Today" and an "&nbsp;" after it the page holds no readings.
+    plan.step([](ParseState& s) {
+        const qsizetype today = s.line.indexOf(kToday);
+        if (today < 0)
+            throw ReportNotAvailable{};
+        const qsizetype space = s.line.indexOf(kSpace, today);
+        if (space < 0)
+            throw ReportNotAvailable{};
+        s.line.remove(0, space + kSpace.size());
+    });
+    plan.step([](ParseState& s) {
+        s.row.temperature = s.line.left(required(s.line.indexOf(QLatin1Char('&')), "temperature without &"));
+    });
+    labelledReading(plan, QStringLiteral("Humidity:"), QLatin1Char('%'), &StationRow::humidity);
+    labelledReading(plan, QStringLiteral("Wind:"), QLatin1Char('&'), &StationRow::wind, true);
+    labelledReading(plan, QStringLiteral("Dewpoint:"), QLatin1Char('&'), &StationRow::dewpoint);
+    plan.assign(&StationRow::pressure, QStringLiteral("NR")).assign(&StationRow::uv, QStringLiteral("NA"));
+    return plan;
+}

@@ -1,0 +1,139 @@
+#include "update/report_parser.h"
+
+#include "update/parse_failure.h"
+#include "update/portal_parser.h"
+#include "update/report_steps.h"
+#include "update/roundup_parsers.h"
+#include "update/university_parsers.h"
+#include "update/world_parsers.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<ParserPlan> planFor(const QString& siteCode, bool metric)
+{
+    if (siteCode == QLatin1String("UA"))
+        return portalPagePlan(metric);
+    if (siteCode == QLatin1String("W1"))
+        return worldListPlan(metric);
+    if (siteCode == QLatin1String("W2"))
+        return singaporePlan(metric);
+    if (siteCode == QLatin1String("NA"))
+        return stateRoundupPlan(metric);
+    if (siteCode == QLatin1String("AK"))
+        return alaskaRoundupPlan(metric);
+    if (siteCode == QLatin1String("HI"))
+        return hawaiiListPlan(metric);
+    if (siteCode == QLatin1String("CA"))
+        return decodedHourlyPlan(metric);
+    return std::nullopt;
+}
+
+// A station without a report keeps the row it had when the parse began
+// (when the user keeps the last readings and there was one), else it is
+// marked not available. The row as it stood at the start is used, not as a
+// failed first attempt or the portal parser's clearing left it.
+void reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLast)
+{
+    if (keepLast && !atEntry.condition.isEmpty()) {
+        row = atEntry;
+        return;
+    }
+    markNotAvailable(row);
+}
+
+enum class Outcome { Finished, StartOver };
+
+// One pass of a parser's plan over the line, with the recovery from failed
+// steps.
+class PlanRun {
+public:
+    PlanRun(const ReportRequest& request, const StationRow& atEntry, ParseState& state, bool& retried)
+        : request_(request), atEntry_(atEntry), state_(state), retried_(retried) {}
+
+    Outcome run(const ParserPlan& plan)
+    {
+        for (const Step& step : plan.steps()) {
+            try {
+                step(state_);
+            } catch (const ParseFailure&) {
+                if (state_.field != 7 && !retried_) {
+                    switch (retry()) {
+                    case Retry::NewLine: return Outcome::StartOver;
+                    case Retry::PlaceGone: markNotAvailable(state_.row); return Outcome::Finished;
+                    case Retry::NoLineEnd: break;
+                    }
+                }
+                // Empty the field in hand and go on with the next step.
+                if (const int label = plan.labelOfField(state_.field))
+                    state_.row.label(label).clear();
+            } catch (const ReportNotAvailable&) {
+                reportNotAvailable(state_.row, atEntry_, request_.keepLast);
+                return Outcome::Finished;
+            }
+        }
+        return Outcome::Finished;
+    }
+
+private:
+    enum class Retry { NewLine, PlaceGone, NoLineEnd };
+
+    // Looks for the place again past the start of the failed line; the
+    // line up to the next carriage return becomes the one to parse.
+    Retry retry()
+    {
+        const QString& page = request_.pageText;
+        const qsizetype from = request_.position + 1; // two characters on, 1-based
+        const qsizetype found = from < 0 ? qsizetype(-1) : page.indexOf(request_.place, from);
+        if (found < 0)
+            return Retry::PlaceGone;
+        const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
+        if (end < 0)
+            return Retry::NoLineEnd;
+        state_.line = page.mid(found, end - found).toUpper();
+        retried_ = true;
+        return Retry::NewLine;
+    }
+
+    const ReportRequest& request_;
+    const StationRow& atEntry_;
+    ParseState& state_;
+    bool& retried_;
+};
+
+} // namespace
+
+bool saysNotAvailable(const QString& line)
+{
+    return line.contains(QLatin1String("NOT AVBL")) || line.contains(QLatin1String("NOT AVAILABLE"));
+}
+
+void markNotAvailable(StationRow& row)
+{
+    row.condition = QStringLiteral("NOT AVBL");
+    for (int label = 4; label <= 10; ++label)
+        row.label(label).clear();
+}
+
+void Parse_Report(const ReportRequest& request, StationRow& row)
+{
+    const StationRow atEntry = row;
+    QString line = request.line;
+    bool retried = false;
+    for (;;) {
+        if (saysNotAvailable(line)) {
+            reportNotAvailable(row, atEntry, request.keepLast);
+            return;
+        }
+        const std::optional<ParserPlan> plan = planFor(request.siteCode, request.metric);
+        if (!plan)
+            return;
+        // Each pass starts with fresh working values; after a retry the
+        // pass runs over the line the retry took.
+        ParseState state(line, row, request.metric);
+        if (PlanRun(request, atEntry, state, retried).run(*plan) == Outcome::Finished)
+            return;
+        line = state.line;
+    }
+}

@@ -1,0 +1,48 @@
+#include "update/roundup_parsers.h"
+
+#include "update/unit_conversions.h"
+
+ParserPlan stateRoundupPlan(bool metric)
+{
+    ParserPlan plan(metric);
+    // A place that matched only the end of a longer station name starts the
+    // line inside the name column: blanks in front bring the columns back
+    // (the name column ends in a blank at character 15).
+    plan.step([](ParseState& s) {
+        while (s.line.size() < 15 || s.line[14] != QLatin1Char(' '))
+            s.line.prepend(QLatin1Char(' '));
+    });
+    plan.cut(15).field(1).setAndTrim(&StationRow::condition, 9);
+    plan.cut(9).field(2).setAndTrim(&StationRow::temperature, 5).celsius(&StationRow::temperature);
+    plan.cut(5).field(3).setAndTrim(&StationRow::dewpoint, 5).celsius(&StationRow::dewpoint);
+    plan.cut(5).field(4).setAndTrim(&StationRow::humidity, 4);
+    plan.cut(4).field(5).setAndTrim(&StationRow::wind, 9).metricConvert(&StationRow::wind, Convert_Speed);
+    plan.cut(9).field(6).set(&StationRow::pressure, 8).metricConvert(&StationRow::pressure, Convert_To_Millibars)
+        .trim(&StationRow::pressure);
+    plan.cut(8).field(7).setAndTrimRest(&StationRow::remarks);
+    return plan;
+}
+
+ParserPlan alaskaRoundupPlan(bool metric)
+{
+    ParserPlan plan(metric);
+    plan.cut(16).field(1).setAndTrim(&StationRow::condition, 18);
+    // The temperature column starts on the sky column's last character.
+    plan.cut(17).field(2).setAndTrim(&StationRow::temperature, 4).celsius(&StationRow::temperature);
+    plan.cut(4).field(3).assign(&StationRow::dewpoint, QStringLiteral("N/A"));
+    plan.field(4).setAndTrim(&StationRow::humidity, 5);
+    plan.cut(5).field(5).setAndTrim(&StationRow::wind, 10).metricConvert(&StationRow::wind, Convert_Speed);
+    plan.cut(10).field(6).set(&StationRow::pressure, 9).metricConvert(&StationRow::pressure, Convert_To_Millibars)
+        .trim(&StationRow::pressure);
+    plan.cut(9).field(7);
+    // The rest of a token that runs past the pressure column is dropped.
+    plan.step([](ParseState& s) {
+        qsizetype blank = s.line.indexOf(QLatin1Char(' '));
+        s.line.remove(0, blank < 0 ? s.line.size() : blank);
+    });
+    plan.step([](ParseState& s) { s.work = QStringLiteral("W/C ") + s.take(3); });
+    plan.cut(3);
+    plan.step([](ParseState& s) { s.work += QStringLiteral("  Vis") + s.line; });
+    plan.step([](ParseState& s) { s.row.remarks = s.work; }).trim(&StationRow::remarks);
+    return plan;
+}

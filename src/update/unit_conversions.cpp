@@ -1,0 +1,198 @@
+#include "update/unit_conversions.h"
+
+#include "platform/vb_numbers.h"
+#include "update/parse_failure.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr double kKnotsToMph = 1.150779;
+constexpr double kMphToKmh = 1.609344;
+constexpr double kInchesPerMillibar = 0.02953;
+
+// Degrees Fahrenheit in a caption as whole degrees Celsius, rounded down.
+// The caption is first rounded to a 16-bit whole number of degrees.
+double celsiusFromFahrenheitCaption(const QString& caption)
+{
+    int fahrenheit = 0;
+    if (!toInt16(caption, fahrenheit))
+        throw ParseFailure{"temperature outside the 16-bit range"};
+    return std::floor((fahrenheit - 32) * 5 / 9.0);
+}
+
+QString compassWord(const QString& directionText)
+{
+    const double d = leadingNumber(directionText);
+    if (d == 0 || d == 360)
+        return QStringLiteral("N");
+    if (d >= 1 && d <= 89)
+        return QStringLiteral("NE");
+    if (d == 90)
+        return QStringLiteral("E");
+    if (d >= 91 && d <= 179)
+        return QStringLiteral("SE");
+    if (d == 180)
+        return QStringLiteral("S");
+    if (d >= 181 && d <= 269)
+        return QStringLiteral("SW");
+    if (d == 270)
+        return QStringLiteral("W");
+    if (d >= 271 && d <= 359)
+        return QStringLiteral("NW");
+    return directionText;
+}
+
+// How a wind caption splits, by its shape: "L" for each non-digit, "N" for
+// each digit. Positions are 0-based; a length of 0 means "no gust".
+struct WindShape {
+    const char* pattern;
+    int directionLength;
+    int speedStart;   // -1: the speed is the last `speedLength` characters
+    int speedLength;
+    int gustLetter;   // -1: no gust
+    int gustLength;   // the gust is the last `gustLength` characters
+};
+
+constexpr std::array<WindShape, 19> kWindShapes{{
+    {"LN", 1, -1, 1, -1, 0},
+    {"LNN", 1, -1, 2, -1, 0},
+    {"LNNN", 1, -1, 3, -1, 0},
+    {"LLN", 2, -1, 1, -1, 0},
+    {"LLNN", 2, -1, 2, -1, 0},
+    {"LLNNN", 2, -1, 3, -1, 0},
+    {"LLLN", 3, -1, 1, -1, 0},
+    {"LLLNN", 3, -1, 2, -1, 0},
+    {"LLLNNN", 3, -1, 3, -1, 0},
+    {"LNLN", 1, 1, 1, 2, 1},
+    {"LNLNN", 1, 1, 1, 2, 2},
+    {"LNNLN", 1, 1, 2, 3, 1},
+    {"LNNLNN", 1, 1, 2, 3, 2},
+    {"LLNLNN", 2, 2, 1, 3, 2},
+    {"LLNNLN", 2, 2, 2, 4, 1},
+    {"LLNNLNN", 2, 2, 2, 4, 2},
+    {"LLNNLNNN", 2, 2, 2, 4, 3},
+    {"LLLNNLNN", 3, 3, 2, 5, 2},
+    {"LLLNNNLNNN", 3, 3, 3, 6, 3},
+}};
+
+constexpr qsizetype kLongestWindShape = 10;
+
+} // namespace
+
+QString Strip_Spaces(const QString& caption)
+{
+    qsizetype begin = 0;
+    qsizetype end = caption.size();
+    while (begin < end && caption[begin] == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && caption[end - 1] == QLatin1Char(' '))
+        --end;
+    return caption.mid(begin, end - begin);
+}
+
+QString Remove_Spaces(const QString& caption)
+{
+    QString result = caption;
+    result.remove(QLatin1Char(' '));
+    return result;
+}
+
+QString Convert_Wind(const QString& windText)
+{
+    // "270 AT 15": the direction before "AT", the speed after "AT" and the
+    // blank behind it. Without "AT" the direction is empty (and reads as
+    // north) and the speed starts at the third character.
+    const qsizetype at = windText.indexOf(QLatin1String("AT"));
+    const QString direction = at < 0 ? QString() : Strip_Spaces(windText.left(at));
+    const QString speed = Strip_Spaces(windText.mid(at < 0 ? 2 : at + 3));
+
+    const double knots = leadingNumber(speed);
+    if (knots == 0)
+        return QStringLiteral("CALM");
+    return compassWord(direction) + formatDigits(knots * kKnotsToMph, u"###");
+}
+
+QString Calc_Humidity(const QString& temperature, const QString& dewpoint, bool celsius)
+{
+    double t = 0;
+    double td = 0;
+    if (celsius) {
+        t = leadingNumber(temperature);
+        td = leadingNumber(dewpoint);
+    } else {
+        t = celsiusFromFahrenheitCaption(temperature);
+        td = celsiusFromFahrenheitCaption(dewpoint);
+    }
+    if (237.3 + td == 0 || 237.3 + t == 0)
+        throw ParseFailure{"humidity cannot be computed"};
+    const double rh = 100.0 * std::exp(17.27 * (td / (237.3 + td) - t / (237.3 + t)));
+    if (!std::isfinite(rh))
+        throw ParseFailure{"humidity cannot be computed"};
+    if (temperature == QLatin1String("---") || dewpoint == QLatin1String("---"))
+        return QStringLiteral("NA");
+    return formatDigits(rh, u"###");
+}
+
+QString Convert_To_Millibars(const QString& caption)
+{
+    const QString stripped = Strip_Spaces(caption);
+    QString text = formatDigits(leadingNumber(stripped) / kInchesPerMillibar, u"####");
+    if (stripped.endsWith(QLatin1Char('S')) || stripped.endsWith(QLatin1Char('R'))
+        || stripped.endsWith(QLatin1Char('F')))
+        text += stripped.back();
+    return text;
+}
+
+QString Convert_To_Inches(const QString& caption)
+{
+    QString text = formatDigits(leadingNumber(caption) * kInchesPerMillibar, u"###.##");
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point >= 0) {
+        while (text.size() - point - 1 < 2)
+            text += QLatin1Char('0');
+    }
+    return text;
+}
+
+QString Convert_Speed(const QString& caption)
+{
+    const QString s = Strip_Spaces(caption);
+    if (s.isEmpty() || s.size() > kLongestWindShape)
+        return s;
+    QString pattern;
+    for (const QChar c : s)
+        pattern += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? QLatin1Char('N') : QLatin1Char('L');
+
+    for (const WindShape& shape : kWindShapes) {
+        if (pattern != QLatin1String(shape.pattern))
+            continue;
+        const QString direction = s.left(shape.directionLength);
+        const QString speed = shape.speedStart < 0 ? s.right(shape.speedLength)
+                                                   : s.mid(shape.speedStart, shape.speedLength);
+        QString result = direction + formatDigits(leadingNumber(speed) * kMphToKmh, u"###");
+        if (shape.gustLetter >= 0) {
+            const QString gust = s.right(shape.gustLength);
+            result += s[shape.gustLetter] + formatDigits(leadingNumber(gust) * kMphToKmh, u"###");
+        }
+        return result;
+    }
+    return s;
+}
+
+QString Fahrenheit_To_Celsius(const QString& caption)
+{
+    int t = 0;
+    if (!toInt16(caption, t))
+        throw ParseFailure{"temperature outside the 16-bit range"};
+    // The difference and the product are 16-bit operations in the readings'
+    // arithmetic: a result outside that range is a failure, not a wrap.
+    const int difference = t - 32;
+    if (difference < -32768)
+        throw ParseFailure{"temperature outside the 16-bit range"};
+    const int product = difference * 5;
+    if (product < -32768 || product > 32767)
+        throw ParseFailure{"temperature outside the 16-bit range"};
+    return Strip_Spaces(QString::number(static_cast<long long>(std::floor(product / 9.0))));
+}

@@ -1,0 +1,58 @@
+#include "settings/source_addresses.h"
+#include "update/site_code.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const SiteMarkers kMarkers{"hawaii.example", "world.example/", "sg.example/obs", "hourly.example",
+                           "portal.example"};
+} // namespace
+
+TEST(SiteCode, EachSourceByItsMarker)
+{
+    EXPECT_EQ(siteCodeFor("https://roundup.example/data/ak/roundup.txt", kMarkers), "AK");
+    EXPECT_EQ(siteCodeFor("https://hawaii.example/obs/list.txt", kMarkers), "HI");
+    EXPECT_EQ(siteCodeFor("https://world.example/cities.txt", kMarkers), "W1");
+    EXPECT_EQ(siteCodeFor("https://sg.example/obs/now.html", kMarkers), "W2");
+    EXPECT_EQ(siteCodeFor("https://hourly.example/decoded/CA.txt", kMarkers), "CA");
+    EXPECT_EQ(siteCodeFor("https://portal.example/weather/Toledo_OH_f.html", kMarkers), "UA");
+    EXPECT_EQ(siteCodeFor("https://roundup.example/data/tx/roundup.txt", kMarkers), "NA");
+    EXPECT_EQ(siteCodeFor("", kMarkers), "NA");
+}
+
+TEST(SiteCode, FirstMatchingTestWinsInTableOrder)
+{
+    // The Alaska folder is tested before every host.
+    EXPECT_EQ(siteCodeFor("https://portal.example/ak/x", kMarkers), "AK");
+    EXPECT_EQ(siteCodeFor("https://hawaii.example/?via=portal.example", kMarkers), "HI");
+    EXPECT_EQ(siteCodeFor("https://hourly.example/world.example/x", kMarkers), "W1");
+    EXPECT_EQ(siteCodeFor("https://sg.example/obs?from=hourly.example", kMarkers), "W2");
+    EXPECT_EQ(siteCodeFor("https://hourly.example/portal.example", kMarkers), "CA");
+}
+
+TEST(SiteCode, PlainCaseSensitiveSubstrings)
+{
+    EXPECT_EQ(siteCodeFor("https://roundup.example/data/AK/roundup.txt", kMarkers), "NA");
+    EXPECT_EQ(siteCodeFor("https://roundup.example/data/ak", kMarkers), "NA");
+    EXPECT_EQ(siteCodeFor("https://PORTAL.EXAMPLE/x", kMarkers), "NA");
+    // The world list marker needs its trailing "/", the Singapore marker its path word.
+    EXPECT_EQ(siteCodeFor("https://world.example?x", kMarkers), "NA");
+    EXPECT_EQ(siteCodeFor("https://sg.example/forecast", kMarkers), "NA");
+}
+
+TEST(SiteCode, EmptyMarkersNeverMatch)
+{
+    EXPECT_EQ(siteCodeFor("https://anything.example/x", SiteMarkers{}), "NA");
+    EXPECT_EQ(siteCodeFor("https://anything.example/ak/x", SiteMarkers{}), "AK");
+}
+
+TEST(SiteCode, ConfiguredSourcesAreTellApart)
+{
+    const SiteMarkers configured = configuredSiteMarkers();
+    EXPECT_EQ(configured.portalHost, sources::portalHost());
+    EXPECT_EQ(siteCodeFor("https://" + sources::portalHost() + "/weather/usa/toledo"), "UA");
+    EXPECT_EQ(siteCodeFor("https://" + sources::hawaiiListHost() + "/list.txt"), "HI");
+    EXPECT_EQ(siteCodeFor("https://" + sources::worldListMarker() + "list.txt"), "W1");
+    EXPECT_EQ(siteCodeFor("https://" + sources::singaporeMarker() + "/now"), "W2");
+    EXPECT_EQ(siteCodeFor("https://" + sources::decodedHourlyHost() + "/list.txt"), "CA");
+}
