@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -143,7 +144,7 @@ TEST(Recovery, OnlyOneRetryPerCall)
 
 // Any page, however damaged, must end quickly in a row: not available or
 // partly read, never a crash or a hang.
-class HostilePages : public ::testing::TestWithParam<QString> {
+class HostilePages : public ::testing::TestWithParam<const char*> {
 protected:
     StationRow parseTimed(const QString& line, const QString& page, bool metric)
     {
@@ -152,7 +153,7 @@ protected:
         QElapsedTimer clock;
         clock.start();
         StationRow row = parsed(request, earlierRow());
-        EXPECT_LT(clock.elapsed(), 3000) << GetParam().toStdString();
+        EXPECT_LT(clock.elapsed(), 3000) << GetParam();
         return row;
     }
 };
@@ -198,5 +199,5 @@ TEST_P(HostilePages, BinaryBytes)
         parseTimed(full.left(n), full.left(n) + "\r\n" + full.left(n / 2) + "\r\n", true);
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySource, HostilePages, ::testing::ValuesIn(kSiteCodes),
-                         [](const auto& info) { return info.param.toStdString(); });
+INSTANTIATE_TEST_SUITE_P(EverySource, HostilePages, ::testing::Values("UA", "W1", "W2", "NA", "AK", "HI", "CA"),
+                         [](const auto& info) { return std::string(info.param); });
