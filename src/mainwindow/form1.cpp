@@ -17,8 +17,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     Timer2 = new QTimer(this);
     Timer2->setInterval(60000);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     Timer2->start();
 }
 

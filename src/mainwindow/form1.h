@@ -127,6 +127,11 @@ public:
     QTimer* Timer1 = nullptr; // one-shot first update, a second after start-up
     QTimer* Timer2 = nullptr; // the minute timer
 
+    // One update of every watched station; refused while one runs.
+    void RNow_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
     // Start-up: brings the whole program up in order. Returns false when the
     // program must not go on (another copy runs).
     bool Form_Load();
@@ -161,6 +166,8 @@ private:
     void hideBusyIndicator();
     std::array<QLabel*, 6> StatusPanels{};
     void Form_Unload();
+    void waitForLink();
+    void recoverFromFailedStep(int slot);
     bool StartMinimized = false;
     void buildMenus();
     void buildFileMenu();

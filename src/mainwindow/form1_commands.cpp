@@ -31,6 +31,7 @@ void Form1::TempD_Click(int Index)
         return;
     TempD[Index]->setChecked(true);
     TempD[1 - Index]->setChecked(false);
+    RNow_Click();
 }
 
 void Form1::TheAnimation_Click(int Index)

@@ -80,6 +80,7 @@ void Form1::buildFileMenu()
 
     Refresh = FileSelect->addMenu(QStringLiteral("&Refresh"));
     RNow = Refresh->addAction(QStringLiteral("&Now"));
+    connect(RNow, &QAction::triggered, this, &Form1::RNow_Click);
     Auto = checkItem(Refresh, QStringLiteral("&Auto"), true);
     Manual = checkItem(Refresh, QStringLiteral("&Manual"), false);
     // Either item swaps the refresh mode, judged by the marks as they were

@@ -51,6 +51,8 @@ bool Form1::Form_Load()
     state.IconName = {QString()};
     state.IconCategory = {0};
     state.TrayPassThrough = 1;
+    state.ConnectedAtStart = Is_Connected();
+    state.AutoDialOn = true;
 
     frmAbout& splash = about();
     splash.setWindowTitle(QString());

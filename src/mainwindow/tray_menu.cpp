@@ -77,6 +77,7 @@ void Form1::PopMenu_Click(int Index)
         break;
     case 2: hide(); break;
     case 3: compact.hide(); break;
+    case 7: RNow_Click(); break;
     case 8: Cities_Click(); return;
     case 10: Timer3->start(); break;
     default: break;

@@ -52,6 +52,15 @@ struct ProgramState {
     QString WarningsCacheUrl;
     QString WarningsCachePage;
 
+    // The update: its schedule, its pages and its dial-up state.
+    int MinutesSinceUpdate = 0;
+    bool UpdateRunning = false;       // an update is under way (waiting lets events run)
+    bool AutoDialOn = true;           // dial (and check the version) before the next update
+    bool ConnectedAtStart = false;    // a dial-up link was up at start: never hung up
+    std::array<QString, 10> SlotText{}; // each slot's last page, kept from update to update
+    QString AltText;                  // the alternate conditions file of this update
+    QString LastUpdate;               // "hh:mm" of the last update
+
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};
     std::array<bool, 10> SlotOn{};

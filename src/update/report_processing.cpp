@@ -1,0 +1,183 @@
+// The second half of an update: every watched station's row from its page.
+#include "update/report_processing.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/inet_control.h"
+#include "platform/program_folder.h"
+#include "platform/text_files.h"
+#include "platform/vb_color.h"
+#include "platform/waits.h"
+#include "settings/connection.h"
+#include "settings/program_state.h"
+#include "settings/source_addresses.h"
+#include "settings/string_routines.h"
+#include "settings/version.h"
+#include "update/alternate_source.h"
+#include "update/observation_log.h"
+#include "update/report_parser.h"
+#include "update/site_code.h"
+#include "update/station_search.h"
+#include "update/unit_conversions.h"
+#include "update/uv_and_warning_checks.h"
+#include "update/uv_and_warnings.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+
+namespace {
+
+void clearReadings(Form1& main, int i)
+{
+    main.Label3[i]->setText(QStringLiteral("NOT AVBL"));
+    for (auto* column : {&main.Label4, &main.Label5, &main.Label6, &main.Label7, &main.Label8, &main.Label9})
+        (*column)[i]->clear();
+    main.Label10[i]->setText(QStringLiteral("NR"));
+}
+
+void Find_Alternate(int Index)
+{
+    Form1& main = form1();
+    const auto names = readWholeLines(programPath(QStringLiteral("alter1.cvd")));
+    if (!names)
+        return;
+    bool usable = false;
+    const auto rowName = alternateRowName(*names, main.Label2[Index]->text(), &usable);
+    if (!usable)
+        return;
+    if (!rowName) {
+        main.Label9[Index]->setText(QStringLiteral("Alternate Site N/F"));
+        return;
+    }
+    const AlternateReading reading = parseAlternateRow(*rowName, program().AltText, main.TempD[1]->isChecked());
+    main.Label9[Index]->setText(reading.status);
+    if (!reading.found)
+        return;
+    main.Label4[Index]->setText(reading.temperature);
+    main.Label6[Index]->setText(reading.humidity);
+    main.Label7[Index]->setText(main.TempD[1]->isChecked() ? Convert_Speed(reading.wind) : reading.wind);
+    main.Label3[Index]->setText(reading.condition);
+    main.Label8[Index]->setText(QStringLiteral("NR"));
+    main.Label5[Index]->setText(QStringLiteral("NR"));
+}
+
+StationRow rowOf(Form1& main, int i)
+{
+    StationRow row;
+    for (int label = 2; label <= 10; ++label)
+        row.label(label) = (*main.stationColumns()[label - 2])[i]->text();
+    return row;
+}
+
+void showRow(Form1& main, int i, const StationRow& row)
+{
+    for (int label = 3; label <= 10; ++label)
+        (*main.stationColumns()[label - 2])[i]->setText(row.label(label));
+}
+
+SearchMarkers searchMarkers()
+{
+    const SiteMarkers sites = configuredSiteMarkers();
+    // The shipped roundup pages are not kept in per-state folders, so their
+    // search starts at the top of the page.
+    return {QString(), sites.portalHost, sites.decodedHourly};
+}
+
+} // namespace
+
+void Process_Reports()
+{
+    ProgramState& state = program();
+    Form1& main = form1();
+    Form2& options = form2();
+    const int last = std::min(static_cast<int>(options.List3->count()) - 1, 9);
+    if (state.CurrentSlot > last) {
+        state.CurrentSlot = 0;
+        main.Option1[0]->setChecked(true);
+    }
+    state.WarningsCacheUrl.clear();
+    state.WarningsCachePage.clear();
+
+    for (int i = 0; i <= last; ++i) {
+        setBackColor(main.S_Warning[i], kButtonFaceColor);
+        bool alternateTried = false;
+        for (;;) {
+            const QString entry = options.List3->item(i)->text();
+            const qsizetype dash = entry.indexOf(QLatin1Char('-'));
+            const QString place = entry.mid(dash + 2);
+            main.Label2[i]->setText(place.toUpper());
+            main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(std::max<qsizetype>(dash - 1, 0)));
+            const QString url = state.SlotURL[i];
+            const QString code = siteCodeFor(url);
+            bool checkUvAndWarnings = true;
+            const QString page = state.SlotText[i];
+            if (!(page.isEmpty() && !main.Label4[i]->text().isEmpty())) {
+                const StationSearch found = findStationLine(page, url, place, searchMarkers());
+                if (found.status == StationSearch::Found) {
+                    StationRow row = rowOf(main, i);
+                    Parse_Report({code, found.line, page, place, found.position, main.TempD[1]->isChecked(),
+                                  state.KeepLastOn != 0},
+                                 row);
+                    showRow(main, i, row);
+                    checkUvAndWarnings = !(code == "W1" || code == "W2" || code == "CA" || code == "UA");
+                    if (!checkUvAndWarnings)
+                        setBackColor(main.S_Warning[i], kButtonFaceColor);
+                } else if (found.status == StationSearch::Missing) {
+                    const bool keep = state.KeepLastOn && place == main.Label2[i]->text()
+                        && !main.Label3[i]->text().isEmpty();
+                    if (!keep)
+                        clearReadings(main, i);
+                }
+            }
+            const QString hourly = configuredSiteMarkers().decodedHourly;
+            if (checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
+                if (!main.IgnoreUV->isChecked())
+                    Show_Slot_UV(i);
+                else
+                    main.Label10[i]->setText(QStringLiteral("NR"));
+                if (!main.IgnoreWarnings->isChecked())
+                    Check_Warnings(i, code == QLatin1String("HI") ? 1 : 0);
+                else
+                    setBackColor(main.S_Warning[i], kButtonFaceColor);
+            }
+            if (main.CheckAlternate->isChecked() && !alternateTried
+                && main.Label3[i]->text().contains(QLatin1String("NOT AVBL"))) {
+                alternateTried = true;
+                if (!(code == "HI" || code == "W1" || code == "W2")) {
+                    DoEvents();
+                    try {
+                        Set_Inet(*main.Inet2);
+                        state.SlotText[i] = main.Inet2->OpenURL(sources::alternateObservations()
+                                                                + url.mid(url.size() - 14, 2).toUpper()
+                                                                + QStringLiteral(".OBS"));
+                    } catch (const InetError&) {
+                    }
+                    DoEvents();
+                    continue;
+                }
+            }
+            break;
+        }
+        if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")))
+            Find_Alternate(i);
+        if (alternateTried && main.Label9[i]->text().isEmpty())
+            main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
+        Write_Log(i);
+    }
+
+    state.AltText.clear();
+    for (int i = last + 1; i < 10; ++i)
+        for (auto* column : main.stationColumns())
+            (*column)[i]->clear();
+    main.setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
+    Weather& compact = weather();
+    compact.showCurrentRow();
+    compact.LastUp->setText(main.panelText(3));
+    main.Option1_Click(state.CurrentSlot);
+    if (main.panelText(1) == QLatin1String("Corvane Recovering DATA ..... Please Wait"))
+        main.setPanelText(1, QString());
+}

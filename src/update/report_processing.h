@@ -1,0 +1,6 @@
+#pragma once
+
+// The second half of an update: every watched station's row from its page,
+// its UV and warnings, the alternate sources, the log, and the hand-over of
+// the current station to the small windows and the tray.
+void Process_Reports();

@@ -1,0 +1,175 @@
+// The refresh schedule and one update of every watched station.
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/inet_control.h"
+#include "platform/waits.h"
+#include "settings/connection.h"
+#include "settings/program_state.h"
+#include "settings/source_addresses.h"
+#include "settings/station_urls.h"
+#include "mainwindow/transfer_state.h"
+#include "update/report_processing.h"
+#include "update/uv_and_warning_checks.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+// Marks an update as running for as long as it lives, so that an update
+// started while another waits (letting events run) is refused.
+class UpdateGuard {
+public:
+    UpdateGuard() { program().UpdateRunning = true; }
+    ~UpdateGuard() { program().UpdateRunning = false; }
+};
+
+QString clockText(const char* format)
+{
+    return QTime::currentTime().toString(QLatin1String(format));
+}
+
+} // namespace
+
+void Form1::Timer1_Timer()
+{
+    Timer1->stop();
+    DoEvents();
+    RNow_Click();
+}
+
+void Form1::Timer2_Timer()
+{
+    ProgramState& state = program();
+    ++state.MinutesSinceUpdate;
+    if (state.MinutesSinceUpdate >= state.UpdateInterval) {
+        state.MinutesSinceUpdate = 0;
+        DoEvents();
+        if (Auto->isChecked())
+            RNow_Click();
+    }
+    DoEvents();
+}
+
+void Form1::waitForLink()
+{
+    setPanelText(1, QStringLiteral("Corvane Waiting For Connection....."));
+    const int seconds = form2().Slider1->value();
+    waitUntil([] { return Is_Connected(); }, seconds);
+}
+
+// The update's single error path: say so, then give the control time to
+// settle unless the next slot shares the failed page.
+void Form1::recoverFromFailedStep(int slot)
+{
+    ProgramState& state = program();
+    if (state.AutoDialOn) {
+        state.AutoDialOn = false;
+        waitForLink();
+    }
+    setPanelText(1, QStringLiteral("Site is currently UnAvailable, Waiting to check next site."));
+    const bool nextShares = slot >= 0 && slot <= 8 && state.SlotURL[slot + 1] == state.SlotURL[slot];
+    const bool lastShares = slot == 9 && state.SlotURL[8] == state.SlotURL[9];
+    if (nextShares || lastShares)
+        return;
+    waitUntil([this] { return !Inet2->StillExecuting(); }, program().InetTimeout + 5);
+    waitUntil([this] { return panelText(1) == kRequestSuccessfulText; }, 15);
+}
+
+void Form1::RNow_Click()
+{
+    ProgramState& state = program();
+    if (Inet2->StillExecuting() || state.UpdateRunning)
+        return;
+    UpdateGuard running;
+    Form2& options = form2();
+    Weather& compact = weather();
+
+    state.MinutesSinceUpdate = 0;
+    compact.LastUp->setText(QStringLiteral("Updating..."));
+    DoEvents();
+
+    if (options.Option4[0]->isChecked())
+        state.AutoDialOn = false;
+    if (!Is_Connected() && state.AutoDialOn) {
+        if (!options.Text5->text().isEmpty()) {
+            Dial(options.Text5->text());
+            waitForLink();
+        } else {
+            try {
+                Set_Inet(*Inet2);
+                Inet2->OpenURL(sources::homePage() + QStringLiteral("/version.nfo"));
+            } catch (const InetError&) {
+                recoverFromFailedStep(-1);
+            }
+        }
+    }
+    state.AutoDialOn = false;
+
+    if (!IgnoreUV->isChecked())
+        Get_UV_Index();
+
+    if (options.List3->count() > 0) {
+        Build_URLs();
+        for (int slot = 0; slot < 10; ++slot) {
+            DoEvents();
+            if (!state.SlotOn[slot])
+                continue;
+            QString page;
+            if (slot > 0 && state.SlotURL[slot] == state.SlotURL[slot - 1]) {
+                page = state.SlotText[slot - 1];
+            } else {
+                if (slot > 0 && Inet2->StillExecuting()) {
+                    setPanelText(1, QStringLiteral("Waiting To Connect.... Please Wait"));
+                    waitUntil([this] { return !Inet2->StillExecuting(); }, state.InetTimeout + 5);
+                }
+                try {
+                    Set_Inet(*Inet2);
+                    page = Inet2->OpenURL(state.SlotURL[slot]);
+                } catch (const InetError&) {
+                    recoverFromFailedStep(slot);
+                    continue;
+                }
+            }
+            if (!page.isEmpty())
+                state.SlotText[slot] = page;
+            if (state.SlotText[slot].isEmpty())
+                setPanelText(1, QStringLiteral("Corvane Request UnSuccessful"));
+        }
+    }
+
+    DoEvents();
+    if (CheckAlternate->isChecked()) {
+        try {
+            Set_Inet(*Inet2);
+            state.AltText = Inet2->OpenURL(sources::alternateConditions());
+        } catch (const InetError&) {
+            recoverFromFailedStep(-1);
+        }
+    }
+
+    setPanelText(3, clockText("hh:mm AP"));
+    state.LastUpdate = clockText("hh:mm");
+    Process_Reports();
+    compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
+                       + QStringLiteral(" - ") + compact.Temp->text());
+
+    if (options.Check1[0]->isChecked() && !state.ConnectedAtStart && Is_Connected()) {
+        Hang_Up();
+        if (options.Option4[1]->isChecked()) {
+            state.AutoDialOn = true;
+            setPanelText(1, QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting....."));
+        }
+    }
+    DoEvents();
+    setPanelText(1, QStringLiteral("Ready....."));
+}

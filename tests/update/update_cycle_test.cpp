@@ -1,0 +1,114 @@
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/tray_icons.h"
+#include "settings/program_state.h"
+#include "support/local_http_server.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+
+namespace {
+
+// A roundup row in its fixed columns: name 15, sky 9, temperature 5,
+// dewpoint 5, humidity 4, wind 9, pressure 8, remarks.
+QByteArray row(const char* name, const char* sky, const char* temp, const char* dew, const char* hum,
+               const char* wind, const char* pressure, const char* remarks)
+{
+    return QByteArray(name).leftJustified(15, ' ') + QByteArray(sky).leftJustified(9, ' ')
+        + QByteArray(temp).leftJustified(5, ' ') + QByteArray(dew).leftJustified(5, ' ')
+        + QByteArray(hum).leftJustified(4, ' ') + QByteArray(wind).leftJustified(9, ' ')
+        + QByteArray(pressure).leftJustified(8, ' ') + remarks + "\r\n";
+}
+
+class UpdateCycleTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        TrayIcons::instance().simulate(true);
+        ASSERT_TRUE(server.listen());
+        const QByteArray texas = "<pre>REGIONAL WEATHER ROUNDUP\r\nCITY           SKY/WX    TMP  DP  RH WIND     PRES    REMARKS\r\n"
+            + row("DALLAS", "PTCLDY", "72", "55", "55", "S12G20", "30.01R", "HAZE")
+            + row("AUSTIN", "SUNNY", "80", "50", "35", "CALM", "30.05F", "")
+            + row("WACO", "NOT AVBL", "", "", "", "", "", "") + "</pre>";
+        server.route("/tx.txt", HttpReply::text(texas));
+        server.route("/me.txt", HttpReply::text("<pre>\r\n" + row("PORTLAND", "CLOUDY", "20", "10", "65", "N5", "29.92S", "") + "</pre>"));
+        server.route("/oh.txt", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
+        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx.txt"), "DALLAS", "AUSTIN",
+                                         "WACO", "", "Maine", server.url("/me.txt"), "PORTLAND", "", "Ohio",
+                                         server.url("/oh.txt"), "TOLEDO", "[END]"});
+        writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "True", "Texas - AUSTIN", "False",
+                                "Maine - PORTLAND", "False", "Texas - WACO", "False", "Ohio - TOLEDO", "False",
+                                "Ohio - TOLEDO", "False", "[INTERVAL]", " 0"});
+        form2();
+        form1().IgnoreUV->setChecked(true);
+        form1().IgnoreWarnings->setChecked(true);
+        program().InetTimeout = 5;
+    }
+
+    LocalHttpServer server;
+};
+
+} // namespace
+
+TEST_F(UpdateCycleTest, OneUpdateFillsEveryWatchedRow)
+{
+    Form1& main = form1();
+    main.RNow_Click();
+    EXPECT_EQ(server.count("/tx.txt"), 2); // slots 0 and 1 share a page, slot 3 stands apart
+    EXPECT_EQ(server.count("/me.txt"), 1);
+    EXPECT_EQ(main.Label2[0]->text(), "DALLAS");
+    EXPECT_EQ(main.Label3[0]->text(), "PTCLDY");
+    EXPECT_EQ(main.Label4[0]->text(), "72");
+    EXPECT_EQ(main.Label7[0]->text(), "S12G20");
+    EXPECT_EQ(main.Label3[1]->text(), "SUNNY");
+    EXPECT_EQ(main.Label4[2]->text(), "20");
+    EXPECT_EQ(main.Label3[3]->text(), "NOT AVBL");
+    EXPECT_EQ(main.Label3[4]->text(), "NOT AVBL"); // the failed request
+    EXPECT_EQ(main.Label10[4]->text(), "NR");
+    EXPECT_TRUE(main.Label2[6]->text().isEmpty());
+    EXPECT_EQ(main.panelText(1), "Ready.....");
+    EXPECT_FALSE(program().LastUpdate.isEmpty());
+    EXPECT_EQ(weather().Place->text(), "DALLAS");
+    EXPECT_EQ(weather().Wind->text(), "Wind: S12G20");
+    EXPECT_TRUE(TrayIcons::instance().tip(1).startsWith("DALLAS - PTCLDY - 72"));
+    EXPECT_TRUE(QFile::exists(path("Log/CV_Log.txt")) == false); // logging is off by default
+}
+
+TEST_F(UpdateCycleTest, CelsiusRefreshesInMetricUnits)
+{
+    Form1& main = form1();
+    main.TempD_Click(1);
+    EXPECT_EQ(main.Label4[0]->text(), "22");
+    EXPECT_EQ(main.Label4[2]->text(), "-7");
+    EXPECT_EQ(server.count("/tx.txt"), 2);
+}
+
+TEST_F(UpdateCycleTest, AnUpdateNeverRunsInsideAnother)
+{
+    program().UpdateRunning = true;
+    program().MinutesSinceUpdate = 7;
+    form1().RNow_Click();
+    EXPECT_EQ(program().MinutesSinceUpdate, 7);
+    EXPECT_EQ(server.count("/tx.txt"), 0);
+    program().UpdateRunning = false;
+}
+
+TEST_F(UpdateCycleTest, TheMinuteTimerStartsUpdatesAtTheInterval)
+{
+    program().UpdateInterval = 2;
+    form1().Timer2_Timer();
+    EXPECT_EQ(server.count("/tx.txt"), 0);
+    form1().Timer2_Timer();
+    EXPECT_EQ(server.count("/tx.txt"), 2);
+    EXPECT_EQ(program().MinutesSinceUpdate, 0);
+
+    form1().Auto_Click(); // manual refresh: the count restarts but nothing is fetched
+    form1().Timer2_Timer();
+    form1().Timer2_Timer();
+    EXPECT_EQ(server.count("/tx.txt"), 2);
+}
