@@ -8,6 +8,7 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 
@@ -111,4 +112,16 @@ TEST_F(UpdateCycleTest, TheMinuteTimerStartsUpdatesAtTheInterval)
     form1().Timer2_Timer();
     form1().Timer2_Timer();
     EXPECT_EQ(server.count("/tx.txt"), 2);
+}
+
+TEST_F(UpdateCycleTest, CheckedStationsAreLogged)
+{
+    form2().Check2->setChecked(true);
+    form2().Check3->setChecked(true);
+    form2().Check4->setChecked(true);
+    form1().RNow_Click();
+    const QString log = readFile("Log/DALLAS_Log.txt");
+    EXPECT_TRUE(log.startsWith("|Texas - DALLAS|")) << log.toStdString();
+    EXPECT_TRUE(log.endsWith("|PTCLDY|72|55|55|S12G20|30.01R|NR|HAZE|\r\n")) << log.toStdString();
+    EXPECT_FALSE(QFile::exists(path("Log/AUSTIN_Log.txt"))); // not checked for the log
 }
