@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
+#include "settings/condition_pictures.h"
 #include "settings/source_addresses.h"
 #include "settings/version.h"
 
@@ -27,6 +28,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("About Corvane"));
 
     picIcon = new QLabel(this);
+    picIcon->setPixmap(conditionPicture(1, 48));
     lblTitle = new QLabel(QStringLiteral("Corvane"), this);
     QFont big = lblTitle->font();
     big.setPointSize(big.pointSize() * 2);
