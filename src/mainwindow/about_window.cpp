@@ -1,6 +1,7 @@
 #include "mainwindow/about_window.h"
 
 #include "platform/desktop.h"
+#include "platform/screen.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
 #include "settings/condition_pictures.h"
@@ -75,10 +76,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 void frmAbout::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreen(this);
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/program_folder.h"
+#include "platform/screen.h"
 #include "pictures/map_urls.h"
 #include "settings/connection.h"
 #include "settings/user_lists.h"
@@ -84,10 +85,7 @@ bool Form1::Form_Load()
     showStationRows(stations);
     adjustSize();
     resize(width(), std::max(height(), twipsToPixels(heightForStations(stations))));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - width()) / 2, (area.height() - height()) / 2);
-    }
+    centreOnScreen(this);
 
     if (MinWeat->isChecked() || DigWeat->isChecked()) {
         // Minimised without being shown: the state change hides the main

@@ -4,6 +4,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
+#include "platform/screen.h"
 #include "platform/settings_store.h"
 #include "platform/tray_icons.h"
 #include "platform/user_dialogs.h"
@@ -162,8 +163,7 @@ void Weather::restorePosition()
 {
     const QString top = GetSetting(QStringLiteral("MiniStartUp"), QStringLiteral("Top"), QStringLiteral("Blank"));
     const QString left = GetSetting(QStringLiteral("MiniStartUp"), QStringLiteral("Left"), QStringLiteral("Blank"));
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
-                                                           : QRect(0, 0, 1024, 768);
+    const QRect screen = screenArea();
     if (top != QLatin1String("Blank") && left != QLatin1String("Blank")) {
         const QPoint at(static_cast<int>(leadingNumber(left)), static_cast<int>(leadingNumber(top)));
         if (at.x() + width() <= screen.width() && at.y() + height() <= screen.height()) {

@@ -2,7 +2,9 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "mainwindow/digital_window.h"
 #include "mainwindow/weather_window.h"
+#include "platform/screen.h"
 #include "platform/vb_color.h"
 #include "platform/vb_numbers.h"
 #include "settings/program_state.h"
@@ -83,10 +85,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
 
 void Form2::centre()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    centreOnScreen(this);
 }
 
 void Form2::showEvent(QShowEvent* event)
@@ -159,4 +158,9 @@ void Form2::Option6_Click(int Index)
 {
     program().DigitColorIndex = Index;
     Save_Reg(QStringLiteral("DigitColor"), QString::number(Index));
+    // A window not yet loaded takes the colour when it loads.
+    if (wethWindLoaded()) {
+        wethWind().DigitColorChange();
+        form1().Display_Digital();
+    }
 }
