@@ -28,6 +28,8 @@ public:
     // Makes slot Index the current station: the digital display, the tray
     // picture and the tray tip follow it.
     void Option1_Click(int Index);
+    // Draws the current station into the digital display window.
+    void Display_Digital();
 
     // The station table's labels, column by column (Label2 to Label10).
     std::array<std::array<QLabel*, 10>*, 9> stationColumns();

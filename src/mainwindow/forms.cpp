@@ -3,6 +3,7 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/weather_window.h"
+#include "mainwindow/digital_window.h"
 #include "options/options_dialog.h"
 
 #include <QPointer>
@@ -13,6 +14,7 @@ QPointer<Form1> theForm1;
 QPointer<Form2> theForm2;
 QPointer<Weather> theWeather;
 QPointer<frmAbout> theAbout;
+QPointer<WethWind> theWethWind;
 
 template <typename T>
 T& created(QPointer<T>& slot)
@@ -34,6 +36,8 @@ void release(QPointer<T>& slot)
 Form1& form1() { return created(theForm1); }
 Weather& weather() { return created(theWeather); }
 frmAbout& about() { return created(theAbout); }
+WethWind& wethWind() { return created(theWethWind); }
+bool wethWindLoaded() { return !theWethWind.isNull(); }
 
 Form2& form2()
 {
@@ -57,6 +61,7 @@ void discardForm2()
 void releaseAllForms()
 {
     release(theForm2);
+    release(theWethWind);
     release(theWeather);
     release(theAbout);
     release(theForm1);

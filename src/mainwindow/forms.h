@@ -4,6 +4,7 @@ class Form1;
 class Form2;
 class Weather;
 class frmAbout;
+class WethWind;
 
 // One instance per window, created on first use. Creating the options dialog
 // runs its load sequence.
@@ -11,6 +12,8 @@ Form1& form1();
 Form2& form2();
 Weather& weather();
 frmAbout& about();
+WethWind& wethWind();
+bool wethWindLoaded();
 
 bool form2Loaded();
 // Releases the options dialog; the next form2() creates and loads it afresh.

@@ -13,6 +13,7 @@ void Form1::Option1_Click(int Index)
     if (Index < 0 || Index > 9)
         return;
     program().CurrentSlot = Index;
+    Display_Digital();
     const QString tip = Label2[Index]->text() + QStringLiteral(" - ") + Label3[Index]->text()
         + QStringLiteral(" - ") + Label4[Index]->text();
     // The condition picker always settles on a picture (the unknown one at worst).

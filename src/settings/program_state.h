@@ -45,6 +45,7 @@ struct ProgramState {
     // The current station's wind, split for the digital display, each part
     // padded to three characters.
     QString WindDir, WindSpeed, WindGust;
+    int GustShowing = 0;       // the digital display shows the gust on its wind cells
 
     // The UV bulletin's values, one per city of its table, and the state
     // warnings page fetched last in this pass of the update.

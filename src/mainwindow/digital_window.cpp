@@ -1,0 +1,350 @@
+#include "mainwindow/digital_window.h"
+
+#include "mainwindow/digit_glyphs.h"
+#include "mainwindow/digital_display.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/animation_frames.h"
+#include "platform/settings_store.h"
+#include "platform/twips.h"
+#include "platform/vb_color.h"
+#include "platform/vb_numbers.h"
+#include "settings/condition_pictures.h"
+#include "settings/program_state.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QString kSection = QStringLiteral("DigitalStartUp");
+
+// Cell placement: group origin (pixels) and offset of each cell in twips.
+struct CellPlace { int cell, x, y, w; };
+const CellPlace kCells[] = {
+    {0, 8, 30, 0}, {1, 8, 30, 180}, {2, 8, 30, 360}, {19, 8, 30, 540},
+    {5, 80, 30, 0}, {4, 80, 30, 180}, {3, 80, 30, 360}, {20, 80, 30, 540},
+    {6, 152, 30, 0}, {7, 152, 30, 180}, {8, 152, 30, 360}, {18, 152, 30, 540},
+    {25, 8, 64, 0}, {24, 8, 64, 180}, {23, 8, 64, 360},
+    {11, 80, 64, 0}, {10, 80, 64, 180}, {9, 80, 64, 360}, {21, 80, 64, 540},
+    {12, 8, 98, 0}, {13, 8, 98, 180}, {14, 8, 98, 360}, {15, 8, 98, 420}, {16, 8, 98, 600}, {17, 8, 98, 780},
+    {31, 120, 98, 0}, {30, 120, 98, 180}, {29, 120, 98, 390}, {28, 120, 98, 480}, {27, 120, 98, 660},
+};
+
+} // namespace
+
+WethWind::WethWind(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Corvane"));
+    setFixedSize(230, 160);
+    setBackColor(this, 0x000000);
+    cellGlyph_.fill(-1);
+
+    Label1 = new QLabel(this);
+    Label1->setGeometry(8, 6, 150, 18);
+    setForeColor(Label1, 0xFFFFFF);
+    Label1->installEventFilter(this);
+    for (int i = 0; i < 7; ++i) {
+        Label2[i] = new QLabel(this);
+        Label2[i]->hide();
+    }
+    Label2[6]->setGeometry(8, 130, 100, 16);
+    Label2[6]->show();
+    setForeColor(Label2[6], 0xFFFFFF);
+
+    for (const CellPlace& p : kCells) {
+        QLabel* cell = new QLabel(this);
+        cell->setGeometry(p.x + twipsToPixels(p.w), p.y, 20, 25);
+        cell->installEventFilter(this);
+        Image1[p.cell] = cell;
+    }
+    Image1[22] = new QLabel(this);
+    Image1[22]->setGeometry(200, 130, 23, 20);
+    Image1[22]->installEventFilter(this);
+    Image1[22]->hide();
+
+    Image2 = new QLabel(this);
+    Image2->setGeometry(165, 6, 16, 16);
+    Image2->setPixmap(conditionPicture(7, 16));
+    Image2->installEventFilter(this);
+    Image2->hide();
+
+    for (int n = 1; n <= 13; ++n) {
+        Gif89a1[n] = new QLabel(this);
+        Gif89a1[n]->setGeometry(190, 30, 32, 32);
+        Gif89a1[n]->setPixmap(conditionPicture(n, 32));
+        Gif89a1[n]->hide();
+    }
+    windFrames_ = anemometerFrames(32);
+    Gif89a2 = new QLabel(this);
+    Gif89a2->setGeometry(190, 64, 32, 32);
+    if (!windFrames_.isEmpty())
+        Gif89a2->setPixmap(windFrames_.first());
+    WindTimer = new QTimer(this);
+    WindTimer->setInterval(2000);
+    connect(WindTimer, &QTimer::timeout, this, [this] {
+        if (windFrames_.isEmpty() || !isVisible())
+            return;
+        windFrame_ = (windFrame_ + 1) % windFrames_.size();
+        Gif89a2->setPixmap(windFrames_[windFrame_]);
+    });
+    WindTimer->start();
+
+    Command1[4] = new QPushButton(QStringLiteral("<"), this);
+    Command1[4]->setGeometry(190, 100, 16, 22);
+    Command1[5] = new QPushButton(QStringLiteral(">"), this);
+    Command1[5]->setGeometry(207, 100, 16, 22);
+    connect(Command1[4], &QPushButton::clicked, this, [this] { Command1_Click(4); });
+    connect(Command1[5], &QPushButton::clicked, this, [this] { Command1_Click(5); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(2000);
+    connect(Timer1, &QTimer::timeout, this, &WethWind::Timer1_Timer);
+    Timer1->start();
+
+    Form_Load();
+}
+
+void WethWind::Form_Load()
+{
+    const QString top = GetSetting(kSection, QStringLiteral("Top"), QStringLiteral("Blank"));
+    const QString left = GetSetting(kSection, QStringLiteral("Left"), QStringLiteral("Blank"));
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
+                                                           : QRect(0, 0, 1024, 768);
+    const int screenW = pixelsToTwips(screen.width()), screenH = pixelsToTwips(screen.height());
+    const int w = pixelsToTwips(width()), h = pixelsToTwips(height());
+    bool placed = false;
+    if (top != QLatin1String("Blank") && left != QLatin1String("Blank")) {
+        const int t = static_cast<int>(leadingNumber(top));
+        const int l = static_cast<int>(leadingNumber(left));
+        if (l + w <= screenW && t + h <= screenH) {
+            move(twipsToPixels(l), twipsToPixels(t));
+            placed = true;
+        }
+    }
+    if (!placed) {
+        move(twipsToPixels(screenW - w), 0);
+        SaveSetting(kSection, QStringLiteral("Left"), QString::number(screenW - w));
+        SaveSetting(kSection, QStringLiteral("Top"), QStringLiteral("0"));
+    }
+    DigitColorChange();
+}
+
+void WethWind::storePosition()
+{
+    SaveSetting(kSection, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
+    SaveSetting(kSection, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
+}
+
+void WethWind::setCellGlyph(int cell, int glyph)
+{
+    if (cell < 0 || cell > 31 || !Image1[cell] || cell == 22)
+        return;
+    const QPixmap pm = digitGlyph(program().DigitColorIndex, glyph);
+    if (pm.isNull())
+        return;
+    Image1[cell]->setPixmap(pm);
+    cellGlyph_[cell] = glyph;
+}
+
+void WethWind::clearCell(int cell)
+{
+    if (cell < 0 || cell > 31 || !Image1[cell] || cell == 22)
+        return;
+    Image1[cell]->clear();
+    cellGlyph_[cell] = -1;
+}
+
+void WethWind::DigitColorChange()
+{
+    for (int c = 0; c <= 17; ++c)
+        if (c != 14)
+            setCellGlyph(c, GlyphBlank);
+    setCellGlyph(19, 13);
+    setCellGlyph(20, 13);
+    setCellGlyph(21, 15);
+    setCellGlyph(18, 14);
+    setCellGlyph(14, 12);
+    setCellGlyph(29, 21);
+    for (int c : {23, 24, 25, 27, 28, 30, 31})
+        setCellGlyph(c, GlyphBlank);
+}
+
+bool WethWind::Pick_Graphic(const QString& text, const QString& cells)
+{
+    int k = 0;
+    for (int i = 0; i + 1 < cells.size(); i += 2, ++k) {
+        bool ok = false;
+        const int cell = cells.mid(i, 2).toInt(&ok);
+        if (!ok || k >= text.size())
+            continue;
+        const int glyph = digitGlyphFor(text.at(k));
+        if (glyph >= 0)
+            setCellGlyph(cell, glyph);
+    }
+    return true;
+}
+
+void WethWind::showConditionPicture(int n)
+{
+    for (int i = 1; i <= 13; ++i)
+        Gif89a1[i]->setVisible(i == n);
+}
+
+void WethWind::setWindDelay(int ms)
+{
+    WindTimer->setInterval(ms);
+}
+
+int WethWind::windDelay() const
+{
+    return WindTimer->interval();
+}
+
+void WethWind::Form_Activate()
+{
+    Weather& small = weather();
+    small.Timer1->start();
+    small.Change_Tip(small.Place->text() + QStringLiteral(" - ") + small.Conditions->text() + QStringLiteral(" - ")
+                     + small.Temp->text());
+    program().ShownWindow = 3;
+    form1().Display_Digital();
+    Command1[4]->setEnabled(true);
+    Command1[5]->setEnabled(true);
+}
+
+void WethWind::Command1_Click(int Index)
+{
+    ProgramState& state = program();
+    Form1& main = form1();
+    const int last = form2().List3->count() - 1;
+    if (Index == 5) {
+        if (state.CurrentSlot == 9 || state.CurrentSlot == last) {
+            Command1[5]->setEnabled(false);
+            Command1[4]->setEnabled(true);
+            return;
+        }
+        if (main.Label2[state.CurrentSlot + 1]->text().isEmpty())
+            return;
+        ++state.CurrentSlot;
+    } else if (Index == 4) {
+        if (state.CurrentSlot == 0 || main.Label2[state.CurrentSlot - 1]->text().isEmpty())
+            return;
+        --state.CurrentSlot;
+    } else {
+        return;
+    }
+    const int slot = state.CurrentSlot;
+    Weather& small = weather();
+    setBackColor(small.Label1[0], backColor(main.S_Warning[slot]));
+    main.Option1[slot]->setChecked(true);
+    small.Place->setText(main.Label2[slot]->text());
+    small.Conditions->setText(main.Label3[slot]->text());
+    small.Temp->setText(main.Label4[slot]->text());
+    small.DewPoint->setText(main.Label9[slot]->text());
+    small.Wind->setText(main.Label7[slot]->text());
+    setForeColor(small.Temp, temperatureColor(small.Temp->text()));
+    small.Change_Tip(small.Place->text() + QStringLiteral(" - ") + small.Conditions->text() + QStringLiteral(" - ")
+                     + small.Temp->text());
+    const bool first = slot == 0;
+    const bool lastOne = slot == last || slot == 9;
+    for (auto* buttons : {&small.Command1, &Command1}) {
+        (*buttons)[4]->setEnabled(!first);
+        (*buttons)[5]->setEnabled(first || !lastOne);
+    }
+    main.Display_Digital();
+}
+
+void WethWind::Timer1_Timer()
+{
+    ProgramState& state = program();
+    if (state.WindGust.isEmpty() || state.WindSpeed.isEmpty())
+        return;
+    if (state.GustShowing) {
+        state.GustShowing = 0;
+        Pick_Graphic(state.WindDir, QStringLiteral("252423"));
+        Pick_Graphic(state.WindSpeed, QStringLiteral("111009"));
+    } else {
+        state.GustShowing = -1;
+        Pick_Graphic(QStringLiteral(" G "), QStringLiteral("252423"));
+        Pick_Graphic(state.WindGust, QStringLiteral("111009"));
+    }
+}
+
+void WethWind::Image2_Click()
+{
+    ProgramState& state = program();
+    const int slot = state.CurrentSlot;
+    state.WarnFlag[slot] = false;
+    state.WarnSound[slot] = false;
+    setBackColor(weather().Label1[0], 0x0000FF);
+    setBackColor(form1().S_Warning[slot], 0x0000FF);
+    Image2->hide();
+}
+
+void WethWind::Image1_Click(int)
+{
+    Weather& small = weather();
+    small.Image1[2]->clear();
+    small.Image1[2]->hide();
+    Image1[22]->hide();
+    if (QLabel* mail = form1().panel(6))
+        mail->hide();
+}
+
+void WethWind::Label1_MouseUp(Qt::MouseButton Button, const QPoint& at)
+{
+    if (Button != Qt::RightButton)
+        return;
+    program().PopupSlot = program().CurrentSlot;
+    if (form1().ForUvWarn && isVisible())
+        form1().ForUvWarn->popup(at);
+}
+
+void WethWind::closeEvent(QCloseEvent* event)
+{
+    if (form1().Unloading == 0) {
+        event->ignore();
+        hide();
+        return;
+    }
+    storePosition();
+    QWidget::closeEvent(event);
+}
+
+void WethWind::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QWidget::changeEvent(event);
+}
+
+bool WethWind::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == Label1) {
+            Label1_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+        } else if (watched == Image2) {
+            Image2_Click();
+        } else {
+            for (int i = 0; i < 32; ++i)
+                if (watched == Image1[i] && Image1[i]) {
+                    Image1_Click(i);
+                    break;
+                }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
