@@ -42,7 +42,7 @@ QString numberText(const QString& caption)
 {
     const double v = leadingNumber(caption);
     if (v == std::floor(v))
-        return numberForm(static_cast<long long>(v));
+        return numberForm(static_cast<long long>(v)).trimmed();
     return QString::number(v);
 }
 
