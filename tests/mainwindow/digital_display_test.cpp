@@ -259,3 +259,33 @@ TEST_F(DigitalWindowTest, LampClearsOnlyTheCurrentStationsAlert)
     EXPECT_TRUE(s.WarnSound[2]);
     EXPECT_TRUE(w.Image2->isHidden());
 }
+
+TEST_F(DigitalWindowTest, ColourChangeRedrawsTheFixedCellsInTheNewSet)
+{
+    WethWind& w = wethWind();
+    w.Pick_Graphic("7", "00");
+    program().DigitColorIndex = 3;
+    w.DigitColorChange();
+    EXPECT_EQ(w.cellGlyph(0), GlyphBlank); // the digits are blanked again
+    EXPECT_EQ(w.cellGlyph(18), 14);
+    EXPECT_EQ(w.cellGlyph(29), 21);
+    EXPECT_EQ(w.Image1[19]->pixmap().toImage(), digitGlyph(3, 13).toImage());
+    w.Pick_Graphic("4", "01");
+    EXPECT_EQ(w.Image1[1]->pixmap().toImage(), digitGlyph(3, 4).toImage());
+}
+
+TEST_F(DigitalWindowTest, MailClickHidesEveryIndicatorAndRightClickSetsThePopupSlot)
+{
+    WethWind& w = wethWind();
+    w.Image1[22]->show();
+    weather().Image1[2]->show();
+    w.Image1_Click(5);
+    EXPECT_TRUE(w.Image1[22]->isHidden());
+    EXPECT_TRUE(weather().Image1[2]->isHidden());
+
+    program().CurrentSlot = 4;
+    w.Label1_MouseUp(Qt::LeftButton, {});
+    EXPECT_EQ(program().PopupSlot, -1);
+    w.Label1_MouseUp(Qt::RightButton, {});
+    EXPECT_EQ(program().PopupSlot, 4);
+}
