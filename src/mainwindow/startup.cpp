@@ -1,6 +1,7 @@
 // The main window's life: start-up, minimising and shut-down.
 #include "mainwindow/about_window.h"
 #include "mainwindow/form1.h"
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
@@ -129,6 +130,7 @@ void Form1::Form_Resize()
     ProgramState& state = program();
     if (!Label2[0]->text().isEmpty()) {
         compact.showCurrentRow();
+        wethWind().Label2[6]->setText(QStringLiteral("Updated"));
     } else {
         compact.Place->setText(QStringLiteral("Waiting On Data"));
     }
@@ -142,8 +144,14 @@ void Form1::Form_Resize()
         StartMinimized = false;
         if (MinWeat->isChecked())
             shown = &compact;
+        else if (DigWeat->isChecked())
+            shown = &wethWind();
     } else if (state.PopUpIndex == 0) {
         shown = &compact;
+    } else if (state.PopUpIndex == 1) {
+        Display_Digital();
+        DoEvents();
+        shown = &wethWind();
     }
     if (shown) {
         shown->setWindowFlag(Qt::WindowStaysOnTopHint, AOT->isChecked());
@@ -177,6 +185,8 @@ void Form1::Form_Unload()
     if (form2Loaded())
         form2().close();
     weather().close();
+    if (wethWindLoaded())
+        wethWind().close();
     about().close();
     QCoreApplication::quit();
 }

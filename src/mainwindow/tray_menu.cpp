@@ -1,6 +1,7 @@
 // The tray menu, the tray icons' mouse actions, the station information
 // menu and the acknowledgement of a station's alert.
 #include "mainwindow/form1.h"
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
@@ -77,6 +78,15 @@ void Form1::PopMenu_Click(int Index)
         break;
     case 2: hide(); break;
     case 3: compact.hide(); break;
+    case 4:
+        hide();
+        compact.hide();
+        DoEvents();
+        Display_Digital();
+        DoEvents();
+        bringUp(wethWind());
+        break;
+    case 5: wethWind().hide(); break;
     case 7: RNow_Click(); break;
     case 8: Cities_Click(); return;
     case 10: Timer3->start(); break;
@@ -96,6 +106,8 @@ void Form1::trayAction(int icon, const QString& event, const QPoint& at)
             activateWindow();
         } else if (compact.isVisible()) {
             compact.activateWindow();
+        } else if (wethWind().isVisible()) {
+            wethWind().activateWindow();
         } else if (state.ShownWindow == 1) {
             setWindowState(Qt::WindowNoState);
             show();
@@ -103,12 +115,19 @@ void Form1::trayAction(int icon, const QString& event, const QPoint& at)
         } else if (state.ShownWindow == 2) {
             compact.setWindowState(Qt::WindowNoState);
             bringUp(compact);
+        } else if (state.ShownWindow == 3) {
+            wethWind().setWindowState(Qt::WindowNoState);
+            Display_Digital();
+            DoEvents();
+            bringUp(wethWind());
         }
     } else if (icon == 1 && event == QLatin1String("RBUTTONUP")) {
         PopMenu[0]->setVisible(!isVisible());
         PopMenu[2]->setVisible(isVisible());
         PopMenu[1]->setVisible(!compact.isVisible());
         PopMenu[3]->setVisible(compact.isVisible());
+        PopMenu[4]->setVisible(!wethWind().isVisible());
+        PopMenu[5]->setVisible(wethWind().isVisible());
         PopMenu1->popup(at);
     } else if (icon == 2 && event == QLatin1String("LBUTTONDBLCLK")) {
         const int last = std::min(static_cast<int>(form2().List3->count()) - 1, 9);

@@ -2,6 +2,7 @@
 #include "update/report_processing.h"
 
 #include "mainwindow/form1.h"
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
@@ -177,7 +178,9 @@ void Process_Reports()
     Weather& compact = weather();
     compact.showCurrentRow();
     compact.LastUp->setText(main.panelText(3));
+    wethWind().Label2[6]->setText(QStringLiteral("Updated"));
     main.Option1_Click(state.CurrentSlot);
     if (main.panelText(1) == QLatin1String("Corvane Recovering DATA ..... Please Wait"))
         main.setPanelText(1, QString());
+    main.Display_Digital();
 }

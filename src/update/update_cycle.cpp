@@ -1,5 +1,6 @@
 // The refresh schedule and one update of every watched station.
 #include "mainwindow/form1.h"
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
@@ -96,6 +97,7 @@ void Form1::RNow_Click()
 
     state.MinutesSinceUpdate = 0;
     compact.LastUp->setText(QStringLiteral("Updating..."));
+    wethWind().Label2[6]->setText(QStringLiteral("Updating..."));
     DoEvents();
 
     if (options.Option4[0]->isChecked())
