@@ -1,6 +1,7 @@
 #include "mainwindow/weather_window.h"
 
 #include "mainwindow/form1.h"
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
@@ -300,6 +301,11 @@ void Weather::Timer2_Timer()
 
     if (GotMail) {
         Image1[2]->show();
+        wethWind().Image1[22]->show();
+        if (QLabel* mailPanel = main.panel(6); mailPanel->isHidden()) {
+            mailPanel->show();
+            mailPanel->setToolTip(Image1[2]->toolTip());
+        }
         if (MailFrame > 3) {
             MailFrame = 0;
             ++MailCycles;
@@ -361,10 +367,12 @@ void Weather::Timer2_Timer()
         setBackColor(Label1[0], next);
         setBackColor(main.S_Warning[slot], next);
         setForeColor(Label2, next);
+        wethWind().Image2->setVisible(next == kBlinkBright);
         if (Label2->text() != QLatin1String("Warning!"))
             Label2->setText(QStringLiteral("Warning!"));
     } else if (Label2->text() == QLatin1String("Warning!")) {
         Label2->clear();
+        wethWind().Image2->hide();
     }
 }
 
@@ -384,4 +392,6 @@ void Weather::Image1_Click()
     DoEvents();
     Image1[2]->clear();
     Image1[2]->hide();
+    wethWind().Image1[22]->hide();
+    form1().panel(6)->hide();
 }
