@@ -5,6 +5,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
+#include "platform/platform_check.h"
 #include "platform/screen.h"
 #include "platform/settings_store.h"
 #include "platform/tray_icons.h"
@@ -151,6 +152,11 @@ void Weather::Delete_Tray_Icon()
 void Weather::Form_Load()
 {
     restorePosition();
+    if (!platformAccepted()) {
+        MsgBox(platformRefusal());
+        form1().close();
+        return;
+    }
     if (!TrayIcons::instance().available()) {
         MsgBox(QStringLiteral("There is no tray currently available"));
         return;
