@@ -1,5 +1,6 @@
 // The main window's menu tree.
 #include "mainwindow/form1.h"
+#include "pages/version_check.h"
 
 #include <QAction>
 #include <QMenu>
@@ -163,6 +164,7 @@ void Form1::buildHelpMenu()
     HelpMe->addSeparator();
     GreenwichTime = HelpMe->addAction(QStringLiteral("Check System &Time"));
     CVVersion = HelpMe->addAction(QStringLiteral("&Verify Current Version"));
+    connect(CVVersion, &QAction::triggered, this, [] { CVVersion_Click(); });
     LatestNews = HelpMe->addAction(QStringLiteral("&Latest Corvane News"));
     History = HelpMe->addAction(QStringLiteral("&Today In History"));
     HelpMe->addSeparator();

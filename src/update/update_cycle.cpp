@@ -4,6 +4,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
+#include "pages/version_check.h"
 #include "platform/inet_control.h"
 #include "platform/waits.h"
 #include "settings/connection.h"
@@ -115,6 +116,8 @@ void Form1::RNow_Click()
             }
         }
     }
+    if (state.AutoDialOn && state.VerifyVersionOn)
+        Auto_Version_Check();
     state.AutoDialOn = false;
 
     if (!IgnoreUV->isChecked())

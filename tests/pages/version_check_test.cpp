@@ -1,0 +1,65 @@
+#include "pages/version_check.h"
+
+#include "mainwindow/about_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "platform/desktop.h"
+#include "support/local_http_server.h"
+#include "test_support.h"
+
+#include <QLabel>
+
+TEST(VersionVerdict, ComparesTheFirstFiveCharactersAndTrustsNoOlderSite)
+{
+    EXPECT_EQ(versionVerdict("1.7.7\r\n", "1.7.7"), VersionVerdict::UpToDate);
+    EXPECT_EQ(versionVerdict("1.8.0\r\nnew radar maps", "1.7.7"), VersionVerdict::OutOfDate);
+    EXPECT_EQ(versionVerdict("1.6.9", "1.7.7"), VersionVerdict::UpToDate);
+    EXPECT_EQ(versionVerdict("ERROR", "1.7.7"), VersionVerdict::Missing);
+    EXPECT_EQ(versionVerdict("<h1>File Not Found</h1>", "1.7.7"), VersionVerdict::Missing);
+    EXPECT_EQ(versionVerdict("", "1.7.7"), VersionVerdict::UpToDate); // nothing newer announced
+}
+
+class VersionCheckTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        installShipped("States_Cities.cvd");
+        ASSERT_TRUE(server.listen());
+        about().Label4->setText(server.url("/home"));
+        setDesktopSeam(DesktopSeam{[this](const QString& target) { opened << target; }, {}});
+    }
+    void TearDown() override
+    {
+        clearDesktopSeam();
+        SandboxTest::TearDown();
+    }
+    LocalHttpServer server;
+    QStringList opened;
+};
+
+TEST_F(VersionCheckTest, TheMenuSaysWhatItFoundAndOffersTheHomePage)
+{
+    server.route("/home/version.nfo", HttpReply::text("1.7.7\r\n", "text/plain"));
+    CVVersion_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Your version is up-to-date!");
+    EXPECT_EQ(messages[0].title, "Verify Version");
+    EXPECT_EQ(form1().panelText(1), "Version Test Completed");
+
+    server.route("/home/version.nfo", HttpReply::text("1.9.0", "text/plain"));
+    answer = MsgResult::Yes;
+    CVVersion_Click();
+    EXPECT_EQ(messages.back().text,
+              "Your version is out of date!\r\nThe latest version is: 1.9.0\r\nWould you like to jump to the\r\nCorvane Home page?");
+    EXPECT_EQ(opened, QStringList{server.url("/home")});
+}
+
+TEST_F(VersionCheckTest, TheSilentCheckSpeaksOnlyWhenOutOfDate)
+{
+    about().Label4->setText(QStringLiteral("http://127.0.0.1:%1/home").arg(LocalHttpServer::refusedPort()));
+    EXPECT_TRUE(Auto_Version_Check());
+    EXPECT_TRUE(messages.empty());
+    CVVersion_Click();
+    EXPECT_EQ(messages.back().text, "Site could not be reached at this time!");
+}
