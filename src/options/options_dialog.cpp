@@ -1,5 +1,6 @@
 #include "options/options_dialog.h"
 
+#include "options/key_codes.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/digital_window.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,7 +39,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     SSTab1->addTab(buildInternetTab(), QStringLiteral("Internet"));
     SSTab1->addTab(buildSettingsTab(), QStringLiteral("Settings"));
     SSTab1->addTab(buildIconTab(), QStringLiteral("Weather Icons"));
-    SSTab1->installEventFilter(this);
+    SSTab1->tabBar()->installEventFilter(this);
 
     Command1[0] = new QPushButton(QStringLiteral("Save && Refresh"), this);
     Command1[4] = new QPushButton(QStringLiteral("Save && No Refresh"), this);
@@ -88,6 +90,15 @@ void Form2::centre()
     centreOnScreen(this);
 }
 
+// Escape leaves the dialog the way its close box does.
+void Form2::reject()
+{
+    if (form1().Closing == 0)
+        close();
+    else
+        QDialog::reject();
+}
+
 void Form2::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -121,8 +132,9 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
                 Label3->show();
             }
         }
-    } else if (watched == SSTab1 && event->type() == QEvent::KeyRelease) {
-        Label3->setText(QString::number(static_cast<QKeyEvent*>(event)->key() & 0xFFFF));
+    } else if (watched == SSTab1->tabBar() && event->type() == QEvent::KeyRelease) {
+        // Every key released on the tab strip shows its key code.
+        Label3->setText(QString::number(keyCodeOf(*static_cast<QKeyEvent*>(event))));
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -28,6 +28,15 @@ public:
 
     QTabWidget* SSTab1 = nullptr;
 
+    // The group boxes of the tabs: Frame1(0) "Conditions Log", (1) "Internet
+    // Access", (2) "Internet Connection", (3) "Secondary PopUp Window", (4)
+    // "Site Refresh", (5) "Digital Display Color", (6) and (7) uncaptioned;
+    // Frame2 "Weather Text Display"; Frame3(0) "Icon Definitions", (1)
+    // "Weather Settings", (2) "E-Mail".
+    std::array<QGroupBox*, 8> Frame1{};
+    QGroupBox* Frame2 = nullptr;
+    std::array<QGroupBox*, 3> Frame3{};
+
     // City Selection tab.
     QListWidget* List1 = nullptr; // states, file order
     QListWidget* List2 = nullptr; // cities of the chosen state, sorted
@@ -88,8 +97,11 @@ public:
     std::array<QLabel*, 32> Image2{};        // condition pictures (16-19 unused)
     std::array<QLabel*, 4> Image1{};         // mail animation frames
 
-    // The states-and-cities pickers.
+    // The states-and-cities pickers. StateRow is the row pointer of their
+    // walks over List4 (and List8); 0 when the dialog is created.
+    qsizetype StateRow = 0;
     void Load_States();
+    void Skip_Block();
     void Load_Cities(const QString& State);
     void List1_Click();
 
@@ -108,6 +120,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void reject() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

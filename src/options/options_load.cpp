@@ -18,6 +18,9 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include <cmath>
+#include <optional>
+
 namespace {
 
 QString stored(const char* section, const char* key, const char* fallback)
@@ -46,6 +49,21 @@ void setCheck(QCheckBox* box, const std::optional<int>& value)
 {
     if (value && (*value == 0 || *value == 1))
         box->setChecked(*value == 1);
+}
+
+// A text converted straight to a 16-bit integer, as a whole-number
+// conversion does: blanks around a number are allowed, a fraction rounds
+// halves to even, anything else (letters, an empty text, too large) fails.
+std::optional<int> wholeNumber(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    const long long whole = roundHalfEven(value);
+    if (whole < -32768 || whole > 32767)
+        return std::nullopt;
+    return static_cast<int>(whole);
 }
 
 QString blankMeansNothing(const QString& value)
@@ -89,13 +107,12 @@ void Form2::Form_Load()
     state.VerifyVersionOn = Check7->isChecked() ? 1 : 0;
     Text5->setText(stored("Internet", "Dialup Name", ""));
     select(Option4, storedNumber("Internet", "Connection", "0"));
-    if (const auto wait = storedNumber("Internet", "Time Out", "30"))
+    // A wait the slider cannot show leaves it as it was.
+    if (const auto wait = storedNumber("Internet", "Time Out", "30");
+        wait && *wait >= Slider1->minimum() && *wait <= Slider1->maximum())
         Slider1->setValue(*wait);
-    // Auto Disconnect takes the stored text only when it is a plain number.
-    bool plain = false;
-    const int autoOff = stored("Internet", "AutoOff", "0").trimmed().toInt(&plain);
-    if (plain)
-        setCheck(Check1[0], autoOff);
+    // Auto Disconnect takes the stored text only when it is a number.
+    setCheck(Check1[0], wholeNumber(stored("Internet", "AutoOff", "0")));
 
     state.ProxyUserName = blankMeansNothing(stored("Proxy", "Username", "Blank"));
     QString password = blankMeansNothing(stored("Proxy", "Password", "Blank"));
@@ -112,7 +129,7 @@ void Form2::Form_Load()
 
 void Form2::readStatesFileOrEnd()
 {
-    const StatesFile file = readStatesFile(programPath(QStringLiteral("States_Cities.cvd")));
+    const StatesFile file = readStatesFile(fileInFolderAnyCase(programFolder(), QStringLiteral("States_Cities.cvd")));
     if (file.problem == StatesFileProblem::Missing) {
         MsgBox(QStringLiteral("File is missing!"), MsgButtons::Ok, MsgIcon::Stop);
         endProgram(1);
@@ -126,19 +143,24 @@ void Form2::readStatesFileOrEnd()
 
 void Form2::Load_States()
 {
-    const StateList states = statesFromRows(List4);
+    const StateList states = statesFromRows(List4, StateRow, &StateRow);
     List1->addItems(states.names);
     List5 = states.urls;
     if (List1->count() > 0)
         List1->setCurrentRow(0);
 }
 
+void Form2::Skip_Block()
+{
+    StateRow = ::Skip_Block(List4, StateRow);
+}
+
 void Form2::Load_Cities(const QString& State)
 {
     List2->clear();
     List7->clear();
-    List2->addItems(rowsAfter(List4, State, 2));
-    List7->addItems(rowsAfter(List8, QLatin1Char('*') + State, 2));
+    List2->addItems(rowsAfter(List4, State, 2, &StateRow));
+    List7->addItems(rowsAfter(List8, QLatin1Char('*') + State, 2, &StateRow));
 }
 
 void Form2::List1_Click()

@@ -2,61 +2,90 @@
 
 #include "platform/text_files.h"
 
+#include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+const QLatin1String kHeader("[US States/Cities]");
+const QLatin1String kEnd("[END]");
+
+} // namespace
+
+QString fileInFolderAnyCase(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    const QString exact = dir.filePath(name);
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return exact;
+}
 
 StatesFile readStatesFile(const QString& path)
 {
     StatesFile file;
-    const auto lines = readWholeLines(path);
-    if (!QFileInfo(path).isFile() || !lines) {
+    const auto lines = QFileInfo(path).isFile() ? readWholeLines(path) : std::nullopt;
+    if (!lines) {
         file.problem = StatesFileProblem::Missing;
         return file;
     }
-    if (lines->isEmpty() || lines->first() != QLatin1String("[US States/Cities]")) {
+    if (lines->isEmpty() || lines->first() != kHeader) {
         file.problem = StatesFileProblem::BadHeader;
         return file;
     }
     for (qsizetype i = 1; i < lines->size(); ++i) {
         file.rows << lines->at(i);
-        if (lines->at(i) == QLatin1String("[END]"))
+        if (lines->at(i) == kEnd)
             break;
     }
     return file;
 }
 
-StateList statesFromRows(const QStringList& rows)
+qsizetype Skip_Block(const QStringList& rows, qsizetype stateRow)
+{
+    for (;;) {
+        ++stateRow;
+        if (stateRow >= rows.size())
+            return rows.size();
+        if (rows[stateRow].isEmpty())
+            return stateRow + 1;
+        if (rows[stateRow] == kEnd)
+            return stateRow;
+    }
+}
+
+StateList statesFromRows(const QStringList& rows, qsizetype start, qsizetype* stoppedAt)
 {
     StateList states;
-    qsizetype row = 0;
-    while (row < rows.size() && rows[row] != QLatin1String("[END]")) {
+    qsizetype row = start;
+    while (row >= 0 && row < rows.size() && rows[row] != kEnd) {
         states.names << rows[row];
         states.urls << rows.value(row + 1);
-        // Skip to the next block: past the first empty row, or onto "[END]".
-        for (;;) {
-            ++row;
-            if (row >= rows.size())
-                break;
-            if (rows[row].isEmpty()) {
-                ++row;
-                break;
-            }
-            if (rows[row] == QLatin1String("[END]"))
-                break;
-        }
+        row = Skip_Block(rows, row);
     }
+    if (stoppedAt)
+        *stoppedAt = row;
     return states;
 }
 
-QStringList rowsAfter(const QStringList& rows, const QString& heading, int skip)
+QStringList rowsAfter(const QStringList& rows, const QString& heading, int skip, qsizetype* stoppedAt)
 {
     QStringList found;
-    const qsizetype at = rows.indexOf(heading);
+    qsizetype at = rows.indexOf(heading);
     if (at < 0)
-        return found;
-    for (qsizetype row = at + skip; row < rows.size(); ++row) {
-        if (rows[row].isEmpty() || rows[row] == QLatin1String("[END]"))
+        at = rows.size();
+    qsizetype row = at + skip;
+    for (; row < rows.size(); ++row) {
+        if (rows[row].isEmpty() || rows[row] == kEnd)
             break;
         found << rows[row];
     }
+    if (stoppedAt)
+        *stoppedAt = row;
     return found;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // The shipped states-and-cities file and the walk over its rows.
 // The file: "[US States/Cities]", then blocks of state name, report URL and
@@ -14,16 +13,31 @@ struct StatesFile {
     QStringList rows; // every line after the header, up to and including "[END]"
 };
 
-// Reads the file's rows. A file without "[END]" ends at its last line.
+// Reads the file's rows. The header must be exactly "[US States/Cities]".
+// A file without "[END]" ends at its last line.
 StatesFile readStatesFile(const QString& path);
 
-// The states and their report URLs, in file order, walking block by block.
+// The path of `name` in `folder`, matching the file name without regard to
+// case (the exact spelling is preferred); the exact path when nothing matches.
+QString fileInFolderAnyCase(const QString& folder, const QString& name);
+
+// One step of the block walk, from the row of a block's state name: the row
+// of the next block's state name (just past the block's empty row), the row
+// of "[END]" when the block ends there, or the row count when the rows end
+// first.
+qsizetype Skip_Block(const QStringList& rows, qsizetype stateRow);
+
+// The states and their report URLs, in file order, walking block by block
+// from `start` until "[END]" or the end of the rows. `stoppedAt`, when
+// given, receives the row where the walk stopped.
 struct StateList {
     QStringList names;
     QStringList urls;
 };
-StateList statesFromRows(const QStringList& rows);
+StateList statesFromRows(const QStringList& rows, qsizetype start = 0, qsizetype* stoppedAt = nullptr);
 
 // The rows that follow the first row equal to `heading` (skipping `skip`
-// rows after it) up to an empty row or "[END]".
-QStringList rowsAfter(const QStringList& rows, const QString& heading, int skip);
+// rows from it) up to an empty row or "[END]". A heading that is not there
+// gives nothing. `stoppedAt`, when given, receives the row where the walk
+// stopped (past the last row when the heading is missing).
+QStringList rowsAfter(const QStringList& rows, const QString& heading, int skip, qsizetype* stoppedAt = nullptr);
