@@ -66,6 +66,18 @@ std::optional<int> wholeNumber(const QString& text)
     return static_cast<int>(whole);
 }
 
+// A city row: the city list keeps its rows in alphabetical order, letter
+// case aside.
+class CityItem : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem& other) const override
+    {
+        const int order = text().compare(other.text(), Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : text() < other.text();
+    }
+};
+
 QString blankMeansNothing(const QString& value)
 {
     return value == QLatin1String("Blank") ? QString() : value;
@@ -159,7 +171,8 @@ void Form2::Load_Cities(const QString& State)
 {
     List2->clear();
     List7->clear();
-    List2->addItems(rowsAfter(List4, State, 2, &StateRow));
+    for (const QString& city : rowsAfter(List4, State, 2, &StateRow))
+        List2->addItem(new CityItem(city));
     List7->addItems(rowsAfter(List8, QLatin1Char('*') + State, 2, &StateRow));
 }
 

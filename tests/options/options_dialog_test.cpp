@@ -46,7 +46,9 @@ protected:
         writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx/rwr.txt",
                                          "WACO", "AUSTIN", "DALLAS", "", "Maine",
                                          "https://roundup.example/me/rwr.txt", "PORTLAND", "", "DALLAS",
-                                         "https://roundup.example/xx/rwr.txt", "[END]"});
+                                         "https://roundup.example/xx/rwr.txt", "", "Oregon",
+                                         "https://roundup.example/or/rwr.txt", "salem", "Bend", "PORTLAND",
+                                         "eugene", "[END]"});
     }
 
     void TearDown() override
@@ -184,17 +186,21 @@ TEST_F(OptionsDialogTest, FirstRunWithAnEmptyStoreGivesTheDefaults)
 TEST_F(OptionsDialogTest, StatesAndCitiesFillThePickers)
 {
     Form2& options = form2();
-    EXPECT_EQ(items(options.List1), QStringList({"Texas", "Maine", "DALLAS"}));
+    EXPECT_EQ(items(options.List1), QStringList({"Texas", "Maine", "DALLAS", "Oregon"}));
     EXPECT_EQ(options.List5, QStringList({"https://roundup.example/tx/rwr.txt", "https://roundup.example/me/rwr.txt",
-                                          "https://roundup.example/xx/rwr.txt"}));
+                                          "https://roundup.example/xx/rwr.txt", "https://roundup.example/or/rwr.txt"}));
     EXPECT_EQ(options.List4.last(), "[END]");
-    EXPECT_EQ(options.List4.size(), 13);
+    EXPECT_EQ(options.List4.size(), 20);
     EXPECT_EQ(options.List1->currentRow(), 0);
     EXPECT_EQ(items(options.List2), QStringList({"AUSTIN", "DALLAS", "WACO"})); // sorted
 
-    // A state named earlier as a city lists what follows that city.
+    // A state named earlier as a city lists what follows that city, in
+    // alphabetical order whatever the letter case.
     options.List1->setCurrentRow(2);
-    EXPECT_EQ(items(options.List2), QStringList({"Maine", "PORTLAND", "https://roundup.example/me/rwr.txt"}));
+    EXPECT_EQ(items(options.List2), QStringList({"https://roundup.example/me/rwr.txt", "Maine", "PORTLAND"}));
+
+    options.List1->setCurrentRow(3);
+    EXPECT_EQ(items(options.List2), QStringList({"Bend", "eugene", "PORTLAND", "salem"}));
 
     // Choosing a state again gives the same lists, not more.
     options.List1->setCurrentRow(1);

@@ -2,6 +2,7 @@
 // and the program-wide values it sets.
 #include "options/options_dialog.h"
 
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "platform/settings_store.h"
 #include "settings/program_state.h"
@@ -9,6 +10,8 @@
 #include "test_support.h"
 
 #include <QCheckBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -164,7 +167,13 @@ TEST_F(OptionsLoadTest, ChosenDigitColourIsStoredAtOnce)
     SaveSetting("Settings", "DigitColor", "1");
     Form2& options = reload();
     EXPECT_EQ(GetSetting("Settings", "DigitColor", "x"), "1");
+    // A digital window already there takes the new colour at once.
+    WethWind& digital = wethWind();
+    digital.DigitColorChange();
+    const QImage before = digital.Image1[19]->pixmap().toImage();
+    ASSERT_FALSE(before.isNull());
     options.Option6[3]->setChecked(true);
+    EXPECT_NE(digital.Image1[19]->pixmap().toImage(), before);
     EXPECT_EQ(program().DigitColorIndex, 3);
     EXPECT_EQ(GetSetting("Settings", "DigitColor", "x"), "3");
     EXPECT_EQ(reload().Option6[3]->isChecked(), true);
