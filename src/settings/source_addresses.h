@@ -24,6 +24,11 @@ QString worldListMarker();       // a university's world city list: host and a t
 QString singaporeMarker();       // the Singapore weather service: host and its first path word
 QString decodedHourlyHost();     // a university's decoded hourly observation list
 
+// Scheme and host of the Hawaii observation list's addresses, exactly 31
+// characters: report URLs that begin with it have no state forecasts or
+// warnings pages.
+QString hawaiiListPrefix();
+
 // The alternate source's plain-text conditions file, and its folder of
 // per-state observation files ("TX.OBS").
 QString alternateConditions();
