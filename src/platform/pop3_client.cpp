@@ -1,0 +1,284 @@
+#include "platform/pop3_client.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QSslSocket>
+#include <QTimer>
+#include <algorithm>
+
+Pop3Error::Pop3Error(Pop3Status status, const QString& message)
+    : std::runtime_error(message.toStdString()), status_(status), message_(message)
+{
+}
+
+namespace {
+
+constexpr quint16 kPlainPort = 110;
+constexpr quint16 kTlsPort = 995;
+// RFC 1939: a unique-id is 1 to 70 characters in the range 0x21 to 0x7E.
+constexpr int kMaxIdLength = 70;
+
+bool isPrintableId(const QByteArray& id)
+{
+    return !id.isEmpty() && id.size() <= kMaxIdLength
+        && std::all_of(id.begin(), id.end(), [](char c) { return c >= 0x21 && c <= 0x7E; });
+}
+
+// Text that may go into a command line: no line breaks, no NUL.
+bool isSendable(const QString& text)
+{
+    return !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0));
+}
+
+// An answer line holds text: tabs, but no other control characters.
+bool isAnswerText(const QByteArray& line)
+{
+    return std::none_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t') || byte == 0x7F;
+    });
+}
+
+// Decimal digits only: no sign, no blanks.
+bool isDigits(const QByteArray& text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool readCount(const QByteArray& text, int& out)
+{
+    bool ok = false;
+    out = isDigits(text) ? text.toInt(&ok) : 0;
+    return ok;
+}
+
+Pop3Status statusOf(QAbstractSocket::SocketError error, bool wasConnected)
+{
+    switch (error) {
+    case QAbstractSocket::RemoteHostClosedError:
+        return Pop3Status::ConnectionLost;
+    case QAbstractSocket::SocketTimeoutError:
+        return Pop3Status::TimedOut;
+    case QAbstractSocket::SslHandshakeFailedError:
+    case QAbstractSocket::SslInternalError:
+    case QAbstractSocket::SslInvalidUserDataError:
+        return Pop3Status::TlsFailed;
+    default:
+        return wasConnected ? Pop3Status::ConnectionLost : Pop3Status::CannotConnect;
+    }
+}
+
+} // namespace
+
+Pop3Client::Pop3Client(QObject* parent) : QObject(parent) {}
+
+Pop3Client::~Pop3Client()
+{
+    closeSession();
+}
+
+void Pop3Client::Connect()
+{
+    try {
+        logIn();
+    } catch (const Pop3Error&) {
+        // fail() has recorded the reason in the result.
+    }
+}
+
+void Pop3Client::FetchMessage(int Index)
+{
+    messageId_.clear();
+    if (result_ != Pop3Status::Connected || !socket_)
+        throw Pop3Error(Pop3Status::NotConnected, QStringLiteral("The mailbox is not connected"));
+    const QByteArray number = QByteArray::number(Index);
+    const QList<QByteArray> parts = exchange("UIDL " + number).split(' ');
+    if (parts.size() != 2 || parts[0] != number || !isPrintableId(parts[1]))
+        fail(Pop3Status::ProtocolError, QStringLiteral("The server gave no usable identifier for message %1").arg(Index));
+    messageId_ = QString::fromLatin1(parts[1]);
+}
+
+void Pop3Client::Disconnect()
+{
+    if (result_ == Pop3Status::Connected && socket_) {
+        try {
+            exchange("QUIT");
+        } catch (const Pop3Error&) {
+            // The connection is closed below in any case.
+        }
+    }
+    closeSession();
+    result_ = Pop3Status::NotConnected;
+    messageCount_ = 0;
+}
+
+void Pop3Client::logIn()
+{
+    closeSession();
+    result_ = Pop3Status::NotConnected;
+    messageCount_ = 0;
+    messageId_.clear();
+
+    const Endpoint where = endpoint();
+    if (user_.isEmpty() || !isSendable(user_) || !isSendable(password_))
+        fail(Pop3Status::BadCredentials, QStringLiteral("The user name or password cannot be sent"));
+    open(where);
+    readAnswer(); // the greeting
+    exchange("USER " + user_.toUtf8());
+    exchange("PASS " + password_.toUtf8());
+    const QList<QByteArray> stat = exchange("STAT").split(' ');
+    int count = 0;
+    // The size in octets is not used, but must be a number (it may be a
+    // large one).
+    if (stat.size() < 2 || !readCount(stat[0], count) || !isDigits(stat[1]))
+        fail(Pop3Status::ProtocolError, QStringLiteral("The server gave no usable message count"));
+    messageCount_ = count;
+    result_ = Pop3Status::Connected;
+}
+
+Pop3Client::Endpoint Pop3Client::endpoint()
+{
+    const QString text = host_.trimmed();
+    Endpoint where;
+    QString portText;
+    bool portGiven = false;
+    if (text.startsWith(QLatin1Char('['))) {
+        const qsizetype close = text.indexOf(QLatin1Char(']'));
+        const QString rest = close < 0 ? QString() : text.mid(close + 1);
+        if (close < 0 || !(rest.isEmpty() || rest.startsWith(QLatin1Char(':'))))
+            fail(Pop3Status::BadAddress, QStringLiteral("The host is malformed: ") + host_);
+        where.host = text.mid(1, close - 1);
+        portGiven = !rest.isEmpty();
+        portText = rest.mid(1);
+    } else if (text.count(QLatin1Char(':')) == 1) {
+        where.host = text.section(QLatin1Char(':'), 0, 0);
+        portText = text.section(QLatin1Char(':'), 1);
+        portGiven = true;
+    } else {
+        where.host = text; // a name, or an IPv6 address without a port
+    }
+
+    bool ok = true;
+    int port = 0;
+    if (portGiven)
+        ok = readCount(portText.toLatin1(), port) && port >= 1 && port <= 65535;
+    if (!ok || where.host.isEmpty() || where.host.contains(QLatin1Char(' ')) || where.host.contains(QLatin1Char('/')))
+        fail(Pop3Status::BadAddress, QStringLiteral("The host is malformed: ") + host_);
+
+    if (!portGiven)
+        port = security_ == Security::Tls ? kTlsPort : kPlainPort;
+    where.port = static_cast<quint16>(port);
+    where.tls = security_ == Security::Tls || (security_ == Security::ByPort && where.port == kTlsPort);
+    return where;
+}
+
+void Pop3Client::open(const Endpoint& where)
+{
+    socket_ = std::make_unique<QSslSocket>();
+    // Qt stops reading from the network once this much waits unread, so a
+    // flooding server cannot fill the memory.
+    socket_->setReadBufferSize(4 * kMaxLineBytes);
+    QSslSocket* socket = socket_.get();
+    if (where.tls) {
+        socket->connectToHostEncrypted(where.host, where.port);
+        waitFor([socket] { return socket->isEncrypted(); }, "Connecting");
+    } else {
+        socket->connectToHost(where.host, where.port);
+        waitFor([socket] { return socket->state() == QAbstractSocket::ConnectedState; }, "Connecting");
+    }
+}
+
+QByteArray Pop3Client::exchange(const QByteArray& command)
+{
+    // Only the command word goes into messages: never a password.
+    const QByteArray word = command.split(' ').first();
+    if (!buffer_.isEmpty() || socket_->bytesAvailable() > 0)
+        fail(Pop3Status::ProtocolError, QStringLiteral("The server sent an answer nobody asked for before ")
+                                            + QString::fromLatin1(word));
+    socket_->write(command + "\r\n");
+    return readAnswer();
+}
+
+QByteArray Pop3Client::readAnswer()
+{
+    // True once a whole line has come; a line past the bound fails.
+    auto lineReady = [this] {
+        const qsizetype end = buffer_.indexOf('\n');
+        if ((end < 0 ? buffer_.size() : end + 1) > kMaxLineBytes)
+            fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is longer than a POP3 line may be"));
+        return end >= 0;
+    };
+    waitFor(lineReady, "Waiting for the answer");
+
+    const qsizetype end = buffer_.indexOf('\n');
+    QByteArray line = buffer_.left(end);
+    buffer_.remove(0, end + 1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (!buffer_.isEmpty() || socket_->bytesAvailable() > 0)
+        fail(Pop3Status::ProtocolError, QStringLiteral("The server sent more than one answer"));
+    if (!isAnswerText(line))
+        fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is not text"));
+    if (line == "+OK" || line.startsWith("+OK "))
+        return line.mid(4).trimmed();
+    if (line == "-ERR" || line.startsWith("-ERR "))
+        fail(Pop3Status::ServerRefused, QStringLiteral("The server answered: ") + QString::fromUtf8(line));
+    fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is no POP3 answer: ")
+                                        + QString::fromLatin1(line.left(80)));
+}
+
+void Pop3Client::waitFor(const std::function<bool()>& done, const char* step)
+{
+    QSslSocket* socket = socket_.get();
+    const int seconds = timeout_ > 0 ? std::min(timeout_, 24 * 3600) : kDefaultTimeout;
+    const QDeadlineTimer deadline(seconds * 1000LL);
+    QEventLoop loop;
+    QTimer alarm;
+    alarm.setSingleShot(true);
+    connect(&alarm, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(socket, &QIODevice::readyRead, &loop, &QEventLoop::quit);
+    connect(socket, &QAbstractSocket::connected, &loop, &QEventLoop::quit);
+    connect(socket, &QSslSocket::encrypted, &loop, &QEventLoop::quit);
+    connect(socket, &QAbstractSocket::disconnected, &loop, &QEventLoop::quit);
+    connect(socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
+
+    bool wasConnected = socket->state() == QAbstractSocket::ConnectedState;
+    for (;;) {
+        // Take what has come, never much more than one line's worth.
+        while (socket->bytesAvailable() > 0 && buffer_.size() <= 2 * kMaxLineBytes)
+            buffer_ += socket->read(kMaxLineBytes);
+        if (done())
+            return;
+        wasConnected = wasConnected || socket->state() == QAbstractSocket::ConnectedState;
+        if (socket->state() == QAbstractSocket::UnconnectedState) {
+            const QAbstractSocket::SocketError error = socket->error();
+            const Pop3Status status = error == QAbstractSocket::UnknownSocketError
+                ? Pop3Status::ConnectionLost
+                : statusOf(error, wasConnected);
+            fail(status, QLatin1String(step) + QStringLiteral(": ") + socket->errorString());
+        }
+        if (deadline.hasExpired())
+            fail(Pop3Status::TimedOut,
+                 QLatin1String(step) + QStringLiteral(": no answer within %1 seconds").arg(seconds));
+        alarm.start(std::max<qint64>(1, deadline.remainingTime()));
+        loop.exec();
+    }
+}
+
+void Pop3Client::fail(Pop3Status status, const QString& message)
+{
+    closeSession();
+    result_ = status;
+    messageCount_ = 0;
+    messageId_.clear();
+    throw Pop3Error(status, message);
+}
+
+void Pop3Client::closeSession()
+{
+    buffer_.clear();
+    if (socket_) {
+        socket_->abort();
+        socket_.reset();
+    }
+}
