@@ -1,7 +1,9 @@
 #include "options/options_dialog.h"
 
 #include "mainwindow/forms.h"
+#include "platform/inet_control.h"
 #include "platform/settings_store.h"
+#include "settings/connection.h"
 #include "settings/program_state.h"
 #include "test_support.h"
 
@@ -50,6 +52,37 @@ TEST_F(InternetSettingsTest, ProxyCredentialsAreSavedScrambledAfterAWarningWhenB
     EXPECT_EQ(messages.back().text, "Password setting has been saved.");
 }
 
+TEST_F(InternetSettingsTest, BlankProxyCredentialsAreStoredEmptyAndNeverOffered)
+{
+    Form2& options = form2();
+    options.Option1[2]->setChecked(true); // the named proxy
+    options.Text1[0]->setText("proxy.example");
+    options.ProxyUser->setText("walker");
+    options.ProxyPassword->clear();
+    options.Command9_Click(); // answered OK
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(GetSetting("Proxy", "Username", "?"), "walker");
+    EXPECT_EQ(GetSetting("Proxy", "Password", "?"), "");
+
+    options.ProxyUser->clear();
+    options.Command9_Click();
+    EXPECT_EQ(messages.size(), 4u);
+    EXPECT_EQ(GetSetting("Proxy", "Username", "?"), "");
+    EXPECT_TRUE(program().ProxyUserName.isEmpty());
+    EXPECT_TRUE(program().ProxyPwd.isEmpty());
+
+    // The transfer gets the proxy but no credentials at all.
+    InetControl inet;
+    inet.setUserName("earlier");
+    inet.setPassword("earlier");
+    Set_Inet(inet);
+    EXPECT_EQ(inet.AccessType(), InetControl::icNamedProxy);
+    EXPECT_EQ(inet.UserName(), "earlier");
+    EXPECT_EQ(inet.Password(), "earlier");
+}
+
 TEST_F(InternetSettingsTest, MailAccountsAreSavedShownAndDeleted)
 {
     Form2& options = form2();
@@ -74,6 +107,8 @@ TEST_F(InternetSettingsTest, MailAccountsAreSavedShownAndDeleted)
     answer = MsgResult::Cancel;
     options.Command8_Click();
     EXPECT_EQ(options.Text3[0]->text(), "pop.example");
+    EXPECT_EQ(options.Text3[2]->text(), "secret");
+    EXPECT_EQ(GetSetting("EMail", "Site1", "Blank"), "pop.example");
     answer = MsgResult::Ok;
     options.Command8_Click();
     EXPECT_TRUE(options.Text3[0]->text().isEmpty());
