@@ -4,13 +4,53 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QMessageBox>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
+// One line "title: text", the text's line breaks made blanks.
+void tellStandardError(const QString& title, QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    std::fflush(stderr);
+}
+
+// The answer of a box closed with Escape.
+MsgResult escapeAnswer(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OkCancel: return MsgResult::Cancel;
+    case MsgButtons::YesNo: return MsgResult::No;
+    case MsgButtons::Ok: break;
+    }
+    return MsgResult::Ok;
+}
+
+// What answers when no test hook is set: the real dialogs, or in an
+// unattended run the answers described in the header.
+DialogSeam defaultSeam()
+{
+    if (!qEnvironmentVariableIsSet("CORVANE_UNATTENDED"))
+        return DialogSeam{};
+    return DialogSeam{
+        [](const MessageRequest& request) {
+            tellStandardError(request.title, request.text);
+            return escapeAnswer(request.buttons);
+        },
+        [](const QColor&) { return std::optional<QColor>(); },
+        {},
+        [](QDialog& dialog) {
+            tellStandardError(dialog.windowTitle(), QStringLiteral("shown"));
+            return static_cast<int>(QDialog::Rejected);
+        },
+    };
+}
+
 DialogSeam& seam()
 {
-    static DialogSeam instance;
+    static DialogSeam instance = defaultSeam();
     return instance;
 }
 
@@ -78,5 +118,5 @@ void setDialogSeam(DialogSeam replacement)
 
 void clearDialogSeam()
 {
-    seam() = DialogSeam{};
+    seam() = defaultSeam();
 }

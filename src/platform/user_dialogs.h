@@ -8,6 +8,13 @@ class QDialog;
 
 // Everything that would stop and wait for the user (message boxes, pickers)
 // or end the process goes through here, so tests can answer in its place.
+//
+// Unattended runs: when the environment variable CORVANE_UNATTENDED is set
+// (to anything), nothing waits for a user. A message box writes
+// "title: text" as one line to standard error and is answered as if closed
+// with Escape (OK for an OK-only box, else Cancel or No); a modal dialog
+// writes "title: shown" and returns at once, rejected; a colour picker is
+// cancelled. Tests that run the program as a separate process set it.
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
@@ -32,7 +39,8 @@ int showModal(QDialog& dialog);
 // Ends the program at once with the given exit code.
 [[noreturn]] void endProgram(int code);
 
-// Test hooks: while set, they answer instead of the real dialogs.
+// Test hooks: while set, they answer instead of the real dialogs (and
+// instead of the unattended answers).
 struct DialogSeam {
     std::function<MsgResult(const MessageRequest&)> message;
     std::function<std::optional<QColor>(const QColor&)> color;
