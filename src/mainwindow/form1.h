@@ -135,7 +135,8 @@ public:
     void Timer2_Timer();
 
     // Start-up: brings the whole program up in order. Returns false when the
-    // program must not go on (another copy runs).
+    // main window was closed while the load let events run: the load stops
+    // there and the program must end.
     bool Form_Load();
     // Minimising hides the main window and shows the chosen small window.
     void Form_Resize();

@@ -86,6 +86,8 @@ void Form1::ReadDocs_Click()
 
 void Form1::TheWebCamsList_Click(int Index)
 {
+    if (Index < 0 || Index > 5)
+        return;
     const QString viewer = programPath(QStringLiteral("Vistrel"));
     if (!QFileInfo(viewer).isExecutable()) {
         MsgBox(QStringLiteral("The Web Camera EXE file is missing!\r\nCheck your installation."),

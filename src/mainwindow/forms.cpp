@@ -48,6 +48,16 @@ Form2& form2()
     return *theForm2;
 }
 
+bool aboutLoaded()
+{
+    return !theAbout.isNull();
+}
+
+void discardAbout()
+{
+    release(theAbout);
+}
+
 bool form2Loaded()
 {
     return !theForm2.isNull();

@@ -15,6 +15,10 @@ frmAbout& about();
 WethWind& wethWind();
 bool wethWindLoaded();
 
+bool aboutLoaded();
+// Releases the About window; the next about() starts from its design values.
+void discardAbout();
+
 bool form2Loaded();
 // Releases the options dialog; the next form2() creates and loads it afresh.
 void discardForm2();

@@ -5,6 +5,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
+#include "platform/inet_control.h"
 #include "platform/program_folder.h"
 #include "platform/screen.h"
 #include "pictures/map_urls.h"
@@ -56,18 +57,27 @@ bool Form1::Form_Load()
     state.ConnectedAtStart = Is_Connected();
     state.AutoDialOn = true;
 
+    // Wherever the load lets events run, the program may be closed (the
+    // desktop ends the session, the platform is refused): the load stops there.
     frmAbout& splash = about();
     splash.setWindowTitle(QString());
     splash.showAsSplash(3000);
+    if (Unloading)
+        return false;
 
     Load_LocalRadar(LocalRadar);
     Load_WebSites(std::span(mnuWebSite).first(10));
     Unloading = 0;
     Weather& compact = weather();
     compact.Form_Load();
+    if (Unloading)
+        return false;
     state.CurrentSlot = 0;
     Load_Map_URLs();
     setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
+    DigWeat->setEnabled(true);
+    PopMenu[4]->setVisible(true);
+    PopMenu[5]->setVisible(true);
 
     // The downloaded pictures' folder and the sounds folder, when missing.
     QDir().mkpath(dataFolder());
@@ -80,6 +90,8 @@ bool Form1::Form_Load()
 
     Form2& options = form2();
     DoEvents();
+    if (Unloading)
+        return false;
     DisScroll->setChecked(false);
     DisScroll->setEnabled(false);
     const int stations = options.List3->count();
@@ -99,15 +111,20 @@ bool Form1::Form_Load()
     }
     state.TrayPassThrough = 0;
     splash.close();
+    discardAbout();
     DoEvents();
+    if (Unloading)
+        return false;
     Play_Sound(QStringLiteral("Thunder.wav"));
     DoEvents();
+    if (Unloading)
+        return false;
 
     if (options.List3->count() > 0)
         Timer1->start();
     else
         Cities_Click();
-    return true;
+    return Unloading == 0;
 }
 
 void Form1::changeEvent(QEvent* event)
@@ -130,13 +147,15 @@ void Form1::Form_Resize()
     ProgramState& state = program();
     if (!Label2[0]->text().isEmpty()) {
         compact.showCurrentRow();
+        compact.LastUp->setText(panelText(3));
         wethWind().Label2[6]->setText(QStringLiteral("Updated"));
     } else {
         compact.Place->setText(QStringLiteral("Waiting On Data"));
     }
-    compact.Command1[4]->setEnabled(state.CurrentSlot != 0);
-    if (state.CurrentSlot == 0 || state.CurrentSlot != 9)
-        compact.Command1[5]->setEnabled(state.CurrentSlot != 9);
+    // The last station keeps its previous button as it was.
+    if (state.CurrentSlot != 9)
+        compact.Command1[4]->setEnabled(state.CurrentSlot != 0);
+    compact.Command1[5]->setEnabled(state.CurrentSlot != 9);
     setBackColor(compact.Label1[0], backColor(S_Warning[state.CurrentSlot]));
 
     QWidget* shown = nullptr;
@@ -176,17 +195,20 @@ void Form1::Form_Unload()
     if (state.WarnIconShown)
         tray.Tray_Delete(2);
     weather().Delete_Tray_Icon();
+    Inet1->Cancel();
     weather().Timer1->stop();
     weather().Timer2->stop();
-    about().Timer1->stop();
+    if (aboutLoaded())
+        about().Timer1->stop();
     Timer1->stop();
     Timer2->stop();
     DoEvents();
     if (form2Loaded())
         form2().close();
+    if (aboutLoaded())
+        about().close();
     weather().close();
     if (wethWindLoaded())
         wethWind().close();
-    about().close();
     QCoreApplication::quit();
 }

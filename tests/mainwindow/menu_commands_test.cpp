@@ -80,8 +80,10 @@ TEST_F(MenuCommandsTest, WebCameraProgramIsStartedWithItsCategoryOrReportedMissi
     writeFile("Vistrel", "#!/bin/sh\n");
     QFile::setPermissions(path("Vistrel"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     main.TheWebCamsList[2]->trigger();
+    main.TheWebCamsList_Click(6); // no such category: nothing happens
     clearDesktopSeam();
     EXPECT_EQ(started, QStringList{path("Vistrel") + " 2"});
+    EXPECT_EQ(messages.size(), 1u);
     EXPECT_TRUE(main.TheWebCamsList[2]->isChecked());
     EXPECT_FALSE(main.TheWebCamsList[0]->isChecked());
 }

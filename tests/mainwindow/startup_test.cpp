@@ -7,15 +7,23 @@
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
+#include "platform/twips.h"
 #include "settings/program_state.h"
+#include "mainwindow/digital_window.h"
+#include "platform/inet_control.h"
+#include "support/local_http_server.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -41,7 +49,32 @@ protected:
         lines << "[INTERVAL]" << " 0";
         writeLines("CRVN.ini", lines);
     }
+    // One station and the small window chosen for the start: "Min" or "Dig".
+    void saveStartUpWindow(const QString& which)
+    {
+        saveWatchList(1);
+        QStringList lines = readFile("CRVN.ini").split("\r\n");
+        lines.removeLast();
+        const QString min = which == "Min" ? "True" : "False";
+        const QString dig = which == "Dig" ? "True" : "False";
+        lines << "[PARAMETERS]" << "True" << "True" << "True" << "False" << min << "False" << dig;
+        writeLines("CRVN.ini", lines);
+    }
     QStringList played;
+};
+
+// Notes the class of every window that closes, in order.
+class CloseRecorder : public QObject {
+public:
+    QStringList closed;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            closed << watched->metaObject()->className();
+        return false;
+    }
 };
 
 } // namespace
@@ -69,23 +102,96 @@ TEST_F(StartupTest, AnEmptyWatchListOpensTheOptionsAndCreatesTheFolders)
     EXPECT_FALSE(about().isVisible());
 }
 
-TEST_F(StartupTest, AWatchListArmsTheFirstUpdate)
+TEST_F(StartupTest, AWatchListArmsTheFirstUpdateAndExistingFoldersStayAsTheyAre)
 {
     saveWatchList(3);
+    writeFile("Sounds/Thunder.wav", "RIFF");
+    writeFile("data/radar.gif", "GIF89a");
     ASSERT_TRUE(form1().Form_Load());
     EXPECT_TRUE(modalShown.isEmpty());
     EXPECT_TRUE(form1().Timer1->isActive());
     EXPECT_TRUE(form1().isVisible());
     EXPECT_TRUE(form1().Timer2->isActive());
+    // The window shows a row per station and is at least as tall as three
+    // rows have always made it.
+    EXPECT_TRUE(form1().Label2[2]->isVisible());
+    EXPECT_FALSE(form1().Label2[3]->isVisible());
+    EXPECT_GE(form1().height(), twipsToPixels(1965));
+    EXPECT_GE(form1().height(), form1().sizeHint().height());
+    EXPECT_EQ(readFile("Sounds/Thunder.wav"), "RIFF");
+    EXPECT_EQ(readFile("data/radar.gif"), "GIF89a");
+}
+
+TEST_F(StartupTest, TheLoadOffersTheDigitalWindowAndLeavesNoSplashBehind)
+{
+    saveWatchList(1);
+    Form1& main = form1();
+    main.DigWeat->setEnabled(false);
+    main.PopMenu[4]->setVisible(false);
+    ASSERT_TRUE(main.Form_Load());
+    EXPECT_TRUE(main.DigWeat->isEnabled());
+    EXPECT_TRUE(main.PopMenu[4]->isVisible());
+    EXPECT_TRUE(main.PopMenu[5]->isVisible());
+
+    // The About window opened from the menu starts afresh: its own title,
+    // and a timer that does not close it.
+    EXPECT_FALSE(aboutLoaded());
+    main.About->trigger();
+    EXPECT_EQ(modalShown, QStringList{"About Corvane"});
+    EXPECT_FALSE(about().Timer1->isActive());
+    EXPECT_EQ(about().Timer1->interval(), 15000);
+}
+
+TEST_F(StartupTest, DigitalWeatherStartShowsTheDigitalWindowInstead)
+{
+    saveStartUpWindow("Dig");
+    ASSERT_TRUE(form1().Form_Load());
+    EXPECT_FALSE(form1().isVisible());
+    EXPECT_TRUE(wethWind().isVisible());
+    EXPECT_FALSE(weather().isVisible());
+}
+
+TEST_F(StartupTest, ClosedDuringTheSplashTheLoadStopsThere)
+{
+    saveWatchList(1);
+    QTimer::singleShot(200, &form1(), [] { form1().Exit_Click(); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(form1().Form_Load());
+    EXPECT_LT(clock.elapsed(), 2500); // the splash does not wait out its time
+    EXPECT_FALSE(form1().isVisible());
+    EXPECT_FALSE(form2Loaded());
+    EXPECT_FALSE(form1().Timer1->isActive());
+    EXPECT_FALSE(TrayIcons::instance().shown(1));
+    EXPECT_TRUE(played.isEmpty());
+}
+
+TEST_F(StartupTest, ClosedWhileTheCompactWindowLoadsTheRestIsNotRun)
+{
+    TrayIcons::instance().simulate(false);
+    QStringList said;
+    setDialogSeam(DialogSeam{
+        [&said](const MessageRequest& request) {
+            said << request.text;
+            form1().close();
+            return MsgResult::Ok;
+        },
+        {}, [](int code) { throw ProgramEnded{code}; },
+        [this](QDialog& dialog) {
+            modalShown << dialog.windowTitle();
+            return 0;
+        }});
+    EXPECT_FALSE(form1().Form_Load());
+    EXPECT_EQ(said, QStringList{"There is no tray currently available"});
+    EXPECT_FALSE(form1().isVisible());
+    EXPECT_FALSE(form2Loaded());
+    EXPECT_TRUE(modalShown.isEmpty());
+    EXPECT_TRUE(played.isEmpty());
 }
 
 TEST_F(StartupTest, MiniWeatherStartShowsTheCompactWindowWaitingOnData)
 {
-    saveWatchList(1);
-    QStringList lines = readFile("CRVN.ini").split("\r\n");
-    lines.removeLast();
-    lines << "[PARAMETERS]" << "True" << "True" << "True" << "False" << "True" << "False" << "False";
-    writeLines("CRVN.ini", lines);
+    saveStartUpWindow("Min");
     ASSERT_TRUE(form1().Form_Load());
     EXPECT_FALSE(form1().isVisible());
     EXPECT_TRUE(weather().isVisible());
@@ -122,4 +228,34 @@ TEST_F(StartupTest, TheUsersListsFillTheirMenusAndSitesOpenInTheBrowser)
     form1().mnuWebSite[0]->trigger();
     clearDesktopSeam();
     EXPECT_EQ(opened, QStringList{"https://storms.example/"});
+}
+
+TEST_F(StartupTest, ShutDownClosesTheOtherWindowsInOrder)
+{
+    CloseRecorder recorder;
+    for (QWidget* window : std::initializer_list<QWidget*>{&wethWind(), &weather(), &about(), &form2()})
+        window->installEventFilter(&recorder);
+    form1().close();
+    EXPECT_EQ(recorder.closed, (QStringList{"Form2", "frmAbout", "Weather", "WethWind"}));
+}
+
+TEST_F(StartupTest, ShutDownCancelsAPictureTransfer)
+{
+    LocalHttpServer server;
+    ASSERT_TRUE(server.listen());
+    server.route("/radar.gif", HttpReply::of(HttpReply::Mode::NeverAnswer));
+    InetControl& inet = *form1().Inet1;
+    inet.setRequestTimeout(20);
+    QTimer::singleShot(300, &form1(), [] { form1().close(); });
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<InetErrorKind> failure;
+    try {
+        inet.OpenURL(server.url("/radar.gif"));
+    } catch (const InetError& error) {
+        failure = error.kind();
+    }
+    EXPECT_EQ(failure, InetErrorKind::Cancelled);
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(inet.StillExecuting());
 }
