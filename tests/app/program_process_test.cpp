@@ -1,0 +1,138 @@
+// The program run as a separate process, the way the desktop starts and ends
+// it: a second copy is refused, and the signals of a log-out close it through
+// its normal shut-down.
+#include "platform/waits.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr double kStartSeconds = 30.0; // the splash alone stays three seconds
+constexpr double kEndSeconds = 10.0;
+
+// The empty watch list opens the options dialog as the last step of the
+// start-up; unattended, the program reports it on standard error.
+const QString kStartedUp = QStringLiteral("Corvane Options: shown");
+
+// One copy of the program, unattended, with standard error collected.
+class ProgramCopy {
+public:
+    explicit ProgramCopy(const QProcessEnvironment& environment)
+    {
+        process_.setProgram(QStringLiteral(CORVANE_BINARY_DIR "/corvane"));
+        process_.setProcessEnvironment(environment);
+        process_.setStandardInputFile(QProcess::nullDevice());
+        process_.setStandardOutputFile(QProcess::nullDevice());
+    }
+
+    bool start()
+    {
+        process_.start();
+        return process_.waitForStarted(static_cast<int>(kEndSeconds * 1000));
+    }
+
+    QString errors()
+    {
+        errors_ += QString::fromLocal8Bit(process_.readAllStandardError());
+        return errors_;
+    }
+
+    bool waitForErrorText(const QString& text, double seconds)
+    {
+        return waitUntil([&] { return errors().contains(text) || !running(); }, seconds) && errors().contains(text);
+    }
+
+    bool waitForEnd(double seconds)
+    {
+        return waitUntil([&] { return !running(); }, seconds);
+    }
+
+    bool running() const { return process_.state() != QProcess::NotRunning; }
+    void sendSignal(int signalNumber) { ::kill(static_cast<pid_t>(process_.processId()), signalNumber); }
+    bool endedNormally() const { return process_.exitStatus() == QProcess::NormalExit; }
+    int exitCode() const { return process_.exitCode(); }
+
+private:
+    QProcess process_; // its destructor kills a copy that a failed test left running
+    QString errors_;
+};
+
+class ProgramProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The one data file without which the program does not start.
+        ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE_DATA_DIR "/States_Cities.cvd"),
+                                home_.path() + QStringLiteral("/States_Cities.cvd")));
+    }
+
+    // Every copy of one test shares the program folder, the settings store
+    // and the runtime folder that holds the single-copy lock.
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CORVANE_HOME"), home_.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("CORVANE_UNATTENDED"), QStringLiteral("1"));
+        return environment;
+    }
+
+    bool lockFileExists() const { return QFile::exists(runtime_.path() + QStringLiteral("/corvane.lock")); }
+
+    void expectClosedNormallyBy(ProgramCopy& copy, int signalNumber)
+    {
+        copy.sendSignal(signalNumber);
+        ASSERT_TRUE(copy.waitForEnd(kEndSeconds)) << "still running after signal " << signalNumber;
+        EXPECT_TRUE(copy.endedNormally()) << "signal " << signalNumber << " killed it";
+        EXPECT_EQ(copy.exitCode(), 0);
+        EXPECT_FALSE(lockFileExists()) << "the single-copy lock was left behind";
+    }
+
+private:
+    QTemporaryDir home_, config_, runtime_;
+};
+
+} // namespace
+
+TEST_F(ProgramProcessTest, ASecondCopySaysSoOnceAndEndsWhileTheFirstRunsOn)
+{
+    ProgramCopy first(environment());
+    ASSERT_TRUE(first.start());
+    ASSERT_TRUE(first.waitForErrorText(kStartedUp, kStartSeconds)) << first.errors().toStdString();
+    EXPECT_TRUE(lockFileExists());
+
+    ProgramCopy second(environment());
+    ASSERT_TRUE(second.start());
+    ASSERT_TRUE(second.waitForEnd(kEndSeconds));
+    EXPECT_TRUE(second.endedNormally());
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.errors().count(QStringLiteral("Program Aready Running!")), 1);
+    EXPECT_TRUE(second.errors().contains(QStringLiteral("Corvane: Program Aready Running!")));
+    EXPECT_FALSE(second.errors().contains(kStartedUp)) << "the refused copy went on loading";
+
+    EXPECT_TRUE(first.running());
+    EXPECT_TRUE(lockFileExists());
+    expectClosedNormallyBy(first, SIGTERM);
+}
+
+class ProgramSignalTest : public ProgramProcessTest, public ::testing::WithParamInterface<int> {};
+
+// The first start opens the options dialog modally; once it has been
+// answered, the signal closes the program as its Exit command does.
+TEST_P(ProgramSignalTest, EndsTheProgramThroughItsNormalShutDown)
+{
+    ProgramCopy copy(environment());
+    ASSERT_TRUE(copy.start());
+    ASSERT_TRUE(copy.waitForErrorText(kStartedUp, kStartSeconds)) << copy.errors().toStdString();
+    expectClosedNormallyBy(copy, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(LogOutSignals, ProgramSignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
