@@ -10,6 +10,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -23,7 +26,88 @@ protected:
     }
 };
 
+// A menu's items in order, a submenu's items indented under it; marks in
+// brackets: "[x]" checked, "[ ]" checkable but unchecked, "[hidden]" not
+// visible, "[off]" visible but disabled.
+QStringList describe(const QMenu* menu, const QString& indent = QString())
+{
+    QStringList items;
+    for (const QAction* item : menu->actions()) {
+        if (item->isSeparator()) {
+            items << indent + "-";
+            continue;
+        }
+        QString line = indent + item->text();
+        if (item->isCheckable())
+            line += item->isChecked() ? " [x]" : " [ ]";
+        if (!item->isVisible())
+            line += " [hidden]";
+        else if (!item->isEnabled())
+            line += " [off]";
+        items << line;
+        if (item->menu())
+            items << describe(item->menu(), indent + "  ");
+    }
+    return items;
+}
+
 } // namespace
+
+TEST_F(MenuCommandsTest, TheMenuTreeAsDesigned)
+{
+    Form1& main = form1();
+    QStringList bar;
+    for (const QAction* item : main.menuBar()->actions())
+        bar << item->text();
+    EXPECT_EQ(bar, (QStringList{"&File", "&Maps && Pictures", "&Pilot Weather", "&Tropical Storms",
+                                "&Local Radar", "&Web Sites", "&Help"}));
+    EXPECT_EQ(describe(main.FileSelect),
+              (QStringList{"&Alerts", "  &Visual [x]", "  &Sound [x]", "  Ignore &Warnings [ ]", "  Ignore &UV [ ]",
+                           "Check &E-Mail", "  &Auto [ ]", "  &Now",
+                           "A&nimation", "  &Anemometer [x]", "  &Sun Shine [ ]",
+                           "Scrolling &Display [ ] [off]", "Always On &Top [x]", "&Check Alternate Site [ ]",
+                           "On Start-&Up", "  &Mini-Weather [ ]", "  &All-Weather [x]", "  &Digital-Weather [ ]",
+                           "&Temperature Display", "  &Fahrenheit [x]", "  &Celsius [ ]",
+                           "-", "Corvane &Options", "-",
+                           "&Refresh", "  &Now", "  &Auto [x]", "  &Manual [ ]",
+                           "-", "&Save Settings", "Sa&ve && Exit", "E&xit"}));
+    QStringList maps = describe(main.Maps).filter(QRegularExpression("^\\S"));
+    EXPECT_EQ(maps, (QStringList{"The Sky", "-", "Web Cam Pictures", "-", "GOES Satellites",
+                                 "METEOSAT (Europe, Africa, India)", "Satellite Composites", "-",
+                                 "Forecast && Satellite", "-", "Radar", "Earthwatch \u00a9",
+                                 "The Weather Channel \u00a9", "Unisys \u00a9", "Weather Bank \u00a9",
+                                 "Plymouth State", "Polar Weather", "Composite Satellite Maps", "Jet Stream",
+                                 "Ocean Maps && Buoys", "Fire Maps", "Allergy Maps", "-", "Volcano Watch",
+                                 "Earthquake Maps"}));
+    QStringList web = describe(main.mnuWeb);
+    EXPECT_EQ(web.size(), 11);
+    EXPECT_EQ(web.first(), "(empty) [hidden]");
+    EXPECT_EQ(web.last(), "Web Site Editor");
+    QStringList radar = describe(main.NUsed99);
+    EXPECT_EQ(radar.first(), "(blank) [hidden]");
+    EXPECT_EQ(radar.last(), "&Edit Local Radar");
+    EXPECT_EQ(describe(main.HelpMe).mid(13),
+              (QStringList{"-", "Check System &Time", "&Verify Current Version", "&Latest Corvane News",
+                           "&Today In History", "-", "Read &Docs", "-", "&About"}));
+}
+
+TEST_F(MenuCommandsTest, ExitKeepsTheSavedSettingsAndSaveAndExitSavesFirst)
+{
+    Form1& main = form1();
+    form2();
+    main.SaveS->trigger();
+    const QString saved = readFile("CRVN.ini");
+    main.Visual->trigger();
+    main.Exit->trigger();
+    EXPECT_EQ(main.Unloading, -1);
+    EXPECT_EQ(readFile("CRVN.ini"), saved);
+
+    main.Unloading = 0;
+    main.Closing = 0;
+    main.SaveExit->trigger();
+    EXPECT_EQ(main.Unloading, -1);
+    EXPECT_NE(readFile("CRVN.ini"), saved);
+}
 
 TEST_F(MenuCommandsTest, RefreshItemsSwapTheModeWhicheverIsClicked)
 {
