@@ -43,6 +43,9 @@ public:
     QAction* IgnoreUV = nullptr;        // "Ignore &UV"
     QMenu* CkEmail = nullptr;
     std::array<QAction*, 2> CkMail{};   // "&Auto", "&Now"
+    // "Check &E-Mail": 0 toggles the automatic check, 1 checks now and
+    // reports what came.
+    void CkMail_Click(int Index);
     QMenu* NothingHere = nullptr;       // "A&nimation"
     std::array<QAction*, 2> TheAnimation{}; // "&Anemometer", "&Sun Shine"
     QAction* DisScroll = nullptr;       // "Scrolling &Display", disabled

@@ -45,6 +45,13 @@ void Form1::buildFileMenu()
     CkEmail = FileSelect->addMenu(QStringLiteral("Check &E-Mail"));
     CkMail[0] = checkItem(CkEmail, QStringLiteral("&Auto"), false);
     CkMail[1] = CkEmail->addAction(QStringLiteral("&Now"));
+    // The click handler toggles the mark itself: undo the toggle the
+    // checkable item has already made.
+    connect(CkMail[0], &QAction::triggered, this, [this] {
+        CkMail[0]->setChecked(!CkMail[0]->isChecked());
+        CkMail_Click(0);
+    });
+    connect(CkMail[1], &QAction::triggered, this, [this] { CkMail_Click(1); });
 
     NothingHere = FileSelect->addMenu(QStringLiteral("A&nimation"));
     TheAnimation[0] = checkItem(NothingHere, QStringLiteral("&Anemometer"), true);

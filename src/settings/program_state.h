@@ -7,6 +7,13 @@
 #include <array>
 #include <vector>
 
+// What the last mail check found at one account: its site (host) text and
+// its count of new messages; an empty site and 0 when it found nothing.
+struct MailAccountState {
+    QString Site;
+    int Unread = 0;
+};
+
 // The program-wide values that the windows and the update share. One
 // instance lives for the whole run; tests start from a fresh one.
 struct ProgramState {
@@ -61,6 +68,9 @@ struct ProgramState {
     std::array<QString, 10> SlotText{}; // each slot's last page, kept from update to update
     QString AltText;                  // the alternate conditions file of this update
     QString LastUpdate;               // "hh:mm" of the last update
+
+    // The outcome of the last mail check, accounts 1 to 3.
+    std::array<MailAccountState, 3> MailState{};
 
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};

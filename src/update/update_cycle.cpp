@@ -6,8 +6,10 @@
 #include "options/options_dialog.h"
 #include "pages/version_check.h"
 #include "platform/inet_control.h"
+#include "platform/pop3_client.h"
 #include "platform/waits.h"
 #include "settings/connection.h"
+#include "settings/mail_check.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
 #include "settings/station_urls.h"
@@ -167,6 +169,14 @@ void Form1::RNow_Click()
     Process_Reports();
     compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
                        + QStringLiteral(" - ") + compact.Temp->text());
+
+    if (CkMail[0]->isChecked()) {
+        try {
+            Check_Mail();
+        } catch (const Pop3Error&) {
+            recoverFromFailedStep(-1);
+        }
+    }
 
     if (options.Check1[0]->isChecked() && !state.ConnectedAtStart && Is_Connected()) {
         Hang_Up();

@@ -1,0 +1,45 @@
+#pragma once
+#include "settings/program_state.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+// The mail check: visits up to three POP3 accounts, counts the messages it
+// has not counted before in this run, and announces new mail in the small
+// windows and by the mail sound.
+
+// One account as the settings store (section "EMail") holds it, the
+// password unscrambled.
+struct MailAccount {
+    QString site;
+    QString name;
+    QString password;
+};
+
+// Account 1, 2 or 3; nullopt when any of its three values is missing or
+// "Blank" (the account is not in use).
+std::optional<MailAccount> storedMailAccount(int account);
+
+// How the seen list knows a message: by its mailbox (site and user) and its
+// identifier there, since a message identifier is unique only within its
+// own mailbox.
+QString seenMailKey(const MailAccount& account, const QString& messageId);
+
+// The sites with new mail, in account order, each after " - ".
+QString mailSitesText(const std::array<MailAccountState, 3>& accounts);
+
+// The "Check E-Mail" report: one line per account with new mail, or the
+// no-mail text.
+QString mailReport(const std::array<MailAccountState, 3>& accounts);
+
+// The longest the check waits for the compact window's tick to take the
+// mail sound; the wait ends sooner as soon as the tick has played it.
+inline constexpr double kMailSoundWaitSeconds = 3;
+
+// Checks every configured account, showing its progress in status panel 1
+// and recording the outcome in MailState. New mail sets the tooltips of the
+// two mail pictures and raises the compact window's sound and mail flags.
+// A mailbox that fails in the middle of its session ends the check there
+// with Pop3Error, for the caller to handle.
+void Check_Mail();

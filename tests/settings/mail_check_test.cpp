@@ -1,0 +1,294 @@
+#include "settings/mail_check.h"
+
+#include "mainwindow/digital_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/transfer_state.h"
+#include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
+#include "platform/pop3_client.h"
+#include "platform/settings_store.h"
+#include "platform/sound_player.h"
+#include "platform/tray_icons.h"
+#include "settings/string_routines.h"
+#include "support/dovecot_server.h"
+#include "support/fake_pop3_server.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+const QString kNoMail = "At this time there is no new E-Mail.";
+
+class MailCheckTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx/rwr.txt",
+                                         "DALLAS", "[END]"});
+        TrayIcons::instance().simulate(true);
+        SoundPlayer::instance().listener = [this](const QString& file) { played << file; };
+        form2().Combo4->addItem("Chime");
+        form2().Combo4->setCurrentText("Chime");
+        program().InetTimeout = 2;
+    }
+    void TearDown() override
+    {
+        SoundPlayer::instance().listener = nullptr;
+        SandboxTest::TearDown();
+    }
+
+    static void storeAccount(int n, const QString& site, const QString& name, QString password)
+    {
+        const QString number = QString::number(n);
+        SaveSetting("EMail", "Site" + number, site);
+        SaveSetting("EMail", "Name" + number, name);
+        SaveSetting("EMail", "Pass" + number, Flip_Bits(password));
+    }
+
+    // The text of the report box that "&Now" shows.
+    QString checkNow()
+    {
+        messages.clear();
+        form1().CkMail_Click(1);
+        if (messages.size() != 1)
+            return "(no single report)";
+        EXPECT_EQ(messages[0].title, "Corvane E-Mail Check");
+        EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+        return messages[0].text;
+    }
+
+    static QString line(const QString& site, const QString& count)
+    {
+        return "Your E-Mail Box at " + site + " has " + count + "\r\n";
+    }
+
+    QStringList played;
+};
+
+} // namespace
+
+TEST_F(MailCheckTest, AccountsNotInUseAreSkippedSilently)
+{
+    FakePop3Server server;
+    ASSERT_TRUE(server.listen());
+    server.addMailbox("lee", "pw", {"m1"});
+    // Account 1 was never stored; account 2's host was typed as "Blank";
+    // account 3 lacks its password.
+    Form2& options = form2();
+    options.Option2[1]->setChecked(true);
+    options.Text3[0]->setText("Blank");
+    options.Text3[1]->setText("lee");
+    options.Text3[2]->setText("pw");
+    options.Command5_Click();
+    ASSERT_EQ(GetSetting("EMail", "Site2", "?"), "Blank");
+    storeAccount(3, server.host(), "lee", "pw");
+    DeleteSetting("EMail", "Pass3");
+
+    EXPECT_EQ(checkNow(), kNoMail);
+    EXPECT_EQ(server.connectionCount(), 0);
+    EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Completed.");
+    EXPECT_EQ(weather().GotMail, 0);
+    EXPECT_EQ(weather().PlayMailSound, 0);
+    EXPECT_TRUE(played.isEmpty());
+}
+
+TEST_F(MailCheckTest, NewMessagesAreCountedOnceAndReportedInSingularOrPlural)
+{
+    FakePop3Server first, second;
+    ASSERT_TRUE(first.listen());
+    ASSERT_TRUE(second.listen());
+    first.addMailbox("lee", "pw", {"a1"});
+    second.addMailbox("kim", "pw2", {"b1", "b2", "b3"});
+    const QString firstSite = QString("localhost:%1").arg(first.port());
+    storeAccount(1, firstSite, "lee", "pw");
+    storeAccount(2, second.host(), "kim", "pw2");
+
+    EXPECT_EQ(checkNow(), line(firstSite.toUpper(), "1 unread message.") + line(second.host(), "3 unread messages."));
+    EXPECT_EQ(played, QStringList{path("Sounds/Chime.wav")}); // the tick took the sound before the check ended
+    EXPECT_EQ(weather().PlayMailSound, 0);
+    EXPECT_NE(weather().GotMail, 0);
+
+    // Nothing new has come: nothing to report, no second sound.
+    EXPECT_EQ(checkNow(), kNoMail);
+    EXPECT_EQ(program().MailState[1].Unread, 0);
+    EXPECT_EQ(played.size(), 1);
+
+    second.deliver("kim", "b4");
+    EXPECT_EQ(checkNow(), line(second.host(), "1 unread message."));
+    EXPECT_EQ(played.size(), 2);
+    EXPECT_EQ(second.commands().count("QUIT"), 3);
+}
+
+TEST_F(MailCheckTest, TheMailPicturesNameTheSitesWithMailInAccountOrder)
+{
+    FakePop3Server one, two, three;
+    for (FakePop3Server* server : {&one, &two, &three})
+        ASSERT_TRUE(server->listen());
+    one.addMailbox("lee", "pw", {"x"});
+    two.addMailbox("lee", "pw");
+    three.addMailbox("lee", "pw", {"y", "z"});
+    storeAccount(1, one.host(), "lee", "pw");
+    storeAccount(2, two.host(), "lee", "pw");
+    storeAccount(3, three.host(), "lee", "pw");
+
+    Check_Mail();
+    const QString tip = "You have mail at  - " + one.host() + " - " + three.host();
+    EXPECT_EQ(weather().Image1[2]->toolTip(), tip);
+    EXPECT_EQ(wethWind().Image1[22]->toolTip(), tip);
+    EXPECT_EQ(program().MailState[1].Site, two.host()); // visited, nothing new
+    EXPECT_EQ(program().MailState[1].Unread, 0);
+}
+
+TEST_F(MailCheckTest, StatusTextsNumberTheAccountWithALeadingBlank)
+{
+    FakePop3Server server;
+    ASSERT_TRUE(server.listen());
+    server.addMailbox("lee", "pw");
+    storeAccount(2, server.host(), "lee", "pw");
+    QStringList seen;
+    server.onCommand([&seen](const QByteArray&) { seen << form1().panelText(1); });
+
+    Check_Mail();
+    ASSERT_EQ(seen.size(), 4); // USER, PASS, STAT, QUIT
+    EXPECT_EQ(seen.first(), "Corvane Contacting E-Mail Site # 2");
+    EXPECT_EQ(seen.last(), "Corvane Checking E-Mail at Site # 2");
+    EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Completed.");
+    EXPECT_EQ(weather().GotMail, 0); // an empty mailbox raises no flags
+}
+
+TEST_F(MailCheckTest, EqualIdentifiersInTwoMailboxesAreTwoNewMessages)
+{
+    // A message identifier is unique only within its own mailbox.
+    FakePop3Server server;
+    ASSERT_TRUE(server.listen());
+    server.addMailbox("lee", "pw", {"1"});
+    server.addMailbox("kim", "pw", {"1"});
+    storeAccount(1, server.host(), "lee", "pw");
+    storeAccount(3, server.host(), "kim", "pw");
+
+    EXPECT_EQ(checkNow(), line(server.host(), "1 unread message.") + line(server.host(), "1 unread message."));
+    EXPECT_EQ(checkNow(), kNoMail);
+}
+
+TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheCheck)
+{
+    FakePop3Server refusing, mute, good, dropping, later;
+    for (FakePop3Server* server : {&refusing, &mute, &good, &dropping, &later})
+        ASSERT_TRUE(server->listen());
+    refusing.addMailbox("lee", "other password", {"r1"});
+    mute.stayMute();
+    good.addMailbox("lee", "pw", {"g1", "g2"});
+    program().InetTimeout = 1;
+
+    // A refused log-in and a server that never answers are not available;
+    // the check goes on and ends within the time-out.
+    storeAccount(1, refusing.host(), "lee", "pw");
+    storeAccount(2, mute.host(), "lee", "pw");
+    storeAccount(3, good.host(), "lee", "pw");
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(checkNow(), line(good.host(), "2 unread messages."));
+    EXPECT_LT(clock.elapsed(), 3000);
+
+    // A connection dropped in the middle of the list ends the check there:
+    // the report tells what was found up to then, no flags are raised.
+    weather().GotMail = 0;
+    dropping.addMailbox("lee", "pw", {"d1", "d2", "d3"});
+    dropping.dropAt("UIDL 2");
+    later.addMailbox("lee", "pw", {"l1"});
+    storeAccount(1, dropping.host(), "lee", "pw");
+    storeAccount(2, later.host(), "lee", "pw");
+    DeleteSetting("EMail", "Site3");
+    EXPECT_EQ(checkNow(), line(dropping.host(), "1 unread message."));
+    EXPECT_EQ(later.connectionCount(), 0);
+    EXPECT_EQ(weather().GotMail, 0);
+    EXPECT_THROW(Check_Mail(), Pop3Error);
+}
+
+TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopped)
+{
+    FakePop3Server server;
+    ASSERT_TRUE(server.listen());
+    server.addMailbox("lee", "pw", {"m1"});
+    storeAccount(1, server.host(), "lee", "pw");
+    weather().Timer2->stop();
+
+    QElapsedTimer clock;
+    clock.start();
+    Check_Mail();
+    EXPECT_GE(clock.elapsed(), kMailSoundWaitSeconds * 1000 - 100);
+    EXPECT_LT(clock.elapsed(), kMailSoundWaitSeconds * 1000 + 1500);
+    // The sound stays due for the tick's next run.
+    EXPECT_NE(weather().PlayMailSound, 0);
+    EXPECT_NE(weather().GotMail, 0);
+    EXPECT_TRUE(played.isEmpty());
+    weather().Timer2_Timer();
+    EXPECT_EQ(played, QStringList{path("Sounds/Chime.wav")});
+}
+
+TEST_F(MailCheckTest, TheMenuTogglesTheAutomaticCheckAndTheUpdateChecksOnlyWhenItIsOn)
+{
+    FakePop3Server server;
+    ASSERT_TRUE(server.listen());
+    server.addMailbox("lee", "pw", {"m1"});
+    storeAccount(1, server.host(), "lee", "pw");
+    Form1& main = form1();
+    main.IgnoreUV->setChecked(true);
+    ASSERT_FALSE(main.CkMail[0]->isChecked());
+
+    main.RNow_Click();
+    EXPECT_EQ(server.connectionCount(), 0);
+
+    main.CkMail[0]->trigger(); // the menu item: one toggle, not two
+    EXPECT_TRUE(main.CkMail[0]->isChecked());
+    main.RNow_Click();
+    EXPECT_EQ(server.connectionCount(), 1);
+    EXPECT_NE(weather().GotMail, 0);
+    EXPECT_EQ(main.panelText(1), "Ready.....");
+
+    // A mailbox failing midway goes to the update's error path.
+    server.deliver("lee", "m2");
+    server.dropAt("UIDL 2");
+    QString duringRecovery;
+    QTimer::singleShot(200, [&] {
+        duringRecovery = main.panelText(1);
+        main.setPanelText(1, kRequestSuccessfulText); // ends the error path's wait
+    });
+    main.RNow_Click();
+    EXPECT_EQ(duringRecovery, "Site is currently UnAvailable, Waiting to check next site.");
+    EXPECT_EQ(main.panelText(1), "Ready.....");
+
+    main.CkMail_Click(0);
+    EXPECT_FALSE(main.CkMail[0]->isChecked());
+}
+
+// --- A real server ------------------------------------------------------------
+
+TEST_F(MailCheckTest, ARealMailboxIsCheckedEndToEnd)
+{
+    DovecotServer dovecot;
+    dovecot.addUser("walker", "s3cret");
+    dovecot.addUser("lee", "pa55");
+    ASSERT_TRUE(dovecot.start()) << dovecot.error().toStdString();
+    dovecot.deliver("walker", "first");
+    dovecot.deliver("walker", "second");
+    dovecot.deliver("lee", "hello");
+    storeAccount(1, dovecot.pop3Host(), "walker", "s3cret");
+    storeAccount(3, dovecot.pop3Host(), "lee", "pa55");
+
+    const QString site = dovecot.pop3Host();
+    EXPECT_EQ(checkNow(), line(site, "2 unread messages.") + line(site, "1 unread message."));
+    EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + site + " - " + site);
+    EXPECT_EQ(checkNow(), kNoMail);
+    dovecot.deliver("lee", "again");
+    EXPECT_EQ(checkNow(), line(site, "1 unread message."));
+}
