@@ -79,6 +79,13 @@ void frmAbout::showEvent(QShowEvent* event)
     centreOnScreen(this);
 }
 
+void frmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        centreOnScreen(this);
+}
+
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label4 && event->type() == QEvent::MouseButtonRelease) {

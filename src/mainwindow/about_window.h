@@ -28,7 +28,9 @@ public:
     void showAsSplash(int milliseconds = 3000);
 
 protected:
+    // Shown or activated, the window stands in the middle of the screen.
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

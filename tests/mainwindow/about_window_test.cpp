@@ -1,8 +1,10 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/forms.h"
 #include "platform/desktop.h"
+#include "platform/waits.h"
 #include "test_support.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -52,6 +54,17 @@ TEST_F(AboutWindowTest, ShowsTheVersionAndOpensTheHomePage)
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.Label4, &click);
     EXPECT_EQ(opened, QStringList{window.Label4->text()});
+}
+
+TEST_F(AboutWindowTest, StandsInTheMiddleOfTheScreenWhenShownAndWhenActivated)
+{
+    frmAbout& window = about();
+    window.show();
+    const QPoint middle = window.pos();
+    EXPECT_NE(middle, QPoint(0, 0));
+    window.move(0, 0);
+    QApplication::setActiveWindow(&window);
+    EXPECT_TRUE(waitUntil([&] { return window.pos() == middle; }, 2.0));
 }
 
 TEST_F(AboutWindowTest, SplashClosesItselfAfterItsTime)
