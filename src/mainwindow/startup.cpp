@@ -110,6 +110,7 @@ bool Form1::Form_Load()
         show();
     }
     state.TrayPassThrough = 0;
+    // The splash goes for good: the About window opened later starts afresh.
     splash.close();
     discardAbout();
     DoEvents();
