@@ -97,13 +97,14 @@ QString DovecotServer::file(const QString& name) const
     return folder_.path() + QLatin1Char('/') + name;
 }
 
-QString DovecotServer::logTail() const
+QString DovecotServer::logTail()
 {
+    // Errors before the log is open go to standard error.
+    QByteArray text = process_.readAllStandardError();
     QFile log(file(QStringLiteral("dovecot.log")));
-    if (!log.open(QIODevice::ReadOnly))
-        return QStringLiteral("(no log)");
-    const QByteArray text = log.readAll();
-    return QString::fromLocal8Bit(text.right(2000));
+    if (log.open(QIODevice::ReadOnly))
+        text += log.readAll();
+    return text.isEmpty() ? QStringLiteral("(nothing logged)") : QString::fromLocal8Bit(text.right(2000));
 }
 
 bool DovecotServer::start()
@@ -178,15 +179,18 @@ bool DovecotServer::launch()
     process_.start(dovecotProgram(), {QStringLiteral("-F"), QStringLiteral("-c"), config});
     const bool listening = waitUntil(
         [this] {
-            return process_.state() != QProcess::Running
-                || (takesConnections(pop3Port_) && takesConnections(pop3sPort_));
+            return process_.state() == QProcess::NotRunning
+                || (process_.state() == QProcess::Running && takesConnections(pop3Port_)
+                    && takesConnections(pop3sPort_));
         },
         kStartSeconds);
     if (listening && process_.state() == QProcess::Running)
         return true;
     // Another test may have taken a port in the meantime: the caller tries
     // again with fresh ones.
-    error_ = QStringLiteral("dovecot did not come up: ") + logTail();
+    error_ = process_.state() == QProcess::NotRunning
+        ? QStringLiteral("dovecot ended at once (exit code %1): ").arg(process_.exitCode()) + logTail()
+        : QStringLiteral("dovecot did not listen within %1 seconds: ").arg(kStartSeconds) + logTail();
     stop();
     return false;
 }

@@ -40,7 +40,7 @@ private:
     bool prepareFolder();
     bool launch();
     QString file(const QString& name) const;
-    QString logTail() const;
+    QString logTail();
 
     QTemporaryDir folder_;
     QStringList users_;
