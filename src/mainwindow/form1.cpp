@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 
+#include "platform/twips.h"
 #include "platform/vb_color.h"
 
 #include <QGridLayout>
@@ -34,7 +35,10 @@ void Form1::buildStationTable()
     auto* table = new QWidget(this);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(2);
+    constexpr int kRowSpacing = 2;
+    grid->setVerticalSpacing(kRowSpacing);
+    // Each station row is 360 twips high, the step by which the window grows per station.
+    const int rowHeight = twipsToPixels(360) - kRowSpacing;
     const QStringList headings{"", "", "Place", "Sky", "Temp", "Dewpt", "Hum %", "Wind", "Pressure", "Remarks", "UV"};
     for (int column = 0; column < headings.size(); ++column) {
         auto* heading = new QLabel(headings[column], table);
@@ -58,6 +62,7 @@ void Form1::buildStationTable()
         for (auto* labels : stationColumns()) {
             (*labels)[row] = new QLabel(table);
             (*labels)[row]->setMinimumWidth(widths[column - 2]);
+            (*labels)[row]->setMinimumHeight(rowHeight);
             grid->addWidget((*labels)[row], row + 1, column++);
         }
     }
