@@ -8,6 +8,11 @@ QString homePage()
     return QStringLiteral("https://corvane.example.org/home");
 }
 
+QString roundupBase()
+{
+    return QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby=");
+}
+
 // A public weather portal whose city pages the "UA" reader takes apart.
 QString portalHost()
 {

@@ -17,6 +17,11 @@ QString portalForecastFolder();
 // The national UV index bulletin: one row per city with its UV value.
 QString uvBulletin();
 
+// The national weather service's roundup product address up to the state
+// code that follows it ("...issuedby=TX&..."): such a report page is
+// searched from that state's zone codes on.
+QString roundupBase();
+
 // Markers by which a report URL is recognised as one of the university and
 // world sources (each a plain substring of the URL).
 QString hawaiiListHost();        // a university's Hawaii observation list

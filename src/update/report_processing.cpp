@@ -83,9 +83,14 @@ void showRow(Form1& main, int i, const StationRow& row)
 SearchMarkers searchMarkers()
 {
     const SiteMarkers sites = configuredSiteMarkers();
-    // The shipped roundup pages are not kept in per-state folders, so their
-    // search starts at the top of the page.
-    return {QString(), sites.portalHost, sites.decodedHourly};
+    return {sources::roundupBase(), sites.portalHost, sites.decodedHourly};
+}
+
+// The sources whose pages carry no UV index and have no warnings page.
+bool withoutUvOrWarnings(const QString& siteCode)
+{
+    return siteCode == QLatin1String("W1") || siteCode == QLatin1String("W2") || siteCode == QLatin1String("CA")
+        || siteCode == QLatin1String("UA");
 }
 
 } // namespace
@@ -111,7 +116,9 @@ void Process_Reports()
             const qsizetype dash = entry.indexOf(QLatin1Char('-'));
             const QString place = entry.mid(dash + 2);
             main.Label2[i]->setText(place.toUpper());
-            main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(std::max<qsizetype>(dash - 1, 0)));
+            // The state as the entry writes it, with the blank before the dash.
+            if (dash >= 0)
+                main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(dash));
             const QString url = state.SlotURL[i];
             const QString code = siteCodeFor(url);
             bool checkUvAndWarnings = true;
@@ -124,14 +131,16 @@ void Process_Reports()
                                   state.KeepLastOn != 0},
                                  row);
                     showRow(main, i, row);
-                    checkUvAndWarnings = !(code == "W1" || code == "W2" || code == "CA" || code == "UA");
-                    if (!checkUvAndWarnings)
-                        setBackColor(main.S_Warning[i], kButtonFaceColor);
-                } else if (found.status == StationSearch::Missing) {
+                }
+                if (found.status == StationSearch::Missing) {
                     const bool keep = state.KeepLastOn && place == main.Label2[i]->text()
                         && !main.Label3[i]->text().isEmpty();
                     if (!keep)
                         clearReadings(main, i);
+                } else if (withoutUvOrWarnings(code)) {
+                    // Found, or found without a line end and not parsed.
+                    checkUvAndWarnings = false;
+                    setBackColor(main.S_Warning[i], kButtonFaceColor);
                 }
             }
             const QString hourly = configuredSiteMarkers().decodedHourly;

@@ -2,55 +2,82 @@
 
 #include "settings/string_routines.h"
 
+namespace {
+
+bool holds(const QString& url, const QString& marker)
+{
+    return !marker.isEmpty() && url.contains(marker);
+}
+
+// Where a roundup page's search starts: at the state's zone-code prefix,
+// its two letters (the two characters after the base in the URL) and "Z".
+qsizetype zoneStart(const QString& page, const QString& slotUrl, const QString& roundupBase)
+{
+    const qsizetype base = roundupBase.isEmpty() ? -1 : slotUrl.indexOf(roundupBase);
+    if (base < 0)
+        return 0;
+    const QString state = slotUrl.mid(base + roundupBase.size(), 2).toUpper();
+    const qsizetype zone = page.indexOf(state + QLatin1Char('Z'));
+    return zone < 0 ? 0 : zone;
+}
+
+} // namespace
+
 StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
                               const SearchMarkers& markers)
 {
     StationSearch result;
     if (place.isEmpty())
         return result;
-    QString text = page;
-    qsizetype start = 0;
-    // Roundup pages are searched from the state's zone codes on ("TXZ").
-    if (!markers.roundupBase.isEmpty() && slotUrl.contains(markers.roundupBase) && slotUrl.size() >= 32) {
-        const qsizetype zone = text.indexOf(slotUrl.mid(30, 2).toUpper() + QLatin1Char('Z'));
-        start = zone < 0 ? 0 : zone;
-    }
+    const bool portal = holds(slotUrl, markers.portalHost);
+    bool stationAhead = holds(slotUrl, markers.decodedHourly); // a "Station" may still follow
+    bool returnAhead = true;                                    // a carriage return may still follow
+
+    // The text before `top` counts as dropped: skipped short lines, or a
+    // decoded list's header up to the first letter of its "Station".
+    qsizetype top = 0;
+    qsizetype start = zoneStart(page, slotUrl, markers.roundupBase);
     for (;;) {
-        qsizetype pos = text.indexOf(place, start);
+        qsizetype pos = page.indexOf(place, start);
         if (pos < 0)
             return result;
-        if (!markers.portalHost.isEmpty() && slotUrl.contains(markers.portalHost)) {
+        if (portal) {
+            QString text = page;
             result.status = StationSearch::Found;
             result.position = static_cast<int>(pos) + 1;
             result.line = Strip_Tags(text);
             return result;
         }
-        if (!markers.decodedHourly.isEmpty() && slotUrl.contains(markers.decodedHourly)) {
-            const qsizetype station = text.indexOf(QLatin1String("Station"));
-            if (station >= 0)
-                text.remove(0, station + 1);
-            pos = text.indexOf(place);
+        if (stationAhead) {
+            const qsizetype station = page.indexOf(QLatin1String("Station"), top);
+            if (station < 0)
+                stationAhead = false;
+            else
+                top = station + 1;
+            pos = page.indexOf(place, top);
             if (pos < 0)
                 return result;
         }
-        if (pos > 0 && text[pos - 1] == QLatin1Char(' '))
+        if (pos > top && page[pos - 1] == QLatin1Char(' '))
             --pos;
-        qsizetype end = text.indexOf(QLatin1Char('\r'), pos);
-        if (end < 0)
-            end = text.indexOf(QLatin1Char('\n'), pos);
+        qsizetype end = returnAhead ? page.indexOf(QLatin1Char('\r'), pos) : -1;
+        if (end < 0) {
+            returnAhead = false;
+            end = page.indexOf(QLatin1Char('\n'), pos);
+        }
         if (end < 0) {
             result.status = StationSearch::NoLineEnd;
             return result;
         }
-        const QString line = text.mid(pos, end - pos).toUpper();
+        const QString line = page.mid(pos, end - pos).toUpper();
         if (line.size() >= 27) {
             result.status = StationSearch::Found;
             result.position = static_cast<int>(pos) + 1;
             result.line = line;
             return result;
         }
-        // A short line: drop everything up to its end and search again from the top.
-        text.remove(0, end + 1);
-        start = 0;
+        // A short line: everything up to its end is dropped and the search
+        // starts again at the top of what is left.
+        top = start = end + 1;
     }
 }

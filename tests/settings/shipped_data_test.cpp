@@ -188,6 +188,9 @@ TEST(ShippedData, RoundupAddressesCarryTheStateWhereTheAlternateLookupReadsIt)
         const QString code = url.mid(url.size() - 14, 2);
         EXPECT_TRUE(twoLetters.match(code).hasMatch()) << url.toStdString();
         EXPECT_TRUE(url.contains("issuedby=" + code + "&")) << url.toStdString();
+        // The station search starts at the state's zone codes, named by the
+        // two characters after the roundup base.
+        EXPECT_TRUE(url.contains(sources::roundupBase() + code)) << url.toStdString();
         // Every shipped page is a state roundup table.
         EXPECT_EQ(siteCodeFor(url), "NA") << url.toStdString();
     }

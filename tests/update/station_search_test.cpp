@@ -1,5 +1,8 @@
 #include "update/station_search.h"
 
+#include "report_lines.h"
+
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +26,59 @@ TEST(StationSearch, RoundupPagesStartAtTheStatesZoneCodes)
     const StationSearch found = findStationLine(page, url, "AUSTIN", kMarkers);
     ASSERT_EQ(found.status, StationSearch::Found);
     EXPECT_TRUE(found.line.startsWith("AUSTIN         SUNNY"));
+}
+
+TEST(StationSearch, TheStateCodeIsTheTwoCharactersAfterTheRoundupBase)
+{
+    const SearchMarkers markers{"roundup.example/rwr.php?issuedby=", "", ""};
+    const QString page = "AUSTIN IS NAMED IN A HEADER LINE THAT IS LONG ENOUGH\r\n"
+                         "TXZ001>002\r\nAUSTIN         SUNNY    80  50  35 N5       30.00S\r\n";
+    const StationSearch found =
+        findStationLine(page, "https://roundup.example/rwr.php?issuedby=tx&product=RWR", "AUSTIN", markers);
+    ASSERT_EQ(found.status, StationSearch::Found);
+    EXPECT_TRUE(found.line.startsWith("AUSTIN         SUNNY"));
+    // Another state's page has no such zone codes: the search starts at the top.
+    EXPECT_TRUE(findStationLine(page, "https://roundup.example/rwr.php?issuedby=OK", "AUSTIN", markers)
+                    .line.startsWith("AUSTIN IS NAMED"));
+}
+
+// The position is counted in the page as it was handed over, so that a
+// parser that fails on the line looks for the place again after it, not in
+// the lines the search skipped.
+TEST(StationSearch, ARetryAfterASkippedShortLineReadsTheLineAfterTheFoundOne)
+{
+    const QString damaged = fixedColumns({{"DALLAS", 15}, {"PTCLDY", 9}, {"72", 3}});
+    const QString whole = fixedColumns({{"DALLAS", 15}, {"SUNNY", 9}, {"80", 5}, {"50", 5}, {"35", 4}, {"N5", 9},
+                                        {"30.00S", 8}},
+                                       "HAZE");
+    const QString page = "DALLAS\r\n" + damaged + "\r\n" + whole + "\r\n";
+    const StationSearch found = findStationLine(page, "u", "DALLAS", kMarkers);
+    ASSERT_EQ(found.status, StationSearch::Found);
+    EXPECT_EQ(found.position, 9);
+
+    ReportRequest request = requestFor("NA", found.line, "DALLAS");
+    request.pageText = page;
+    request.position = found.position;
+    const StationRow row = parsed(request);
+    EXPECT_EQ(row.condition, "SUNNY");
+    EXPECT_EQ(row.temperature, "80");
+    EXPECT_EQ(row.remarks, "HAZE");
+}
+
+TEST(StationSearch, ManyShortLinesNamingThePlaceAreSkippedQuickly)
+{
+    QString page;
+    for (int i = 0; i < 200000; ++i)
+        page += QLatin1String("KBTV\n");
+    page += "KBTV   CLR  20  10 ... long enough row here\n";
+    for (const QString& url : {QString("u"), QString("https://hourly.example/list")}) {
+        QElapsedTimer clock;
+        clock.start();
+        const StationSearch found = findStationLine(page, url, "KBTV", kMarkers);
+        EXPECT_LT(clock.elapsed(), 2000) << url.toStdString();
+        ASSERT_EQ(found.status, StationSearch::Found);
+        EXPECT_TRUE(found.line.startsWith("KBTV   CLR"));
+    }
 }
 
 TEST(StationSearch, MissingPlacesAndEndlessLines)

@@ -1,0 +1,104 @@
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "options/options_dialog.h"
+#include "platform/tray_icons.h"
+#include "platform/vb_color.h"
+#include "settings/program_state.h"
+#include "settings/settings_record.h"
+#include "support/local_http_server.h"
+#include "test_support.h"
+#include "update/report_processing.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QRandomGenerator>
+
+namespace {
+
+class ReportProcessingTest : public SandboxTest {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        TrayIcons::instance().simulate(true);
+        installShipped("States_Cities.cvd");
+        ASSERT_TRUE(server.listen());
+        form1().IgnoreUV->setChecked(true);
+    }
+
+    // Slot 0 watches the entry, with this page from this address.
+    void watch(const QString& entry, const QString& path, const QString& page)
+    {
+        addWatchEntry(form2().List3, entry, false);
+        program().SlotURL[0] = server.url(path);
+        program().SlotOn[0] = true;
+        program().SlotText[0] = page;
+    }
+
+    LocalHttpServer server;
+};
+
+} // namespace
+
+TEST_F(ReportProcessingTest, ThePlacesTipNamesTheStateAsTheEntryWritesIt)
+{
+    watch("Texas - DALLAS", "/tx.txt", "DALLAS         SUNNY    80   50   35  N5       30.00S  HAZE\r\n");
+    form1().IgnoreWarnings->setChecked(true);
+    Process_Reports();
+    EXPECT_EQ(form1().Label2[0]->text(), "DALLAS");
+    EXPECT_EQ(form1().Label2[0]->toolTip(), "DALLAS, Texas ");
+    EXPECT_EQ(form1().Label3[0]->text(), "SUNNY");
+}
+
+// A world-list page whose station line never ends is not parsed; the world
+// list has neither UV values nor a warnings page, so the row stays as it was.
+TEST_F(ReportProcessingTest, AnUnendedLineOfASourceWithoutWarningsKeepsTheRowAndFetchesNothing)
+{
+    watch("World - PARIS", "/weather.uwyo.edu/surface/world.txt",
+          "PARIS            CLOUDY          59    FRANCE and no line end");
+    Form1& main = form1();
+    main.Label3[0]->setText("SUNNY");
+    main.Label10[0]->setText("NA");
+    setBackColor(main.S_Warning[0], kRed);
+    Process_Reports();
+    EXPECT_EQ(main.Label3[0]->text(), "SUNNY");
+    EXPECT_EQ(main.Label10[0]->text(), "NA");
+    EXPECT_EQ(backColor(main.S_Warning[0]), kButtonFaceColor);
+    EXPECT_EQ(server.count("/weather.uwyo.edu/surface/allwarnings.html"), 0);
+}
+
+// Whatever a page holds, every kind of source ends quickly in a row that
+// is not available or partly read, however often the place is named.
+TEST_F(ReportProcessingTest, HostilePagesOfEverySourceEndQuickly)
+{
+    QByteArray noise(300000, '\0');
+    QRandomGenerator random(77);
+    for (char& c : noise)
+        c = static_cast<char>(random.bounded(256));
+    const QString binary = QString::fromLatin1(noise);
+    QString shortLines;
+    for (int i = 0; i < 200000; ++i)
+        shortLines += QLatin1String("BOSTON Today\n");
+    const QStringList pages = {binary + "BOSTON" + binary + "\r" + binary, shortLines,
+                               shortLines + "BOSTON" + binary.left(50), QString(3000000, 'B') + "BOSTON"};
+
+    form1().IgnoreWarnings->setChecked(true);
+    watch("Massachusetts - BOSTON", "/", QString());
+    const QStringList paths = {"/forecast.weather.gov/product.php?site=NWS&issuedby=MA", "/www.weather.gov/ak/x",
+                               "/www.mkwc.ifa.hawaii.edu/x", "/vortex.plymouth.edu/x", "/www.timeanddate.com/x",
+                               "/weather.uwyo.edu/x", "/www.nea.gov.sg/weather/x"};
+    for (const QString& path : paths) {
+        for (const QString& page : pages) {
+            program().SlotURL[0] = server.url(path);
+            program().SlotText[0] = page;
+            form1().Label4[0]->clear();
+            QElapsedTimer clock;
+            clock.start();
+            Process_Reports();
+            EXPECT_LT(clock.elapsed(), 3000) << path.toStdString();
+            EXPECT_EQ(form1().Label2[0]->text(), "BOSTON");
+        }
+    }
+}
