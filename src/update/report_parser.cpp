@@ -68,6 +68,7 @@ public:
                 // Empty the field in hand and go on with the next step.
                 if (const int label = plan.labelOfField(state_.field))
                     state_.row.label(label).clear();
+                state_.fieldLost = true;
             } catch (const ReportNotAvailable&) {
                 reportNotAvailable(state_.row, atEntry_, request_.keepLast);
                 return Outcome::Finished;

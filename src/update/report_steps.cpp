@@ -3,6 +3,8 @@
 #include "update/parse_failure.h"
 #include "update/unit_conversions.h"
 
+#include <algorithm>
+
 QString ParseState::take(qsizetype n) const
 {
     return line.left(n);
@@ -48,6 +50,11 @@ ParserPlan& ParserPlan::englishStep(Step s)
 ParserPlan& ParserPlan::cut(qsizetype n)
 {
     return step([n](ParseState& s) { s.cut(n); });
+}
+
+ParserPlan& ParserPlan::cutBeforeRest(qsizetype n)
+{
+    return step([n](ParseState& s) { s.cut(s.fieldLost ? n : std::min(n, s.line.size())); });
 }
 
 ParserPlan& ParserPlan::field(int number)

@@ -22,6 +22,7 @@ struct ParseState {
     StationRow& row;  // the captions being written
     bool metric;      // degrees Celsius, km/h and millibars
     int field = 0;    // the field in force for the recovery; 0: none yet
+    bool fieldLost = false; // a failed step emptied a field and parsing went on
 
     // Working values a parser keeps between its steps.
     QString work;
@@ -54,6 +55,13 @@ public:
     ParserPlan& englishStep(Step s);  // only in English units
 
     ParserPlan& cut(qsizetype n);
+    // Drops the column in front of a free field that runs to the end of the
+    // line: a line that ends inside that column (pages trim the blanks
+    // behind an empty remarks field) leaves the free field empty instead of
+    // failing, so the readings already taken stand. Once a field was lost
+    // the line is out of step with its columns, and a short line fails here
+    // like at every other cut.
+    ParserPlan& cutBeforeRest(qsizetype n);
     ParserPlan& field(int number);                      // the field in force from here on
     ParserPlan& set(RowField caption, qsizetype n);     // caption := the first n characters
     ParserPlan& setRest(RowField caption);              // caption := all that is left

@@ -19,7 +19,7 @@ ParserPlan stateRoundupPlan(bool metric)
     plan.cut(4).field(5).setAndTrim(&StationRow::wind, 9).metricConvert(&StationRow::wind, Convert_Speed);
     plan.cut(9).field(6).set(&StationRow::pressure, 8).metricConvert(&StationRow::pressure, Convert_To_Millibars)
         .trim(&StationRow::pressure);
-    plan.cut(8).field(7).setAndTrimRest(&StationRow::remarks);
+    plan.cutBeforeRest(8).field(7).setAndTrimRest(&StationRow::remarks);
     return plan;
 }
 
@@ -34,7 +34,7 @@ ParserPlan alaskaRoundupPlan(bool metric)
     plan.cut(5).field(5).setAndTrim(&StationRow::wind, 10).metricConvert(&StationRow::wind, Convert_Speed);
     plan.cut(10).field(6).set(&StationRow::pressure, 9).metricConvert(&StationRow::pressure, Convert_To_Millibars)
         .trim(&StationRow::pressure);
-    plan.cut(9).field(7);
+    plan.cutBeforeRest(9).field(7);
     // The rest of a token that runs past the pressure column is dropped.
     plan.step([](ParseState& s) {
         qsizetype blank = s.line.indexOf(QLatin1Char(' '));

@@ -111,11 +111,11 @@ TEST(StateRoundup, LineEndingInsideTheWindColumnWithoutAnotherOccurrenceIsNotAva
     EXPECT_EQ(row.uv, "");
 }
 
-TEST(StateRoundup, FailureAfterTheRetryEmptiesTheFieldAndGoesOn)
+TEST(StateRoundup, RetriedLineEndingInsideThePressureColumnKeepsItsReadings)
 {
-    // Both occurrences are cut short; the second ends inside the pressure
-    // column, so the cut before the remarks fails: the pressure (field 6)
-    // is emptied and the remarks take what is left of the uncut line.
+    // The first occurrence ends inside the wind column and fails; the retry
+    // takes the second, which ends inside the pressure column: what it holds
+    // stands and the remarks are empty.
     const QString first = roundupLine("BOSTON").left(42);
     const QString second = roundupLine("BOSTON", "50").left(50);
     ReportRequest request = requestFor("NA", first, "BOSTON");
@@ -124,8 +124,21 @@ TEST(StateRoundup, FailureAfterTheRetryEmptiesTheFieldAndGoesOn)
     EXPECT_EQ(row.condition, "CLOUDY");
     EXPECT_EQ(row.temperature, "50");
     EXPECT_EQ(row.wind, "NW12G22");
-    EXPECT_EQ(row.pressure, "");
-    EXPECT_EQ(row.remarks, "30.");
+    EXPECT_EQ(row.pressure, "30.");
+    EXPECT_EQ(row.remarks, "");
+}
+
+TEST(StateRoundup, LineTrimmedBehindThePressureHasEmptyRemarks)
+{
+    // Pages drop the blanks behind an empty remarks column; a station that
+    // stands once in its page must still show its readings.
+    const QString line = roundupLine("DALLAS", "72", "55", "").trimmed();
+    ASSERT_LT(line.size(), 55);
+    const StationRow row = parsed(requestFor("NA", line, "DALLAS", true));
+    EXPECT_EQ(row.condition, "CLOUDY");
+    EXPECT_EQ(row.temperature, "22");
+    EXPECT_EQ(row.pressure, "1018R");
+    EXPECT_EQ(row.remarks, "");
 }
 
 TEST(StateRoundup, RetryLineWithoutCarriageReturnEmptiesTheFailedFields)
@@ -185,6 +198,15 @@ TEST(AlaskaRoundup, TokenRunningPastThePressureColumnIsDropped)
     const StationRow row = parsed(requestFor("AK", alaskaLine("   29.85F", "ALL -5 10"), "ANCHORAGE"));
     EXPECT_EQ(row.pressure, "29.85F");
     EXPECT_EQ(row.remarks, "W/C  -5  Vis 10");
+}
+
+TEST(AlaskaRoundup, LineEndingInsideThePressureColumnKeepsItsReadings)
+{
+    const QString line = alaskaLine("29.85F", "").trimmed(); // ends three blanks short of the column
+    const StationRow row = parsed(requestFor("AK", line, "ANCHORAGE"));
+    EXPECT_EQ(row.condition, "LGT SNOW");
+    EXPECT_EQ(row.wind, "N15G25");
+    EXPECT_EQ(row.pressure, "29.85F");
 }
 
 TEST(AlaskaRoundup, FailureInTheRemarksNeverRetries)
