@@ -166,6 +166,10 @@ void Form1::RNow_Click()
 
     setPanelText(3, clockText("hh:mm AP"));
     state.LastUpdate = clockText("hh:mm");
+    // A program closed while the pages came in stops here: nothing more is
+    // logged, fetched or announced on its way out.
+    if (Unloading)
+        return;
     Process_Reports();
     compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
                        + QStringLiteral(" - ") + compact.Temp->text());

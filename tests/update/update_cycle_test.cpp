@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
 
 namespace {
 
@@ -97,6 +98,20 @@ TEST_F(UpdateCycleTest, AnUpdateNeverRunsInsideAnother)
     EXPECT_EQ(program().MinutesSinceUpdate, 7);
     EXPECT_EQ(server.count("/tx.txt"), 0);
     program().UpdateRunning = false;
+}
+
+TEST_F(UpdateCycleTest, ClosingDuringAnUpdateStopsItBeforeTheReports)
+{
+    HttpReply slow = HttpReply::text("<pre>\r\n" + row("PORTLAND", "CLOUDY", "20", "10", "65", "N5", "29.92S", "") + "</pre>");
+    slow.delayMs = 300;
+    server.route("/me.txt", slow);
+    form2().Check2->setChecked(true); // logging on
+    QTimer::singleShot(100, &form1(), [] { form1().Exit_Click(); });
+    form1().RNow_Click();
+    EXPECT_TRUE(form1().Unloading);
+    EXPECT_TRUE(form1().Label2[0]->text().isEmpty()); // no row was parsed
+    EXPECT_FALSE(QFile::exists(path("Log/CV_Log.txt")));
+    EXPECT_FALSE(program().UpdateRunning);
 }
 
 TEST_F(UpdateCycleTest, TheMinuteTimerStartsUpdatesAtTheInterval)
