@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <grp.h>
+#include <optional>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -47,7 +49,28 @@ bool writeFile(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
-QString configuration(const QString& root, quint16 pop3, quint16 pop3s, unsigned uid)
+// The users the server's processes run as. Run by root, the package's own
+// users; run by anyone else, that user for every process (the server then
+// cannot change its root folder, so its login processes run without).
+std::optional<DovecotServer::RunAs> serverUsers()
+{
+    const bool root = geteuid() == 0;
+    // The lookups share one static record: each result is copied at once.
+    const passwd* internal = root ? getpwnam("dovecot") : getpwuid(geteuid());
+    if (!internal)
+        return std::nullopt;
+    DovecotServer::RunAs users{QString::fromLocal8Bit(internal->pw_name), {}, {}, internal->pw_uid,
+                               internal->pw_gid};
+    const passwd* login = root ? getpwnam("dovenull") : getpwuid(geteuid());
+    const group* mailGroup = getgrgid(users.gid);
+    if (!login || !mailGroup)
+        return std::nullopt;
+    users.login = QString::fromLocal8Bit(login->pw_name);
+    users.group = QString::fromLocal8Bit(mailGroup->gr_name);
+    return users;
+}
+
+QString configuration(const QString& root, quint16 pop3, quint16 pop3s, const DovecotServer::RunAs& users)
 {
     return QStringLiteral("base_dir = %1/run\n"
                           "state_dir = %1/state\n"
@@ -59,17 +82,21 @@ QString configuration(const QString& root, quint16 pop3, quint16 pop3s, unsigned
                           "ssl_key = <%1/key.pem\n"
                           "disable_plaintext_auth = no\n"
                           "auth_failure_delay = 0\n"
-                          "default_internal_user = dovecot\n"
-                          "default_login_user = dovenull\n"
+                          "default_internal_user = %5\n"
+                          "default_internal_group = %7\n"
+                          "default_login_user = %6\n"
                           "first_valid_uid = %4\n"
                           "passdb {\n  driver = passwd-file\n  args = scheme=PLAIN %1/passwd\n}\n"
-                          "userdb {\n  driver = static\n  args = uid=dovecot gid=dovecot\n}\n"
+                          "userdb {\n  driver = static\n  args = uid=%5 gid=%7\n}\n"
                           "mail_location = maildir:%1/mail/%u\n"
+                          "service anvil {\n  chroot =\n}\n"
                           "service pop3-login {\n"
+                          "  chroot =\n"
                           "  inet_listener pop3 {\n    port = %2\n  }\n"
                           "  inet_listener pop3s {\n    port = %3\n    ssl = yes\n  }\n"
                           "}\n")
-        .arg(root, QString::number(pop3), QString::number(pop3s), QString::number(uid));
+        .arg(root, QString::number(pop3), QString::number(pop3s), QString::number(users.uid), users.internal,
+             users.login, users.group);
 }
 
 } // namespace
@@ -115,20 +142,12 @@ bool DovecotServer::start()
                                 "(./test.sh installs it)");
         return false;
     }
-    if (geteuid() != 0) {
-        error_ = QStringLiteral("the dovecot test server runs its mail processes as the user dovecot, "
-                                "so this test must run as root");
-        return false;
-    }
-    const passwd* account = getpwnam("dovecot");
-    if (account) {
-        mailUid_ = account->pw_uid;
-        mailGid_ = account->pw_gid;
-    }
-    if (!account || !getpwnam("dovenull")) {
+    const std::optional<RunAs> users = serverUsers();
+    if (!users) {
         error_ = QStringLiteral("the users dovecot and dovenull are missing: reinstall dovecot-core");
         return false;
     }
+    runAs_ = *users;
     if (!prepareFolder())
         return false;
     for (int attempt = 0; attempt < kLaunchTries; ++attempt) {
@@ -140,7 +159,7 @@ bool DovecotServer::start()
 
 bool DovecotServer::prepareFolder()
 {
-    // The mail processes (user dovecot) must reach the maildirs.
+    // The mail processes must reach the maildirs.
     QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                               | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     QByteArray passwd;
@@ -149,8 +168,8 @@ bool DovecotServer::prepareFolder()
         const QString maildir = file(QStringLiteral("mail/") + users_[i]);
         for (const QString& part : {QString(), QStringLiteral("/cur"), QStringLiteral("/new"), QStringLiteral("/tmp")}) {
             QDir().mkpath(maildir + part);
-            if (chown(QFile::encodeName(maildir + part).constData(), mailUid_, mailGid_) != 0) {
-                error_ = QStringLiteral("cannot hand the maildir to the user dovecot");
+            if (chown(QFile::encodeName(maildir + part).constData(), runAs_.uid, runAs_.gid) != 0) {
+                error_ = QStringLiteral("cannot hand the maildir to the user ") + runAs_.internal;
                 return false;
             }
         }
@@ -172,7 +191,7 @@ bool DovecotServer::launch()
         pop3sPort_ = freePort();
     const QString config = file(QStringLiteral("dovecot.conf"));
     QFile::remove(file(QStringLiteral("dovecot.log")));
-    if (!writeFile(config, configuration(folder_.path(), pop3Port_, pop3sPort_, mailUid_).toUtf8())) {
+    if (!writeFile(config, configuration(folder_.path(), pop3Port_, pop3sPort_, runAs_).toUtf8())) {
         error_ = QStringLiteral("cannot write ") + config;
         return false;
     }

@@ -8,9 +8,9 @@
 // run in the foreground from a throw-away configuration in a temporary
 // folder. It listens on free ports of 127.0.0.1 for POP3 and for POP3S
 // (with the test certificate), checks plain passwords from a passwd file
-// and keeps each user's mail in a maildir of that folder. The mail
-// processes run as the package's user "dovecot", so the tests that use it
-// run as root. The server is stopped, and waited for, when the object goes.
+// and keeps each user's mail in a maildir of that folder. Run by root, its
+// processes run as the package's users; run by anyone else, as that user.
+// The server is stopped, and waited for, when the object goes.
 class DovecotServer {
 public:
     DovecotServer();
@@ -36,6 +36,12 @@ public:
 
     void stop();
 
+    // The users the server's processes run as, and the owner of the maildirs.
+    struct RunAs {
+        QString internal, login, group;
+        unsigned uid = 0, gid = 0;
+    };
+
 private:
     bool prepareFolder();
     bool launch();
@@ -48,8 +54,7 @@ private:
     QProcess process_;
     quint16 pop3Port_ = 0;
     quint16 pop3sPort_ = 0;
-    unsigned mailUid_ = 0;
-    unsigned mailGid_ = 0;
+    RunAs runAs_;
     int delivered_ = 0;
     QString error_;
 };
