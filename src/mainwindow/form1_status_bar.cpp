@@ -4,6 +4,7 @@
 #include "platform/animation_frames.h"
 #include "platform/inet_control.h"
 #include "platform/twips.h"
+#include "settings/condition_pictures.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -26,8 +27,10 @@ void Form1::buildStatusBar()
         StatusBar1->addPermanentWidget(label, i == 0 ? 1 : 0);
         StatusPanels[i] = label;
     }
+    // Panel 6, the new-mail indicator: an envelope, shown when new mail comes.
     StatusPanels[5]->setAlignment(Qt::AlignCenter);
-    StatusPanels[5]->hide(); // shown when new mail comes
+    StatusPanels[5]->setPixmap(mailFrame(1, kBusyPictureSize));
+    StatusPanels[5]->hide();
     setStatusBar(StatusBar1);
 
     Picture2 = new QWidget(this);
