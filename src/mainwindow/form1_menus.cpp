@@ -16,6 +16,18 @@ QAction* checkItem(QMenu* menu, const QString& caption, bool checked)
     return item;
 }
 
+// A check item whose click handler sets the mark itself: the toggle the
+// item made on its own is undone first, so the handler sees the mark as it
+// was before the click.
+template <typename Handler>
+void connectSelfToggling(QAction* item, QObject* receiver, Handler handler)
+{
+    QObject::connect(item, &QAction::triggered, receiver, [item, handler] {
+        item->setChecked(!item->isChecked());
+        handler();
+    });
+}
+
 const char* const kSigns[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                               "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 
@@ -45,12 +57,7 @@ void Form1::buildFileMenu()
     CkEmail = FileSelect->addMenu(QStringLiteral("Check &E-Mail"));
     CkMail[0] = checkItem(CkEmail, QStringLiteral("&Auto"), false);
     CkMail[1] = CkEmail->addAction(QStringLiteral("&Now"));
-    // The click handler toggles the mark itself: undo the toggle the
-    // checkable item has already made.
-    connect(CkMail[0], &QAction::triggered, this, [this] {
-        CkMail[0]->setChecked(!CkMail[0]->isChecked());
-        CkMail_Click(0);
-    });
+    connectSelfToggling(CkMail[0], this, [this] { CkMail_Click(0); });
     connect(CkMail[1], &QAction::triggered, this, [this] { CkMail_Click(1); });
 
     NothingHere = FileSelect->addMenu(QStringLiteral("A&nimation"));
@@ -91,14 +98,9 @@ void Form1::buildFileMenu()
     connect(RNow, &QAction::triggered, this, &Form1::RNow_Click);
     Auto = checkItem(Refresh, QStringLiteral("&Auto"), true);
     Manual = checkItem(Refresh, QStringLiteral("&Manual"), false);
-    // Either item swaps the refresh mode, judged by the marks as they were
-    // before the click toggled the clicked one.
-    for (QAction* item : {Auto, Manual}) {
-        connect(item, &QAction::triggered, this, [this, item] {
-            item->setChecked(!item->isChecked());
-            Auto_Click();
-        });
-    }
+    // Either item swaps the refresh mode.
+    for (QAction* item : {Auto, Manual})
+        connectSelfToggling(item, this, [this] { Auto_Click(); });
 
     FileSelect->addSeparator();
     SaveS = FileSelect->addAction(QStringLiteral("&Save Settings"));
