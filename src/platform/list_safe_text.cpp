@@ -1,0 +1,40 @@
+#include "platform/list_safe_text.h"
+
+#include <QLineEdit>
+#include <QString>
+#include <algorithm>
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char(',') || c == QLatin1Char('"');
+}
+
+} // namespace
+
+bool isListSafe(const QString& text)
+{
+    return std::none_of(text.begin(), text.end(), isSeparator);
+}
+
+void dropListSeparators(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        if (isListSafe(text))
+            return;
+        // Keep the caret where it was, less the characters dropped before it.
+        const int caret = box->cursorPosition();
+        QString kept;
+        int keptBeforeCaret = 0;
+        for (int i = 0; i < text.size(); ++i) {
+            if (isSeparator(text[i]))
+                continue;
+            kept += text[i];
+            if (i < caret)
+                ++keptBeforeCaret;
+        }
+        box->setText(kept);
+        box->setCursorPosition(keptBeforeCaret);
+    });
+}
