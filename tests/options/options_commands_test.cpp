@@ -12,6 +12,7 @@
 #include "settings/settings_record.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
+#include "watch_rows.h"
 #include "update/report_lines.h"
 
 #include <QAction>
@@ -28,14 +29,6 @@
 #include <QSlider>
 
 namespace {
-
-QStringList rows(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text() + (list->item(i)->checkState() == Qt::Checked ? " [x]" : "");
-    return texts;
-}
 
 class OptionsCommandsTest : public SandboxTest {
 protected:
@@ -176,7 +169,7 @@ TEST_F(OptionsCommandsTest, CancelPutsTheSavedSettingsBack)
     options.Check7->setChecked(true);
     options.Option5[3]->setChecked(true);
     options.Command1_Click(1);
-    EXPECT_EQ(rows(options.List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
+    EXPECT_EQ(watchRows(options.List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
     EXPECT_TRUE(options.Command1[4]->isEnabled());
     EXPECT_EQ(options.Text7->text(), "45");
     EXPECT_EQ(program().InetTimeout, 45);
@@ -205,7 +198,7 @@ TEST_F(OptionsCommandsTest, ListSeparatorsAreRefusedAndAFileSplitByOneStillLoads
     ASSERT_TRUE(Save_Settings());
     discardForm2();
     Form2& reloaded = form2();
-    EXPECT_EQ(rows(reloaded.List3), QStringList{"Texas - WACO"});
+    EXPECT_EQ(watchRows(reloaded.List3), QStringList{"Texas - WACO"});
     EXPECT_EQ(reloaded.Text1[0]->text(), "proxy");
 }
 
@@ -235,7 +228,7 @@ TEST_F(OptionsCommandsTest, ANewUserBuildsAWatchListAndSeesTheFirstUpdate)
         options.show();
         options.List1->setCurrentRow(1);
         options.List2->setCurrentRow(0); // DALLAS
-        EXPECT_EQ(rows(options.List3), QStringList{"Texas - DALLAS"});
+        EXPECT_EQ(watchRows(options.List3), QStringList{"Texas - DALLAS"});
         EXPECT_FALSE(options.Command1[4]->isEnabled());
         options.Command1[0]->click();
         return 0;

@@ -3,6 +3,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "test_support.h"
+#include "watch_rows.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -10,14 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-QStringList rows(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text() + (list->item(i)->checkState() == Qt::Checked ? " [x]" : "");
-    return texts;
-}
 
 class WatchListEditingTest : public SandboxTest {
 protected:
@@ -60,7 +53,7 @@ TEST_F(WatchListEditingTest, ChoosingCitiesAndPlacesAddsThemOnce)
 {
     options->List2->setCurrentRow(1); // AUSTIN, WACO sorted
     options->List2->setCurrentRow(0);
-    EXPECT_EQ(rows(options->List3), QStringList({"Texas - WACO", "Texas - AUSTIN"}));
+    EXPECT_EQ(watchRows(options->List3), QStringList({"Texas - WACO", "Texas - AUSTIN"}));
     EXPECT_FALSE(saveWithoutRefreshAllowed());
 
     // A city already listed adds nothing and leaves the button as it is.
@@ -76,7 +69,7 @@ TEST_F(WatchListEditingTest, ChoosingCitiesAndPlacesAddsThemOnce)
 
     // An alternate place already listed adds nothing but still counts as a change.
     options->List7->setCurrentRow(0);
-    EXPECT_EQ(rows(options->List3).last(), "*Texas - Abilene");
+    EXPECT_EQ(watchRows(options->List3).last(), "*Texas - Abilene");
     options->Command1[4]->setEnabled(true);
     emit options->List7->itemClicked(options->List7->item(0));
     EXPECT_EQ(options->List3->count(), 4);
@@ -87,7 +80,7 @@ TEST_F(WatchListEditingTest, AddAllNeverTestsForDuplicates)
 {
     options->Command2_Click();
     options->Command2_Click();
-    EXPECT_EQ(rows(options->List3),
+    EXPECT_EQ(watchRows(options->List3),
               QStringList({"Texas - AUSTIN", "Texas - WACO", "Texas - AUSTIN", "Texas - WACO"}));
     options->Command10_Click();
     EXPECT_EQ(options->List3->count(), 4 + options->List7->count());
@@ -109,7 +102,7 @@ TEST_F(WatchListEditingTest, MovesSwapTextsAndEachPositionKeepsItsMark)
     options->List3->item(0)->setCheckState(Qt::Checked);
     options->List3->setCurrentRow(1);
     options->Command3_Click(0);
-    EXPECT_EQ(rows(options->List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
+    EXPECT_EQ(watchRows(options->List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
     EXPECT_EQ(options->List3->currentRow(), 0);
 
     // The top row up, the last row down, or nothing highlighted: nothing
@@ -118,7 +111,7 @@ TEST_F(WatchListEditingTest, MovesSwapTextsAndEachPositionKeepsItsMark)
         options->List3->setCurrentRow(direction == 0 ? 0 : 1);
         options->Command1[4]->setEnabled(true);
         options->Command3_Click(direction);
-        EXPECT_EQ(rows(options->List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
+        EXPECT_EQ(watchRows(options->List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
         EXPECT_FALSE(saveWithoutRefreshAllowed());
     }
 }
@@ -130,7 +123,7 @@ TEST_F(WatchListEditingTest, DeletingByButtonAndByRightClick)
     options->Command2_Click(); // AUSTIN, WACO, NOWHERE
     options->List3->setCurrentRow(1);
     options->Command1_Click(2);
-    EXPECT_EQ(rows(options->List3), QStringList({"Texas - AUSTIN", "Atlantis - NOWHERE"}));
+    EXPECT_EQ(watchRows(options->List3), QStringList({"Texas - AUSTIN", "Atlantis - NOWHERE"}));
     EXPECT_EQ(options->List3->currentRow(), 1);
     options->Command1_Click(2);
     EXPECT_EQ(options->List3->currentRow(), 0);
