@@ -126,6 +126,13 @@ TEST_F(AlertSettingsTest, RestoreOriginalsAsksThenDropsTheFileAndTheTables)
     EXPECT_EQ(texts().last(), "Original configuration restored!");
     options.Command7_Click(); // no file: the same report
     EXPECT_EQ(texts().last(), "Original configuration restored!");
+
+    // A file that cannot be deleted is not reported as restored.
+    program().IconName = {"HAIL"};
+    QDir().mkpath(path("CVIcons.cvd/blocked"));
+    options.Command7_Click();
+    EXPECT_TRUE(texts().last().contains("could not be deleted"));
+    EXPECT_EQ(program().IconName, std::vector<QString>{"HAIL"});
 }
 
 TEST_F(AlertSettingsTest, ColourChoosersRecolourTheSwatchAndTheTickerUnlessCancelled)
