@@ -24,6 +24,11 @@ public:
         Label8{}, Label9{}, Label10{};
     std::array<QLabel*, 10> S_Warning{}; // each row's warning lamp
     std::array<QRadioButton*, 10> Option1{}; // makes a row the current station
+    // The ticker strip under the table, hidden unless "Scrolling Display" is
+    // checked: Picture1(0) the strip, Picture1(1) the area inside it,
+    // Label1(0) the ticker text.
+    std::array<QWidget*, 2> Picture1{};
+    std::array<QLabel*, 1> Label1{};
 
     // Makes slot Index the current station: the digital display, the tray
     // picture and the tray tip follow it.

@@ -76,16 +76,24 @@ QMessageBox::Icon toQtIcon(MsgIcon icon)
 
 } // namespace
 
-MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                 MsgDefault defaultButton)
 {
     if (seam().message)
-        return seam().message(MessageRequest{text, title, buttons, icon});
+        return seam().message(MessageRequest{text, title, buttons, icon, defaultButton});
 
     QMessageBox box(toQtIcon(icon), title, text);
     switch (buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    if (buttons != MsgButtons::Ok) {
+        const bool second = defaultButton == MsgDefault::Second;
+        if (buttons == MsgButtons::OkCancel)
+            box.setDefaultButton(second ? QMessageBox::Cancel : QMessageBox::Ok);
+        else
+            box.setDefaultButton(second ? QMessageBox::No : QMessageBox::Yes);
     }
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
