@@ -30,5 +30,9 @@ QString AviationDataSite() { return QStringLiteral("https://adds.aviationweather
 QString SatStationSite() { return QStringLiteral("https://www.sat.dundee.ac.uk"); }
 QString SolarImageSite() { return QStringLiteral("https://sohowww.nascom.nasa.gov"); }
 QString SolarMirrorSite() { return QStringLiteral("https://www.spaceweather.com"); }
+QString NationalRadarSite() { return QStringLiteral("https://radar.weather.gov"); }
+// No public service is known to keep still radar pictures state by state
+// under one folder: this stands in our own name space until one does.
+QString StateRadarSite() { return QStringLiteral("https://state-radar.example.net"); }
 
 } // namespace sites

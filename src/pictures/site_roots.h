@@ -34,5 +34,7 @@ QString AviationDataSite();     // the aviation weather centre's data service
 QString SatStationSite();       // a university satellite receiving station
 QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
+QString NationalRadarSite();    // the national weather service's radar pictures
+QString StateRadarSite();       // an online service's weather pages with a radar picture per state
 
 } // namespace sites
