@@ -2,11 +2,13 @@
 
 #include "mainwindow/forms.h"
 #include "settings/program_state.h"
+#include "settings/source_addresses.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 
 namespace TestSandbox {
 void isolateProcess()
@@ -35,6 +37,18 @@ void SandboxTest::SetUp()
             modalShown << dialog.windowTitle();
             return 0;
         },
+        [this](const SaveFileRequest& request) {
+            saveRequests.push_back(request);
+            return saveAnswer;
+        },
+        [this]() -> std::unique_ptr<QPrinter> {
+            if (printFile.isEmpty())
+                return nullptr;
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printFile);
+            return printer;
+        },
     });
 }
 
@@ -42,6 +56,7 @@ void SandboxTest::TearDown()
 {
     releaseAllForms();
     clearDialogSeam();
+    sites::redirectSites(QString());
     resetProgramState();
 }
 

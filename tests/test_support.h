@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Every test process works in its own temporary program folder and settings
@@ -38,6 +39,11 @@ protected:
     std::vector<MessageRequest> messages;
     MsgResult answer = MsgResult::Ok;
     QStringList modalShown; // titles of the dialogs shown modally
+    // Save As dialogs shown, and the answer they get (cancelled when unset).
+    std::vector<SaveFileRequest> saveRequests;
+    std::optional<SaveFileChoice> saveAnswer;
+    // When set, printing goes to this PDF file; otherwise there is no printer.
+    QString printFile;
 
 private:
     std::unique_ptr<QTemporaryDir> home_;

@@ -1,6 +1,6 @@
 #include "options/radar_catalogue.h"
 
-#include "pictures/site_roots.h"
+#include "settings/source_addresses.h"
 
 #include <QFile>
 #include <QStringList>
@@ -64,13 +64,10 @@ std::vector<RadarEntry> parseRadarCatalogue(const QString& text)
     return entries;
 }
 
-const std::vector<RadarEntry>& radarCatalogue()
+std::vector<RadarEntry> radarCatalogue()
 {
-    static const std::vector<RadarEntry> catalogue = [] {
-        QFile file(QStringLiteral(":/radar_catalogue.txt"));
-        if (!file.open(QIODevice::ReadOnly))
-            return std::vector<RadarEntry>{};
-        return parseRadarCatalogue(QString::fromUtf8(file.readAll()));
-    }();
-    return catalogue;
+    QFile file(QStringLiteral(":/radar_catalogue.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseRadarCatalogue(QString::fromUtf8(file.readAll()));
 }

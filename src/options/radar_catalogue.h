@@ -22,5 +22,5 @@ QString radarPageArgument(const QString& radar);
 // out.
 std::vector<RadarEntry> parseRadarCatalogue(const QString& text);
 
-// The catalogue built into the program.
-const std::vector<RadarEntry>& radarCatalogue();
+// The catalogue built into the program, with the site addresses as they are now.
+std::vector<RadarEntry> radarCatalogue();

@@ -1,6 +1,6 @@
 #include "pictures/map_urls.h"
 
-#include "pictures/site_roots.h"
+#include "settings/source_addresses.h"
 #include "settings/program_state.h"
 
 #include <initializer_list>

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <cstdio>
 #include <cstdlib>
 
@@ -45,6 +48,11 @@ DialogSeam defaultSeam()
             tellStandardError(dialog.windowTitle(), QStringLiteral("shown"));
             return static_cast<int>(QDialog::Rejected);
         },
+        [](const SaveFileRequest& request) {
+            tellStandardError(request.title, QStringLiteral("cancelled"));
+            return std::optional<SaveFileChoice>();
+        },
+        {},
     };
 }
 
@@ -95,6 +103,28 @@ std::optional<QColor> chooseColor(const QColor& initial)
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request)
+{
+    if (seam().saveFile)
+        return seam().saveFile(request);
+    QString filter = request.selectedFilter;
+    const QString path = QFileDialog::getSaveFileName(nullptr, request.title, request.startPath,
+                                                      request.filters.join(QLatin1String(";;")), &filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return SaveFileChoice{path, filter};
+}
+
+std::unique_ptr<QPrinter> defaultPrinter()
+{
+    if (seam().printer)
+        return seam().printer();
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 int showModal(QDialog& dialog)

@@ -1,10 +1,13 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
+class QPrinter;
 
 // Everything that would stop and wait for the user (message boxes, pickers)
 // or end the process goes through here, so tests can answer in its place.
@@ -13,8 +16,8 @@ class QDialog;
 // (to anything), nothing waits for a user. A message box writes
 // "title: text" as one line to standard error and is answered as if closed
 // with Escape (OK for an OK-only box, else Cancel or No); a modal dialog
-// writes "title: shown" and returns at once, rejected; a colour picker is
-// cancelled. Tests that run the program as a separate process set it.
+// writes "title: shown" and returns at once, rejected; a colour picker and a
+// Save As dialog are cancelled. Tests that run the program as a separate process set it.
 
 enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
@@ -33,6 +36,25 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
 // A colour chosen by the user, or nullopt when the choice was cancelled.
 std::optional<QColor> chooseColor(const QColor& initial);
 
+// A Save As choice: the file types offered ("Bmp Files (*.bmp)" and so on),
+// the one preselected, and the folder and name the dialog starts with.
+struct SaveFileRequest {
+    QString title;
+    QStringList filters;
+    QString selectedFilter;
+    QString startPath;
+};
+struct SaveFileChoice {
+    QString path;
+    QString filter; // the file type chosen
+};
+// The file the user chose to save to, or nullopt when the choice was cancelled.
+std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request);
+
+// The printer to print on: the system's default printer, or nullptr when
+// there is none.
+std::unique_ptr<QPrinter> defaultPrinter();
+
 // Shows a dialog modally and returns its result.
 int showModal(QDialog& dialog);
 
@@ -46,6 +68,8 @@ struct DialogSeam {
     std::function<std::optional<QColor>(const QColor&)> color;
     std::function<void(int)> endProgram; // must not return (throw, for example)
     std::function<int(QDialog&)> modal;
+    std::function<std::optional<SaveFileChoice>(const SaveFileRequest&)> saveFile;
+    std::function<std::unique_ptr<QPrinter>()> printer;
 };
 void setDialogSeam(DialogSeam seam);
 void clearDialogSeam();

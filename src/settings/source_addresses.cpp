@@ -74,3 +74,63 @@ QString alternateObservations()
 }
 
 } // namespace sources
+
+namespace sites {
+
+namespace {
+
+QString& redirection()
+{
+    static QString localRoot;
+    return localRoot;
+}
+
+QString siteRoot(const char* name, const char* publicRoot)
+{
+    if (redirection().isEmpty())
+        return QLatin1String(publicRoot);
+    return redirection() + QLatin1Char('/') + QLatin1String(name);
+}
+
+} // namespace
+
+void redirectSites(const QString& localRoot)
+{
+    redirection() = localRoot;
+}
+
+
+QString ClimateResearchSite() { return siteRoot("ClimateResearchSite", "https://iri.columbia.edu"); }
+QString CampusRadarSite() { return siteRoot("CampusRadarSite", "https://mesonet.agron.iastate.edu"); }
+QString VisualisationSite() { return siteRoot("VisualisationSite", "https://www.earthwatch.com"); }
+QString TvNetworkSite() { return siteRoot("TvNetworkSite", "https://www.weather.com"); }
+QString DataCompanySite() { return siteRoot("DataCompanySite", "https://weather.unisys.com"); }
+QString CampusMeteoSite() { return siteRoot("CampusMeteoSite", "https://vortex.plymouth.edu"); }
+QString GoesImageSite() { return siteRoot("GoesImageSite", "https://www.goes.noaa.gov"); }
+QString IslandCampusSite() { return siteRoot("IslandCampusSite", "https://www.soest.hawaii.edu"); }
+QString UkMetSite() { return siteRoot("UkMetSite", "https://www.metoffice.gov.uk"); }
+QString ObservatorySite() { return siteRoot("ObservatorySite", "https://aa.usno.navy.mil"); }
+QString ArcticInstituteSite() { return siteRoot("ArcticInstituteSite", "https://www.uni-koeln.de"); }
+QString AntarcticCentreSite() { return siteRoot("AntarcticCentreSite", "https://amrc.ssec.wisc.edu"); }
+QString PrairieCampusSite() { return siteRoot("PrairieCampusSite", "https://www.usask.ca"); }
+QString ForecastCompanySite() { return siteRoot("ForecastCompanySite", "https://www.weatherbank.com"); }
+QString IslandNewsSite() { return siteRoot("IslandNewsSite", "https://www.hawaii.edu"); }
+QString NewsNetworkSite() { return siteRoot("NewsNetworkSite", "https://www.cnn.com"); }
+QString SpaceScienceSite() { return siteRoot("SpaceScienceSite", "https://www.ssec.wisc.edu"); }
+QString NavyOceanSite() { return siteRoot("NavyOceanSite", "https://www.fnmoc.navy.mil"); }
+QString QuakeCentreSite() { return siteRoot("QuakeCentreSite", "https://earthquake.usgs.gov"); }
+QString MarineSchoolSite() { return siteRoot("MarineSchoolSite", "https://www.rsmas.miami.edu"); }
+QString WeatherPortalSite() { return siteRoot("WeatherPortalSite", "https://www.wunderground.com"); }
+QString FireAssessmentSite() { return siteRoot("FireAssessmentSite", "https://www.fs.usda.gov"); }
+QString SatDataSite() { return siteRoot("SatDataSite", "https://www.ssd.noaa.gov"); }
+QString AviationSite() { return siteRoot("AviationSite", "https://www.aviationweather.gov"); }
+QString AviationDataSite() { return siteRoot("AviationDataSite", "https://adds.aviationweather.gov"); }
+QString SatStationSite() { return siteRoot("SatStationSite", "https://www.sat.dundee.ac.uk"); }
+QString SolarImageSite() { return siteRoot("SolarImageSite", "https://sohowww.nascom.nasa.gov"); }
+QString SolarMirrorSite() { return siteRoot("SolarMirrorSite", "https://www.spaceweather.com"); }
+QString NationalRadarSite() { return siteRoot("NationalRadarSite", "https://radar.weather.gov"); }
+// No public service is known to keep still radar pictures state by state
+// under one folder: this stands in our own name space until one does.
+QString StateRadarSite() { return siteRoot("StateRadarSite", "https://state-radar.example.net"); }
+
+} // namespace sites

@@ -180,7 +180,8 @@ TEST_F(StartupTest, ClosedWhileTheCompactWindowLoadsTheRestIsNotRun)
         [this](QDialog& dialog) {
             modalShown << dialog.windowTitle();
             return 0;
-        }});
+        },
+        {}, {}});
     EXPECT_FALSE(form1().Form_Load());
     EXPECT_EQ(said, QStringList{"There is no tray currently available"});
     EXPECT_FALSE(form1().isVisible());

@@ -1,6 +1,6 @@
 #include "options/radar_catalogue.h"
 
-#include "pictures/site_roots.h"
+#include "settings/source_addresses.h"
 
 #include <QMap>
 #include <QSet>
@@ -8,7 +8,7 @@
 
 TEST(RadarCatalogue, HoldsEveryPictureInItsOrderWithUsableValues)
 {
-    const std::vector<RadarEntry>& catalogue = radarCatalogue();
+    const std::vector<RadarEntry> catalogue = radarCatalogue();
     ASSERT_EQ(catalogue.size(), 202u);
     QMap<QString, int> kinds;
     QSet<QString> names;
@@ -36,6 +36,11 @@ TEST(RadarCatalogue, HoldsEveryPictureInItsOrderWithUsableValues)
     EXPECT_EQ(catalogue[49].argument,
               sites::WeatherPortalSite() + "/weather/lot/nexrad/@/weather/nexrad/lot+");
     EXPECT_EQ(catalogue[150].kind, "NO");
+
+    // The addresses follow the site roots as they are set when it is read.
+    sites::redirectSites("http://127.0.0.1:9");
+    EXPECT_EQ(radarCatalogue()[0].argument, "http://127.0.0.1:9/NationalRadarSite/ridge/standard/CONUS_0.gif");
+    sites::redirectSites(QString());
 }
 
 TEST(RadarCatalogue, LinesOfAnotherShapeAreLeftOut)

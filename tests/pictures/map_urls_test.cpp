@@ -1,6 +1,6 @@
 #include "pictures/map_urls.h"
 
-#include "pictures/site_roots.h"
+#include "settings/source_addresses.h"
 #include "settings/program_state.h"
 #include "test_support.h"
 
@@ -320,4 +320,14 @@ TEST_F(MapUrlLoading, FillsTheMainWindowsCopyOnce)
     EXPECT_EQ(loaded.SurfaceTitle, built.SurfaceTitle);
     EXPECT_EQ(loaded.CompositeArg, built.CompositeArg);
     EXPECT_EQ(loaded.MoonPhaseURL, built.MoonPhaseURL);
+}
+
+TEST_F(MapUrlLoading, TestsCanPointEverySiteAtOneLocalServer)
+{
+    const QString publicRoot = sites::CampusRadarSite();
+    sites::redirectSites("http://127.0.0.1:8080");
+    EXPECT_EQ(buildMapUrlTables().RadarMapURL[radarMapEntry(1)],
+              "http://127.0.0.1:8080/CampusRadarSite/gif/rad_00.gif");
+    sites::redirectSites(QString());
+    EXPECT_EQ(sites::CampusRadarSite(), publicRoot);
 }

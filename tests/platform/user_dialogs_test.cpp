@@ -52,12 +52,16 @@ TEST_F(UnattendedDialogs, ModalDialogsReturnAtOnceAndPickersAreCancelled)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Corvane Options: shown\n");
     EXPECT_FALSE(stillWaiting);
     EXPECT_EQ(chooseColor(Qt::red), std::nullopt);
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(chooseSaveFile(SaveFileRequest{"Save Picture As", {"Bmp Files (*.bmp)"}, {}, {}}).has_value());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Save Picture As: cancelled\n");
 }
 
 TEST(DialogHooks, TestHooksAnswerBeforeTheUnattendedAnswers)
 {
     qputenv("CORVANE_UNATTENDED", "1");
-    setDialogSeam(DialogSeam{[](const MessageRequest&) { return MsgResult::Yes; }, {}, {}, {}});
+    setDialogSeam(DialogSeam{[](const MessageRequest&) { return MsgResult::Yes; }, {}, {}, {}, {}, {}});
     testing::internal::CaptureStderr();
     EXPECT_EQ(MsgBox("Jump?", MsgButtons::YesNo), MsgResult::Yes);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
