@@ -161,6 +161,7 @@ public:
     void SaveS_Click();
     void SaveExit_Click();
     void Exit_Click();
+    void mnuEditRadar_Click();
     void mnuWebSite_Click(int Index);
     void ReadDocs_Click();
     void TheWebCamsList_Click(int Index);

@@ -154,6 +154,7 @@ void Form1::buildCatalogueMenus()
         item->setVisible(false);
     }
     mnuEditRadar = NUsed99->addAction(QStringLiteral("&Edit Local Radar"));
+    connect(mnuEditRadar, &QAction::triggered, this, &Form1::mnuEditRadar_Click);
 
     mnuWeb = menuBar()->addMenu(QStringLiteral("&Web Sites"));
     for (int i = 0; i < 10; ++i) {
@@ -162,6 +163,7 @@ void Form1::buildCatalogueMenus()
         connect(mnuWebSite[i], &QAction::triggered, this, [this, i] { mnuWebSite_Click(i); });
     }
     mnuWebSite[10] = mnuWeb->addAction(QStringLiteral("Web Site Editor"));
+    connect(mnuWebSite[10], &QAction::triggered, this, [this] { mnuWebSite_Click(10); });
 }
 
 void Form1::buildHelpMenu()

@@ -4,7 +4,9 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/weather_window.h"
 #include "mainwindow/digital_window.h"
+#include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
+#include "options/web_site_editor.h"
 
 #include <QPointer>
 
@@ -70,6 +72,8 @@ void discardForm2()
 
 void releaseAllForms()
 {
+    discardForm9();
+    discardForm10();
     release(theForm2);
     release(theWethWind);
     release(theWeather);

@@ -75,6 +75,8 @@ QString AviationDataSite();     // the aviation weather centre's data service
 QString SatStationSite();       // a university satellite receiving station
 QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
+QString NationalRadarSite();    // the national weather service's radar pictures
+QString StateRadarSite();       // an online service's weather pages with a radar picture per state
 
 // Tests point every site at a local server: the root of the site whose
 // function is named X becomes "<localRoot>/X". An empty text gives the public
