@@ -120,19 +120,33 @@ TEST_F(InetControlTest, SilentServerTimesOutWithinTheSetSeconds)
     EXPECT_FALSE(inet.StillExecuting());
 }
 
-TEST_F(InetControlTest, TimeOutCountsFromTheLastSignOfTheServer)
+TEST_F(InetControlTest, TimeOutCountsFromTheLastSignOfTheServerButATrickleEndsAllTheSame)
 {
-    // 1.5 seconds in all, but never more than 0.3 seconds without a byte.
-    HttpReply slow = HttpReply::text(QByteArray(600, 'a'));
-    slow.pieces = 6;
+    // 2.7 seconds in all, but never more than 0.3 seconds without a byte.
+    HttpReply slow = HttpReply::text(QByteArray(1000, 'a'));
+    slow.pieces = 10;
     slow.pieceDelayMs = 300;
     server.route("/slow", slow);
-    inet.setRequestTimeout(1);
-
+    inet.setRequestTimeout(2);
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(inet.OpenURL(server.url("/slow")), QString(600, 'a'));
-    EXPECT_GT(clock.elapsed(), 1000);
+    EXPECT_EQ(inet.OpenURL(server.url("/slow")), QString(1000, 'a'));
+    EXPECT_GT(clock.elapsed(), 2000);
+
+    // A byte every 0.2 seconds for ever still ends in a time-out. Were the
+    // request never to end, the cancel would end it (and the test fail).
+    HttpReply trickle = HttpReply::of(HttpReply::Mode::Trickle);
+    trickle.pieceDelayMs = 200;
+    server.route("/trickle", trickle);
+    inet.setRequestTimeout(1);
+    QTimer lastResort;
+    lastResort.setSingleShot(true);
+    QObject::connect(&lastResort, &QTimer::timeout, [this] { inet.Cancel(); });
+    lastResort.start(30000);
+    clock.restart();
+    EXPECT_EQ(failureOf(server.url("/trickle")), InetErrorKind::TimedOut);
+    EXPECT_GE(clock.elapsed(), 900);
+    EXPECT_EQ(states.last(), InetControl::icError);
 }
 
 TEST_F(InetControlTest, RefusedAndResetConnectionsFailWithTheirKinds)
