@@ -5,6 +5,7 @@
 #include "mainwindow/weather_window.h"
 #include "mainwindow/digital_window.h"
 #include "options/options_dialog.h"
+#include "pictures/picture_window.h"
 
 #include <QPointer>
 
@@ -70,6 +71,7 @@ void discardForm2()
 
 void releaseAllForms()
 {
+    closePictureWindows();
     release(theForm2);
     release(theWethWind);
     release(theWeather);
