@@ -53,6 +53,8 @@ Form5::Form5(QWidget* parent)
     VScroll1->setPageStep(kVisibleHeight);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form5::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form5::VScroll1_Change);
+    corner_ = new QWidget(this);
+    corner_->setAutoFillBackground(true);
     placeScrollBars();
 
     xfile = new QMenu(QStringLiteral("&File"), this);
@@ -114,8 +116,11 @@ void Form5::placeScrollBars()
     const int vHeight = HScroll1->isVisibleTo(this) ? hTop_ : height();
     HScroll1->setGeometry(0, hTop_, std::max(0, hWidth), kScrollBarThickness);
     VScroll1->setGeometry(vLeft_, 0, kScrollBarThickness, std::max(0, vHeight));
+    corner_->setGeometry(vLeft_, hTop_, kScrollBarThickness, kScrollBarThickness);
+    corner_->setVisible(HScroll1->isVisibleTo(this) && VScroll1->isVisibleTo(this));
     HScroll1->raise();
     VScroll1->raise();
+    corner_->raise();
 }
 
 void Form5::resizeEvent(QResizeEvent* event)

@@ -57,6 +57,7 @@ private:
     void Form_Unload();
     void Save_Picture();
     void placeScrollBars();
+    QWidget* corner_ = nullptr; // covers the picture where the two bars meet
     int hTop_;
     int vLeft_;
     QByteArray bytes_;  // the picture's file as it was fetched
