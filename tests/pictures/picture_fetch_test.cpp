@@ -1,6 +1,7 @@
 #include "pictures/picture_fetch.h"
 
 #include "picture_fixture.h"
+#include "platform/animated_picture.h"
 #include "platform/inet_control.h"
 #include "settings/connection.h"
 
@@ -54,7 +55,8 @@ TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
         writeFile("data/older.gif", "an earlier picture");
         c.fetch();
         EXPECT_EQ(form1().panelText(1), c.status);
-        EXPECT_FALSE(form1().Picture2->isVisible());
+        EXPECT_FALSE(form1().Picture2->isVisibleTo(&form1()));
+        EXPECT_FALSE(form1().Gif89a1->isPlaying());
         EXPECT_EQ(existingPictures(), 0); // the failed window is gone, not hidden
         EXPECT_EQ(program().Pictures.PicCount, 0);
         EXPECT_FALSE(dataFiles().contains("older.gif"));
