@@ -4,6 +4,7 @@
 
 class AnimatedPicture;
 class InetControl;
+class PictureMenus;
 class QAction;
 class QLabel;
 class QMenu;
@@ -81,6 +82,7 @@ public:
     QAction* TheSkyThisWeek = nullptr;
     QAction* TheSkyMonth = nullptr;
     QAction* mnuSmPrS = nullptr;
+    PictureMenus* Catalogue = nullptr; // the map and picture items of the menus below
     QMenu* PltWt = nullptr;
     QMenu* mnuTropical = nullptr;
     std::array<QAction*, 1> Cycloned{};

@@ -7,6 +7,7 @@
 #include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
 #include "options/web_site_editor.h"
+#include "pictures/picture_window.h"
 
 #include <QPointer>
 
@@ -74,6 +75,7 @@ void releaseAllForms()
 {
     discardForm9();
     discardForm10();
+    closePictureWindows();
     release(theForm2);
     release(theWethWind);
     release(theWeather);
