@@ -128,5 +128,12 @@ QString AviationDataSite() { return siteRoot("AviationDataSite", "https://adds.a
 QString SatStationSite() { return siteRoot("SatStationSite", "https://www.sat.dundee.ac.uk"); }
 QString SolarImageSite() { return siteRoot("SolarImageSite", "https://sohowww.nascom.nasa.gov"); }
 QString SolarMirrorSite() { return siteRoot("SolarMirrorSite", "https://www.spaceweather.com"); }
+// No public site serves the trivia, sky and history articles between the
+// markers the viewer cuts them at: these stand in our own name space.
+QString TriviaPortalSite() { return siteRoot("TriviaPortalSite", "https://portal.wx.example.org"); }
+QString SkyGuideSite() { return siteRoot("SkyGuideSite", "https://sky.observatory.example.org"); }
+QString NewsWireSite() { return siteRoot("NewsWireSite", "https://news.portal.example.org"); }
+
+QString SkyGuideHomePage() { return SkyGuideSite() + QStringLiteral("/"); }
 
 } // namespace sites
