@@ -3,12 +3,12 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "pages/home_page_files.h"
+#include "pages/page_fetch.h"
 #include "platform/desktop.h"
-#include "platform/inet_control.h"
 #include "platform/user_dialogs.h"
 #include "platform/vb_numbers.h"
 #include "platform/waits.h"
-#include "settings/connection.h"
 
 #include <QLabel>
 
@@ -41,7 +41,7 @@ QString versionFileReply()
 
 VersionVerdict versionVerdict(const QString& reply, const QString& local)
 {
-    if (reply == QLatin1String("ERROR") || reply.contains(QLatin1String("File Not Found")))
+    if (replyMissing(reply))
         return VersionVerdict::Missing;
     QString digits = reply;
     digits.remove(QLatin1Char('.'));
@@ -54,15 +54,8 @@ VersionVerdict versionVerdict(const QString& reply, const QString& local)
 
 QString Get_Version_File(const QString& url)
 {
-    Form1& main = form1();
-    QString reply;
-    try {
-        Set_Inet(*main.Inet1);
-        reply = main.Inet1->OpenURL(url);
-    } catch (const InetError&) {
-        reply = QStringLiteral("ERROR");
-    }
-    main.setPanelText(1, QStringLiteral("Version Test Completed"));
+    const QString reply = fetchPage(url).value_or(QStringLiteral("ERROR"));
+    form1().setPanelText(1, QStringLiteral("Version Test Completed"));
     return reply;
 }
 
