@@ -114,11 +114,12 @@ WForcast::WForcast(QWidget* parent) : QDialog(parent)
     Text1->setReadOnly(true);
     Text1->setFrameShape(QFrame::NoFrame);
     Text1->document()->setDocumentMargin(2);
-    // Forecast lines are 13 pixels apart: the largest font whose lines fit.
+    // Forecast lines take 13 pixels each: the largest font whose lines fit
+    // with a pixel to spare.
     QFont font = Text1->font();
     for (int pixels = 12; pixels > 6; --pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).lineSpacing() <= 13)
+        if (QFontMetrics(font).lineSpacing() < 13)
             break;
     }
     Text1->setFont(font);
@@ -170,9 +171,11 @@ void WForcast::sizeToLines(int pixelsPerLine)
 {
     const int margins = 2 * static_cast<int>(Text1->document()->documentMargin()) + 2 * Text1->frameWidth();
     const int lines = wrappedLineCount(*Text1, kWindowWidth - margins);
-    const int step = std::max(pixelsPerLine, Text1->fontMetrics().lineSpacing());
+    const int step = std::max(pixelsPerLine, Text1->fontMetrics().lineSpacing() + 1);
     const int tallest = screenArea().height() - 80;
-    setFixedHeight(std::min(lines * step + margins, tallest));
+    const int height = lines * step + margins;
+    Text1->setVerticalScrollBarPolicy(height > tallest ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setFixedHeight(std::min(height, tallest));
 }
 
 void WForcast::Text1_Click()
