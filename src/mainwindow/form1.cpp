@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "pages/station_info_menu.h"
 
 #include "platform/twips.h"
 #include "platform/vb_color.h"
@@ -15,6 +16,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildStationTable();
     buildStatusBar();
+    connectInformationPages(*this);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);

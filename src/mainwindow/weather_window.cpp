@@ -26,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -219,6 +220,7 @@ bool Weather::eventFilter(QObject* watched, QEvent* event)
             Image1_Click();
         } else if (watched == Place && mouse->button() == Qt::RightButton) {
             program().PopupSlot = program().CurrentSlot;
+            form1().ForUvWarn->popup(mouse->globalPosition().toPoint());
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -132,5 +132,12 @@ QString NationalRadarSite() { return siteRoot("NationalRadarSite", "https://rada
 // No public service is known to keep still radar pictures state by state
 // under one folder: this stands in our own name space until one does.
 QString StateRadarSite() { return siteRoot("StateRadarSite", "https://state-radar.example.net"); }
+// No public site serves the trivia, sky and history articles between the
+// markers the viewer cuts them at: these stand in our own name space.
+QString TriviaPortalSite() { return siteRoot("TriviaPortalSite", "https://portal.wx.example.org"); }
+QString SkyGuideSite() { return siteRoot("SkyGuideSite", "https://sky.observatory.example.org"); }
+QString NewsWireSite() { return siteRoot("NewsWireSite", "https://news.portal.example.org"); }
+
+QString SkyGuideHomePage() { return SkyGuideSite() + QStringLiteral("/"); }
 
 } // namespace sites

@@ -77,6 +77,12 @@ QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
 QString NationalRadarSite();    // the national weather service's radar pictures
 QString StateRadarSite();       // an online service's weather pages with a radar picture per state
+QString TriviaPortalSite();     // a web portal's daily weather-trivia page
+QString SkyGuideSite();         // a university observatory's public sky pages
+QString NewsWireSite();         // a web portal's news service (this date in history)
+
+// The observatory's home page, named at the end of the sky pages.
+QString SkyGuideHomePage();
 
 // Tests point every site at a local server: the root of the site whose
 // function is named X becomes "<localRoot>/X". An empty text gives the public
