@@ -26,8 +26,8 @@ struct ParseState {
 
     // Working values a parser keeps between its steps.
     QString work;
+    QString secondWork;
     int first = 0;
-    int second = 0;
 
     // The first n characters of the line (the whole line when shorter).
     QString take(qsizetype n) const;
