@@ -213,7 +213,6 @@ TEST(MissingReadings, AreShownAsTheSourceGaveThem)
         {{"HONOLULU", 18}, {"CLEAR", 14}, {"", 16}, {"   M", 4}, {"  M", 3}, {"", 3}, {"", 8}}, "M");
     const QString hourly =
         atColumns({{1, "KLAX 1953"}, {18, "M"}, {22, "M"}, {29, "VRB AT 5"}, {50, "      "}, {66, "CLR"}});
-    const QString world = atColumns({{1, "PARIS"}, {18, "CLOUDY"}, {34, " N/A"}, {40, "FRANCE"}});
     const QString singapore = atColumns({{1, "CHANGI"}, {27, "    "}, {31, "  M "}, {35, "HAZE"}});
     const QString singaporeBlank = atColumns({{1, "CHANGI"}, {35, "HAZE"}});
     struct Case {
@@ -223,12 +222,10 @@ TEST(MissingReadings, AreShownAsTheSourceGaveThem)
         std::string expected; // temperature, dewpoint, humidity, wind, pressure
     };
     const Case cases[] = {
-        {"NA", roundup, false, "M|N/A||NW12|"},
         {"NA", roundup, true, "M|N/A||NW19|"},
         {"HI", hawaii, true, "M|M||NR|M"},
         {"CA", hourly, false, "M|M|NA|VRB6|"},
         {"CA", hourly, true, "M|M|NA|VRB10|"},
-        {"W1", world, true, "N/A|NA|NA|NA|NA"},
         {"W2", singapore, false, "/M|NA|NA|NA|NA"},
         {"W2", singaporeBlank, true, "|NA|NA|NA|NA"},
     };
