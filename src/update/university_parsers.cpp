@@ -41,7 +41,8 @@ ParserPlan hawaiiListPlan(bool metric)
     plan.cut(4).field(4).setAndTrim(&StationRow::dewpoint, 3).celsius(&StationRow::dewpoint);
     plan.cut(3).field(5).setAndTrim(&StationRow::humidity, 3);
     plan.cut(3).field(6).assign(&StationRow::wind, QStringLiteral("NR"));
-    plan.cutBeforeLastColumn(8).field(7).setRest(&StationRow::pressure).metricConvert(&StationRow::pressure, Convert_To_Millibars)
+    plan.cutBeforeLastColumn(8).field(7).setRest(&StationRow::pressure)
+        .metricConvert(&StationRow::pressure, Convert_To_Millibars)
         .trim(&StationRow::pressure);
     return plan;
 }

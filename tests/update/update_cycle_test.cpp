@@ -171,8 +171,8 @@ TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
     for (int i = 0; i < form2().List3->count(); ++i)
         form2().List3->item(i)->setCheckState(Qt::Checked);
     form1().RNow_Click();
-    EXPECT_EQ(form1().panelText(1).toStdString(),
-              "Ready..... Observation log could not be written in " + QDir::toNativeSeparators(path("Log")).toStdString());
+    EXPECT_EQ(form1().panelText(1),
+              "Ready..... Observation log could not be written in " + QDir::toNativeSeparators(path("Log")));
     EXPECT_EQ(form1().Label3[0]->text(), "PTCLDY");
     EXPECT_EQ(form1().Label3[2]->text(), "CLOUDY"); // the stations after the first lost record
     EXPECT_EQ(weather().Place->text(), "DALLAS");
