@@ -66,9 +66,10 @@ TEST_F(StationInfoMenuTest, ItemsActForTheStationWhoseMenuIsOpen)
 
     // So does the national UV map, which opens in a picture window.
     Load_Map_URLs();
-    server.route("/NewsNetworkSite/WEATHER/accu.data/uv.gif", HttpReply::bytes(stillPicture(QSize(60, 40), "GIF")));
+    server.route("/NewsNetworkSite/WEATHER/accu.data/uv.gif", HttpReply::bytes(animatedGif(QSize(60, 40), 1), "image/gif"));
     form1().StateInfo[4]->trigger();
     ASSERT_FALSE(program().Pictures.PicWindows.empty());
+    ASSERT_TRUE(program().Pictures.PicWindows[0]);
     EXPECT_EQ(program().Pictures.PicWindows[0]->windowTitle(), "US UV Index");
 }
 
