@@ -5,24 +5,21 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "mainwindow/window_position.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
-#include "platform/settings_store.h"
 #include "platform/twips.h"
 #include "platform/vb_color.h"
-#include "platform/vb_numbers.h"
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -118,33 +115,8 @@ WethWind::WethWind(QWidget* parent) : QWidget(parent)
 
 void WethWind::Form_Load()
 {
-    const QString top = GetSetting(kSection, QStringLiteral("Top"), QStringLiteral("Blank"));
-    const QString left = GetSetting(kSection, QStringLiteral("Left"), QStringLiteral("Blank"));
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
-                                                           : QRect(0, 0, 1024, 768);
-    const int screenW = pixelsToTwips(screen.width()), screenH = pixelsToTwips(screen.height());
-    const int w = pixelsToTwips(width()), h = pixelsToTwips(height());
-    bool placed = false;
-    if (top != QLatin1String("Blank") && left != QLatin1String("Blank")) {
-        const int t = static_cast<int>(leadingNumber(top));
-        const int l = static_cast<int>(leadingNumber(left));
-        if (l + w <= screenW && t + h <= screenH) {
-            move(twipsToPixels(l), twipsToPixels(t));
-            placed = true;
-        }
-    }
-    if (!placed) {
-        move(twipsToPixels(screenW - w), 0);
-        SaveSetting(kSection, QStringLiteral("Left"), QString::number(screenW - w));
-        SaveSetting(kSection, QStringLiteral("Top"), QStringLiteral("0"));
-    }
+    restoreWindowPosition(*this, kSection);
     DigitColorChange();
-}
-
-void WethWind::storePosition()
-{
-    SaveSetting(kSection, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
-    SaveSetting(kSection, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
 }
 
 void WethWind::setCellGlyph(int cell, int glyph)
@@ -319,7 +291,7 @@ void WethWind::closeEvent(QCloseEvent* event)
         hide();
         return;
     }
-    storePosition();
+    storeWindowPosition(*this, kSection);
     QWidget::closeEvent(event);
 }
 
