@@ -230,6 +230,7 @@ void WethWind::Command1_Click(int Index)
     Weather& small = weather();
     setBackColor(small.Label1[0], backColor(main.S_Warning[slot]));
     main.Option1[slot]->setChecked(true);
+    main.Option1_Click(slot);
     small.Place->setText(main.Label2[slot]->text());
     small.Conditions->setText(main.Label3[slot]->text());
     small.Temp->setText(main.Label4[slot]->text());
