@@ -160,9 +160,11 @@ QString digitalTime(const QString& lastUpdate)
 void Form1::Display_Digital()
 {
     WethWind& w = wethWind();
-    // Events run while the picture changes; a click among them may choose
-    // another station (and draw it). The drawing then starts again, so it
-    // always ends on the station that is current.
+    // Events run while the picture changes, the window meanwhile disabled
+    // (turning its redrawing off instead leaves a window shown in that pass
+    // unpainted for good). A click elsewhere among those events may choose
+    // another station; the drawing then starts again, so it always ends on
+    // the station that is current.
     int slot = -1;
     while (slot != program().CurrentSlot) {
         slot = program().CurrentSlot;
@@ -170,9 +172,9 @@ void Form1::Display_Digital()
             return;
         w.Label1->setText(Label2[slot]->text());
         w.showConditionPicture(digitalConditionPicture(Label3[slot]->text()));
-        w.setUpdatesEnabled(false);
+        w.setEnabled(false);
         DoEvents();
-        w.setUpdatesEnabled(true);
+        w.setEnabled(true);
     }
     const QString condition = Label3[slot]->text();
     w.Gif89a1[digitalConditionPicture(condition)]->setToolTip(condition + QStringLiteral(", ") + Label9[slot]->text());
