@@ -332,14 +332,9 @@ TEST_F(DigitalWindowTest, AStationChosenWhileTheDisplayDrawsIsTheOneDrawn)
 TEST_F(DigitalWindowTest, NothingCoversTheDrawnCells)
 {
     watch(1);
-    Form1& main = form1();
-    main.Label3[0]->setText("RAIN");
-    main.Label5[0]->setText("48");
-    main.Label6[0]->setText("100");
-    main.Label7[0]->setText("NW 12");
-    main.Label8[0]->setText("30.12R");
-    program().LastUpdate = "18:05";
-    main.Display_Digital();
+    form1().Label3[0]->setText("RAIN");
+    form1().Label8[0]->setText("30.12R");
+    form1().Display_Digital();
     WethWind& w = wethWind();
     w.Image1[22]->show();
     w.Image2->show();
