@@ -76,14 +76,17 @@ bool failedOnlyByStatus(QNetworkReply* reply)
 // A reply that ended with fewer bytes than it announced. The network layer
 // does not always notice when a reset cuts a reply short, so the length is
 // checked here (where it can be: a compressed reply announces its
-// compressed length).
+// compressed length). After a redirect the announced length may still be
+// the redirect's own, so only a reply that came straight is checked.
 bool cutShort(QNetworkReply* reply, qint64 received)
 {
+    if (reply->url() != reply->request().url())
+        return false;
     const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
     const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
     if (!announced.isValid() || !(encoding.isEmpty() || encoding == "identity"))
         return false;
-    return received != announced.toLongLong();
+    return received < announced.toLongLong();
 }
 
 InetErrorKind kindOf(QNetworkReply::NetworkError error)
