@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "pages/info_windows.h"
 
 #include "platform/twips.h"
 #include "platform/vb_color.h"
@@ -13,6 +14,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     buildMenus();
+    connectInformationMenus(*this);
     buildStationTable();
     buildStatusBar();
     Timer1 = new QTimer(this);

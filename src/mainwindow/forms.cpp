@@ -5,6 +5,7 @@
 #include "mainwindow/weather_window.h"
 #include "mainwindow/digital_window.h"
 #include "options/options_dialog.h"
+#include "pages/info_windows.h"
 
 #include <QPointer>
 
@@ -70,6 +71,7 @@ void discardForm2()
 
 void releaseAllForms()
 {
+    releaseInformationWindows();
     release(theForm2);
     release(theWethWind);
     release(theWeather);

@@ -128,5 +128,8 @@ QString AviationDataSite() { return siteRoot("AviationDataSite", "https://adds.a
 QString SatStationSite() { return siteRoot("SatStationSite", "https://www.sat.dundee.ac.uk"); }
 QString SolarImageSite() { return siteRoot("SolarImageSite", "https://sohowww.nascom.nasa.gov"); }
 QString SolarMirrorSite() { return siteRoot("SolarMirrorSite", "https://www.spaceweather.com"); }
+// No public server is known to publish the all-buoys report page under its
+// fixed path: it stands in our own name space.
+QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }
 
 } // namespace sites

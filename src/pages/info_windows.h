@@ -1,0 +1,23 @@
+#pragma once
+
+class Form1;
+class Form11;
+
+// The information windows that the main window's menus open: the tropical
+// storms (Form8), the buoys (Form11) and the horoscope. One instance each,
+// made on first use; closing a window releases it, so the next opening
+// starts afresh.
+Form11& form11();
+bool form11Loaded();
+
+// The menu commands that open them.
+void BouyInfo_Click();
+
+// Connects the menu items of these windows; called
+// once when the main window is made.
+void connectInformationMenus(Form1& main);
+
+// Shut-down: closes the windows that are open.
+void closeInformationWindows();
+// Releases them at once (tests).
+void releaseInformationWindows();
