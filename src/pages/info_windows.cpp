@@ -3,12 +3,14 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "pages/buoy_window.h"
+#include "pages/storm_window.h"
 
 #include <QAction>
 #include <QPointer>
 
 namespace {
 
+QPointer<Form8> theForm8;
 QPointer<Form11> theForm11;
 
 template <typename T>
@@ -19,7 +21,9 @@ T& instance(QPointer<T>& slot)
 
 } // namespace
 
+Form8& form8() { return instance(theForm8); }
 Form11& form11() { return instance(theForm11); }
+bool form8Loaded() { return !theForm8.isNull(); }
 bool form11Loaded() { return !theForm11.isNull(); }
 
 void BouyInfo_Click()
@@ -30,14 +34,26 @@ void BouyInfo_Click()
     form11().raise();
 }
 
+void Cycloned_Click(int Index)
+{
+    if (Index != 0)
+        return;
+    // The window shows itself when it loads.
+    if (form8Loaded())
+        form8().raise();
+    else
+        form8().Form_Load();
+}
+
 void connectInformationMenus(Form1& main)
 {
     QObject::connect(main.BouyInfo, &QAction::triggered, &main, [] { BouyInfo_Click(); });
+    QObject::connect(main.Cycloned[0], &QAction::triggered, &main, [] { Cycloned_Click(0); });
 }
 
 void closeInformationWindows()
 {
-    for (QWidget* window : {static_cast<QWidget*>(theForm11)}) {
+    for (QWidget* window : {static_cast<QWidget*>(theForm8), static_cast<QWidget*>(theForm11)}) {
         if (window)
             window->close();
     }
@@ -46,5 +62,6 @@ void closeInformationWindows()
 void releaseInformationWindows()
 {
     // The pointers empty themselves.
+    delete theForm8.data();
     delete theForm11.data();
 }

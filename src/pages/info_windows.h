@@ -1,17 +1,21 @@
 #pragma once
 
 class Form1;
+class Form8;
 class Form11;
 
 // The information windows that the main window's menus open: the tropical
 // storms (Form8), the buoys (Form11) and the horoscope. One instance each,
 // made on first use; closing a window releases it, so the next opening
 // starts afresh.
+Form8& form8();
 Form11& form11();
+bool form8Loaded();
 bool form11Loaded();
 
 // The menu commands that open them.
 void BouyInfo_Click();
+void Cycloned_Click(int Index);
 
 // Connects the menu items of these windows; called
 // once when the main window is made.
