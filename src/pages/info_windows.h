@@ -3,6 +3,7 @@
 class Form1;
 class Form8;
 class Form11;
+class Horoscope;
 
 // The information windows that the main window's menus open: the tropical
 // storms (Form8), the buoys (Form11) and the horoscope. One instance each,
@@ -10,12 +11,15 @@ class Form11;
 // starts afresh.
 Form8& form8();
 Form11& form11();
+Horoscope& horoscope();
 bool form8Loaded();
 bool form11Loaded();
+bool horoscopeLoaded();
 
 // The menu commands that open them.
 void BouyInfo_Click();
 void Cycloned_Click(int Index);
+void mnuHoro_Click(int Index);
 
 // Connects the menu items of these windows; called
 // once when the main window is made.

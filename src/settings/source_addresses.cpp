@@ -128,8 +128,9 @@ QString AviationDataSite() { return siteRoot("AviationDataSite", "https://adds.a
 QString SatStationSite() { return siteRoot("SatStationSite", "https://www.sat.dundee.ac.uk"); }
 QString SolarImageSite() { return siteRoot("SolarImageSite", "https://sohowww.nascom.nasa.gov"); }
 QString SolarMirrorSite() { return siteRoot("SolarMirrorSite", "https://www.spaceweather.com"); }
-// No public server is known to publish the all-buoys report page under its
-// fixed path: it stands in our own name space.
+// No public server is known to publish the all-buoys report page or the daily
+// horoscope pages under their fixed paths: these stand in our own name space.
 QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }
+QString HoroscopePortalSite() { return siteRoot("HoroscopePortalSite", "https://portal.example.org"); }
 
 } // namespace sites

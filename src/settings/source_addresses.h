@@ -76,6 +76,7 @@ QString SatStationSite();       // a university satellite receiving station
 QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
 QString BuoyReportSite();       // a university meteorology server's buoy report page
+QString HoroscopePortalSite();  // a web portal's daily horoscope pages
 
 // Tests point every site at a local server: the root of the site whose
 // function is named X becomes "<localRoot>/X". An empty text gives the public
