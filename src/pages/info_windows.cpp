@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "pages/buoy_window.h"
+#include "pages/clock_check.h"
 #include "pages/horoscope_window.h"
 #include "pages/storm_window.h"
 
@@ -67,6 +68,7 @@ void connectInformationMenus(Form1& main)
     QObject::connect(main.Cycloned[0], &QAction::triggered, &main, [] { Cycloned_Click(0); });
     for (int i = 0; i < 12; ++i)
         QObject::connect(main.mnuHoro[i], &QAction::triggered, &main, [i] { mnuHoro_Click(i); });
+    QObject::connect(main.GreenwichTime, &QAction::triggered, &main, [] { GreenwichTime_Click(); });
 }
 
 void closeInformationWindows()

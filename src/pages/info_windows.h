@@ -16,12 +16,12 @@ bool form8Loaded();
 bool form11Loaded();
 bool horoscopeLoaded();
 
-// The menu commands that open them.
+// The menu commands that open them, and the clock check.
 void BouyInfo_Click();
 void Cycloned_Click(int Index);
 void mnuHoro_Click(int Index);
 
-// Connects the menu items of these windows; called
+// Connects the menu items of these windows and of the clock check; called
 // once when the main window is made.
 void connectInformationMenus(Form1& main);
 

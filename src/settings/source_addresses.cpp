@@ -132,5 +132,6 @@ QString SolarMirrorSite() { return siteRoot("SolarMirrorSite", "https://www.spac
 // horoscope pages under their fixed paths: these stand in our own name space.
 QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }
 QString HoroscopePortalSite() { return siteRoot("HoroscopePortalSite", "https://portal.example.org"); }
+QString TimeServerSite() { return siteRoot("TimeServerSite", "daytime://time.nist.gov:13"); }
 
 } // namespace sites

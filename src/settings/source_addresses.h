@@ -77,6 +77,9 @@ QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
 QString BuoyReportSite();       // a university meteorology server's buoy report page
 QString HoroscopePortalSite();  // a web portal's daily horoscope pages
+// The time server: answers a TCP connection with one daytime line and
+// closes it. Only the host and port of this root are used.
+QString TimeServerSite();
 
 // Tests point every site at a local server: the root of the site whose
 // function is named X becomes "<localRoot>/X". An empty text gives the public

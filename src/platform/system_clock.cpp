@@ -1,0 +1,50 @@
+#include "platform/system_clock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+namespace {
+SystemClockSeam& seam()
+{
+    static SystemClockSeam instance;
+    return instance;
+}
+} // namespace
+
+QDateTime systemNow()
+{
+    if (seam().now)
+        return seam().now();
+    return QDateTime::currentDateTime();
+}
+
+bool setSystemClock(const QDateTime& instant, QString* reason)
+{
+    if (seam().set)
+        return seam().set(instant);
+    if (!instant.isValid()) {
+        if (reason)
+            *reason = QStringLiteral("The time is not valid.");
+        return false;
+    }
+    const qint64 milliseconds = instant.toMSecsSinceEpoch();
+    timespec when{};
+    when.tv_sec = static_cast<time_t>(milliseconds / 1000);
+    when.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
+    if (clock_settime(CLOCK_REALTIME, &when) == 0)
+        return true;
+    if (reason)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+void setSystemClockSeam(SystemClockSeam replacement)
+{
+    seam() = std::move(replacement);
+}
+
+void clearSystemClockSeam()
+{
+    seam() = SystemClockSeam{};
+}
