@@ -77,17 +77,12 @@ QString buoyPageAddress()
 // The page as received, followed by CR LF, replacing the last one.
 void saveBuoyPage(const QByteArray& received)
 {
-    QSaveFile file(buoyDataFile());
+    QSaveFile file(programPath(QStringLiteral("Buoy/BuoyData.cvd")));
     if (file.open(QIODevice::WriteOnly) && file.write(received + "\r\n") == received.size() + 2)
         file.commit();
 }
 
 } // namespace
-
-QString buoyDataFile()
-{
-    return programPath(QStringLiteral("Buoy/BuoyData.cvd"));
-}
 
 Form11::Form11(QWidget* parent) : QWidget(parent, Qt::Window)
 {

@@ -55,6 +55,3 @@ private:
     void selectEntry(int row);
     void showFields(const QString& text);
 };
-
-// The path of the saved buoy page in the program folder.
-QString buoyDataFile();

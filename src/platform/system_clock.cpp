@@ -1,7 +1,5 @@
 #include "platform/system_clock.h"
 
-#include <cerrno>
-#include <cstring>
 #include <ctime>
 
 namespace {
@@ -19,24 +17,18 @@ QDateTime systemNow()
     return QDateTime::currentDateTime();
 }
 
-bool setSystemClock(const QDateTime& instant, QString* reason)
+bool setSystemClock(const QDateTime& instant)
 {
     if (seam().set)
         return seam().set(instant);
-    if (!instant.isValid()) {
-        if (reason)
-            *reason = QStringLiteral("The time is not valid.");
+    if (!instant.isValid())
         return false;
-    }
     const qint64 milliseconds = instant.toMSecsSinceEpoch();
     timespec when{};
     when.tv_sec = static_cast<time_t>(milliseconds / 1000);
     when.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
-    if (clock_settime(CLOCK_REALTIME, &when) == 0)
-        return true;
-    if (reason)
-        *reason = QString::fromLocal8Bit(std::strerror(errno));
-    return false;
+    // Refused (EPERM) without the right to set the time.
+    return clock_settime(CLOCK_REALTIME, &when) == 0;
 }
 
 void setSystemClockSeam(SystemClockSeam replacement)

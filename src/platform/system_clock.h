@@ -9,9 +9,8 @@
 
 QDateTime systemNow();
 
-// Sets the clock to the instant. False when the system refused; *reason then
-// says why in words a user can read.
-bool setSystemClock(const QDateTime& instant, QString* reason = nullptr);
+// Sets the clock to the instant; false when the system refused.
+bool setSystemClock(const QDateTime& instant);
 
 struct SystemClockSeam {
     std::function<QDateTime()> now;
