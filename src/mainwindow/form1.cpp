@@ -74,5 +74,17 @@ void Form1::buildStationTable()
     grid->setColumnStretch(9, 1);
     grid->setRowStretch(11, 1);
     setCentralWidget(table);
+
+    Picture1[0] = new QWidget(this);
+    Picture1[0]->setFixedHeight(twipsToPixels(330));
+    Picture1[1] = new QWidget(Picture1[0]);
+    Label1[0] = new QLabel(Picture1[1]);
+    auto* strip = new QGridLayout(Picture1[0]);
+    strip->setContentsMargins(2, 2, 2, 2);
+    strip->addWidget(Picture1[1]);
+    auto* area = new QGridLayout(Picture1[1]);
+    area->setContentsMargins(0, 0, 0, 0);
+    area->addWidget(Label1[0]);
+    Picture1[0]->hide();
     setMinimumWidth(820);
 }

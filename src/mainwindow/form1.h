@@ -4,6 +4,7 @@
 
 class AnimatedPicture;
 class InetControl;
+class PictureMenus;
 class QAction;
 class QLabel;
 class QMenu;
@@ -24,6 +25,11 @@ public:
         Label8{}, Label9{}, Label10{};
     std::array<QLabel*, 10> S_Warning{}; // each row's warning lamp
     std::array<QRadioButton*, 10> Option1{}; // makes a row the current station
+    // The ticker strip under the table, hidden unless "Scrolling Display" is
+    // checked: Picture1(0) the strip, Picture1(1) the area inside it,
+    // Label1(0) the ticker text.
+    std::array<QWidget*, 2> Picture1{};
+    std::array<QLabel*, 1> Label1{};
 
     // Makes slot Index the current station: the digital display, the tray
     // picture and the tray tip follow it.
@@ -76,6 +82,7 @@ public:
     QAction* TheSkyThisWeek = nullptr;
     QAction* TheSkyMonth = nullptr;
     QAction* mnuSmPrS = nullptr;
+    PictureMenus* Catalogue = nullptr; // the map and picture items of the menus below
     QMenu* PltWt = nullptr;
     QMenu* mnuTropical = nullptr;
     std::array<QAction*, 1> Cycloned{};
@@ -156,6 +163,7 @@ public:
     void SaveS_Click();
     void SaveExit_Click();
     void Exit_Click();
+    void mnuEditRadar_Click();
     void mnuWebSite_Click(int Index);
     void ReadDocs_Click();
     void TheWebCamsList_Click(int Index);

@@ -3,7 +3,9 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
+#include "options/web_site_editor.h"
 #include "platform/desktop.h"
 #include "platform/program_folder.h"
 #include "platform/user_dialogs.h"
@@ -73,10 +75,30 @@ void Form1::Exit_Click()
     close();
 }
 
+namespace {
+
+// The list editors open beside the main window; a second choice of their
+// menu item brings the open one to the front.
+void showEditor(QWidget& editor)
+{
+    editor.show();
+    editor.raise();
+    editor.activateWindow();
+}
+
+} // namespace
+
+void Form1::mnuEditRadar_Click()
+{
+    showEditor(form9());
+}
+
 void Form1::mnuWebSite_Click(int Index)
 {
     if (Index >= 0 && Index <= 9)
         openWithDefaultProgram(program().WebSiteList[Index][1]);
+    else if (Index == 10)
+        showEditor(form10());
 }
 
 void Form1::ReadDocs_Click()

@@ -1,6 +1,8 @@
 // The main window's menu tree.
 #include "mainwindow/form1.h"
 #include "pages/version_check.h"
+#include "pictures/picture_fetch.h"
+#include "pictures/picture_menus.h"
 
 #include <QAction>
 #include <QMenu>
@@ -114,11 +116,13 @@ void Form1::buildFileMenu()
 void Form1::buildCatalogueMenus()
 {
     Maps = menuBar()->addMenu(QStringLiteral("&Maps && Pictures"));
+    Catalogue = new PictureMenus(this);
     TheSky = Maps->addMenu(QStringLiteral("The Sky"));
+    mnuSmPrS = TheSky->addAction(QStringLiteral("Sun-Moon-Planets Rise/Set"));
+    Catalogue->addSkyItems(TheSky);
     MoonCal = TheSky->addAction(QStringLiteral("Meteor Showers"));
     TheSkyThisWeek = TheSky->addAction(QStringLiteral("The Sky This Week"));
     TheSkyMonth = TheSky->addAction(QStringLiteral("The Sky This Month"));
-    mnuSmPrS = TheSky->addAction(QStringLiteral("Sun-Moon-Planets Rise/Set"));
     Maps->addSeparator();
     WebCam = Maps->addMenu(QStringLiteral("Web Cam Pictures"));
     for (int i = 0; i < 6; ++i) {
@@ -142,18 +146,23 @@ void Form1::buildCatalogueMenus()
             Ocemap = submenu;
             BouyInfo = Ocemap->addAction(QStringLiteral("Worldwide Buoy Info"));
         }
+        Catalogue->fillMapMenu(caption, submenu);
     }
 
     PltWt = menuBar()->addMenu(QStringLiteral("&Pilot Weather"));
+    Catalogue->fillPilotMenu(PltWt);
     mnuTropical = menuBar()->addMenu(QStringLiteral("&Tropical Storms"));
     Cycloned[0] = mnuTropical->addAction(QStringLiteral("&Hurricane Tracking Maps"));
+    Catalogue->addCycloneItems(mnuTropical);
 
     NUsed99 = menuBar()->addMenu(QStringLiteral("&Local Radar"));
-    for (auto& item : LocalRadar) {
-        item = NUsed99->addAction(QStringLiteral("(blank)"));
-        item->setVisible(false);
+    for (int i = 0; i < 10; ++i) {
+        LocalRadar[i] = NUsed99->addAction(QStringLiteral("(blank)"));
+        LocalRadar[i]->setVisible(false);
+        connect(LocalRadar[i], &QAction::triggered, this, [i] { LocalRadar_Click(i); });
     }
     mnuEditRadar = NUsed99->addAction(QStringLiteral("&Edit Local Radar"));
+    connect(mnuEditRadar, &QAction::triggered, this, &Form1::mnuEditRadar_Click);
 
     mnuWeb = menuBar()->addMenu(QStringLiteral("&Web Sites"));
     for (int i = 0; i < 10; ++i) {
@@ -162,6 +171,7 @@ void Form1::buildCatalogueMenus()
         connect(mnuWebSite[i], &QAction::triggered, this, [this, i] { mnuWebSite_Click(i); });
     }
     mnuWebSite[10] = mnuWeb->addAction(QStringLiteral("Web Site Editor"));
+    connect(mnuWebSite[10], &QAction::triggered, this, [this] { mnuWebSite_Click(10); });
 }
 
 void Form1::buildHelpMenu()

@@ -4,8 +4,11 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/weather_window.h"
 #include "mainwindow/digital_window.h"
+#include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
+#include "options/web_site_editor.h"
 #include "pages/info_windows.h"
+#include "pictures/picture_window.h"
 
 #include <QPointer>
 
@@ -71,6 +74,9 @@ void discardForm2()
 
 void releaseAllForms()
 {
+    discardForm9();
+    discardForm10();
+    closePictureWindows();
     releaseInformationWindows();
     release(theForm2);
     release(theWethWind);

@@ -10,6 +10,7 @@
 #include "platform/program_folder.h"
 #include "platform/screen.h"
 #include "pictures/map_urls.h"
+#include "pictures/picture_window.h"
 #include "settings/connection.h"
 #include "settings/user_lists.h"
 #include "platform/tray_icons.h"
@@ -75,6 +76,7 @@ bool Form1::Form_Load()
         return false;
     state.CurrentSlot = 0;
     Load_Map_URLs();
+    state.Pictures.MaxPics = 9;
     setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
     DigWeat->setEnabled(true);
     PopMenu[4]->setVisible(true);
@@ -212,6 +214,7 @@ void Form1::Form_Unload()
     weather().close();
     if (wethWindLoaded())
         wethWind().close();
+    closePictureWindows();
     closeInformationWindows();
     QCoreApplication::quit();
 }

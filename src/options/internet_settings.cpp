@@ -41,7 +41,8 @@ void Form2::Command9_Click()
     const QString user = ProxyUser->text();
     if (password.isEmpty() || user.isEmpty()) {
         const MsgResult answer = MsgBox(QStringLiteral("Your entry is blank!  This action will change\r\nyour current settings!"),
-                                        MsgButtons::OkCancel, MsgIcon::Stop, QStringLiteral("Proxy Password"));
+                                        MsgButtons::OkCancel, MsgIcon::Stop, QStringLiteral("Proxy Password"),
+                                        MsgDefault::Second);
         if (answer == MsgResult::Cancel)
             return;
     }
@@ -73,7 +74,7 @@ void Form2::Command5_Click()
 void Form2::Command8_Click()
 {
     if (MsgBox(QStringLiteral("Are you sure?"), MsgButtons::OkCancel, MsgIcon::Exclamation,
-               QStringLiteral("E-Mail Delete")) == MsgResult::Cancel)
+               QStringLiteral("E-Mail Delete"), MsgDefault::Second) == MsgResult::Cancel)
         return;
     if (const int account = chosenAccount(Option2)) {
         for (const char* name : {"Site", "Name", "Pass"})
@@ -81,6 +82,16 @@ void Form2::Command8_Click()
     }
     for (QLineEdit* box : Text3)
         box->clear();
+}
+
+void Form2::selectOption2(int Index)
+{
+    if (Index < 0 || Index > 2)
+        return;
+    if (Option2[Index]->isChecked())
+        Option2_Click(Index);
+    else
+        Option2[Index]->setChecked(true); // its handler runs through the toggle
 }
 
 void Form2::Option2_Click(int)

@@ -3,32 +3,21 @@
 #include "options/key_codes.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
-#include "mainwindow/digital_window.h"
-#include "mainwindow/weather_window.h"
+#include "platform/list_safe_text.h"
 #include "platform/screen.h"
-#include "platform/vb_color.h"
-#include "platform/vb_numbers.h"
-#include "settings/program_state.h"
-#include "settings/settings_file.h"
-#include "settings/settings_record.h"
-#include "settings/string_routines.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 Form2::Form2(QWidget* parent) : QDialog(parent)
@@ -65,15 +54,12 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     }
 
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(Combo2, &QComboBox::currentIndexChanged, this, [this] { Combo2_Click(); });
-    connect(Combo3, &QComboBox::currentIndexChanged, this, [this] { Combo3_Click(); });
-    connect(Combo4, &QComboBox::currentIndexChanged, this, [this] { Combo4_Click(); });
-    connect(Check5, &QCheckBox::toggled, this, [this] { Check5_Click(); });
-    for (int i = 0; i < 4; ++i)
-        connect(Option6[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                Option6_Click(i);
-        });
+    connectCommands();
+    connectWatchListEditing();
+    connectAlertSettings();
+    // What these boxes hold is written to comma-separated files.
+    for (QLineEdit* box : {Text1[0], Text1[1], Text2, Text4, Text5})
+        dropListSeparators(box);
     connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
     connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
     connect(Command8, &QPushButton::clicked, this, &Form2::Command8_Click);
@@ -132,47 +118,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
                 Label3->show();
             }
         }
+    } else if (watched == List3->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        List3_MouseUp(static_cast<QMouseEvent*>(event)->button());
     } else if (watched == SSTab1->tabBar() && event->type() == QEvent::KeyRelease) {
         // Every key released on the tab strip shows its key code.
         Label3->setText(QString::number(keyCodeOf(*static_cast<QKeyEvent*>(event))));
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void Form2::Combo2_Click()
-{
-    if (isVisible() && Combo2->currentText() != QLatin1String("(none)"))
-        Play_Sound(Combo2->currentText() + QStringLiteral(".wav"));
-}
-
-void Form2::Combo4_Click()
-{
-    if (isVisible() && Combo4->currentText() != QLatin1String("(none)"))
-        Play_Sound(Combo4->currentText() + QStringLiteral(".wav"));
-}
-
-void Form2::Combo3_Click()
-{
-    const int speed = Combo3->currentIndex();
-    if (speed >= 0 && speed <= 2)
-        weather().Timer1->setInterval(animationStep(program().AnimKind, speed));
-}
-
-void Form2::Check5_Click()
-{
-    if (!Check5->isChecked()) {
-        setBackColor(Label2[4], kPaleCyan);
-        setBackColor(Label2[3], kButtonTextColor);
-    }
-}
-
-void Form2::Option6_Click(int Index)
-{
-    program().DigitColorIndex = Index;
-    Save_Reg(QStringLiteral("DigitColor"), QString::number(Index));
-    // A window not yet loaded takes the colour when it loads.
-    if (wethWindLoaded()) {
-        wethWind().DigitColorChange();
-        form1().Display_Digital();
-    }
 }

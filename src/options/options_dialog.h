@@ -105,18 +105,39 @@ public:
     void Load_Cities(const QString& State);
     void List1_Click();
 
-    // Handlers that also run when the load sets their controls.
+    // The buttons of the Command1 array: 0 "Save && Refresh", 4 "Save && No
+    // Refresh" and 1 "Cancel" close the dialog; 2 "Delete" and 3 "Delete
+    // All" edit the watch list.
+    void Command1_Click(int Index);
+
+    // Watch-list editing. Every change disables "Save && No Refresh".
+    void List2_Click();   // adds the highlighted city
+    void List7_Click();   // adds the highlighted alternate place
+    void Command2_Click();  // adds every city of the state
+    void Command10_Click(); // adds every alternate place of the state
+    void Command3_Click(int Index); // moves the highlighted entry up (0) or down (1)
+    void List3_MouseUp(Qt::MouseButton Button); // right button: delete after asking
+
+    // Sounds, animation speed, colours and condition definitions. The first
+    // five also run when the load sets their controls.
     void Combo2_Click();
     void Combo3_Click();
     void Combo4_Click();
     void Check5_Click();
     void Option6_Click(int Index);
+    void Command4_Click(int Index); // colour chooser: 0 text, 1 back colour
+    void Option3_Click(int Index);  // category of a new definition
+    void Command6_Click();          // "Add Definition"
+    void Command7_Click();          // "Restore Originals"
 
     // The proxy credentials and the mail accounts, kept in the settings store.
     void Command9_Click();
     void Command5_Click();
     void Command8_Click();
     void Option2_Click(int Index);
+    // Selects a mail-account button from code: its handler runs as for a
+    // click, also when the button was already on.
+    void selectOption2(int Index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -131,4 +152,12 @@ private:
     QWidget* buildIconTab();
     void readStatesFileOrEnd();
     void centre();
+    void connectCommands();
+    void connectWatchListEditing();
+    void connectAlertSettings();
+    void saveAndHide(int Index);
+    void cancelAndHide();
+    void rereadInternetSection();
+    void deleteHighlighted();
+    void watchListChanged();
 };

@@ -78,6 +78,27 @@ public:
     }
 };
 
+// A wait the slider cannot show leaves it as it was.
+void setSliderFromStore(QSlider* slider)
+{
+    if (const auto wait = storedNumber("Internet", "Time Out", "30");
+        wait && *wait >= slider->minimum() && *wait <= slider->maximum())
+        slider->setValue(*wait);
+}
+
+// Auto Disconnect takes the stored text only when it is a number.
+void setAutoOffFromStore(QCheckBox* box)
+{
+    setCheck(box, wholeNumber(stored("Internet", "AutoOff", "0")));
+}
+
+void setTimeoutFromText(const QLineEdit* box)
+{
+    int timeout = program().InetTimeout;
+    if (toInt16(box->text(), timeout))
+        program().InetTimeout = timeout;
+}
+
 QString blankMeansNothing(const QString& value)
 {
     return value == QLatin1String("Blank") ? QString() : value;
@@ -106,9 +127,7 @@ void Form2::Form_Load()
         Text6->setText(QStringLiteral("3"));
     if (leadingNumber(Text7->text()) < 10)
         Text7->setText(QStringLiteral("10"));
-    int timeout = state.InetTimeout;
-    if (toInt16(Text7->text(), timeout))
-        state.InetTimeout = timeout;
+    setTimeoutFromText(Text7);
 
     if (const auto popUp = storedNumber("Settings", "PopUp", "0"); popUp && *popUp >= 0 && *popUp <= 3) {
         state.PopUpIndex = *popUp;
@@ -119,12 +138,8 @@ void Form2::Form_Load()
     state.VerifyVersionOn = Check7->isChecked() ? 1 : 0;
     Text5->setText(stored("Internet", "Dialup Name", ""));
     select(Option4, storedNumber("Internet", "Connection", "0"));
-    // A wait the slider cannot show leaves it as it was.
-    if (const auto wait = storedNumber("Internet", "Time Out", "30");
-        wait && *wait >= Slider1->minimum() && *wait <= Slider1->maximum())
-        Slider1->setValue(*wait);
-    // Auto Disconnect takes the stored text only when it is a number.
-    setCheck(Check1[0], wholeNumber(stored("Internet", "AutoOff", "0")));
+    setSliderFromStore(Slider1);
+    setAutoOffFromStore(Check1[0]);
 
     state.ProxyUserName = blankMeansNothing(stored("Proxy", "Username", "Blank"));
     QString password = blankMeansNothing(stored("Proxy", "Password", "Blank"));
@@ -137,6 +152,24 @@ void Form2::Form_Load()
     readStatesFileOrEnd();
     Load_States();
     Load_Settings();
+}
+
+// Cancel puts the saved connection values back, without the floors of a
+// save.
+void Form2::rereadInternetSection()
+{
+    ProgramState& state = program();
+    setAutoOffFromStore(Check1[0]);
+    select(Option4, storedNumber("Internet", "Connection", "0"));
+    setSliderFromStore(Slider1);
+    Text5->setText(stored("Internet", "Dialup Name", ""));
+    Text6->setText(stored("Internet", "Pause Time", "3"));
+    Text7->setText(stored("Internet", "Internet Time Out", "30"));
+    setTimeoutFromText(Text7);
+    setCheck(Check6, storedNumber("Internet", "KeepLast", "1"));
+    state.KeepLastOn = Check6->isChecked() ? 1 : 0;
+    Check7->setChecked(state.VerifyVersionOn != 0);
+    setCheck(Check8, storedNumber("Internet", "WarnBlink", "1"));
 }
 
 void Form2::readStatesFileOrEnd()

@@ -12,20 +12,6 @@ const QLatin1String kEnd("[END]");
 
 } // namespace
 
-QString fileInFolderAnyCase(const QString& folder, const QString& name)
-{
-    const QDir dir(folder);
-    const QString exact = dir.filePath(name);
-    if (QFileInfo(exact).isFile())
-        return exact;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    }
-    return exact;
-}
-
 StatesFile readStatesFile(const QString& path)
 {
     StatesFile file;

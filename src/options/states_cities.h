@@ -17,10 +17,6 @@ struct StatesFile {
 // A file without "[END]" ends at its last line.
 StatesFile readStatesFile(const QString& path);
 
-// The path of `name` in `folder`, matching the file name without regard to
-// case (the exact spelling is preferred); the exact path when nothing matches.
-QString fileInFolderAnyCase(const QString& folder, const QString& name);
-
 // One step of the block walk, from the row of a block's state name: the row
 // of the next block's state name (just past the block's empty row), the row
 // of "[END]" when the block ends there, or the row count when the rows end

@@ -6,11 +6,11 @@
 #include "platform/desktop.h"
 #include "platform/inet_control.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_numbers.h"
 #include "platform/waits.h"
 #include "settings/connection.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -37,19 +37,52 @@ QString versionFileReply()
     return reply;
 }
 
+// The numbers of the version at the start of a text ("1.10.0 new maps"
+// gives 1, 10, 0), without leading zeros; none when it starts otherwise.
+QStringList versionNumbers(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    qsizetype end = 0;
+    while (end < trimmed.size() && ((trimmed[end] >= u'0' && trimmed[end] <= u'9') || trimmed[end] == u'.'))
+        ++end;
+    QStringList numbers = trimmed.left(end).split(QLatin1Char('.'));
+    for (QString& number : numbers) {
+        while (number.startsWith(QLatin1Char('0')))
+            number.remove(0, 1);
+    }
+    return numbers;
+}
+
+// Compares two numbers written in decimal digits, however long.
+int compareNumbers(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+// Whether the version at the start of `announced` is newer than `running`,
+// compared number by number (1.10.0 is newer than 1.9.9). Text that does
+// not start with a version number announces nothing newer.
+bool isNewerVersion(const QString& announced, const QString& running)
+{
+    const QStringList a = versionNumbers(announced);
+    const QStringList r = versionNumbers(running);
+    // A missing number counts as 0: 2.0 and 2.0.0 are the same version.
+    for (qsizetype i = 0; i < std::max(a.size(), r.size()); ++i) {
+        if (const int order = compareNumbers(a.value(i), r.value(i)))
+            return order > 0;
+    }
+    return false;
+}
+
 } // namespace
 
 VersionVerdict versionVerdict(const QString& reply, const QString& local)
 {
     if (reply == QLatin1String("ERROR") || reply.contains(QLatin1String("File Not Found")))
         return VersionVerdict::Missing;
-    QString digits = reply;
-    digits.remove(QLatin1Char('.'));
-    QString localDigits = local;
-    localDigits.remove(QLatin1Char('.'));
-    if (leadingNumber(digits) < leadingNumber(localDigits))
-        return VersionVerdict::UpToDate;
-    return reply.left(5) == local ? VersionVerdict::UpToDate : VersionVerdict::OutOfDate;
+    return isNewerVersion(reply, local) ? VersionVerdict::OutOfDate : VersionVerdict::UpToDate;
 }
 
 QString Get_Version_File(const QString& url)

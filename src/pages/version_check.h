@@ -5,9 +5,10 @@
 
 enum class VersionVerdict { Missing, UpToDate, OutOfDate };
 
-// The reply is missing when it is "ERROR" or holds "File Not Found". A site
-// announcing an older version than `local` counts as up to date; otherwise
-// only the reply's first five characters are compared with `local`.
+// The reply is missing when it is "ERROR" or holds "File Not Found"; out of
+// date when it announces a newer version than `local`, compared number by
+// number (1.10.0 is newer than 1.9.9, 2.0 than 1.7.7); else up to date, also
+// when it holds no version number at all.
 VersionVerdict versionVerdict(const QString& reply, const QString& local);
 
 // Fetches the version file on the main window's first transfer control;

@@ -26,6 +26,7 @@ InetError::InetError(InetErrorKind kind, const QString& message)
 struct InetControl::Transfer {
     QEventLoop loop;
     QTimer idle;                    // time-out: restarted at every sign of the server
+    QTimer whole;                   // the bound of the whole request, however the server trickles
     QNetworkReply* reply = nullptr;
     QByteArray body;
     int lastState = icNone;
@@ -200,6 +201,8 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
     const int seconds = requestTimeout_ > 0 ? std::min(requestTimeout_, 24 * 3600) : kDefaultRequestTimeout;
     transfer.idle.setSingleShot(true);
     transfer.idle.setInterval(seconds * 1000);
+    transfer.whole.setSingleShot(true);
+    transfer.whole.setInterval(kWholeRequestTimeouts * seconds * 1000);
 
     QNetworkReply* reply = nullptr;
     if (!transfer.cancelled) {
@@ -255,21 +258,25 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
                     else
                         transfer.body += piece;
                 });
-        connect(&transfer.idle, &QTimer::timeout, &transfer.loop, [&transfer, reply] {
+        auto timeOut = [&transfer, reply] {
             if (transfer.orphaned || transfer.ended || transfer.replyFinished)
                 return;
             transfer.timedOut = true;
             reply->abort();
-        });
+        };
+        connect(&transfer.idle, &QTimer::timeout, &transfer.loop, timeOut);
+        connect(&transfer.whole, &QTimer::timeout, &transfer.loop, timeOut);
         // A reply can finish while a request of another control, started by
         // an event handler, is still waiting above this one; from then on
         // neither the time-out nor a cancel may spoil it.
         connect(reply, &QNetworkReply::finished, &transfer.loop, [&transfer] {
             transfer.replyFinished = true;
             transfer.idle.stop();
+            transfer.whole.stop();
             transfer.loop.quit();
         });
         transfer.idle.start();
+        transfer.whole.start();
         if (!reply->isFinished() && !transfer.cancelled)
             transfer.loop.exec();
     }
@@ -278,6 +285,7 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
 
     transfer.ended = true;
     transfer.idle.stop();
+    transfer.whole.stop();
     if (reply && !transfer.cancelled && !transfer.timedOut && !transfer.tooLarge) {
         const QByteArray rest = reply->readAll();
         if (transfer.body.size() + rest.size() > limit)

@@ -16,7 +16,7 @@
 // like any other page.
 
 enum class InetErrorKind {
-    TimedOut = 1,  // nothing arrived for RequestTimeout seconds
+    TimedOut = 1,  // nothing arrived for RequestTimeout seconds, or the request outlived its whole bound
     Refused = 2,   // the server (or the proxy) refused the connection
     Reset = 3,     // the connection was closed or reset before the reply was whole
     Cancelled = 4, // Cancel was called, or the control went away
@@ -64,12 +64,17 @@ public:
 
     static constexpr qint64 kDefaultMaxReplyBytes = 32LL * 1024 * 1024;
     static constexpr int kDefaultRequestTimeout = 60;
+    // However the server trickles, a request ends after this many times
+    // RequestTimeout in all.
+    static constexpr int kWholeRequestTimeouts = 4;
 
     explicit InetControl(QObject* parent = nullptr);
     ~InetControl() override;
 
     // Seconds without any sign of the server before a request fails. Zero or
     // less means the default of 60 seconds: a request never waits for ever.
+    // A server that keeps sending a byte now and then cannot hold a request
+    // longer than kWholeRequestTimeouts times this either.
     void setRequestTimeout(int seconds) { requestTimeout_ = seconds; }
     int RequestTimeout() const { return requestTimeout_; }
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString programFolder()
 {
@@ -14,4 +15,18 @@ QString programFolder()
 QString programPath(const QString& relative)
 {
     return programFolder() + QLatin1Char('/') + relative;
+}
+
+QString fileInFolderAnyCase(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    const QString exact = dir.filePath(name);
+    if (QFileInfo(exact).isFile())
+        return exact;
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return exact;
 }

@@ -8,3 +8,7 @@ QString programFolder();
 
 // The path of a file or folder inside the program folder ("CRVN.ini", "Sounds/x.wav").
 QString programPath(const QString& relative);
+
+// The path of `name` in `folder`, matching the file name without regard to
+// case (the exact spelling is preferred); the exact path when nothing matches.
+QString fileInFolderAnyCase(const QString& folder, const QString& name);

@@ -77,10 +77,11 @@ QMessageBox::Icon toQtIcon(MsgIcon icon)
 
 } // namespace
 
-MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
+MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                 MsgDefault defaultButton)
 {
     if (seam().message)
-        return seam().message(MessageRequest{text, title, buttons, icon});
+        return seam().message(MessageRequest{text, title, buttons, icon, defaultButton});
 
     QMessageBox box(toQtIcon(icon), title, text);
     switch (buttons) {
@@ -91,6 +92,13 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QS
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         break;
+    }
+    if (buttons != MsgButtons::Ok) {
+        const bool second = defaultButton == MsgDefault::Second;
+        if (buttons == MsgButtons::OkCancel)
+            box.setDefaultButton(second ? QMessageBox::Cancel : QMessageBox::Ok);
+        else
+            box.setDefaultButton(second ? QMessageBox::No : QMessageBox::Yes);
     }
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;

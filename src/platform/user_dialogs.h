@@ -22,16 +22,20 @@ class QPrinter;
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
 enum class MsgResult { Ok, Cancel, Yes, No };
+// The button that Enter presses: the first (OK, Yes) or the second (Cancel, No).
+enum class MsgDefault { First, Second };
 
 struct MessageRequest {
     QString text;
     QString title;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
+    MsgDefault defaultButton = MsgDefault::First;
 };
 
 MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
-                 MsgIcon icon = MsgIcon::None, const QString& title = QStringLiteral("Corvane"));
+                 MsgIcon icon = MsgIcon::None, const QString& title = QStringLiteral("Corvane"),
+                 MsgDefault defaultButton = MsgDefault::First);
 
 // A colour chosen by the user, or nullopt when the choice was cancelled.
 std::optional<QColor> chooseColor(const QColor& initial);

@@ -5,6 +5,22 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Any wait longer than this (decades) is as good as for ever; the clamp
+// keeps huge or endless values from overflowing the millisecond count.
+constexpr double kLongestWaitSeconds = 1e9;
+
+qint64 waitMilliseconds(double seconds)
+{
+    if (std::isnan(seconds) || seconds <= 0)
+        return 0;
+    return static_cast<qint64>(std::min(seconds, kLongestWaitSeconds) * 1000.0);
+}
+
+} // namespace
 
 void DoEvents()
 {
@@ -15,7 +31,7 @@ bool waitUntil(const std::function<bool()>& condition, double seconds)
 {
     QElapsedTimer clock;
     clock.start();
-    const qint64 limit = static_cast<qint64>(std::max(0.0, seconds) * 1000.0);
+    const qint64 limit = waitMilliseconds(seconds);
     for (;;) {
         DoEvents();
         if (condition && condition())

@@ -8,7 +8,8 @@
 void DoEvents();
 
 // Lets events run until the condition holds or the seconds have passed;
-// returns whether the condition held.
+// returns whether the condition held. Zero, negative or NaN seconds test the
+// condition once; a huge or infinite number waits as good as for ever.
 bool waitUntil(const std::function<bool()>& condition, double seconds);
 
 // Lets events run for the given seconds.

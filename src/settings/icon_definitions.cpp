@@ -105,11 +105,11 @@ bool Pick_Icon(QLabel* ctl)
     return true;
 }
 
-void Save_IconDefs()
+bool Save_IconDefs()
 {
     const ProgramState& state = program();
     if (state.IconName.empty() || state.IconName.front().isEmpty())
-        return;
+        return true;
     QStringList lines{QStringLiteral("[ICON DEFS]")};
     for (size_t i = 0; i < state.IconName.size(); ++i) {
         lines << state.IconName[i];
@@ -122,7 +122,9 @@ void Save_IconDefs()
                               "The definitions saved before are unchanged.")
                    .arg(QDir::toNativeSeparators(definitionsPath()), error),
                MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
     }
+    return true;
 }
 
 void Load_IconDefs()

@@ -19,5 +19,7 @@ int conditionPictureNumber(const QString& caption, int hour, const std::vector<Q
 bool Pick_Icon(QLabel* ctl);
 
 // Writes and reads the user's definitions (program().IconName/IconCategory).
-void Save_IconDefs();
+// Saving returns false, after telling the user, when the file could not be
+// written.
+bool Save_IconDefs();
 void Load_IconDefs();

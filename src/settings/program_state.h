@@ -1,5 +1,6 @@
 #pragma once
 #include "pictures/map_urls.h"
+#include "pictures/picture_windows.h"
 #include "settings/user_lists.h"
 
 #include <QString>
@@ -82,6 +83,9 @@ struct ProgramState {
 
     // Addresses of the map and picture menus, filled once at start-up.
     MapUrlTables MapURLs;
+
+    // The open picture windows, their count and limit.
+    PictureWindows Pictures;
 };
 
 ProgramState& program();

@@ -126,7 +126,7 @@ void setDefaults(Form2& options, Form1& main)
     resetSoundList(options.Combo4);
     options.Combo3->setCurrentIndex(0);
     weather().Timer1->setInterval(25);
-    options.Option2[0]->setChecked(true);
+    options.selectOption2(0);
     main.TheAnimation[0]->setChecked(true);
     main.TheAnimation[1]->setChecked(false);
     for (const QString& name : soundNames()) {
@@ -193,7 +193,7 @@ void applyLoaded(const LoadedSettings& loaded, Form2& options, Form1& main)
     if (loaded.whichOption1)
         chooseOption(options.Option1, *loaded.whichOption1);
     if (loaded.whichOption2)
-        chooseOption(options.Option2, *loaded.whichOption2);
+        options.selectOption2(*loaded.whichOption2);
     setText(options.Text1[0], loaded.proxyServer);
     setText(options.Text1[1], loaded.proxyPort);
     setText(options.Text2, loaded.zipCode);

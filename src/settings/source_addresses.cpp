@@ -128,6 +128,10 @@ QString AviationDataSite() { return siteRoot("AviationDataSite", "https://adds.a
 QString SatStationSite() { return siteRoot("SatStationSite", "https://www.sat.dundee.ac.uk"); }
 QString SolarImageSite() { return siteRoot("SolarImageSite", "https://sohowww.nascom.nasa.gov"); }
 QString SolarMirrorSite() { return siteRoot("SolarMirrorSite", "https://www.spaceweather.com"); }
+QString NationalRadarSite() { return siteRoot("NationalRadarSite", "https://radar.weather.gov"); }
+// No public service is known to keep still radar pictures state by state
+// under one folder: this stands in our own name space until one does.
+QString StateRadarSite() { return siteRoot("StateRadarSite", "https://state-radar.example.net"); }
 // No public server is known to publish the all-buoys report page or the daily
 // horoscope pages under their fixed paths: these stand in our own name space.
 QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }

@@ -75,6 +75,8 @@ QString AviationDataSite();     // the aviation weather centre's data service
 QString SatStationSite();       // a university satellite receiving station
 QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
+QString NationalRadarSite();    // the national weather service's radar pictures
+QString StateRadarSite();       // an online service's weather pages with a radar picture per state
 QString BuoyReportSite();       // a university meteorology server's buoy report page
 QString HoroscopePortalSite();  // a web portal's daily horoscope pages
 // The time server: answers a TCP connection with one daytime line and

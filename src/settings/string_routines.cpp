@@ -138,5 +138,6 @@ QString Flip_Bits(QString& text)
 
 void Play_Sound(const QString& fileName)
 {
-    SoundPlayer::instance().play(programPath(QStringLiteral("Sounds/") + fileName));
+    // The sound lists offer "x.WAV" as "x": any spelling of the name plays.
+    SoundPlayer::instance().play(fileInFolderAnyCase(programPath(QStringLiteral("Sounds")), fileName));
 }

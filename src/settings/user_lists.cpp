@@ -1,5 +1,6 @@
 #include "settings/user_lists.h"
 
+#include "options/states_cities.h"
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
 #include "settings/program_state.h"
@@ -33,12 +34,12 @@ const QString kEnd = QStringLiteral("[END]");
 
 QString localRadarFile()
 {
-    return programPath(QStringLiteral("LocalRadar.cvd"));
+    return fileInFolderAnyCase(programFolder(), QStringLiteral("LocalRadar.cvd"));
 }
 
 QString webSitesFile()
 {
-    return programPath(QStringLiteral("WebSites.cvd"));
+    return fileInFolderAnyCase(programFolder(), QStringLiteral("WebSites.cvd"));
 }
 
 ListItemUpdates readLocalRadar(const QString& path, ListTable& radarList)
@@ -101,6 +102,24 @@ ListItemUpdates readWebSites(const QString& path, ListTable& webSiteList)
         updates[i].shown = true;
     }
     return updates;
+}
+
+bool writeLocalRadar(const QString& path, const std::vector<RadarEntry>& entries, QString* error)
+{
+    QStringList lines{QStringLiteral("[LOCAL RADAR]")};
+    for (const RadarEntry& entry : entries)
+        lines << entry.name << entry.argument << entry.kind;
+    lines << kEnd;
+    return writeLinesSafely(path, lines, error);
+}
+
+bool writeWebSites(const QString& path, const std::vector<WebSiteEntry>& sites, QString* error)
+{
+    QStringList lines{QStringLiteral("[WEB SITES]")};
+    for (const WebSiteEntry& site : sites)
+        lines << site.name << site.url;
+    lines << kEnd;
+    return writeLinesSafely(path, lines, error);
 }
 
 void applyListItemUpdates(const ListItemUpdates& updates, std::span<QAction* const> items)

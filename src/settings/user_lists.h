@@ -2,6 +2,7 @@
 #include <QString>
 #include <array>
 #include <span>
+#include <vector>
 
 class QAction;
 
@@ -25,8 +26,23 @@ struct ListItemUpdate {
 };
 using ListItemUpdates = std::array<ListItemUpdate, 10>;
 
-QString localRadarFile(); // LocalRadar.cvd in the program folder
-QString webSitesFile();   // WebSites.cvd in the program folder
+// One entry of each list as its editor keeps it.
+struct RadarEntry {
+    QString name;
+    QString argument;
+    QString kind;
+    bool operator==(const RadarEntry&) const = default;
+};
+struct WebSiteEntry {
+    QString name;
+    QString url;
+    bool operator==(const WebSiteEntry&) const = default;
+};
+
+// LocalRadar.cvd and WebSites.cvd in the program folder, found whatever the
+// case of their names.
+QString localRadarFile();
+QString webSitesFile();
 
 // Reads a local-radar file. The table is emptied first, whatever the file
 // holds; a missing or unreadable file or a wrong first line leaves it empty
@@ -36,6 +52,12 @@ ListItemUpdates readLocalRadar(const QString& path, ListTable& radarList);
 // Reads a web-site file. The table is not emptied: rows the file does not
 // fill keep their values.
 ListItemUpdates readWebSites(const QString& path, ListTable& webSiteList);
+
+// Write a whole list file: its header, the values of each entry one a line,
+// "[END]". The new file replaces the old one only once it is complete: on
+// failure the old file is whole and *error says why.
+bool writeLocalRadar(const QString& path, const std::vector<RadarEntry>& entries, QString* error);
+bool writeWebSites(const QString& path, const std::vector<WebSiteEntry>& sites, QString* error);
 
 // Gives the first ten menu items their new captions and shows the items
 // that were filled. Items that no entry touched are left as they are.

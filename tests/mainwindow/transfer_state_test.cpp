@@ -111,14 +111,17 @@ TEST_F(TransferStateTest, RealFetchesReportThroughTheirHandlers)
 {
     LocalHttpServer server;
     ASSERT_TRUE(server.listen());
-    server.route("/page", HttpReply::text("page").after(300));
+    server.route("/page", HttpReply::text("page"));
     Form1& form = form1();
     form.Inet1->setAccessType(InetControl::icDirect);
     form.Inet2->setAccessType(InetControl::icDirect);
 
+    // Midway: once the reply is coming in, after the window's own handler.
     std::optional<bool> busyMidway;
     QString textMidway;
-    QTimer::singleShot(150, [&] {
+    QObject::connect(form.Inet1, &InetControl::StateChanged, &form, [&](int state) {
+        if (state != InetControl::icReceivingResponse)
+            return;
         busyMidway = busyShown();
         textMidway = form.panelText(1);
     });

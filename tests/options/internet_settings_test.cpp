@@ -40,6 +40,7 @@ TEST_F(InternetSettingsTest, ProxyCredentialsAreSavedScrambledAfterAWarningWhenB
     options.Command9_Click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Proxy Password");
+    EXPECT_EQ(messages[0].defaultButton, MsgDefault::Second); // Enter cancels
     EXPECT_EQ(GetSetting("Proxy", "Username", "Blank"), "Blank");
 
     answer = MsgResult::Ok;
@@ -106,6 +107,8 @@ TEST_F(InternetSettingsTest, MailAccountsAreSavedShownAndDeleted)
 
     answer = MsgResult::Cancel;
     options.Command8_Click();
+    EXPECT_EQ(messages.back().text, "Are you sure?");
+    EXPECT_EQ(messages.back().defaultButton, MsgDefault::Second); // Enter keeps the account
     EXPECT_EQ(options.Text3[0]->text(), "pop.example");
     EXPECT_EQ(options.Text3[2]->text(), "secret");
     EXPECT_EQ(GetSetting("EMail", "Site1", "Blank"), "pop.example");
@@ -125,4 +128,16 @@ TEST_F(InternetSettingsTest, AnAccountStoredAsBlankIsShownAsUnused)
     options.Option2[1]->setChecked(true);
     EXPECT_TRUE(options.Text3[0]->text().isEmpty());
     EXPECT_TRUE(options.Text3[1]->text().isEmpty());
+}
+
+TEST_F(InternetSettingsTest, TheStoredFirstAccountIsShownWhenTheDialogLoads)
+{
+    SaveSetting("EMail", "Site1", "pop.example");
+    SaveSetting("EMail", "Name1", "me");
+    SaveSetting("EMail", "Pass1", scrambledForm("secret"));
+    Form2& options = form2();
+    EXPECT_TRUE(options.Option2[0]->isChecked());
+    EXPECT_EQ(options.Text3[0]->text(), "pop.example");
+    EXPECT_EQ(options.Text3[1]->text(), "me");
+    EXPECT_EQ(options.Text3[2]->text(), "secret");
 }

@@ -1,4 +1,5 @@
 #include "options/states_cities.h"
+#include "platform/program_folder.h"
 
 #include "test_support.h"
 

@@ -9,14 +9,33 @@
 
 #include <QLabel>
 
-TEST(VersionVerdict, ComparesTheFirstFiveCharactersAndTrustsNoOlderSite)
+TEST(VersionVerdict, ComparesTheAnnouncedVersionNumberByNumber)
 {
-    EXPECT_EQ(versionVerdict("1.7.7\r\n", "1.7.7"), VersionVerdict::UpToDate);
-    EXPECT_EQ(versionVerdict("1.8.0\r\nnew radar maps", "1.7.7"), VersionVerdict::OutOfDate);
-    EXPECT_EQ(versionVerdict("1.6.9", "1.7.7"), VersionVerdict::UpToDate);
-    EXPECT_EQ(versionVerdict("ERROR", "1.7.7"), VersionVerdict::Missing);
-    EXPECT_EQ(versionVerdict("<h1>File Not Found</h1>", "1.7.7"), VersionVerdict::Missing);
-    EXPECT_EQ(versionVerdict("", "1.7.7"), VersionVerdict::UpToDate); // nothing newer announced
+    const struct {
+        const char* reply;
+        const char* local;
+        VersionVerdict verdict;
+    } cases[] = {
+        {"1.7.7\r\n", "1.7.7", VersionVerdict::UpToDate},
+        {"1.8.0\r\nnew radar maps", "1.7.7", VersionVerdict::OutOfDate},
+        {"1.6.9", "1.7.7", VersionVerdict::UpToDate}, // an older site is no news
+        {"2.0", "1.7.7", VersionVerdict::OutOfDate},
+        {"2", "1.7.7", VersionVerdict::OutOfDate},
+        {"1.7", "1.7.7", VersionVerdict::UpToDate},
+        {"1.7.7.1", "1.7.7", VersionVerdict::OutOfDate},
+        {"1.7.7.0", "1.7.7", VersionVerdict::UpToDate},
+        {"1.10.0", "1.9.9", VersionVerdict::OutOfDate},
+        {"1.9.10", "1.10", VersionVerdict::UpToDate},
+        {" 01.07.08 ", "1.7.7", VersionVerdict::OutOfDate},
+        {"1.7.7", "1.10.2", VersionVerdict::UpToDate},
+        {"99999999999999999999.0", "1.7.7", VersionVerdict::OutOfDate},
+        {"", "1.7.7", VersionVerdict::UpToDate}, // nothing newer announced
+        {"<html>Service Unavailable</html>", "1.7.7", VersionVerdict::UpToDate},
+        {"ERROR", "1.7.7", VersionVerdict::Missing},
+        {"<h1>File Not Found</h1>", "1.7.7", VersionVerdict::Missing},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(versionVerdict(c.reply, c.local), c.verdict) << c.reply << " against " << c.local;
 }
 
 class VersionCheckTest : public SandboxTest {
@@ -47,11 +66,11 @@ TEST_F(VersionCheckTest, TheMenuSaysWhatItFoundAndOffersTheHomePage)
     EXPECT_EQ(messages[0].title, "Verify Version");
     EXPECT_EQ(form1().panelText(1), "Version Test Completed");
 
-    server.route("/home/version.nfo", HttpReply::text("1.9.0", "text/plain"));
+    server.route("/home/version.nfo", HttpReply::text("2.0", "text/plain"));
     answer = MsgResult::Yes;
     CVVersion_Click();
     EXPECT_EQ(messages.back().text,
-              "Your version is out of date!\r\nThe latest version is: 1.9.0\r\nWould you like to jump to the\r\nCorvane Home page?");
+              "Your version is out of date!\r\nThe latest version is: 2.0\r\nWould you like to jump to the\r\nCorvane Home page?");
     EXPECT_EQ(opened, QStringList{server.url("/home")});
 }
 

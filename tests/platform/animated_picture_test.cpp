@@ -37,9 +37,9 @@ TEST(AnimatedPicture, PlaysItsFramesInALoopAtTheFrameDelay)
 
     picture.play();
     EXPECT_TRUE(picture.isPlaying());
-    ASSERT_TRUE(waitUntil([&] { return picture.currentFrame() == 2; }, 2.0));
+    ASSERT_TRUE(waitUntil([&] { return picture.currentFrame() == 2; }, 10.0));
     EXPECT_EQ(shownColour(picture), QColor(Qt::blue));
-    ASSERT_TRUE(waitUntil([&] { return picture.currentFrame() == 0; }, 2.0)); // wraps round
+    ASSERT_TRUE(waitUntil([&] { return picture.currentFrame() == 0; }, 10.0)); // wraps round
     EXPECT_EQ(shownColour(picture), QColor(Qt::red));
 }
 
@@ -51,7 +51,7 @@ TEST(AnimatedPicture, StoppedPictureKeepsItsFrameAndHidingDoesNotStopIt)
     picture.setToolTip(QStringLiteral("Recovering data"));
     picture.play();
     picture.hide();
-    ASSERT_TRUE(waitUntil([&] { return picture.currentFrame() != 0; }, 2.0));
+    ASSERT_TRUE(waitUntil([&] { return picture.currentFrame() != 0; }, 10.0));
     EXPECT_TRUE(picture.isPlaying());
 
     picture.stop();
@@ -81,7 +81,7 @@ TEST(AnimatedPicture, FrameDelayHasAFloorAndOddFrameListsAreHarmless)
     // New frames while playing start moving at once, from their first.
     picture.setFrames(coloured({Qt::green, Qt::blue}));
     EXPECT_EQ(shownColour(picture), QColor(Qt::green));
-    EXPECT_TRUE(waitUntil([&] { return picture.currentFrame() == 1; }, 2.0));
+    EXPECT_TRUE(waitUntil([&] { return picture.currentFrame() == 1; }, 10.0));
 
     picture.setFrames({});
     EXPECT_TRUE(picture.pixmap().isNull());

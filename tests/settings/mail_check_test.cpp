@@ -197,7 +197,7 @@ TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheChec
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(checkNow(), line(good.host(), "2 unread messages."));
-    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_LT(clock.elapsed(), 30000); // the set second, not the default minute
 
     // A connection dropped in the middle of the list ends the check there:
     // the report tells what was found up to then, no flags are raised.
@@ -225,8 +225,8 @@ TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopp
     QElapsedTimer clock;
     clock.start();
     Check_Mail();
-    EXPECT_GE(clock.elapsed(), kMailSoundWaitSeconds * 1000 - 100);
-    EXPECT_LT(clock.elapsed(), kMailSoundWaitSeconds * 1000 + 1500);
+    EXPECT_GE(clock.elapsed(), kMailSoundWaitSeconds * 1000);
+    EXPECT_LT(clock.elapsed(), kMailSoundWaitSeconds * 1000 + 20000); // the wait has its end
     // The sound stays due for the tick's next run.
     EXPECT_NE(weather().PlayMailSound, 0);
     EXPECT_NE(weather().GotMail, 0);
@@ -258,13 +258,18 @@ TEST_F(MailCheckTest, TheMenuTogglesTheAutomaticCheckAndTheUpdateChecksOnlyWhenI
     // A mailbox failing midway goes to the update's error path.
     server.deliver("lee", "m2");
     server.dropAt("UIDL 2");
-    QString duringRecovery;
-    QTimer::singleShot(200, [&] {
-        duringRecovery = main.panelText(1);
+    const QString recovering = QStringLiteral("Site is currently UnAvailable, Waiting to check next site.");
+    bool recovered = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (main.panelText(1) != recovering)
+            return;
+        recovered = true;
         main.setPanelText(1, kRequestSuccessfulText); // ends the error path's wait
     });
+    watch.start(20);
     main.RNow_Click();
-    EXPECT_EQ(duringRecovery, "Site is currently UnAvailable, Waiting to check next site.");
+    EXPECT_TRUE(recovered);
     EXPECT_EQ(main.panelText(1), "Ready.....");
 
     main.CkMail_Click(0);

@@ -301,7 +301,9 @@ void LocalHttpServer::answer(const std::shared_ptr<Connection>& connection, cons
         for (const auto& h : reply.headers)
             head += h.first + ": " + h.second + "\r\n";
         if (!hasHeaderNamed(reply.headers, "Content-Length")) {
-            if (reply.mode == Mode::Stream) {
+            if (reply.mode == Mode::Trickle) {
+                head += "Content-Length: 1000000\r\n";
+            } else if (reply.mode == Mode::Stream) {
                 if (reply.announceLength)
                     head += "Content-Length: " + QByteArray::number(reply.streamBytes) + "\r\n";
             } else {
@@ -324,6 +326,13 @@ void LocalHttpServer::answer(const std::shared_ptr<Connection>& connection, cons
                              sizeof hard);
                 socket->abort();
             });
+            return;
+        }
+        if (reply.mode == Mode::Trickle) {
+            connection->silent = true;
+            auto* drip = new QTimer(socket);
+            connect(drip, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+            drip->start(std::max(1, reply.pieceDelayMs));
             return;
         }
         if (reply.mode == Mode::Stream) {

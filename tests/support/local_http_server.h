@@ -16,10 +16,11 @@ class QTcpSocket;
 // A small scriptable HTTP/1.1 server on 127.0.0.1 for tests. It runs in the
 // test's own thread: it answers while the code under test lets events run
 // (as every transfer does while it waits). Routes give canned replies, with
-// delays, slow bodies, redirects, resets, silence and endless streams; every
-// request is logged with its headers. It also serves as an HTTP proxy: a
-// request in proxy form ("GET http://host/path") is routed by its path, and
-// requireProxyCredentials makes it ask for Basic proxy credentials.
+// delays, slow bodies, redirects, resets, silence, trickles and endless
+// streams; every request is logged with its headers. It also serves as an
+// HTTP proxy: a request in proxy form ("GET http://host/path") is routed by
+// its path, and requireProxyCredentials makes it ask for Basic proxy
+// credentials.
 
 struct HttpReply {
     enum class Mode {
@@ -28,6 +29,7 @@ struct HttpReply {
         CloseWithoutAnswer, // reads the request, then closes the connection
         ResetHalfway,       // announces the whole body, sends the first half, then resets the connection
         Stream,             // sends `streamBytes` filler bytes, then closes (length announced or not)
+        Trickle,            // announces a long body, then sends one byte every `pieceDelayMs` for ever
     };
 
     int status = 200;

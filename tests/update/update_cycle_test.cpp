@@ -4,6 +4,7 @@
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
 #include "settings/program_state.h"
+#include "support/fetch_log.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -50,9 +52,11 @@ protected:
         form1().IgnoreUV->setChecked(true);
         form1().IgnoreWarnings->setChecked(true);
         program().InetTimeout = 5;
+        fetches.emplace(*form1().Inet2, server);
     }
 
     LocalHttpServer server;
+    std::optional<FetchLog> fetches;
 };
 
 } // namespace
@@ -61,8 +65,8 @@ TEST_F(UpdateCycleTest, OneUpdateFillsEveryWatchedRow)
 {
     Form1& main = form1();
     main.RNow_Click();
-    EXPECT_EQ(server.count("/tx.txt"), 2); // slots 0 and 1 share a page, slot 3 stands apart
-    EXPECT_EQ(server.count("/me.txt"), 1);
+    // Slots 0 and 1 share a page, slot 3 stands apart, and so do slots 4 and 5.
+    EXPECT_EQ(fetches->targets(), (QList<QByteArray>{"/tx.txt", "/me.txt", "/tx.txt", "/oh.txt"}));
     EXPECT_EQ(main.Label2[0]->text(), "DALLAS");
     EXPECT_EQ(main.Label3[0]->text(), "PTCLDY");
     EXPECT_EQ(main.Label4[0]->text(), "72");
@@ -87,7 +91,7 @@ TEST_F(UpdateCycleTest, CelsiusRefreshesInMetricUnits)
     main.TempD_Click(1);
     EXPECT_EQ(main.Label4[0]->text(), "22");
     EXPECT_EQ(main.Label4[2]->text(), "-7");
-    EXPECT_EQ(server.count("/tx.txt"), 2);
+    EXPECT_EQ(fetches->targets().count("/tx.txt"), 2);
 }
 
 TEST_F(UpdateCycleTest, AnUpdateNeverRunsInsideAnother)
@@ -96,7 +100,7 @@ TEST_F(UpdateCycleTest, AnUpdateNeverRunsInsideAnother)
     program().MinutesSinceUpdate = 7;
     form1().RNow_Click();
     EXPECT_EQ(program().MinutesSinceUpdate, 7);
-    EXPECT_EQ(server.count("/tx.txt"), 0);
+    EXPECT_TRUE(fetches->targets().isEmpty());
     program().UpdateRunning = false;
 }
 
@@ -118,15 +122,15 @@ TEST_F(UpdateCycleTest, TheMinuteTimerStartsUpdatesAtTheInterval)
 {
     program().UpdateInterval = 2;
     form1().Timer2_Timer();
-    EXPECT_EQ(server.count("/tx.txt"), 0);
+    EXPECT_TRUE(fetches->targets().isEmpty());
     form1().Timer2_Timer();
-    EXPECT_EQ(server.count("/tx.txt"), 2);
+    EXPECT_EQ(fetches->targets().count("/tx.txt"), 2);
     EXPECT_EQ(program().MinutesSinceUpdate, 0);
 
     form1().Auto_Click(); // manual refresh: the count restarts but nothing is fetched
     form1().Timer2_Timer();
     form1().Timer2_Timer();
-    EXPECT_EQ(server.count("/tx.txt"), 2);
+    EXPECT_EQ(fetches->targets().count("/tx.txt"), 2);
 }
 
 TEST_F(UpdateCycleTest, CheckedStationsAreLogged)

@@ -5,6 +5,7 @@
 #include "mainwindow/weather_window.h"
 #include "platform/vb_color.h"
 #include "settings/program_state.h"
+#include "support/fetch_log.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
 
@@ -51,9 +52,10 @@ TEST_F(UvAndWarningChecks, OneWarningsFetchServesEqualSlotsAndNamesRaiseAlerts)
     form1().Label2[0]->setText("FORT WORTH");
     form1().Label2[1]->setText("AUSTIN");
     state.CurrentSlot = 1;
+    const FetchLog fetches(*form1().Inet2, server);
     Check_Warnings(0, 0);
     Check_Warnings(1, 0);
-    EXPECT_EQ(server.count("/tx/allwarnings.html"), 1);
+    EXPECT_EQ(fetches.targets(), QList<QByteArray>{"/tx/allwarnings.html"});
     EXPECT_TRUE(state.WarnFlag[0]);
     EXPECT_TRUE(state.WarnSound[0]);
     EXPECT_FALSE(state.WarnFlag[1]);
@@ -67,7 +69,7 @@ TEST_F(UvAndWarningChecks, OneWarningsFetchServesEqualSlotsAndNamesRaiseAlerts)
     Check_Warnings(2, 1);
     EXPECT_FALSE(state.WarnFlag[2]);
     EXPECT_EQ(backColor(form1().S_Warning[2]), kButtonFaceColor);
-    EXPECT_EQ(server.count("/hi/allwarnings.html"), 0);
+    EXPECT_EQ(fetches.targets().size(), 1);
 }
 
 TEST_F(UvAndWarningChecks, QuietAndMissingPagesColourTheLamp)

@@ -1,0 +1,17 @@
+#pragma once
+#include <initializer_list>
+
+class QListWidget;
+
+// Row work on lists that run side by side, row k of each belonging to one
+// entry. None of these runs the lists' selection handlers: the caller runs
+// its own click handler when the new selection should fill its boxes.
+
+// Makes `row` the selected row (-1: none).
+void selectListRow(QListWidget* list, int row);
+
+// Removes `row` from every list.
+void removeListRow(std::initializer_list<QListWidget*> lists, int row);
+
+// Swaps the texts of two rows.
+void swapListRows(QListWidget* list, int first, int second);

@@ -1,0 +1,136 @@
+// The buttons below the tabs: "Save && Refresh", "Save && No Refresh" and
+// "Cancel" hide the dialog after saving its settings or putting the saved
+// ones back. The dialog itself stays loaded.
+#include "options/options_commands.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/window_layout.h"
+#include "options/options_dialog.h"
+#include "platform/settings_store.h"
+#include "platform/vb_color.h"
+#include "platform/vb_numbers.h"
+#include "platform/waits.h"
+#include "settings/program_state.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace {
+
+const QString kInternet = QStringLiteral("Internet");
+
+int valueOf(const QCheckBox* box)
+{
+    return box->isChecked() ? 1 : 0;
+}
+
+QString digitOf(const QCheckBox* box)
+{
+    return QString::number(valueOf(box));
+}
+
+void applyFloor(QLineEdit* box, double minimum, const QString& replacement)
+{
+    const QString floored = withFloor(box->text(), minimum, replacement);
+    if (floored != box->text())
+        box->setText(floored);
+}
+
+void blankStationRows(Form1& main)
+{
+    for (int row = 0; row < 10; ++row) {
+        setBackColor(main.S_Warning[row], kButtonFaceColor);
+        for (auto* column : main.stationColumns())
+            (*column)[row]->clear();
+    }
+}
+
+} // namespace
+
+QString withFloor(const QString& text, double minimum, const QString& replacement)
+{
+    return leadingNumber(text) < minimum ? replacement : text;
+}
+
+void Form2::connectCommands()
+{
+    for (int i = 0; i < 5; ++i)
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+}
+
+void Form2::Command1_Click(int Index)
+{
+    switch (Index) {
+    case 0:
+    case 4: saveAndHide(Index); break;
+    case 1: cancelAndHide(); break;
+    case 2: deleteHighlighted(); break;
+    case 3:
+        List3->clear();
+        watchListChanged();
+        break;
+    default: break;
+    }
+}
+
+void Form2::saveAndHide(int Index)
+{
+    ProgramState& state = program();
+    Form1& main = form1();
+    Command1[4]->setEnabled(true);
+    hide();
+    if (Index == 0)
+        blankStationRows(main);
+    Save_Settings(); // a file that cannot be written has been reported
+
+    for (int i = 0; i < 4; ++i) {
+        if (Option5[i]->isChecked()) {
+            Save_Reg(QStringLiteral("PopUp"), QString::number(i));
+            state.PopUpIndex = i;
+            break;
+        }
+    }
+    Save_Reg(QStringLiteral("VerifyVersion"), digitOf(Check7));
+    state.VerifyVersionOn = valueOf(Check7);
+    applyFloor(Text7, 10, QStringLiteral("30"));
+    SaveSetting(kInternet, QStringLiteral("Internet Time Out"), Text7->text());
+    applyFloor(Text6, 1, QStringLiteral("3"));
+    SaveSetting(kInternet, QStringLiteral("Pause Time"), Text6->text());
+    SaveSetting(kInternet, QStringLiteral("KeepLast"), digitOf(Check6));
+    SaveSetting(kInternet, QStringLiteral("WarnBlink"), digitOf(Check8));
+    state.KeepLastOn = valueOf(Check6);
+    SaveSetting(kInternet, QStringLiteral("AutoOff"), digitOf(Check1[0]));
+    SaveSetting(kInternet, QStringLiteral("Dialup Name"), Text5->text());
+    SaveSetting(kInternet, QStringLiteral("Connection"), Option4[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+    SaveSetting(kInternet, QStringLiteral("Time Out"), QString::number(Slider1->value()));
+    DoEvents();
+
+    if (const auto minutes = minutesForInterval(Combo1->currentIndex()))
+        state.UpdateInterval = *minutes;
+    Size_To_WatchList(main, List3->count());
+    if (Index == 0) {
+        state.AutoDialOn = true;
+        DoEvents();
+        main.setPanelText(1, QStringLiteral("Corvane Requesting DATA ..... Please Wait"));
+        main.RNow_Click();
+    }
+    DoEvents();
+}
+
+void Form2::cancelAndHide()
+{
+    Command1[4]->setEnabled(true);
+    hide();
+    List3->clear();
+    Load_Settings();
+    rereadInternetSection();
+}

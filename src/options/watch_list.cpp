@@ -1,0 +1,28 @@
+#include "options/watch_list.h"
+
+QString watchEntry(const QString& state, const QString& place, bool alternate)
+{
+    return (alternate ? QStringLiteral("*") : QString()) + state + QStringLiteral(" - ") + place;
+}
+
+int moveTarget(int k, int rows, int direction)
+{
+    if (k < 0 || k >= rows)
+        return -1;
+    if (direction == 0)
+        return k > 0 ? k - 1 : -1;
+    if (direction == 1)
+        return k < rows - 1 ? k + 1 : -1;
+    return -1;
+}
+
+int highlightAfterRemoval(const QStringList& rows, int k)
+{
+    if (rows.isEmpty())
+        return -1;
+    if (k >= 0 && k < rows.size() && !rows[k].isEmpty())
+        return k;
+    if (k - 1 >= 0 && k - 1 < rows.size() && !rows[k - 1].isEmpty())
+        return k - 1;
+    return 0;
+}

@@ -1,0 +1,126 @@
+// Building the watch list on the "City Selection" tab: adding cities and
+// alternate places, moving and deleting entries.
+#include "options/options_dialog.h"
+
+#include "options/watch_list.h"
+#include "platform/user_dialogs.h"
+#include "settings/settings_record.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QStringList rowTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QString highlightedText(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item ? item->text() : QString();
+}
+
+// Adds the entry unless an equal one (letter case counts) is listed.
+bool addUnlessListed(QListWidget* watchList, const QString& entry)
+{
+    if (rowTexts(watchList).contains(entry))
+        return false;
+    addWatchEntry(watchList, entry, false);
+    return true;
+}
+
+void removeAndRehighlight(QListWidget* watchList, int k)
+{
+    delete watchList->takeItem(k);
+    watchList->setCurrentRow(highlightAfterRemoval(rowTexts(watchList), k));
+}
+
+} // namespace
+
+void Form2::connectWatchListEditing()
+{
+    // A row is chosen by the mouse or the arrow keys; clicking the row that
+    // is already highlighted chooses it again.
+    connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
+    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+    connect(List7, &QListWidget::currentRowChanged, this, [this] { List7_Click(); });
+    connect(List7, &QListWidget::itemClicked, this, [this] { List7_Click(); });
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
+    List3->viewport()->installEventFilter(this);
+}
+
+void Form2::watchListChanged()
+{
+    Command1[4]->setEnabled(false);
+}
+
+void Form2::List2_Click()
+{
+    if (!List2->currentItem())
+        return;
+    if (addUnlessListed(List3, watchEntry(highlightedText(List1), List2->currentItem()->text(), false)))
+        watchListChanged();
+}
+
+void Form2::List7_Click()
+{
+    if (!List7->currentItem())
+        return;
+    watchListChanged();
+    addUnlessListed(List3, watchEntry(highlightedText(List1), List7->currentItem()->text(), true));
+}
+
+void Form2::Command2_Click()
+{
+    watchListChanged();
+    for (int i = 0; i < List2->count(); ++i)
+        addWatchEntry(List3, watchEntry(highlightedText(List1), List2->item(i)->text(), false), false);
+}
+
+void Form2::Command10_Click()
+{
+    watchListChanged();
+    for (int i = 0; i < List7->count(); ++i)
+        addWatchEntry(List3, watchEntry(highlightedText(List1), List7->item(i)->text(), true), false);
+}
+
+void Form2::Command3_Click(int Index)
+{
+    watchListChanged();
+    const int k = List3->currentRow();
+    const int other = moveTarget(k, List3->count(), Index);
+    if (other < 0)
+        return;
+    // Only the texts change places: each row keeps its log mark.
+    const QString moved = List3->item(k)->text();
+    List3->item(k)->setText(List3->item(other)->text());
+    List3->item(other)->setText(moved);
+    List3->setCurrentRow(other);
+}
+
+void Form2::deleteHighlighted()
+{
+    const int k = List3->currentRow();
+    if (k < 0)
+        return;
+    watchListChanged();
+    removeAndRehighlight(List3, k);
+}
+
+void Form2::List3_MouseUp(Qt::MouseButton Button)
+{
+    if (List3->currentRow() < 0 || Button != Qt::RightButton)
+        return;
+    if (MsgBox(QStringLiteral("Delete Entry?"), MsgButtons::OkCancel, MsgIcon::None,
+               QStringLiteral("City - Town Delete")) == MsgResult::Cancel)
+        return;
+    deleteHighlighted();
+}

@@ -1,0 +1,55 @@
+#include "pictures/picture_saving.h"
+
+#include <QPixmap>
+#include <QSaveFile>
+
+namespace {
+
+const QString kGifFilter = QStringLiteral("Gif Files (*.gif)");
+const QString kJpgFilter = QStringLiteral("Jpg Files (*.jpg)");
+
+// The GIF or JPG entry that a picture stored under FileName adds; empty for
+// any other kind of file.
+QString ownFilter(const QString& FileName)
+{
+    if (FileName.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+        return kGifFilter;
+    if (FileName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
+        return kJpgFilter;
+    return QString();
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+QStringList saveFilters(const QString& FileName)
+{
+    QStringList filters{QStringLiteral("All Files (*.*)"), preselectedSaveFilter()};
+    const QString own = ownFilter(FileName);
+    if (!own.isEmpty())
+        filters << own;
+    return filters;
+}
+
+QString preselectedSaveFilter()
+{
+    return QStringLiteral("Bmp Files (*.bmp)");
+}
+
+SaveOutcome savePicture(const QString& path, const QPixmap& shown, const QByteArray& bytes,
+                        const QString& FileName)
+{
+    const QString ending = path.right(3).toUpper();
+    if (ending == QLatin1String("BMP"))
+        return shown.save(path, "BMP") ? SaveOutcome::Saved : SaveOutcome::NotWritten;
+    if (ending != QLatin1String("GIF") && ending != QLatin1String("JPG"))
+        return SaveOutcome::UnknownEnding;
+    if (ownFilter(FileName).isEmpty() || bytes.isEmpty())
+        return SaveOutcome::NotWritten;
+    return writeWhole(path, bytes) ? SaveOutcome::Saved : SaveOutcome::NotWritten;
+}

@@ -1,0 +1,209 @@
+#include "options/web_site_editor.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "options/local_radar_editor.h"
+#include "settings/program_state.h"
+#include "settings/user_lists.h"
+#include "list_editor_helpers.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+class WebSiteEditor : public SandboxTest {
+protected:
+    QStringList fileLines() const
+    {
+        QStringList lines = readFile("WebSites.cvd").split("\r\n");
+        EXPECT_EQ(lines.takeLast(), ""); // the last line ends like the others
+        return lines;
+    }
+
+    QStringList menu() const { return menuItems(std::span(form1().mnuWebSite).first(10), "(empty)"); }
+    QStringList names(const Form10& editor) const { return rowTexts(editor.List1[0]); }
+
+    void add(Form10& editor, const QString& name, const QString& url)
+    {
+        editor.Text1[0]->setText(name);
+        editor.Text1[1]->setText(url);
+        editor.Command1_Click(0);
+    }
+
+    // Three sites A, B, C in the table and on the menu, as after start-up.
+    void threeSites()
+    {
+        writeLines("WebSites.cvd", {"[WEB SITES]", "A", "http://127.0.0.1/a", "B", "http://127.0.0.1/b", "C",
+                                    "http://127.0.0.1/c", "[END]"});
+        Load_WebSites(std::span(form1().mnuWebSite).first(10));
+    }
+};
+
+} // namespace
+
+TEST_F(WebSiteEditor, OpensWithTheFilledRowsAndDeletesWithItsReselection)
+{
+    program().WebSiteList[1] = {"First", "http://127.0.0.1/1"};
+    program().WebSiteList[4] = {"Second", "http://127.0.0.1/2"};
+    Form10& editor = form10();
+    EXPECT_EQ(names(editor), QStringList({"First", "Second"}));
+    EXPECT_EQ(editor.Text1[1]->text(), "http://127.0.0.1/1");
+    editor.close();
+
+    // Which row is selected after deleting each row of three; with none the
+    // boxes keep their text.
+    struct Case {
+        int deleted;
+        QStringList left;
+        int selected;
+        QString nameBox;
+    };
+    const Case cases[] = {{0, {"B", "C"}, 0, "B"}, {1, {"A", "C"}, 1, "C"}, {2, {"A", "B"}, -1, "C"}};
+    program().WebSiteList = {};
+    threeSites();
+    for (const Case& c : cases) {
+        Form10& three = form10();
+        three.List1[0]->setCurrentRow(c.deleted);
+        three.Command1_Click(2);
+        EXPECT_EQ(names(three), c.left) << c.deleted;
+        EXPECT_EQ(three.List1[1]->count(), 2);
+        EXPECT_EQ(three.List1[0]->currentRow(), c.selected) << c.deleted;
+        EXPECT_EQ(three.Text1[0]->text(), c.nameBox) << c.deleted;
+        three.close();
+    }
+    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].text, "Are you sure?");
+
+    answer = MsgResult::Cancel;
+    Form10& kept = form10();
+    kept.Command1_Click(2);
+    EXPECT_EQ(kept.List1[0]->count(), 3);
+}
+
+TEST_F(WebSiteEditor, AddAndSaveKeepTenSitesAndRefuseANameWithoutAddress)
+{
+    Form10& editor = form10();
+    // A named site without an address would hide itself and every later
+    // site at the next start.
+    add(editor, "No address", "");
+    editor.List1[0]->setCurrentRow(-1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "You must enter some information.");
+    EXPECT_EQ(editor.List1[0]->count(), 0);
+    messages.clear();
+
+    add(editor, "", "");
+    for (int n = 1; n < 10; ++n)
+        add(editor, QString("Site %1").arg(n), QString("http://127.0.0.1/%1").arg(n));
+    EXPECT_EQ(editor.List1[0]->currentRow(), -1);
+    add(editor, "Eleventh", "http://127.0.0.1/11");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Only 10 Sites allowed!");
+    EXPECT_EQ(messages[0].icon, MsgIcon::None);
+    EXPECT_EQ(editor.List1[1]->count(), 10);
+
+    editor.List1[0]->setCurrentRow(3);
+    editor.Text1[0]->setText("Edited");
+    editor.Text1[1]->clear();
+    editor.Command1_Click(1);
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(editor.List1[0]->item(3)->text(), "Site 3");
+    editor.Text1[1]->setText("http://127.0.0.1/edited");
+    editor.Command1_Click(1);
+    EXPECT_EQ(editor.List1[0]->item(3)->text(), "Edited");
+    EXPECT_EQ(editor.List1[1]->item(3)->text(), "http://127.0.0.1/edited");
+
+    editor.Command1_Click(2);
+    add(editor, "Eleventh", "http://127.0.0.1/11");
+    EXPECT_EQ(editor.List1[0]->item(9)->text(), "Eleventh");
+    EXPECT_EQ(messages.size(), 3u);
+}
+
+TEST_F(WebSiteEditor, ExitWritesTheFileAndTheMenuWhileCancelLeavesThem)
+{
+    threeSites();
+    const QString before = readFile("WebSites.cvd");
+    for (int way = 0; way < 2; ++way) {
+        Form10& editor = form10();
+        editor.Command1_Click(2);
+        add(editor, "D", "http://127.0.0.1/d");
+        if (way == 0)
+            editor.Command1_Click(3);
+        else
+            editor.close();
+        EXPECT_FALSE(form10Loaded());
+        EXPECT_EQ(readFile("WebSites.cvd"), before);
+        EXPECT_EQ(menu(), QStringList({"A", "B", "C", "-", "-", "-", "-", "-", "-", "-"}));
+    }
+
+    // A row without a name keeps its place, in the menu and in the file.
+    Form10& editor = form10();
+    editor.List1[0]->setCurrentRow(1);
+    editor.Text1[0]->clear();
+    editor.Text1[1]->setText("http://127.0.0.1/unnamed");
+    editor.Command1_Click(1);
+    editor.Command1_Click(4);
+    EXPECT_FALSE(form10Loaded());
+    EXPECT_EQ(fileLines(), QStringList({"[WEB SITES]", "A", "http://127.0.0.1/a", "", "", "C", "http://127.0.0.1/c",
+                                        "[END]"}));
+    EXPECT_EQ(menu(), QStringList({"A", "-", "C", "-", "-", "-", "-", "-", "-", "-"}));
+    const ListTable saved = program().WebSiteList;
+    EXPECT_EQ(saved[1], (std::array<QString, 2>{}));
+
+    // What the editor wrote reads back as it stood.
+    ListTable reread;
+    readWebSites(webSitesFile(), reread);
+    EXPECT_EQ(reread, saved);
+
+    // Deleting every row leaves the header and the end.
+    Form10& emptied = form10();
+    while (emptied.List1[0]->count() > 0) {
+        emptied.List1[0]->setCurrentRow(0);
+        emptied.Command1_Click(2);
+    }
+    emptied.Command1_Click(4);
+    EXPECT_EQ(fileLines(), QStringList({"[WEB SITES]", "[END]"}));
+    EXPECT_EQ(menu(), QStringList(10, "-"));
+    EXPECT_EQ(program().WebSiteList, ListTable{});
+}
+
+TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)
+{
+    threeSites();
+    QFile::remove(path("WebSites.cvd"));
+    ASSERT_TRUE(QDir().mkpath(path("WebSites.cvd/in-the-way")));
+    Form10& editor = form10();
+    editor.Command1_Click(2);
+    editor.Command1_Click(4);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].text.contains("could not be saved")) << messages[1].text.toStdString();
+    EXPECT_TRUE(form10Loaded());
+    EXPECT_EQ(editor.List1[0]->count(), 2);
+    EXPECT_EQ(menu().first(3), QStringList({"A", "B", "C"}));
+    EXPECT_EQ(program().WebSiteList[0][0], "A");
+}
+
+TEST_F(WebSiteEditor, NoBoxOfEitherEditorTakesACommaOrAQuoteTypedOrPasted)
+{
+    form1().mnuWebSite[10]->trigger();
+    ASSERT_TRUE(form10Loaded());
+    Form10& sites = form10();
+    Form9& radars = form9();
+    for (QLineEdit* box : {sites.Text1[0], sites.Text1[1], radars.Text1[0], radars.Text1[1]}) {
+        box->clear();
+        for (QChar c : QString("a,b\"c")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+        QApplication::clipboard()->setText("\"d,e\"");
+        box->paste();
+        EXPECT_EQ(box->text(), "abcde");
+    }
+}
