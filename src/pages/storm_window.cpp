@@ -1,6 +1,8 @@
 #include "pages/storm_window.h"
 
 #include "pages/storm_archive.h"
+#include "pictures/picture_fetch.h"
+#include "pictures/picture_window.h"
 #include "platform/animated_picture.h"
 #include "platform/animation_frames.h"
 #include "platform/inet_control.h"
@@ -12,13 +14,15 @@
 
 #include <QDate>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
@@ -31,14 +35,6 @@ namespace {
 
 constexpr int kViewWidth = 520;
 constexpr int kViewHeight = 400;
-
-// Every file of the data folder goes: it holds only the latest picture.
-void emptyDataFolder()
-{
-    QDir folder(dataFolder());
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
-        folder.remove(name);
-}
 
 } // namespace
 
@@ -78,6 +74,11 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Window)
     trackMap->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     trackMap->setGeometry(0, 0, kViewWidth, kViewHeight);
     Picture1[1] = trackMap;
+    for (QWidget* picture : Picture1)
+        picture->installEventFilter(this);
+    mnuBlankForm8 = new QMenu(QStringLiteral("Blank"), this);
+    mnuSLV = mnuBlankForm8->addAction(QStringLiteral("Show Large View"));
+    connect(mnuSLV, &QAction::triggered, this, &Form8::mnuSLV_Click);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setRange(0, 400);
     HScroll1->setSingleStep(10);
@@ -231,16 +232,19 @@ void Form8::Get_Storm(const QString& URL)
     Get_Track_Picture(URL, fileName);
     if (!alive)
         return;
-    const QString file = QDir(dataFolder()).filePath(fileName);
-    if (!QFileInfo::exists(file)) {
+    QFile file(QDir(dataFolder()).filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
         panel1->setText(QStringLiteral("Picture Could Not Be Recovered"));
         return;
     }
-    const QPixmap picture(file);
-    if (picture.isNull()) {
+    const QByteArray bytes = file.readAll();
+    QPixmap picture;
+    if (!picture.loadFromData(bytes)) {
         panel1->setText(QStringLiteral("Picture Not Available At This Time"));
         return;
     }
+    mapBytes = bytes;
+    mapFileName = fileName;
     map()->setPixmap(picture);
     map()->resize(picture.size().expandedTo(QSize(kViewWidth, kViewHeight)));
 }
@@ -345,4 +349,37 @@ void Form8::Inet1_StateChanged(int State)
     // A request that has disconnected or failed is ended for good.
     if (State == 10 || State == 11)
         Inet1->Cancel();
+}
+
+void Form8::Picture1_MouseDown(int Index, Qt::MouseButton Button, const QPoint& globalAt)
+{
+    if (Index >= 0 && Index <= 1 && Button == Qt::RightButton)
+        mnuBlankForm8->popup(globalAt);
+}
+
+void Form8::mnuSLV_Click()
+{
+    if (map()->pixmap().isNull() || pictureWindowsFull())
+        return;
+    Form5* window = newPictureWindow();
+    window->loadPicture(mapBytes, mapFileName);
+    const QListWidgetItem* storm = List3->currentItem();
+    const QListWidgetItem* year = List2->currentItem();
+    const QString title = storm && List3->currentRow() >= 0
+        ? stormLineTitle(storm->text())
+        : (year ? year->text() : QString()) + QStringLiteral(" Tropical Storm Tracks");
+    showPictureWindow(*window, title);
+}
+
+bool Form8::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 2; ++i) {
+            if (watched == Picture1[i]) {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                Picture1_MouseDown(i, mouse->button(), mouse->globalPosition().toPoint());
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -7,8 +8,10 @@ class AnimatedPicture;
 class InetControl;
 class QFrame;
 class QGroupBox;
+class QAction;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QRadioButton;
 class QScrollBar;
@@ -39,6 +42,8 @@ public:
     QWidget* Picture3 = nullptr;     // busy indicator
     AnimatedPicture* Gif89a1 = nullptr;
     InetControl* Inet1 = nullptr;
+    QMenu* mnuBlankForm8 = nullptr; // the map's right-button menu
+    QAction* mnuSLV = nullptr;      // "Show Large View"
 
     std::array<QString, 3> AreaCode;
     QString FetchItem; // "Storm Data" or "Storm Track Picture"
@@ -52,10 +57,16 @@ public:
     void HScroll1_Change();
     void VScroll1_Change();
     void Inet1_StateChanged(int State);
+    void Picture1_MouseDown(int Index, Qt::MouseButton Button, const QPoint& globalAt);
+    // Opens the map in a picture window of its own.
+    void mnuSLV_Click();
 
     void Fill_Years(int Area);
     // Fetches a track map and the data that goes with it.
     void Get_Storm(const QString& URL);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Get_Storm_Data(const QString& IndexURL);
@@ -63,4 +74,6 @@ private:
     void Fill_Storm_List(const QString& Page, bool& OK);
     void Get_Track_Picture(const QString& URL, const QString& FileName);
     void setDataText(const QString& text);
+    QByteArray mapBytes;  // the map's file as it was fetched
+    QString mapFileName;  // and its name
 };

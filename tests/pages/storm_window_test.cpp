@@ -4,6 +4,8 @@
 #include "mainwindow/forms.h"
 #include "pages/info_windows.h"
 #include "pages/storm_archive.h"
+#include "pictures/picture_window.h"
+#include "settings/program_state.h"
 #include "platform/waits.h"
 #include "pages/site_server_test.h"
 
@@ -166,4 +168,30 @@ TEST_F(StormWindowTest, ClosingReleasesTheWindow)
     form1().Cycloned[0]->trigger();
     EXPECT_TRUE(form8Loaded());
     EXPECT_EQ(form8().List1->currentRow(), 0);
+}
+
+TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
+{
+    window().mnuSLV_Click(); // no map yet: nothing
+    EXPECT_EQ(program().Pictures.PicCount, 0);
+
+    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    server.route(season + "index.html", HttpReply::text(seasonPage()));
+    server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    chooseYear("1998");
+    window().mnuSLV_Click();
+    ASSERT_EQ(program().Pictures.PicCount, 1);
+    Form5* large = program().Pictures.PicWindows.back();
+    ASSERT_TRUE(large);
+    EXPECT_EQ(large->windowTitle(), "1998 Tropical Storm Tracks");
+    EXPECT_EQ(large->Picture1->pixmap().size(), QSize(700, 500));
+
+    window().List3->setCurrentRow(0);
+    window().mnuSLV_Click();
+    EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), " Hurricane ALEX          ");
+
+    program().Pictures.PicCount = program().Pictures.MaxPics + 1;
+    window().mnuSLV_Click();
+    EXPECT_EQ(messages.back().text, "The Maximum Number Of Open Windows\r\nHas Been Reached.  Please Close One\r\n"
+                                    "Before Displaying Another Picture.");
 }
