@@ -56,7 +56,7 @@ QPixmap makeGlyph(int k, const QColor& lit, const QColor& dim)
              p.drawRect(QRectF(5, 12, 3, 10)); break;
     case 11: p.drawPolygon(QPolygonF({QPointF(6.5, 22), QPointF(12, 13), QPointF(1, 13)}));
              p.drawRect(QRectF(5, 3, 3, 10)); break;
-    case 12: p.drawRect(QRectF(2, 19, 3, 3)); break;
+    case 12: p.drawRect(QRectF(1, 19, 3, 3)); break; // clear of the next cell, which overlaps two columns
     case 13: p.setPen(QPen(lit, 1.5)); p.setBrush(Qt::NoBrush); p.drawEllipse(QRectF(1.5, 2.5, 5, 5)); break;
     case 14: p.drawRect(QRectF(1, 3, 3, 3)); p.drawRect(QRectF(9, 18, 3, 3));
              p.setPen(QPen(lit, 2)); p.drawLine(QPointF(11, 3), QPointF(2, 21)); break;

@@ -119,6 +119,16 @@ int digitalConditionPicture(const QString& caption)
     return 12;
 }
 
+int digitalPictureDrawing(int picture)
+{
+    // Day drawings: 0 sunny, 1 partly cloudy, 2 cloudy, 3 rain, 4 drizzle,
+    // 5 fog, 6 snow, 7 thunderstorm, 8 showers, 9 light snow, 10 rain and
+    // snow, 11 mostly cloudy; 12 an unknown condition. Picture 11 has no
+    // words of its own and shows the showers.
+    static const int drawings[14] = {12, 0, 1, 11, 2, 4, 3, 7, 9, 6, 5, 8, 12, 10};
+    return picture >= 1 && picture <= 13 ? drawings[picture] : 12;
+}
+
 PressureCells digitalPressure(const QString& c)
 {
     PressureCells out{QString(), QString(), GlyphBlank, false};
@@ -150,18 +160,24 @@ QString digitalTime(const QString& lastUpdate)
 void Form1::Display_Digital()
 {
     WethWind& w = wethWind();
-    const int slot = program().CurrentSlot;
-    if (slot < 0 || slot > 9 || !Label2[slot])
-        return;
-    w.Label1->setText(Label2[slot]->text());
-
+    // Events run while the picture changes, the window meanwhile disabled
+    // (turning its redrawing off instead leaves a window shown in that pass
+    // unpainted for good). A click elsewhere among those events may choose
+    // another station; the drawing then starts again, so it always ends on
+    // the station that is current.
+    int slot = -1;
+    while (slot != program().CurrentSlot) {
+        slot = program().CurrentSlot;
+        if (slot < 0 || slot > 9 || !Label2[slot])
+            return;
+        w.Label1->setText(Label2[slot]->text());
+        w.showConditionPicture(digitalConditionPicture(Label3[slot]->text()));
+        w.setEnabled(false);
+        DoEvents();
+        w.setEnabled(true);
+    }
     const QString condition = Label3[slot]->text();
-    const int n = digitalConditionPicture(condition);
-    w.showConditionPicture(n);
-    w.setUpdatesEnabled(false);
-    DoEvents();
-    w.setUpdatesEnabled(true);
-    w.Gif89a1[n]->setToolTip(condition + QStringLiteral(", ") + Label9[slot]->text());
+    w.Gif89a1[digitalConditionPicture(condition)]->setToolTip(condition + QStringLiteral(", ") + Label9[slot]->text());
 
     w.Pick_Graphic(digitalReading(Label4[slot]->text()), QStringLiteral("000102"));
     w.Pick_Graphic(digitalDewpoint(Label5[slot]->text()), QStringLiteral("050403"));

@@ -21,6 +21,9 @@ int windFrameDelay(int speed);
 
 // The picture (1 to 13) for a condition caption.
 int digitalConditionPicture(const QString& caption);
+// The drawing that picture n (1 to 13) shows: the number to give
+// conditionPicture(), so that each picture shows the weather of its words.
+int digitalPictureDrawing(int picture);
 
 // How a pressure caption (blanks already removed) is drawn.
 struct PressureCells {

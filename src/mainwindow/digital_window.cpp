@@ -5,24 +5,21 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "mainwindow/window_position.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
-#include "platform/settings_store.h"
 #include "platform/twips.h"
 #include "platform/vb_color.h"
-#include "platform/vb_numbers.h"
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -30,24 +27,33 @@ namespace {
 
 const QString kSection = QStringLiteral("DigitalStartUp");
 
-// Cell placement: group origin (pixels) and offset of each cell in twips.
-struct CellPlace { int cell, x, y, w; };
+// Cell placement: group origin (pixels), then the cell's offset from it
+// and its width, in twips. Every cell is 375 twips high.
+constexpr int kDigit = 195, kPoint = 90, kDegree = 120, kUnit = 285;
+struct CellPlace { int cell, x, y, offset, width; };
 const CellPlace kCells[] = {
-    {0, 8, 30, 0}, {1, 8, 30, 180}, {2, 8, 30, 360}, {19, 8, 30, 540},
-    {5, 80, 30, 0}, {4, 80, 30, 180}, {3, 80, 30, 360}, {20, 80, 30, 540},
-    {6, 152, 30, 0}, {7, 152, 30, 180}, {8, 152, 30, 360}, {18, 152, 30, 540},
-    {25, 8, 64, 0}, {24, 8, 64, 180}, {23, 8, 64, 360},
-    {11, 80, 64, 0}, {10, 80, 64, 180}, {9, 80, 64, 360}, {21, 80, 64, 540},
-    {12, 8, 98, 0}, {13, 8, 98, 180}, {14, 8, 98, 360}, {15, 8, 98, 420}, {16, 8, 98, 600}, {17, 8, 98, 780},
-    {31, 120, 98, 0}, {30, 120, 98, 180}, {29, 120, 98, 390}, {28, 120, 98, 480}, {27, 120, 98, 660},
+    {0, 8, 30, 0, kDigit}, {1, 8, 30, 180, kDigit}, {2, 8, 30, 360, kDigit}, {19, 8, 30, 540, kDegree},
+    {5, 80, 30, 0, kDigit}, {4, 80, 30, 180, kDigit}, {3, 80, 30, 360, kDigit}, {20, 80, 30, 540, kDegree},
+    {6, 152, 30, 0, kDigit}, {7, 152, 30, 180, kDigit}, {8, 152, 30, 360, kDigit}, {18, 152, 30, 540, kDigit},
+    {25, 8, 64, 0, kDigit}, {24, 8, 64, 180, kDigit}, {23, 8, 64, 360, kDigit},
+    {11, 80, 64, 0, kDigit}, {10, 80, 64, 180, kDigit}, {9, 80, 64, 360, kDigit}, {21, 80, 64, 540, kUnit},
+    {12, 8, 98, 0, kDigit}, {13, 8, 98, 180, kDigit}, {14, 8, 98, 360, kPoint}, {15, 8, 98, 420, kDigit},
+    {16, 8, 98, 600, kDigit}, {17, 8, 98, 780, kDigit},
+    {31, 120, 98, 0, kDigit}, {30, 120, 98, 180, kDigit}, {29, 120, 98, 390, kPoint}, {28, 120, 98, 480, kDigit},
+    {27, 120, 98, 660, kDigit},
 };
+constexpr int kCellHeight = 375;
+
+// The condition picture, the wind animation and the station buttons stand in
+// a column of their own right of the cells.
+constexpr int kSide = 212;
 
 } // namespace
 
 WethWind::WethWind(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Corvane"));
-    setFixedSize(230, 160);
+    setFixedSize(kSide + 40, 160);
     setBackColor(this, 0x000000);
     cellGlyph_.fill(-1);
 
@@ -65,30 +71,30 @@ WethWind::WethWind(QWidget* parent) : QWidget(parent)
 
     for (const CellPlace& p : kCells) {
         QLabel* cell = new QLabel(this);
-        cell->setGeometry(p.x + twipsToPixels(p.w), p.y, 20, 25);
+        cell->setGeometry(p.x + twipsToPixels(p.offset), p.y, twipsToPixels(p.width), twipsToPixels(kCellHeight));
         cell->installEventFilter(this);
         Image1[p.cell] = cell;
     }
     Image1[22] = new QLabel(this);
-    Image1[22]->setGeometry(200, 130, 23, 20);
+    Image1[22]->setGeometry(kSide + 9, 130, 23, 20);
     Image1[22]->installEventFilter(this);
     Image1[22]->hide();
 
     Image2 = new QLabel(this);
     Image2->setGeometry(165, 6, 16, 16);
-    Image2->setPixmap(conditionPicture(7, 16));
+    Image2->setPixmap(conditionPicture(15, 16));
     Image2->installEventFilter(this);
     Image2->hide();
 
     for (int n = 1; n <= 13; ++n) {
         Gif89a1[n] = new QLabel(this);
-        Gif89a1[n]->setGeometry(190, 30, 32, 32);
-        Gif89a1[n]->setPixmap(conditionPicture(n, 32));
+        Gif89a1[n]->setGeometry(kSide, 30, 32, 32);
+        Gif89a1[n]->setPixmap(conditionPicture(digitalPictureDrawing(n), 32));
         Gif89a1[n]->hide();
     }
     windFrames_ = anemometerFrames(32);
     Gif89a2 = new QLabel(this);
-    Gif89a2->setGeometry(190, 64, 32, 32);
+    Gif89a2->setGeometry(kSide, 64, 32, 32);
     if (!windFrames_.isEmpty())
         Gif89a2->setPixmap(windFrames_.first());
     WindTimer = new QTimer(this);
@@ -102,9 +108,9 @@ WethWind::WethWind(QWidget* parent) : QWidget(parent)
     WindTimer->start();
 
     Command1[4] = new QPushButton(QStringLiteral("<"), this);
-    Command1[4]->setGeometry(190, 100, 16, 22);
+    Command1[4]->setGeometry(kSide, 100, 16, 22);
     Command1[5] = new QPushButton(QStringLiteral(">"), this);
-    Command1[5]->setGeometry(207, 100, 16, 22);
+    Command1[5]->setGeometry(kSide + 17, 100, 16, 22);
     connect(Command1[4], &QPushButton::clicked, this, [this] { Command1_Click(4); });
     connect(Command1[5], &QPushButton::clicked, this, [this] { Command1_Click(5); });
 
@@ -118,33 +124,8 @@ WethWind::WethWind(QWidget* parent) : QWidget(parent)
 
 void WethWind::Form_Load()
 {
-    const QString top = GetSetting(kSection, QStringLiteral("Top"), QStringLiteral("Blank"));
-    const QString left = GetSetting(kSection, QStringLiteral("Left"), QStringLiteral("Blank"));
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry()
-                                                           : QRect(0, 0, 1024, 768);
-    const int screenW = pixelsToTwips(screen.width()), screenH = pixelsToTwips(screen.height());
-    const int w = pixelsToTwips(width()), h = pixelsToTwips(height());
-    bool placed = false;
-    if (top != QLatin1String("Blank") && left != QLatin1String("Blank")) {
-        const int t = static_cast<int>(leadingNumber(top));
-        const int l = static_cast<int>(leadingNumber(left));
-        if (l + w <= screenW && t + h <= screenH) {
-            move(twipsToPixels(l), twipsToPixels(t));
-            placed = true;
-        }
-    }
-    if (!placed) {
-        move(twipsToPixels(screenW - w), 0);
-        SaveSetting(kSection, QStringLiteral("Left"), QString::number(screenW - w));
-        SaveSetting(kSection, QStringLiteral("Top"), QStringLiteral("0"));
-    }
+    restoreWindowPosition(*this, kSection);
     DigitColorChange();
-}
-
-void WethWind::storePosition()
-{
-    SaveSetting(kSection, QStringLiteral("Top"), QString::number(pixelsToTwips(y())));
-    SaveSetting(kSection, QStringLiteral("Left"), QString::number(pixelsToTwips(x())));
 }
 
 void WethWind::setCellGlyph(int cell, int glyph)
@@ -249,6 +230,7 @@ void WethWind::Command1_Click(int Index)
     Weather& small = weather();
     setBackColor(small.Label1[0], backColor(main.S_Warning[slot]));
     main.Option1[slot]->setChecked(true);
+    main.Option1_Click(slot);
     small.Place->setText(main.Label2[slot]->text());
     small.Conditions->setText(main.Label3[slot]->text());
     small.Temp->setText(main.Label4[slot]->text());
@@ -319,7 +301,7 @@ void WethWind::closeEvent(QCloseEvent* event)
         hide();
         return;
     }
-    storePosition();
+    storeWindowPosition(*this, kSection);
     QWidget::closeEvent(event);
 }
 

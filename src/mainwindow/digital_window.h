@@ -53,7 +53,6 @@ protected:
 
 private:
     void Form_Activate();
-    void storePosition();
     std::array<int, 32> cellGlyph_{};
     QList<QPixmap> windFrames_;
     int windFrame_ = 0;

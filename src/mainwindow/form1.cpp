@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 #include "pages/info_windows.h"
+#include "pages/station_info_menu.h"
 
 #include "platform/twips.h"
 #include "platform/vb_color.h"
@@ -17,6 +18,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     connectInformationMenus(*this);
     buildStationTable();
     buildStatusBar();
+    connectInformationPages(*this);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(1000);

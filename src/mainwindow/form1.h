@@ -128,6 +128,8 @@ public:
     QLabel* panel(int Panel) const; // nullptr outside 1-6
     void setPanelText(int Panel, const QString& Text);
     QString panelText(int Panel) const;
+    // A click on panel 6 clears the new-mail indicator in every window.
+    void StatusBar1_PanelClick(int Panel);
 
     // Busy indicator over the status bar, shown while Inet1 transfers.
     QWidget* Picture2 = nullptr;

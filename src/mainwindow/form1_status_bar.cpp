@@ -1,5 +1,8 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/digital_window.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
 #include "platform/animated_picture.h"
 #include "platform/animation_frames.h"
 #include "platform/inet_control.h"
@@ -24,6 +27,7 @@ void Form1::buildStatusBar()
         auto* label = new QLabel(StatusBar1);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
+        label->installEventFilter(this);
         StatusBar1->addPermanentWidget(label, i == 0 ? 1 : 0);
         StatusPanels[i] = label;
     }
@@ -65,6 +69,17 @@ QString Form1::panelText(int Panel) const
 {
     const QLabel* label = panel(Panel);
     return label ? label->text() : QString();
+}
+
+void Form1::StatusBar1_PanelClick(int Panel)
+{
+    if (Panel != 6)
+        return;
+    panel(6)->hide();
+    Weather& compact = weather();
+    compact.Image1[2]->clear();
+    compact.Image1[2]->hide();
+    wethWind().Image1[22]->hide();
 }
 
 void Form1::showBusyIndicator()

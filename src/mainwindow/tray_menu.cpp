@@ -67,10 +67,12 @@ void Form1::PopMenu_Click(int Index)
     case 0:
         setWindowState(Qt::WindowNoState);
         compact.hide();
+        wethWind().hide();
         show();
         activateWindow();
         break;
     case 1:
+        wethWind().hide();
         hide();
         if (windowState() == Qt::WindowNoState)
             DoEvents();
@@ -145,6 +147,7 @@ void Form1::S_Warning_Click(int Index)
     state.WarnSound[Index] = false;
     setBackColor(weather().Label1[0], kRed);
     setBackColor(S_Warning[Index], kRed);
+    wethWind().Image2->hide();
 }
 
 void Form1::Label2_MouseUp(int Index, Qt::MouseButton Button, const QPoint& at)
@@ -166,6 +169,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             else if (watched == Label2[i])
                 Label2_MouseUp(i, mouse->button(), mouse->globalPosition().toPoint());
         }
+        for (int Panel = 1; Panel <= 6; ++Panel)
+            if (watched == panel(Panel))
+                StatusBar1_PanelClick(Panel);
     }
     return QMainWindow::eventFilter(watched, event);
 }

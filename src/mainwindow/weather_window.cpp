@@ -3,11 +3,10 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
+#include "mainwindow/window_position.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
 #include "platform/platform_check.h"
-#include "platform/screen.h"
-#include "platform/settings_store.h"
 #include "platform/tray_icons.h"
 #include "platform/user_dialogs.h"
 #include "platform/vb_color.h"
@@ -22,20 +21,20 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 constexpr VbColor kBlinkBright = kRed;
 constexpr VbColor kBlinkDark = kDarkRed;
+const QString kSection = QStringLiteral("MiniStartUp");
 } // namespace
 
 quint32 temperatureColor(const QString& caption)
@@ -151,7 +150,7 @@ void Weather::Delete_Tray_Icon()
 
 void Weather::Form_Load()
 {
-    restorePosition();
+    restoreWindowPosition(*this, kSection);
     if (!platformAccepted()) {
         MsgBox(platformRefusal());
         form1().close();
@@ -166,28 +165,6 @@ void Weather::Form_Load()
     Change_Tip(Temp->text().isEmpty() ? QStringLiteral("Waiting....") : currentTip());
 }
 
-void Weather::restorePosition()
-{
-    const QString top = GetSetting(QStringLiteral("MiniStartUp"), QStringLiteral("Top"), QStringLiteral("Blank"));
-    const QString left = GetSetting(QStringLiteral("MiniStartUp"), QStringLiteral("Left"), QStringLiteral("Blank"));
-    const QRect screen = screenArea();
-    if (top != QLatin1String("Blank") && left != QLatin1String("Blank")) {
-        const QPoint at(static_cast<int>(leadingNumber(left)), static_cast<int>(leadingNumber(top)));
-        if (at.x() + width() <= screen.width() && at.y() + height() <= screen.height()) {
-            move(at);
-            return;
-        }
-    }
-    move(screen.width() - width(), 0);
-    storePosition();
-}
-
-void Weather::storePosition()
-{
-    SaveSetting(QStringLiteral("MiniStartUp"), QStringLiteral("Top"), QString::number(y()));
-    SaveSetting(QStringLiteral("MiniStartUp"), QStringLiteral("Left"), QString::number(x()));
-}
-
 void Weather::closeEvent(QCloseEvent* event)
 {
     if (form1().Unloading == 0) {
@@ -195,7 +172,7 @@ void Weather::closeEvent(QCloseEvent* event)
         hide();
         return;
     }
-    storePosition();
+    storeWindowPosition(*this, kSection);
     QWidget::closeEvent(event);
 }
 
@@ -219,6 +196,7 @@ bool Weather::eventFilter(QObject* watched, QEvent* event)
             Image1_Click();
         } else if (watched == Place && mouse->button() == Qt::RightButton) {
             program().PopupSlot = program().CurrentSlot;
+            form1().ForUvWarn->popup(mouse->globalPosition().toPoint());
         }
     }
     return QWidget::eventFilter(watched, event);

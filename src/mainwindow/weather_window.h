@@ -60,8 +60,6 @@ protected:
 
 private:
     void updateStationButtons();
-    void restorePosition();
-    void storePosition();
     void setTemperatureColor();
     QString currentTip() const;
     QList<QPixmap> anemometer_, sunshine_;

@@ -3,11 +3,11 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "pages/home_page_files.h"
+#include "pages/page_fetch.h"
 #include "platform/desktop.h"
-#include "platform/inet_control.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
-#include "settings/connection.h"
 
 #include <QLabel>
 #include <algorithm>
@@ -80,22 +80,15 @@ bool isNewerVersion(const QString& announced, const QString& running)
 
 VersionVerdict versionVerdict(const QString& reply, const QString& local)
 {
-    if (reply == QLatin1String("ERROR") || reply.contains(QLatin1String("File Not Found")))
+    if (replyMissing(reply))
         return VersionVerdict::Missing;
     return isNewerVersion(reply, local) ? VersionVerdict::OutOfDate : VersionVerdict::UpToDate;
 }
 
 QString Get_Version_File(const QString& url)
 {
-    Form1& main = form1();
-    QString reply;
-    try {
-        Set_Inet(*main.Inet1);
-        reply = main.Inet1->OpenURL(url);
-    } catch (const InetError&) {
-        reply = QStringLiteral("ERROR");
-    }
-    main.setPanelText(1, QStringLiteral("Version Test Completed"));
+    const QString reply = fetchPage(url).value_or(QStringLiteral("ERROR"));
+    form1().setPanelText(1, QStringLiteral("Version Test Completed"));
     return reply;
 }
 

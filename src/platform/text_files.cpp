@@ -13,14 +13,14 @@ QByteArray encodeFileText(const QString& text)
     return text.toLatin1();
 }
 
-CommaInput::CommaInput(const QString& content) : text_(content) {}
+CommaInput::CommaInput(const QString& content, Blanks blanks) : text_(content), blanks_(blanks) {}
 
-std::optional<CommaInput> CommaInput::open(const QString& path)
+std::optional<CommaInput> CommaInput::open(const QString& path, Blanks blanks)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return CommaInput(decodeFileText(file.readAll()));
+    return CommaInput(decodeFileText(file.readAll()), blanks);
 }
 
 bool CommaInput::atEnd() const
@@ -48,7 +48,10 @@ std::optional<QString> CommaInput::next()
         if (pos_ < n && text_[pos_] == QLatin1Char('\n'))
             ++pos_;
     };
-    if (text_[pos_] == QLatin1Char('"')) {
+    const bool dropBlanks = blanks_ == Blanks::Drop;
+    while (dropBlanks && pos_ < n && (text_[pos_] == QLatin1Char(' ') || text_[pos_] == QLatin1Char('\t')))
+        ++pos_;
+    if (pos_ < n && text_[pos_] == QLatin1Char('"')) {
         const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
         const qsizetype stop = close < 0 ? n : close;
         value = text_.mid(pos_ + 1, stop - pos_ - 1);
@@ -63,6 +66,10 @@ std::optional<QString> CommaInput::next()
         ++pos_;
     value = text_.mid(start, pos_ - start);
     skipTerminator();
+    if (dropBlanks) {
+        while (!value.isEmpty() && (value.back() == QLatin1Char(' ') || value.back() == QLatin1Char('\t')))
+            value.chop(1);
+    }
     return value;
 }
 

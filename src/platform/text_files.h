@@ -12,9 +12,13 @@
 // next double quote (what follows it up to the comma or line end is dropped).
 class CommaInput {
 public:
-    explicit CommaInput(const QString& content);
+    // Blanks around a value are kept (the settings and list files), or
+    // dropped: skipped before a value and cut from the end of an unquoted one.
+    enum class Blanks { Keep, Drop };
+
+    explicit CommaInput(const QString& content, Blanks blanks = Blanks::Keep);
     // Opens a file; nullopt when it cannot be read.
-    static std::optional<CommaInput> open(const QString& path);
+    static std::optional<CommaInput> open(const QString& path, Blanks blanks = Blanks::Keep);
 
     bool atEnd() const;
     // The next value, or nullopt when the end was already reached.
@@ -22,6 +26,7 @@ public:
 
 private:
     QString text_;
+    Blanks blanks_;
     qsizetype pos_ = 0;
 };
 

@@ -137,5 +137,12 @@ QString StateRadarSite() { return siteRoot("StateRadarSite", "https://state-rada
 QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }
 QString HoroscopePortalSite() { return siteRoot("HoroscopePortalSite", "https://portal.example.org"); }
 QString TimeServerSite() { return siteRoot("TimeServerSite", "daytime://time.nist.gov:13"); }
+// No public site serves the trivia, sky and history articles between the
+// markers the viewer cuts them at: these stand in our own name space.
+QString TriviaPortalSite() { return siteRoot("TriviaPortalSite", "https://portal.wx.example.org"); }
+QString SkyGuideSite() { return siteRoot("SkyGuideSite", "https://sky.observatory.example.org"); }
+QString NewsWireSite() { return siteRoot("NewsWireSite", "https://news.portal.example.org"); }
+
+QString SkyGuideHomePage() { return SkyGuideSite() + QStringLiteral("/"); }
 
 } // namespace sites

@@ -82,6 +82,12 @@ QString HoroscopePortalSite();  // a web portal's daily horoscope pages
 // The time server: answers a TCP connection with one daytime line and
 // closes it. Only the host and port of this root are used.
 QString TimeServerSite();
+QString TriviaPortalSite();     // a web portal's daily weather-trivia page
+QString SkyGuideSite();         // a university observatory's public sky pages
+QString NewsWireSite();         // a web portal's news service (this date in history)
+
+// The observatory's home page, named at the end of the sky pages.
+QString SkyGuideHomePage();
 
 // Tests point every site at a local server: the root of the site whose
 // function is named X becomes "<localRoot>/X". An empty text gives the public

@@ -1,6 +1,7 @@
 #include "update/alternate_source.h"
 
 #include "platform/vb_numbers.h"
+#include "update/unit_conversions.h"
 
 #include <cmath>
 
@@ -62,7 +63,7 @@ AlternateReading parseAlternateRow(const QString& rowName, const QString& condit
     row.remove(0, std::min(rowName.size() + 13, row.size()));
 
     reading.temperature = take(row, 5);
-    if (celsius) {
+    if (celsius && readsAsNumber(reading.temperature)) {
         const long long fahrenheit = roundHalfEven(leadingNumber(reading.temperature));
         reading.temperature = QString::number(static_cast<long long>(std::floor((fahrenheit - 32) * 5.0 / 9.0)));
     }

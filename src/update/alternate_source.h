@@ -26,6 +26,6 @@ struct AlternateReading {
 };
 
 // Cuts the row that starts with `rowName` out of the conditions text.
-// `celsius` converts the temperature (the wind is left to the caller's
-// speed conversion).
+// `celsius` converts a temperature that is a number (the wind is left to
+// the caller's speed conversion).
 AlternateReading parseAlternateRow(const QString& rowName, const QString& conditions, bool celsius);

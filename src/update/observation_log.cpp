@@ -61,19 +61,25 @@ bool appendLogRecord(const QString& placeCaption, bool separateFiles, const QStr
     return appendLines(folder + QLatin1Char('/') + logFileName(placeCaption, separateFiles), lines);
 }
 
-void Write_Log(int index)
+bool Write_Log(int index)
 {
     Form2& options = form2();
     Form1& main = form1();
     if (index < 0 || index > 9 || index >= options.List3->count())
-        return;
+        return true;
     const QListWidgetItem* item = options.List3->item(index);
     if (!options.Check2->isChecked() || item->checkState() != Qt::Checked)
-        return;
+        return true;
     const LogRecord record{item->text(), main.Label3[index]->text(), main.Label4[index]->text(),
                            main.Label5[index]->text(), main.Label6[index]->text(), main.Label7[index]->text(),
                            main.Label8[index]->text(), main.Label9[index]->text(), main.Label10[index]->text()};
     const QStringList lines = logRecordLines(record, options.Check4->isChecked(), main.TempD[0]->isChecked(),
                                              QDateTime::currentDateTime());
-    appendLogRecord(main.Label2[index]->text(), options.Check3->isChecked(), lines);
+    return appendLogRecord(main.Label2[index]->text(), options.Check3->isChecked(), lines);
+}
+
+QString logNotWrittenText()
+{
+    return QStringLiteral("Observation log could not be written in ")
+        + QDir::toNativeSeparators(programPath(QStringLiteral("Log")));
 }

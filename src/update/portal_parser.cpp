@@ -8,6 +8,15 @@ namespace {
 const QString kToday = QStringLiteral("Today");
 const QString kSpace = QStringLiteral("&nbsp;");
 
+// Where the readings begin: after the first "&nbsp;" behind "Today"; -1
+// when the page has no readings block.
+qsizetype readingsStart(const QString& line)
+{
+    const qsizetype today = line.indexOf(kToday);
+    const qsizetype space = today < 0 ? -1 : line.indexOf(kSpace, today);
+    return space < 0 ? -1 : space + kSpace.size();
+}
+
 qsizetype required(qsizetype position, const char* what)
 {
     if (position < 0)
@@ -73,6 +82,11 @@ ParserPlan portalPagePlan(bool metric)
                        &StationRow::humidity, &StationRow::wind, &StationRow::pressure, &StationRow::remarks})
         plan.assign(f, QString());
     plan.assign(&StationRow::uv, QStringLiteral("NA"));
+    // A page without its readings block says nothing about the station.
+    plan.step([](ParseState& s) {
+        if (readingsStart(s.line) < 0)
+            throw ReportNotAvailable{};
+    });
 
     plan.step([](ParseState& s) { s.work = conditionText(s.line); });
     plan.step([](ParseState& s) { s.row.condition = s.work; }).trim(&StationRow::condition);
@@ -82,16 +96,7 @@ ParserPlan portalPagePlan(bool metric)
             s.row.condition = s.row.condition.mid(blank + 1); // of two words only the second is kept
     });
 
-    // Without "Today" and an "&nbsp;" after it the page holds no readings.
-    plan.step([](ParseState& s) {
-        const qsizetype today = s.line.indexOf(kToday);
-        if (today < 0)
-            throw ReportNotAvailable{};
-        const qsizetype space = s.line.indexOf(kSpace, today);
-        if (space < 0)
-            throw ReportNotAvailable{};
-        s.line.remove(0, space + kSpace.size());
-    });
+    plan.step([](ParseState& s) { s.line.remove(0, readingsStart(s.line)); });
     plan.step([](ParseState& s) {
         s.row.temperature = s.line.left(required(s.line.indexOf(QLatin1Char('&')), "temperature without &"));
     });

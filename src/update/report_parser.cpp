@@ -11,21 +11,28 @@
 
 namespace {
 
-std::optional<ParserPlan> planFor(const QString& siteCode, bool metric)
+// The parser for the line that starts at `position` (1-based) of the page.
+// A roundup table is cut in the columns its heading gives; an Alaska table
+// under a state table's heading is cut like a state table.
+std::optional<ParserPlan> planFor(const ReportRequest& request, qsizetype position)
 {
-    if (siteCode == QLatin1String("UA"))
+    const QString& code = request.siteCode;
+    const bool metric = request.metric;
+    if (code == QLatin1String("UA"))
         return portalPagePlan(metric);
-    if (siteCode == QLatin1String("W1"))
+    if (code == QLatin1String("W1"))
         return worldListPlan(metric);
-    if (siteCode == QLatin1String("W2"))
+    if (code == QLatin1String("W2"))
         return singaporePlan(metric);
-    if (siteCode == QLatin1String("NA"))
-        return stateRoundupPlan(metric);
-    if (siteCode == QLatin1String("AK"))
-        return alaskaRoundupPlan(metric);
-    if (siteCode == QLatin1String("HI"))
+    if (code == QLatin1String("NA") || code == QLatin1String("AK")) {
+        const RoundupLayout& layout = roundupLayoutAt(request.pageText, position);
+        if (code == QLatin1String("AK") && !layout.hasHeading())
+            return alaskaRoundupPlan(metric);
+        return stateRoundupPlan(metric, layout.columns);
+    }
+    if (code == QLatin1String("HI"))
         return hawaiiListPlan(metric);
-    if (siteCode == QLatin1String("CA"))
+    if (code == QLatin1String("CA"))
         return decodedHourlyPlan(metric);
     return std::nullopt;
 }
@@ -49,8 +56,9 @@ enum class Outcome { Finished, StartOver };
 // steps.
 class PlanRun {
 public:
-    PlanRun(const ReportRequest& request, const StationRow& atEntry, ParseState& state, bool& retried)
-        : request_(request), atEntry_(atEntry), state_(state), retried_(retried) {}
+    PlanRun(const ReportRequest& request, const StationRow& atEntry, ParseState& state, bool& retried,
+            qsizetype& linePosition)
+        : request_(request), atEntry_(atEntry), state_(state), retried_(retried), linePosition_(linePosition) {}
 
     Outcome run(const ParserPlan& plan)
     {
@@ -93,6 +101,7 @@ private:
         if (end < 0)
             return Retry::NoLineEnd;
         state_.line = page.mid(found, end - found).toUpper();
+        linePosition_ = found + 1;
         retried_ = true;
         return Retry::NewLine;
     }
@@ -101,6 +110,7 @@ private:
     const StationRow& atEntry_;
     ParseState& state_;
     bool& retried_;
+    qsizetype& linePosition_;
 };
 
 } // namespace
@@ -121,19 +131,20 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
 {
     const StationRow atEntry = row;
     QString line = request.line;
+    qsizetype linePosition = request.position;
     bool retried = false;
     for (;;) {
         if (saysNotAvailable(line)) {
             reportNotAvailable(row, atEntry, request.keepLast);
             return;
         }
-        const std::optional<ParserPlan> plan = planFor(request.siteCode, request.metric);
+        const std::optional<ParserPlan> plan = planFor(request, linePosition);
         if (!plan)
             return;
         // Each pass starts with fresh working values; after a retry the
         // pass runs over the line the retry took.
         ParseState state(line, row, request.metric);
-        if (PlanRun(request, atEntry, state, retried).run(*plan) == Outcome::Finished)
+        if (PlanRun(request, atEntry, state, retried, linePosition).run(*plan) == Outcome::Finished)
             return;
         line = state.line;
     }

@@ -16,7 +16,8 @@ struct ReportRequest {
 };
 
 // Writes the row's captions from condition to UV by the site code's parser
-// (the place caption is the caller's). A line that says "NOT AVBL" or
+// (the place caption is the caller's). A roundup line is cut in the columns
+// of the table it stands in (update/roundup_layouts.h). A line that says "NOT AVBL" or
 // "NOT AVAILABLE" (or a portal page without its readings block) marks the
 // row not available, unless `keepLast` is set and the row had a condition
 // when the call began: then the row is left as it was. An unknown site code

@@ -95,7 +95,7 @@ bool withoutUvOrWarnings(const QString& siteCode)
 
 } // namespace
 
-void Process_Reports()
+bool Process_Reports()
 {
     ProgramState& state = program();
     Form1& main = form1();
@@ -108,6 +108,7 @@ void Process_Reports()
     state.WarningsCacheUrl.clear();
     state.WarningsCachePage.clear();
 
+    bool logWritten = true;
     for (int i = 0; i <= last; ++i) {
         setBackColor(main.S_Warning[i], kButtonFaceColor);
         bool alternateTried = false;
@@ -176,7 +177,8 @@ void Process_Reports()
             Find_Alternate(i);
         if (alternateTried && main.Label9[i]->text().isEmpty())
             main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
-        Write_Log(i);
+        if (!Write_Log(i))
+            logWritten = false;
     }
 
     state.AltText.clear();
@@ -192,4 +194,5 @@ void Process_Reports()
     if (main.panelText(1) == QLatin1String("Corvane Recovering DATA ..... Please Wait"))
         main.setPanelText(1, QString());
     main.Display_Digital();
+    return logWritten;
 }

@@ -52,7 +52,7 @@ ParserPlan& ParserPlan::cut(qsizetype n)
     return step([n](ParseState& s) { s.cut(n); });
 }
 
-ParserPlan& ParserPlan::cutBeforeRest(qsizetype n)
+ParserPlan& ParserPlan::cutBeforeLastColumn(qsizetype n)
 {
     return step([n](ParseState& s) { s.cut(s.fieldLost ? n : std::min(n, s.line.size())); });
 }

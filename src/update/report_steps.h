@@ -26,8 +26,8 @@ struct ParseState {
 
     // Working values a parser keeps between its steps.
     QString work;
+    QString secondWork;
     int first = 0;
-    int second = 0;
 
     // The first n characters of the line (the whole line when shorter).
     QString take(qsizetype n) const;
@@ -55,13 +55,12 @@ public:
     ParserPlan& englishStep(Step s);  // only in English units
 
     ParserPlan& cut(qsizetype n);
-    // Drops the column in front of a free field that runs to the end of the
-    // line: a line that ends inside that column (pages trim the blanks
-    // behind an empty remarks field) leaves the free field empty instead of
-    // failing, so the readings already taken stand. Once a field was lost
-    // the line is out of step with its columns, and a short line fails here
-    // like at every other cut.
-    ParserPlan& cutBeforeRest(qsizetype n);
+    // Drops the column in front of a line's last column: a line that ends
+    // before the last column (pages trim the blanks behind an empty last
+    // field) leaves that field empty instead of failing, so the readings
+    // already taken stand. Once a field was lost the line is out of step
+    // with its columns, and a short line fails here like at every other cut.
+    ParserPlan& cutBeforeLastColumn(qsizetype n);
     ParserPlan& field(int number);                      // the field in force from here on
     ParserPlan& set(RowField caption, qsizetype n);     // caption := the first n characters
     ParserPlan& setRest(RowField caption);              // caption := all that is left

@@ -2,24 +2,25 @@
 
 #include "update/unit_conversions.h"
 
-ParserPlan stateRoundupPlan(bool metric)
+ParserPlan stateRoundupPlan(bool metric, const RoundupColumns& c)
 {
     ParserPlan plan(metric);
     // A place that matched only the end of a longer station name starts the
     // line inside the name column: blanks in front bring the columns back
-    // (the name column ends in a blank at character 15).
-    plan.step([](ParseState& s) {
-        while (s.line.size() < 15 || s.line[14] != QLatin1Char(' '))
+    // (the name column ends in a blank).
+    const qsizetype nameEnd = c.name - 1;
+    plan.step([nameEnd](ParseState& s) {
+        while (s.line.size() <= nameEnd || s.line[nameEnd] != QLatin1Char(' '))
             s.line.prepend(QLatin1Char(' '));
     });
-    plan.cut(15).field(1).setAndTrim(&StationRow::condition, 9);
-    plan.cut(9).field(2).setAndTrim(&StationRow::temperature, 5).celsius(&StationRow::temperature);
-    plan.cut(5).field(3).setAndTrim(&StationRow::dewpoint, 5).celsius(&StationRow::dewpoint);
-    plan.cut(5).field(4).setAndTrim(&StationRow::humidity, 4);
-    plan.cut(4).field(5).setAndTrim(&StationRow::wind, 9).metricConvert(&StationRow::wind, Convert_Speed);
-    plan.cut(9).field(6).set(&StationRow::pressure, 8).metricConvert(&StationRow::pressure, Convert_To_Millibars)
-        .trim(&StationRow::pressure);
-    plan.cutBeforeRest(8).field(7).setAndTrimRest(&StationRow::remarks);
+    plan.cut(c.name).field(1).setAndTrim(&StationRow::condition, c.sky);
+    plan.cut(c.sky).field(2).setAndTrim(&StationRow::temperature, c.temperature).celsius(&StationRow::temperature);
+    plan.cut(c.temperature).field(3).setAndTrim(&StationRow::dewpoint, c.dewpoint).celsius(&StationRow::dewpoint);
+    plan.cut(c.dewpoint).field(4).setAndTrim(&StationRow::humidity, c.humidity);
+    plan.cut(c.humidity).field(5).setAndTrim(&StationRow::wind, c.wind).metricConvert(&StationRow::wind, Convert_Speed);
+    plan.cut(c.wind).field(6).set(&StationRow::pressure, c.pressure)
+        .metricConvert(&StationRow::pressure, Convert_To_Millibars).trim(&StationRow::pressure);
+    plan.cutBeforeLastColumn(c.pressure).field(7).setAndTrimRest(&StationRow::remarks);
     return plan;
 }
 
@@ -34,7 +35,7 @@ ParserPlan alaskaRoundupPlan(bool metric)
     plan.cut(5).field(5).setAndTrim(&StationRow::wind, 10).metricConvert(&StationRow::wind, Convert_Speed);
     plan.cut(10).field(6).set(&StationRow::pressure, 9).metricConvert(&StationRow::pressure, Convert_To_Millibars)
         .trim(&StationRow::pressure);
-    plan.cutBeforeRest(9).field(7);
+    plan.cutBeforeLastColumn(9).field(7);
     // The rest of a token that runs past the pressure column is dropped.
     plan.step([](ParseState& s) {
         qsizetype blank = s.line.indexOf(QLatin1Char(' '));

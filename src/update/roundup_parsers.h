@@ -1,12 +1,13 @@
 #pragma once
 #include "update/report_steps.h"
+#include "update/roundup_layouts.h"
 
 // The national weather service's roundup tables, one station per line in
 // fixed columns.
 
-// State roundup ("NA"): name (15), sky and weather (9), temperature (5),
-// dewpoint (5), humidity (4), wind (9), pressure (8), remarks.
-ParserPlan stateRoundupPlan(bool metric);
+// State roundup ("NA"): name, sky and weather, temperature, dewpoint,
+// humidity, wind, pressure in the given columns, then the remarks.
+ParserPlan stateRoundupPlan(bool metric, const RoundupColumns& columns);
 
 // Alaska roundup ("AK"): no dewpoint column; wind chill and visibility
 // after the pressure.

@@ -24,6 +24,8 @@ double celsiusFromFahrenheitCaption(const QString& caption)
 
 QString compassWord(const QString& directionText)
 {
+    if (!directionText.isEmpty() && !readsAsNumber(directionText))
+        return directionText; // a word such as "VRB"
     const double d = leadingNumber(directionText);
     if (d == 0 || d == 360)
         return QStringLiteral("N");
@@ -81,6 +83,18 @@ constexpr qsizetype kLongestWindShape = 10;
 
 } // namespace
 
+bool readsAsNumber(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ++i;
+    if (i < text.size() && text[i] == QLatin1Char('.'))
+        ++i;
+    return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+}
+
 QString Strip_Spaces(const QString& caption)
 {
     qsizetype begin = 0;
@@ -102,11 +116,13 @@ QString Remove_Spaces(const QString& caption)
 QString Convert_Wind(const QString& windText)
 {
     // "270 AT 15": the direction before "AT", the speed after "AT" and the
-    // blank behind it. Without "AT" the direction is empty (and reads as
-    // north) and the speed starts at the third character.
+    // blank behind it. Without "AT" the direction is empty and the speed
+    // starts at the third character.
     const qsizetype at = windText.indexOf(QLatin1String("AT"));
     const QString direction = at < 0 ? QString() : Strip_Spaces(windText.left(at));
     const QString speed = Strip_Spaces(windText.mid(at < 0 ? 2 : at + 3));
+    if (!readsAsNumber(speed))
+        return Strip_Spaces(windText);
 
     const double knots = leadingNumber(speed);
     if (knots == 0)
@@ -116,6 +132,8 @@ QString Convert_Wind(const QString& windText)
 
 QString Calc_Humidity(const QString& temperature, const QString& dewpoint, bool celsius)
 {
+    if (!readsAsNumber(temperature) || !readsAsNumber(dewpoint))
+        return QStringLiteral("NA");
     double t = 0;
     double td = 0;
     if (celsius) {
@@ -130,14 +148,14 @@ QString Calc_Humidity(const QString& temperature, const QString& dewpoint, bool 
     const double rh = 100.0 * std::exp(17.27 * (td / (237.3 + td) - t / (237.3 + t)));
     if (!std::isfinite(rh))
         throw ParseFailure{"humidity cannot be computed"};
-    if (temperature == QLatin1String("---") || dewpoint == QLatin1String("---"))
-        return QStringLiteral("NA");
     return formatDigits(rh, u"###");
 }
 
 QString Convert_To_Millibars(const QString& caption)
 {
     const QString stripped = Strip_Spaces(caption);
+    if (!readsAsNumber(stripped))
+        return stripped;
     QString text = formatDigits(leadingNumber(stripped) / kInchesPerMillibar, u"####");
     if (stripped.endsWith(QLatin1Char('S')) || stripped.endsWith(QLatin1Char('R'))
         || stripped.endsWith(QLatin1Char('F')))
@@ -147,6 +165,8 @@ QString Convert_To_Millibars(const QString& caption)
 
 QString Convert_To_Inches(const QString& caption)
 {
+    if (!readsAsNumber(caption))
+        return caption;
     QString text = formatDigits(leadingNumber(caption) * kInchesPerMillibar, u"###.##");
     const qsizetype point = text.indexOf(QLatin1Char('.'));
     if (point >= 0) {
@@ -183,6 +203,8 @@ QString Convert_Speed(const QString& caption)
 
 QString Fahrenheit_To_Celsius(const QString& caption)
 {
+    if (!readsAsNumber(caption))
+        return caption;
     int t = 0;
     if (!toInt16(caption, t))
         throw ParseFailure{"temperature outside the 16-bit range"};

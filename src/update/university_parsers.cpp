@@ -41,7 +41,8 @@ ParserPlan hawaiiListPlan(bool metric)
     plan.cut(4).field(4).setAndTrim(&StationRow::dewpoint, 3).celsius(&StationRow::dewpoint);
     plan.cut(3).field(5).setAndTrim(&StationRow::humidity, 3);
     plan.cut(3).field(6).assign(&StationRow::wind, QStringLiteral("NR"));
-    plan.cut(8).field(7).setRest(&StationRow::pressure).metricConvert(&StationRow::pressure, Convert_To_Millibars)
+    plan.cutBeforeLastColumn(8).field(7).setRest(&StationRow::pressure)
+        .metricConvert(&StationRow::pressure, Convert_To_Millibars)
         .trim(&StationRow::pressure);
     return plan;
 }
@@ -69,7 +70,8 @@ ParserPlan decodedHourlyPlan(bool metric)
     plan.cut(21).setAndTrim(&StationRow::pressure, 8);
     plan.englishConvert(&StationRow::pressure, Convert_To_Inches);
     plan.metricConvert(&StationRow::pressure, dropPressureDecimal);
-    plan.cut(16).setAndTrim(&StationRow::condition, 5).convert(&StationRow::condition, skyCodeCondition);
+    plan.cutBeforeLastColumn(16).setAndTrim(&StationRow::condition, 5)
+        .convert(&StationRow::condition, skyCodeCondition);
     plan.assign(&StationRow::remarks, QString()).assign(&StationRow::uv, QStringLiteral("NA"));
     return plan;
 }

@@ -14,6 +14,7 @@
 #include "settings/source_addresses.h"
 #include "settings/station_urls.h"
 #include "mainwindow/transfer_state.h"
+#include "update/observation_log.h"
 #include "update/report_processing.h"
 #include "update/uv_and_warning_checks.h"
 
@@ -85,8 +86,10 @@ void Form1::recoverFromFailedStep(int slot)
     const bool lastShares = slot == 9 && state.SlotURL[8] == state.SlotURL[9];
     if (nextShares || lastShares)
         return;
-    waitUntil([this] { return !Inet2->StillExecuting(); }, program().InetTimeout + 5);
-    waitUntil([this] { return panelText(1) == kRequestSuccessfulText; }, 15);
+    // A request that has ended reports no further state: the wait for its
+    // success text is only for one that still runs.
+    if (!waitUntil([this] { return !Inet2->StillExecuting(); }, program().InetTimeout + 5))
+        waitUntil([this] { return panelText(1) == kRequestSuccessfulText; }, 15);
 }
 
 void Form1::RNow_Click()
@@ -170,7 +173,7 @@ void Form1::RNow_Click()
     // logged, fetched or announced on its way out.
     if (Unloading)
         return;
-    Process_Reports();
+    const bool logWritten = Process_Reports();
     compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
                        + QStringLiteral(" - ") + compact.Temp->text());
 
@@ -190,5 +193,7 @@ void Form1::RNow_Click()
         }
     }
     DoEvents();
-    setPanelText(1, QStringLiteral("Ready....."));
+    // Lost log records are said once, behind the closing text.
+    setPanelText(1, logWritten ? QStringLiteral("Ready.....")
+                               : QStringLiteral("Ready..... ") + logNotWrittenText());
 }

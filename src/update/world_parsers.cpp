@@ -33,6 +33,18 @@ int fahrenheitFromCelsius(int celsius)
     return static_cast<int>(std::floor(product / 5.0 + 32));
 }
 
+// A temperature column as whole degrees, with a leading blank when not
+// negative; a column that is not a number is kept as it came, trimmed.
+QString degreesText(const QString& column)
+{
+    return readsAsNumber(column) ? numberForm(wholeDegrees(column)) : Strip_Spaces(column);
+}
+
+QString fahrenheitText(const QString& celsiusText)
+{
+    return readsAsNumber(celsiusText) ? numberForm(fahrenheitFromCelsius(wholeDegrees(celsiusText))) : celsiusText;
+}
+
 } // namespace
 
 ParserPlan worldListPlan(bool metric)
@@ -47,15 +59,18 @@ ParserPlan worldListPlan(bool metric)
 ParserPlan singaporePlan(bool metric)
 {
     ParserPlan plan(metric);
-    plan.cut(26).step([](ParseState& s) { s.first = wholeDegrees(s.take(4)); });
-    plan.cut(4).step([](ParseState& s) { s.second = wholeDegrees(s.take(4)); });
+    plan.cut(26).step([](ParseState& s) { s.work = degreesText(s.take(4)); });
+    plan.cut(4).step([](ParseState& s) { s.secondWork = degreesText(s.take(4)); });
     plan.cut(4);
-    plan.englishStep([](ParseState& s) { s.first = fahrenheitFromCelsius(s.first); });
-    plan.englishStep([](ParseState& s) { s.second = fahrenheitFromCelsius(s.second); });
-    plan.step([](ParseState& s) {
-        s.row.temperature = numberForm(s.first) + QStringLiteral(" /") + numberForm(s.second);
-    });
+    plan.englishStep([](ParseState& s) { s.work = fahrenheitText(s.work); });
+    plan.englishStep([](ParseState& s) { s.secondWork = fahrenheitText(s.secondWork); });
+    plan.step([](ParseState& s) { s.row.temperature = s.work + QStringLiteral(" /") + s.secondWork; });
     plan.trim(&StationRow::temperature).convert(&StationRow::temperature, Remove_Spaces);
+    // Neither temperature given: nothing to show.
+    plan.step([](ParseState& s) {
+        if (s.row.temperature == QLatin1String("/"))
+            s.row.temperature.clear();
+    });
     plan.setAndTrim(&StationRow::condition, 30);
     markNotGiven(plan);
     return plan;

@@ -8,6 +8,7 @@
 #include "options/options_dialog.h"
 #include "settings/settings_record.h"
 #include "platform/settings_store.h"
+#include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 #include "test_support.h"
 
@@ -288,4 +289,68 @@ TEST_F(DigitalWindowTest, MailClickHidesEveryIndicatorAndRightClickSetsThePopupS
     EXPECT_EQ(program().PopupSlot, -1);
     w.Label1_MouseUp(Qt::RightButton, {});
     EXPECT_EQ(program().PopupSlot, 4);
+}
+
+TEST_F(DigitalWindowTest, EachConditionShowsThePictureOfItsWeather)
+{
+    watch(1);
+    WethWind& w = wethWind();
+    // Condition word and the drawing it must show (0 sunny ... 11 mostly cloudy, 12 unknown).
+    const std::pair<const char*, int> cases[] = {
+        {"SUNNY", 0}, {"Partly Cloudy", 1}, {"CLOUDY", 2}, {"RAIN", 3}, {"LGT RAIN", 4}, {"HAZE", 5},
+        {"SNOW", 6}, {"TSTORMS", 7}, {"FLURRIES", 9}, {"SNOWSHWR", 10}, {"OVERCAST", 11}, {"NOREPORT", 12},
+    };
+    for (const auto& [word, drawing] : cases) {
+        form1().Label3[0]->setText(word);
+        form1().Display_Digital();
+        const QLabel* shown = nullptr;
+        for (int n = 1; n <= 13; ++n)
+            if (!w.Gif89a1[n]->isHidden())
+                shown = w.Gif89a1[n];
+        ASSERT_TRUE(shown) << word;
+        EXPECT_EQ(shown->pixmap().toImage(), conditionPicture(drawing, 32).toImage()) << word;
+    }
+    for (int n = 1; n <= 13; ++n)
+        for (int m = 1; m < n; ++m)
+            EXPECT_NE(w.Gif89a1[n]->pixmap().toImage(), w.Gif89a1[m]->pixmap().toImage()) << n << " " << m;
+}
+
+TEST_F(DigitalWindowTest, AStationChosenWhileTheDisplayDrawsIsTheOneDrawn)
+{
+    watch(2);
+    WethWind& w = wethWind();
+    program().CurrentSlot = 0;
+    // The arrow click waits among the events that the drawing lets run.
+    QMetaObject::invokeMethod(&w, [&w] { w.Command1_Click(5); }, Qt::QueuedConnection);
+    form1().Display_Digital();
+    EXPECT_EQ(program().CurrentSlot, 1);
+    EXPECT_EQ(w.Label1->text(), "PLACE1");
+    EXPECT_EQ(w.cellGlyph(1), 6); // 60, not the first station's 50
+    EXPECT_EQ(w.cellGlyph(2), 0);
+}
+
+TEST_F(DigitalWindowTest, NothingCoversTheDrawnCells)
+{
+    watch(1);
+    form1().Label3[0]->setText("RAIN");
+    form1().Label8[0]->setText("30.12R");
+    form1().Display_Digital();
+    WethWind& w = wethWind();
+    w.Image1[22]->show();
+    w.Image2->show();
+    const QImage shot = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int cell = 0; cell < 32; ++cell) {
+        if (!w.Image1[cell] || w.cellGlyph(cell) < 0)
+            continue;
+        // Every lit pixel of the cell's glyph is on the window as drawn.
+        const QImage glyph = digitGlyph(program().DigitColorIndex, w.cellGlyph(cell)).toImage().convertToFormat(
+            QImage::Format_RGB32);
+        const QPoint at = w.Image1[cell]->pos();
+        int covered = 0;
+        for (int y = 0; y < glyph.height(); ++y)
+            for (int x = 0; x < glyph.width(); ++x)
+                if (glyph.pixel(x, y) != qRgb(0, 0, 0) && shot.pixel(at + QPoint(x, y)) != glyph.pixel(x, y))
+                    ++covered;
+        EXPECT_EQ(covered, 0) << "cell " << cell << " glyph " << w.cellGlyph(cell);
+    }
 }

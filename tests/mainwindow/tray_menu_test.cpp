@@ -1,10 +1,12 @@
 #include "mainwindow/form1.h"
 
+#include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
 #include "platform/vb_color.h"
+#include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "test_support.h"
@@ -92,9 +94,11 @@ TEST_F(TrayMenuTest, OnlyTheCurrentStationsLampAcknowledges)
     main.S_Warning_Click(2);
     EXPECT_TRUE(program().WarnFlag[2]);
 
+    wethWind().Image2->show();
     main.S_Warning_Click(1); // nothing set, still repainted red
     EXPECT_EQ(backColor(main.S_Warning[1]), kRed);
     EXPECT_EQ(backColor(weather().Label1[0]), kRed);
+    EXPECT_TRUE(wethWind().Image2->isHidden());
 }
 
 TEST_F(TrayMenuTest, RightClickOnAPlaceRemembersTheStation)
@@ -119,4 +123,54 @@ TEST_F(TrayMenuTest, ShutDownFromTheTrayWaitsHalfASecond)
     main.PopMenu_Click(10);
     EXPECT_TRUE(main.Timer3->isActive());
     EXPECT_EQ(main.Timer3->interval(), 500);
+}
+
+TEST_F(TrayMenuTest, ShowingTheMainOrTheCompactWindowHidesTheDigitalOne)
+{
+    Form1& main = form1();
+    for (int item : {0, 1}) {
+        wethWind().show();
+        main.PopMenu_Click(item);
+        EXPECT_FALSE(wethWind().isVisible()) << "item " << item;
+    }
+    EXPECT_TRUE(weather().isVisible());
+    EXPECT_FALSE(main.isVisible());
+}
+
+TEST_F(TrayMenuTest, ClickOnTheMailPanelClearsEveryMailIndicator)
+{
+    Form1& main = form1();
+    auto click = [&](int panel) {
+        QMouseEvent event(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main.panel(panel), &event);
+    };
+    main.panel(6)->show();
+    weather().Image1[2]->setPixmap(mailFrame(0));
+    weather().Image1[2]->show();
+    wethWind().Image1[22]->show();
+    click(3);
+    EXPECT_FALSE(main.panel(6)->isHidden());
+    EXPECT_FALSE(weather().Image1[2]->isHidden());
+    click(6);
+    EXPECT_TRUE(main.panel(6)->isHidden());
+    EXPECT_TRUE(weather().Image1[2]->isHidden());
+    EXPECT_TRUE(weather().Image1[2]->pixmap().isNull());
+    EXPECT_TRUE(wethWind().Image1[22]->isHidden());
+}
+
+TEST_F(TrayMenuTest, DigitalArrowsMoveTheTrayToTheNewStation)
+{
+    Form1& main = form1();
+    for (int i = 0; i < 2; ++i) {
+        addWatchEntry(form2().List3, QString("Texas - PLACE%1").arg(i), false);
+        main.Label2[i]->setText(QString("PLACE%1").arg(i));
+        main.Label4[i]->setText("70");
+    }
+    main.Label3[1]->setText("RAIN");
+    program().CurrentSlot = 0;
+    TrayIcons::instance().Tray_Update(1, "PLACE0", QIcon());
+    wethWind().Command1_Click(5);
+    EXPECT_EQ(TrayIcons::instance().tip(1), "PLACE1 - RAIN - 70");
+    EXPECT_FALSE(TrayIcons::instance().picture(1).isNull());
 }

@@ -175,7 +175,7 @@ TEST_F(WeatherWindowTest, PositionOffScreenMovesToTheTopRightAndIsStored)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     Weather& window = weather();
-    SaveSetting("MiniStartUp", "Left", QString::number(screen.width() - window.width() + 1));
+    SaveSetting("MiniStartUp", "Left", QString::number((screen.width() - window.width()) * 15 + 1)); // twips
     SaveSetting("MiniStartUp", "Top", "10");
     window.Form_Load();
     EXPECT_EQ(window.x(), screen.width() - window.width());

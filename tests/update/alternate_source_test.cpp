@@ -44,6 +44,10 @@ TEST(AlternateSource, RowFieldsAreCutByWidth)
     reading = parseAlternateRow("X", row("X", "31", "80", "NORTHWEST at 7", "snow"), true);
     EXPECT_EQ(reading.temperature, "-1"); // (31 - 32) * 5 / 9 rounded down
     EXPECT_EQ(reading.wind, "NORTHWEST7");
+
+    // A missing temperature is not converted.
+    for (const QString missing : {"", "M"})
+        EXPECT_EQ(parseAlternateRow("X", row("X", missing, "80", "CALM", "fog"), true).temperature, missing);
 }
 
 TEST(AlternateSource, MissingRowsOrLineEndsAreNotReported)

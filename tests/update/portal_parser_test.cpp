@@ -99,27 +99,21 @@ TEST(PortalPage, ReadingsAreFoundOnlyInTheirOrder)
     EXPECT_EQ(row.dewpoint, "");
 }
 
-TEST(PortalPage, WithoutTodayThePageIsNotAvailable)
+TEST(PortalPage, PageWithoutItsReadingsBlockIsNotAvailableOrKept)
 {
     StationRow before;
     before.condition = "SUNNY";
     before.temperature = "70";
-    QString page = kPage;
-    page.replace("Today", "Later");
-    // The place does not occur again after the retry's start: not available,
-    // whatever the keep-last setting.
-    EXPECT_EQ(parsed(portalRequest(page, true), before).condition, "NOT AVBL");
-
-    // With the place further on in the page the retry takes that line (upper
-    // case, no "Today" there either) and the readings block is missing: the
-    // keep-last setting keeps the row.
-    ReportRequest request = portalRequest(page, true);
-    request.pageText = "<p>Toledo</p>\r\n<p>Toledo again</p>\r\n";
-    request.position = 4;
-    EXPECT_EQ(parsed(request, before), before);
-    request.keepLast = false;
-    EXPECT_EQ(parsed(request, before).condition, "NOT AVBL");
-    EXPECT_EQ(parsed(request, before).temperature, "");
+    QString withoutToday = kPage;
+    withoutToday.replace("Today", "Later");
+    QString withoutSpace = kPage;
+    withoutSpace.replace("&nbsp;", " ");
+    for (const QString& page : {withoutToday, withoutSpace}) {
+        EXPECT_EQ(parsed(portalRequest(page, true), before), before);
+        const StationRow row = parsed(portalRequest(page, false), before);
+        EXPECT_EQ(row.condition, "NOT AVBL");
+        EXPECT_EQ(row.temperature, "");
+    }
 }
 
 TEST(PortalPage, MissingEndMarksAreFailures)

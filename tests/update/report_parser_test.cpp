@@ -201,3 +201,38 @@ TEST_P(HostilePages, BinaryBytes)
 
 INSTANTIATE_TEST_SUITE_P(EverySource, HostilePages, ::testing::Values("UA", "W1", "W2", "NA", "AK", "HI", "CA"),
                          [](const auto& info) { return std::string(info.param); });
+
+// A reading the source leaves out ("M", "N/A", blanks) is shown as it came,
+// in either unit: never -18 degrees, 100 percent, .00 inches or a slash
+// between two invented temperatures. A variable wind keeps its word.
+TEST(MissingReadings, AreShownAsTheSourceGaveThem)
+{
+    const QString roundup = fixedColumns(
+        {{"BOSTON", 15}, {"CLOUDY", 9}, {"M", 5}, {"N/A", 5}, {"", 4}, {"NW12", 9}, {"", 8}}, "HAZE");
+    const QString hawaii = fixedColumns(
+        {{"HONOLULU", 18}, {"CLEAR", 14}, {"", 16}, {"   M", 4}, {"  M", 3}, {"", 3}, {"", 8}}, "M");
+    const QString hourly =
+        atColumns({{1, "KLAX 1953"}, {18, "M"}, {22, "M"}, {29, "VRB AT 5"}, {50, "      "}, {66, "CLR"}});
+    const QString singapore = atColumns({{1, "CHANGI"}, {27, "    "}, {31, "  M "}, {35, "HAZE"}});
+    const QString singaporeBlank = atColumns({{1, "CHANGI"}, {35, "HAZE"}});
+    struct Case {
+        QString code;
+        QString line;
+        bool metric;
+        std::string expected; // temperature, dewpoint, humidity, wind, pressure
+    };
+    const Case cases[] = {
+        {"NA", roundup, true, "M|N/A||NW19|"},
+        {"HI", hawaii, true, "M|M||NR|M"},
+        {"CA", hourly, false, "M|M|NA|VRB6|"},
+        {"CA", hourly, true, "M|M|NA|VRB10|"},
+        {"W2", singapore, false, "/M|NA|NA|NA|NA"},
+        {"W2", singaporeBlank, true, "|NA|NA|NA|NA"},
+    };
+    for (const Case& c : cases) {
+        const StationRow row = parsed(requestFor(c.code, c.line, "X", c.metric));
+        const QString readings =
+            QStringList{row.temperature, row.dewpoint, row.humidity, row.wind, row.pressure}.join('|');
+        EXPECT_EQ(readings.toStdString(), c.expected) << c.code.toStdString() << (c.metric ? " metric" : "");
+    }
+}

@@ -1,6 +1,9 @@
 #include "report_lines.h"
+#include "update/station_search.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -24,7 +27,96 @@ QString alaskaLine(const QString& pressure = "   29.85F", const QString& rest = 
                         rest);
 }
 
+// A page that holds a table of each layout: first one under an older
+// heading, then today's (real rows of a Pacific roundup and a Rochester row,
+// with made-up winter and desert rows). Lines end in `eol`.
+QString twoLayoutPage(const QString& eol, const QString& olderTableRows = roundupLine("BOSTON"))
+{
+    return QStringList{"<pre>",
+                       "REGIONAL WEATHER ROUNDUP",
+                       "CITY           SKY/WX   TMP  DP   RH  WIND     PRES    REMARKS",
+                       olderTableRows,
+                       "",
+                       "PACIFIC ROUNDUP",
+                       "CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS",
+                       "GUAM AIRPORT   CLEAR     81  77  89 E6        29.85R",
+                       "ROTA AIRPORT   NOT AVBL",
+                       "YAP AIRPORT    MOCLDY    81  79  94 CALM      29.78S",
+                       "CHUUK AP       CLOUDY    79  75  89 VRB3      29.79R",
+                       "POHNPEI WSO    CLOUDY    75  75 100 CALM      29.84R",
+                       "ROCHESTER      CLOUDY    54  54 100 E5        30.35F FOG",
+                       "FAIRBANKS      CLEAR    -25 -30  64 N5        30.12R",
+                       "PHOENIX        SUNNY    103  20   6 W12G20    29.80F HOT",
+                       "$$",
+                       "</pre>"}
+               .join(eol)
+        + eol;
+}
+
+// The row that the update makes of the place's line in the page.
+StationRow parsedFromPage(const QString& page, const QString& place, const QString& code, bool metric)
+{
+    const StationSearch found = findStationLine(page, "http://127.0.0.1/roundup", place, SearchMarkers{});
+    EXPECT_EQ(found.status, StationSearch::Found) << place.toStdString();
+    ReportRequest request = requestFor(code, found.line, place, metric);
+    request.pageText = page;
+    request.position = found.position;
+    return parsed(request);
+}
+
+// Condition to remarks, joined by "|".
+std::string readings(const StationRow& row)
+{
+    return QStringList{row.condition, row.temperature, row.dewpoint, row.humidity, row.wind, row.pressure,
+                       row.remarks}
+        .join('|')
+        .toStdString();
+}
+
 } // namespace
+
+TEST(RoundupLayouts, EachTableIsCutInTheColumnsOfItsHeading)
+{
+    struct Case {
+        QString place;
+        std::string english, metric; // condition to remarks, joined by "|"
+    };
+    const Case cases[] = {
+        {"BOSTON", "CLOUDY|45|30|55|NW12G22|30.05R|HAZE", "CLOUDY|7|-2|55|NW19G35|1018R|HAZE"},
+        {"GUAM AIRPORT", "CLEAR|81|77|89|E6|29.85R|", "CLEAR|27|25|89|E10|1011R|"},
+        {"YAP AIRPORT", "MOCLDY|81|79|94|CALM|29.78S|", "MOCLDY|27|26|94|CALM|1008S|"},
+        {"CHUUK AP", "CLOUDY|79|75|89|VRB3|29.79R|", "CLOUDY|26|23|89|VRB5|1009R|"},
+        {"POHNPEI WSO", "CLOUDY|75|75|100|CALM|29.84R|", "CLOUDY|23|23|100|CALM|1010R|"},
+        {"ROCHESTER", "CLOUDY|54|54|100|E5|30.35F|FOG", "CLOUDY|12|12|100|E8|1028F|FOG"},
+        // A place that matches only the end of the station's name.
+        {"CHESTER", "CLOUDY|54|54|100|E5|30.35F|FOG", "CLOUDY|12|12|100|E8|1028F|FOG"},
+        {"FAIRBANKS", "CLEAR|-25|-30|64|N5|30.12R|", "CLEAR|-32|-35|64|N8|1020R|"},
+        {"PHOENIX", "SUNNY|103|20|6|W12G20|29.80F|HOT", "SUNNY|39|-7|6|W19G32|1009F|HOT"},
+    };
+    for (const QString eol : {"\n", "\r\n"}) {
+        const QString page = twoLayoutPage(eol);
+        for (const Case& c : cases) {
+            for (const bool metric : {false, true}) {
+                const StationRow row = parsedFromPage(page, c.place, "NA", metric);
+                EXPECT_EQ(readings(row), metric ? c.metric : c.english)
+                    << c.place.toStdString() << (metric ? " metric" : "") << (eol.size() == 1 ? " LF" : " CR LF");
+                // An Alaska table under today's heading is read like the others.
+                if (c.place != "BOSTON") {
+                    EXPECT_EQ(parsedFromPage(page, c.place, "AK", metric), row) << c.place.toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST(RoundupLayouts, RetriedLineIsCutInTheColumnsOfItsOwnTable)
+{
+    // The older table's line ends inside the wind column; the retry takes the
+    // place's line in today's table.
+    const QString page = twoLayoutPage("\r\n", roundupLine("ROCHESTER").left(42));
+    const StationRow row = parsedFromPage(page, "ROCHESTER", "NA", false);
+    EXPECT_EQ(readings(row), "CLOUDY|54|54|100|E5|30.35F|FOG");
+}
 
 TEST(StateRoundup, EnglishCaptionsAreTheTrimmedColumns)
 {

@@ -62,16 +62,37 @@ TEST(HawaiiList, MetricAndThePressureIsAllThatFollowsColumn66)
 
 TEST(HawaiiList, RecoveryEmptiesFieldsInTheListsOwnOrder)
 {
-    // Both occurrences end inside the wind columns: the cut before the
-    // pressure fails in field 6, which in this list is the wind.
-    const QString line = hawaiiLine().left(62);
+    // Both occurrences end inside the humidity column: the cut behind it
+    // fails in field 5, which in this list is the humidity; once a field
+    // is lost the cut before the pressure fails too, in field 6, the wind.
+    const QString line = hawaiiLine().left(57);
     ReportRequest request = requestFor("HI", line, "HONOLULU");
     request.pageText = line + "\r\n" + line + "\r\n";
     const StationRow row = parsed(request);
     EXPECT_EQ(row.condition, "MOSUNNY");
-    EXPECT_EQ(row.humidity, "59");
+    EXPECT_EQ(row.dewpoint, "68");
+    EXPECT_EQ(row.humidity, "");
     EXPECT_EQ(row.wind, "");
-    EXPECT_EQ(row.pressure, "NE12");
+    EXPECT_EQ(row.pressure, "5");
+}
+
+// Lists drop the blanks behind an empty last column (the pressure of the
+// Hawaii list, the sky code of the hourly list): a station that stands once
+// in its page keeps the readings in front of it.
+TEST(UniversityLists, LineEndingBeforeItsLastColumnKeepsItsReadings)
+{
+    for (const QString& line : {hawaiiLine("MOSTLY SUNNY", "").trimmed(), hawaiiLine().left(58)}) {
+        const StationRow row = parsed(requestFor("HI", line, "HONOLULU", true));
+        EXPECT_EQ(row.humidity, "59");
+        EXPECT_EQ(row.wind, "NR");
+        EXPECT_EQ(row.pressure, "");
+    }
+    for (const QString& line : {hourlyLine(" 20", "1013.2", "").trimmed(), hourlyLine().left(62)}) {
+        const StationRow row = parsed(requestFor("CA", line, "KLAX"));
+        EXPECT_EQ(row.wind, "W17G23");
+        EXPECT_EQ(row.pressure, "29.92");
+        EXPECT_EQ(row.condition, "NOREPORT");
+    }
 }
 
 TEST(DecodedHourly, EnglishUnits)
@@ -142,14 +163,15 @@ TEST(DecodedHourly, MissingTemperatureMarkerGivesNoHumidity)
 
 TEST(DecodedHourly, ShortLineRetriesOnceThenSkipsFailedSteps)
 {
-    const QString shortLine = hourlyLine().left(60); // ends before the sky code
+    const QString shortLine = hourlyLine().left(40); // ends inside the wind group
     EXPECT_EQ(parsed(requestFor("CA", shortLine, "KLAX")).condition, "NOT AVBL");
 
     ReportRequest request = requestFor("CA", shortLine, "KLAX");
     request.pageText = shortLine + "\r\n" + shortLine + "\r\n";
     const StationRow row = parsed(request);
     EXPECT_EQ(row.temperature, "72");
-    EXPECT_EQ(row.pressure, "29.92");
-    EXPECT_EQ(row.condition, "NOREPORT"); // taken from the pressure column, which the failed cut left
+    EXPECT_EQ(row.wind, "W17");
+    EXPECT_EQ(row.pressure, "7.97"); // "270 AT 1" as millibars: the failed cut left the wind group
+    EXPECT_EQ(row.condition, "NOREPORT");
     EXPECT_EQ(row.uv, "NA");
 }

@@ -10,6 +10,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
@@ -42,9 +44,12 @@ protected:
         server.route("/tx.txt", HttpReply::text(texas));
         server.route("/me.txt", HttpReply::text("<pre>\r\n" + row("PORTLAND", "CLOUDY", "20", "10", "65", "N5", "29.92S", "") + "</pre>"));
         server.route("/oh.txt", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
+        server.route("/ia.txt", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
+        server.route("/ut.txt", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
         writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx.txt"), "DALLAS", "AUSTIN",
                                          "WACO", "", "Maine", server.url("/me.txt"), "PORTLAND", "", "Ohio",
-                                         server.url("/oh.txt"), "TOLEDO", "[END]"});
+                                         server.url("/oh.txt"), "TOLEDO", "", "Iowa", server.url("/ia.txt"), "AMES",
+                                         "", "Utah", server.url("/ut.txt"), "PROVO", "[END]"});
         writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "True", "Texas - AUSTIN", "False",
                                 "Maine - PORTLAND", "False", "Texas - WACO", "False", "Ohio - TOLEDO", "False",
                                 "Ohio - TOLEDO", "False", "[INTERVAL]", " 0"});
@@ -143,4 +148,36 @@ TEST_F(UpdateCycleTest, CheckedStationsAreLogged)
     EXPECT_TRUE(log.startsWith("|Texas - DALLAS|")) << log.toStdString();
     EXPECT_TRUE(log.endsWith("|PTCLDY|72|55|55|S12G20|30.01R|NR|HAZE|\r\n")) << log.toStdString();
     EXPECT_FALSE(QFile::exists(path("Log/AUSTIN_Log.txt"))); // not checked for the log
+}
+
+// Each failed request already ended: the next station is asked at once, not
+// after a wait for a report of success that cannot come any more.
+TEST_F(UpdateCycleTest, FailedRequestsDoNotHoldUpTheNextStation)
+{
+    QListWidget& watchList = *form2().List3;
+    watchList.clear();
+    watchList.addItems({"Ohio - TOLEDO", "Iowa - AMES", "Utah - PROVO", "Texas - DALLAS"});
+    QElapsedTimer clock;
+    clock.start();
+    form1().RNow_Click();
+    // Three failures would take 45 seconds with the old waits.
+    EXPECT_LT(clock.elapsed(), 40000);
+    EXPECT_EQ(form1().Label3[2]->text(), "NOT AVBL");
+    EXPECT_EQ(form1().Label3[3]->text(), "PTCLDY");
+}
+
+// A log that cannot be written (a file stands where the Log folder goes) is
+// said once, and the update ends as usual.
+TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
+{
+    writeLines("Log", {"not a folder"});
+    form2().Check2->setChecked(true);
+    for (int i = 0; i < form2().List3->count(); ++i)
+        form2().List3->item(i)->setCheckState(Qt::Checked);
+    form1().RNow_Click();
+    EXPECT_EQ(form1().panelText(1),
+              "Ready..... Observation log could not be written in " + QDir::toNativeSeparators(path("Log")));
+    EXPECT_EQ(form1().Label3[0]->text(), "PTCLDY");
+    EXPECT_EQ(form1().Label3[2]->text(), "CLOUDY"); // the stations after the first lost record
+    EXPECT_EQ(weather().Place->text(), "DALLAS");
 }

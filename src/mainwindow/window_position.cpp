@@ -1,0 +1,60 @@
+#include "mainwindow/window_position.h"
+
+#include "platform/screen.h"
+#include "platform/settings_store.h"
+#include "platform/twips.h"
+#include "platform/vb_numbers.h"
+
+#include <QRect>
+#include <QWidget>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// Window systems keep window positions as 16-bit pixel coordinates.
+constexpr double kLargestTwips = 32767.0 * kTwipsPerPixel;
+
+std::optional<int> storedTwips(const QString& text)
+{
+    const double value = leadingNumber(text);
+    if (!std::isfinite(value) || std::fabs(value) > kLargestTwips)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+WindowPlace placeFromStore(const QString& top, const QString& left, QSize windowTwips, QSize screenTwips)
+{
+    const QLatin1String blank("Blank");
+    if (top != blank && left != blank) {
+        const std::optional<int> t = storedTwips(top);
+        const std::optional<int> l = storedTwips(left);
+        if (t && l && *l + windowTwips.width() <= screenTwips.width()
+            && *t + windowTwips.height() <= screenTwips.height())
+            return {QPoint(*l, *t), false};
+    }
+    return {QPoint(screenTwips.width() - windowTwips.width(), 0), true};
+}
+
+void restoreWindowPosition(QWidget& window, const QString& section)
+{
+    const QRect screen = screenArea();
+    const WindowPlace place = placeFromStore(
+        GetSetting(section, QStringLiteral("Top"), QStringLiteral("Blank")),
+        GetSetting(section, QStringLiteral("Left"), QStringLiteral("Blank")),
+        QSize(pixelsToTwips(window.width()), pixelsToTwips(window.height())),
+        QSize(pixelsToTwips(screen.width()), pixelsToTwips(screen.height())));
+    window.move(twipsToPixels(place.twips.x()), twipsToPixels(place.twips.y()));
+    if (place.corrected) {
+        SaveSetting(section, QStringLiteral("Left"), QString::number(place.twips.x()));
+        SaveSetting(section, QStringLiteral("Top"), QString::number(place.twips.y()));
+    }
+}
+
+void storeWindowPosition(const QWidget& window, const QString& section)
+{
+    SaveSetting(section, QStringLiteral("Top"), QString::number(pixelsToTwips(window.y())));
+    SaveSetting(section, QStringLiteral("Left"), QString::number(pixelsToTwips(window.x())));
+}

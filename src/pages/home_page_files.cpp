@@ -1,0 +1,71 @@
+#include "pages/home_page_files.h"
+
+#include "mainwindow/about_window.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "pages/page_fetch.h"
+#include "pages/text_viewer.h"
+#include "platform/inet_control.h"
+#include "platform/user_dialogs.h"
+#include "platform/waits.h"
+
+#include <QLabel>
+
+namespace {
+
+QString homePageFile(const QString& fileName, const QString& completion)
+{
+    Form1& main = form1();
+    const QString url = about().Label4->text() + QLatin1Char('/') + fileName;
+    const QString reply = main.Inet1->StillExecuting() ? QStringLiteral("ERROR")
+                                                        : fetchPage(url).value_or(QStringLiteral("ERROR"));
+    main.setPanelText(1, completion);
+    return reply;
+}
+
+} // namespace
+
+bool replyMissing(const QString& reply)
+{
+    return reply == QLatin1String("ERROR") || reply.contains(QLatin1String("File Not Found"));
+}
+
+QString Get_News()
+{
+    return homePageFile(QStringLiteral("news.txt"), QStringLiteral("News Recovery Completed"));
+}
+
+QString meteorFileName(const QDate& day)
+{
+    return QStringLiteral("meteor") + day.toString(QStringLiteral("yy")) + QStringLiteral(".txt");
+}
+
+QString Get_Meteor_Info()
+{
+    return homePageFile(meteorFileName(QDate::currentDate()), QStringLiteral("Meteor Information Recovery Completed"));
+}
+
+void LatestNews_Click()
+{
+    const QString reply = Get_News();
+    DoEvents();
+    if (replyMissing(reply)) {
+        MsgBox(QStringLiteral("There is currently no breaking news."), MsgButtons::Ok, MsgIcon::Information,
+               QStringLiteral("Corvane News"));
+        return;
+    }
+    showInViewer(QStringLiteral("Corvane News"), reply);
+}
+
+void MoonCal_Click()
+{
+    const QDate today = QDate::currentDate();
+    const QString reply = Get_Meteor_Info();
+    DoEvents();
+    if (replyMissing(reply)) {
+        MsgBox(QStringLiteral("There is a problem contacting the site.\r\nTry again later."), MsgButtons::Ok,
+               MsgIcon::Information, QStringLiteral("Corvane Meteor Showers"));
+        return;
+    }
+    showInViewer(QStringLiteral("Meteor Showers For ") + today.toString(QStringLiteral("yyyy")), reply);
+}

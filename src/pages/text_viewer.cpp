@@ -1,0 +1,123 @@
+#include "pages/text_viewer.h"
+
+#include "pages/page_text.h"
+#include "pages/page_window_slot.h"
+#include "platform/program_folder.h"
+#include "platform/screen.h"
+#include "platform/user_dialogs.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace {
+
+PageWindowSlot<Form4> theForm4;
+
+} // namespace
+
+Form4& form4()
+{
+    return theForm4.instance();
+}
+
+bool form4Loaded()
+{
+    return theForm4.loaded();
+}
+
+void showInViewer(const QString& caption, const QString& text)
+{
+    Form4& viewer = form4();
+    viewer.setWindowTitle(caption);
+    viewer.setText(text);
+    viewer.show();
+    viewer.raise();
+    viewer.activateWindow();
+}
+
+QString textFileName(const QString& chosen)
+{
+    if (chosen.size() <= 4 || !chosen.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+        return chosen + QStringLiteral(".txt");
+    return chosen;
+}
+
+Form4::Form4(QWidget* parent) : QMainWindow(parent)
+{
+    Text1 = new QPlainTextEdit(this);
+    setCentralWidget(Text1);
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuSave = mnuFile->addAction(QStringLiteral("Save &As"));
+    mnuFile->addSeparator();
+    mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    connect(mnuSave, &QAction::triggered, this, &Form4::mnuSave_Click);
+    connect(mnuPrint, &QAction::triggered, this, &Form4::mnuPrint_Click);
+    connect(mnuExit, &QAction::triggered, this, &Form4::mnuExit_Click);
+    resize(640, 440);
+}
+
+void Form4::setText(const QString& text)
+{
+    Text1->setPlainText(plainLines(text));
+}
+
+QString Form4::text() const
+{
+    return Text1->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void Form4::mnuSave_Click()
+{
+    const QString filter = QStringLiteral("Text Files (*.txt)");
+    const auto choice = chooseSaveFile(SaveFileRequest{QStringLiteral("Save As"), {filter}, filter, programFolder()});
+    if (!choice)
+        return;
+    const QString path = textFileName(choice->path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write((text() + QStringLiteral("\r\n")).toUtf8()) < 0
+        || !file.commit()) {
+        MsgBox(QStringLiteral("The text could not be saved as %1:\r\n%2").arg(path, file.errorString()),
+               MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+}
+
+void Form4::mnuPrint_Click()
+{
+    const std::unique_ptr<QPrinter> printer = defaultPrinter();
+    if (!printer) {
+        MsgBox(QStringLiteral("There is no printer to print on."), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    Text1->print(printer.get());
+    if (printer->printerState() == QPrinter::Error)
+        MsgBox(QStringLiteral("The text could not be printed."), MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+void Form4::mnuExit_Click()
+{
+    close();
+}
+
+void Form4::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    centreOnScreen(this);
+}
+
+void Form4::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        centreOnScreen(this);
+}
+
+void Form4::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    theForm4.unload(this);
+}

@@ -1,0 +1,53 @@
+#include "pages/home_page_files.h"
+
+#include "mainwindow/about_window.h"
+#include "mainwindow/form1.h"
+#include "pages/text_viewer.h"
+#include "pages_test_support.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+class HomePageFilesTest : public PagesTest {
+protected:
+    void SetUp() override
+    {
+        PagesTest::SetUp();
+        about().Label4->setText(server.url("/home"));
+    }
+};
+
+TEST_F(HomePageFilesTest, NewsAndMeteorShowersComeFromTheHomePageFolder)
+{
+    const QDate today = QDate::currentDate();
+    server.route("/home/news.txt", HttpReply::text("Radar maps are back.\r\n", "text/plain"));
+    server.route("/home/" + meteorFileName(today).toLatin1(), HttpReply::text("Perseids: Aug 12", "text/plain"));
+
+    LatestNews_Click();
+    EXPECT_EQ(form4().windowTitle(), "Corvane News");
+    EXPECT_EQ(form4().text(), "Radar maps are back.\r\n");
+    EXPECT_EQ(form1().panelText(1), "News Recovery Completed");
+
+    MoonCal_Click();
+    EXPECT_EQ(form4().windowTitle(), "Meteor Showers For " + today.toString("yyyy"));
+    EXPECT_EQ(form4().text(), "Perseids: Aug 12");
+    EXPECT_EQ(form1().panelText(1), "Meteor Information Recovery Completed");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(meteorFileName(QDate(2000, 6, 1)), "meteor00.txt");
+}
+
+TEST_F(HomePageFilesTest, MissingFilesAreTold)
+{
+    server.route("/home/news.txt", HttpReply::text("<h1>File Not Found</h1>"));
+    LatestNews_Click();
+    about().Label4->setText(refusedRoot() + "/home");
+    MoonCal_Click();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "There is currently no breaking news.");
+    EXPECT_EQ(messages[0].title, "Corvane News");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    EXPECT_EQ(messages[1].text, "There is a problem contacting the site.\r\nTry again later.");
+    EXPECT_EQ(messages[1].title, "Corvane Meteor Showers");
+    EXPECT_EQ(form1().panelText(1), "Meteor Information Recovery Completed");
+    EXPECT_FALSE(form4Loaded());
+}

@@ -1,0 +1,58 @@
+#include "pages/text_viewer.h"
+
+#include "mainwindow/forms.h"
+#include "test_support.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+
+TEST(TextFileName, AddsTxtUnlessTheNameEndsInIt)
+{
+    const std::pair<QString, QString> names[] = {
+        {"notes", "notes.txt"},       {"notes.log", "notes.log.txt"}, {"Notes.TXT", "Notes.TXT"},
+        {"a.TxT", "a.TxT"},           {"a.tx", "a.tx.txt"},           {".txt", ".txt.txt"},
+        {"/tmp/x/report.txt", "/tmp/x/report.txt"},
+    };
+    for (const auto& [chosen, saved] : names)
+        EXPECT_EQ(textFileName(chosen), saved) << chosen.toStdString();
+}
+
+class TextViewerTest : public SandboxTest {};
+
+TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
+{
+    form4().setText("line one\r\nline two");
+    form4().mnuSave_Click(); // cancelled: nothing written, nothing said
+    ASSERT_EQ(saveRequests.size(), 1u);
+    EXPECT_EQ(saveRequests[0].filters, QStringList{"Text Files (*.txt)"});
+    EXPECT_EQ(saveRequests[0].startPath, home());
+    EXPECT_TRUE(messages.empty());
+
+    writeFile("notes.txt", "old and longer content");
+    saveAnswer = SaveFileChoice{path("notes"), "Text Files (*.txt)"};
+    form4().mnuSave_Click();
+    EXPECT_EQ(readFile("notes.txt"), "line one\r\nline two\r\n");
+    EXPECT_TRUE(messages.empty());
+
+    saveAnswer = SaveFileChoice{path("no such folder/notes.txt"), "Text Files (*.txt)"};
+    form4().mnuSave_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("The text could not be saved as " + path("no such folder/notes.txt")));
+}
+
+TEST_F(TextViewerTest, PrintsOnTheDefaultPrinterOrSaysThereIsNone)
+{
+    form4().setText("to paper");
+    form4().mnuPrint_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "There is no printer to print on.");
+
+    printFile = path("out.pdf");
+    form4().mnuPrint_Click();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_GT(QFileInfo(printFile).size(), 0);
+
+    form4().mnuExit_Click();
+    EXPECT_FALSE(form4Loaded());
+}
