@@ -5,6 +5,7 @@
 #include "pages/buoy_window.h"
 #include "pages/clock_check.h"
 #include "pages/horoscope_window.h"
+#include "pages/planets.h"
 #include "pages/storm_window.h"
 
 #include <QAction>
@@ -69,6 +70,7 @@ void connectInformationMenus(Form1& main)
     for (int i = 0; i < 12; ++i)
         QObject::connect(main.mnuHoro[i], &QAction::triggered, &main, [i] { mnuHoro_Click(i); });
     QObject::connect(main.GreenwichTime, &QAction::triggered, &main, [] { GreenwichTime_Click(); });
+    QObject::connect(main.mnuSmPrS, &QAction::triggered, &main, [] { mnuSmPrS_Click(); });
 }
 
 void closeInformationWindows()

@@ -21,8 +21,8 @@ void BouyInfo_Click();
 void Cycloned_Click(int Index);
 void mnuHoro_Click(int Index);
 
-// Connects the menu items of these windows and of the clock check; called
-// once when the main window is made.
+// Connects the menu items of these windows, of the clock check and of the
+// planets report; called once when the main window is made.
 void connectInformationMenus(Form1& main);
 
 // Shut-down: closes the windows that are open.

@@ -1,5 +1,6 @@
 #include "pages/storm_window.h"
 
+#include "pages/page_text.h"
 #include "pages/storm_archive.h"
 #include "pictures/picture_fetch.h"
 #include "pictures/picture_window.h"
@@ -290,10 +291,7 @@ QString Form8::Show_Storm_Text(const QString& Text)
 
 void Form8::setDataText(const QString& text)
 {
-    // The box keeps line breaks as single line feeds.
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n")).remove(QLatin1Char('\r'));
-    Text1->setPlainText(lines);
+    Text1->setPlainText(plainLines(text));
 }
 
 void Form8::Fill_Storm_List(const QString& Page, bool& OK)

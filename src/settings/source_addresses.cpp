@@ -73,6 +73,11 @@ QString alternateObservations()
     return QStringLiteral("https://alt-obs.wx.example.org/wxnet/fcst/fcstdir/OBS/");
 }
 
+QString planetReportPartner()
+{
+    return QStringLiteral("corvane");
+}
+
 } // namespace sources
 
 namespace sites {
@@ -137,6 +142,9 @@ QString StateRadarSite() { return siteRoot("StateRadarSite", "https://state-rada
 QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }
 QString HoroscopePortalSite() { return siteRoot("HoroscopePortalSite", "https://portal.example.org"); }
 QString TimeServerSite() { return siteRoot("TimeServerSite", "daytime://time.nist.gov:13"); }
+// No public service is known to answer the planets report's request: it
+// stands in our own name space, as does our partner identifier.
+QString PlanetReportSite() { return siteRoot("PlanetReportSite", "https://planets.wx.example.org"); }
 // No public site serves the trivia, sky and history articles between the
 // markers the viewer cuts them at: these stand in our own name space.
 QString TriviaPortalSite() { return siteRoot("TriviaPortalSite", "https://portal.wx.example.org"); }
