@@ -4,7 +4,7 @@
 #include "mainwindow/digital_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"

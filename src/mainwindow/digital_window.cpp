@@ -9,7 +9,7 @@
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
 #include "platform/twips.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 

@@ -3,7 +3,7 @@
 #include "pages/station_info_menu.h"
 
 #include "platform/twips.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 
 #include <QGridLayout>
 #include <QLabel>

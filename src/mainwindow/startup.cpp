@@ -18,7 +18,7 @@
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/version.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 

@@ -9,8 +9,8 @@
 #include "platform/platform_check.h"
 #include "platform/tray_icons.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_color.h"
-#include "platform/vb_numbers.h"
+#include "platform/color_values.h"
+#include "platform/number_formats.h"
 #include "platform/waits.h"
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
@@ -32,8 +32,8 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr VbColor kBlinkBright = kRed;
-constexpr VbColor kBlinkDark = kDarkRed;
+constexpr ColorValue kBlinkBright = kRed;
+constexpr ColorValue kBlinkDark = kDarkRed;
 const QString kSection = QStringLiteral("MiniStartUp");
 } // namespace
 
@@ -345,9 +345,9 @@ void Weather::Timer2_Timer()
         }
     }
 
-    const VbColor lamp = backColor(Label1[0]);
+    const ColorValue lamp = backColor(Label1[0]);
     if (main.Visual->isChecked() && state.WarnFlag[slot] && (lamp == kBlinkDark || lamp == kBlinkBright)) {
-        const VbColor next = lamp == kBlinkDark ? kBlinkBright : kBlinkDark;
+        const ColorValue next = lamp == kBlinkDark ? kBlinkBright : kBlinkDark;
         setBackColor(Label1[0], next);
         setBackColor(main.S_Warning[slot], next);
         setForeColor(Label2, next);

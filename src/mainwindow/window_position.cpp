@@ -3,7 +3,7 @@
 #include "platform/screen.h"
 #include "platform/settings_store.h"
 #include "platform/twips.h"
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 
 #include <QRect>
 #include <QWidget>

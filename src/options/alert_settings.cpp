@@ -10,7 +10,7 @@
 #include "options/options_dialog.h"
 #include "platform/program_folder.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "platform/waits.h"
 #include "settings/icon_definitions.h"
 #include "settings/program_state.h"
@@ -127,7 +127,7 @@ void Form2::Command4_Click(int Index)
     const std::optional<QColor> chosen = chooseColor(toQColor(backColor(swatch)));
     if (!chosen)
         return;
-    const VbColor color = fromQColor(*chosen);
+    const ColorValue color = fromQColor(*chosen);
     setBackColor(swatch, color);
     Form1& main = form1();
     if (Index == 0) {

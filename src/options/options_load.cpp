@@ -5,7 +5,7 @@
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"

@@ -1,7 +1,7 @@
 // The four pages of the options dialog.
 #include "options/options_dialog.h"
 
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/condition_pictures.h"
 
 #include <QCheckBox>
@@ -48,7 +48,7 @@ QVBoxLayout* column(QGridLayout* grid, int at)
     return stack;
 }
 
-QLabel* swatch(QWidget* parent, VbColor color)
+QLabel* swatch(QWidget* parent, ColorValue color)
 {
     auto* label = new QLabel(parent);
     label->setFixedSize(48, 20);

@@ -3,7 +3,7 @@
 #include "pages/page_text.h"
 #include "pages/page_window_slot.h"
 #include "platform/screen.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

@@ -5,7 +5,7 @@
 #include "pages/page_text.h"
 #include "pages/page_window_slot.h"
 #include "platform/screen.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "update/uv_and_warnings.h"
 

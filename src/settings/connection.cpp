@@ -6,7 +6,7 @@
 #include "platform/dialup.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 

@@ -5,7 +5,7 @@
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "settings/program_state.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "platform/pop3_client.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "platform/waits.h"
 #include "settings/string_routines.h"
 

@@ -1,6 +1,6 @@
 #include "settings/settings_file.h"
 
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 
 #include <algorithm>
 
@@ -201,14 +201,14 @@ LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
     loaded.ckMail = convertFilled<bool>(reader, truth);
     loaded.colorSettings = convertFilled<int>(reader, wholeNumber);
 
-    auto color = [](const QString& text) -> std::optional<VbColor> {
+    auto color = [](const QString& text) -> std::optional<ColorValue> {
         const auto value = strictNumber(text);
         if (!value || *value < -2147483648.0 || *value > 4294967295.0)
             return std::nullopt;
         return colorFromNumber(*value);
     };
-    loaded.textColor = convertFilled<VbColor>(reader, color);
-    loaded.backColor = convertFilled<VbColor>(reader, color);
+    loaded.textColor = convertFilled<ColorValue>(reader, color);
+    loaded.backColor = convertFilled<ColorValue>(reader, color);
 
     reader.next(); // "[ALERT]"
     loaded.alertSound = reader.nextFilled();

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/text_files.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 
 #include <QList>
 #include <QPair>
@@ -42,8 +42,8 @@ struct SettingsRecord {
     int logFile = 0, separateLogFile = 0, compressed = 0;
     bool disScroll = false, ckMail = false;
     int colorSettings = 0;
-    VbColor textColor = kButtonTextColor;
-    VbColor backColor = kPaleCyan;
+    ColorValue textColor = kButtonTextColor;
+    ColorValue backColor = kPaleCyan;
     QString alertSound = QStringLiteral("(none)");
     QString mailSound = QStringLiteral("(none)");
     bool fahrenheit = true, celsius = false;
@@ -78,7 +78,7 @@ struct LoadedSettings {
     std::optional<int> logFile, separateLogFile, compressed;
     std::optional<bool> disScroll, ckMail;
     std::optional<int> colorSettings;
-    std::optional<VbColor> textColor, backColor;
+    std::optional<ColorValue> textColor, backColor;
     std::optional<QString> alertSound, mailSound;
     std::optional<bool> fahrenheit, celsius;
 };

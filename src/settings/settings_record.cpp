@@ -236,7 +236,7 @@ bool Save_Reg(const QString& key, const QString& value)
     return true;
 }
 
-bool Set_ForeColors(VbColor color)
+bool Set_ForeColors(ColorValue color)
 {
     for (auto* column : form1().stationColumns())
         for (QLabel* label : *column)
@@ -244,7 +244,7 @@ bool Set_ForeColors(VbColor color)
     return true;
 }
 
-bool Set_BackColors(VbColor color)
+bool Set_BackColors(ColorValue color)
 {
     for (auto* column : form1().stationColumns())
         for (QLabel* label : *column)

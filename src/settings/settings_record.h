@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 
 #include <QString>
 
@@ -23,8 +23,8 @@ void Load_Settings();
 bool Save_Reg(const QString& key, const QString& value);
 
 // Paint every label of the main window's station table (not the warning lamps).
-bool Set_ForeColors(VbColor color);
-bool Set_BackColors(VbColor color);
+bool Set_ForeColors(ColorValue color);
+bool Set_BackColors(ColorValue color);
 
 // Adds a watch-list row with its log mark.
 void addWatchEntry(QListWidget* list, const QString& text, bool logIt);

@@ -1,6 +1,6 @@
 #include "update/alternate_source.h"
 
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "update/unit_conversions.h"
 
 #include <cmath>

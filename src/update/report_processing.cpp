@@ -9,7 +9,7 @@
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "platform/waits.h"
 #include "settings/connection.h"
 #include "settings/program_state.h"

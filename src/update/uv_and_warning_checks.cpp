@@ -3,7 +3,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "platform/inet_control.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/connection.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 
 #include <QString>
 #include <array>
@@ -23,7 +23,7 @@ QString uvForPlace(const QString& placeCaption, std::array<QString, kUvCities>& 
 QString warningsPageUrl(const QString& slotUrl);
 
 struct WarningState {
-    VbColor lamp = kButtonFaceColor; // button face: no data; green: no warnings; red: warnings in the state
+    ColorValue lamp = kButtonFaceColor; // button face: no data; green: no warnings; red: warnings in the state
     bool alert = false;              // the place itself is named
 };
 

@@ -1,6 +1,6 @@
 #include "update/world_parsers.h"
 
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 #include "update/parse_failure.h"
 #include "update/unit_conversions.h"
 

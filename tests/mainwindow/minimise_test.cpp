@@ -5,7 +5,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "platform/tray_icons.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "test_support.h"
 

@@ -5,7 +5,7 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"

@@ -6,7 +6,7 @@
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "test_support.h"

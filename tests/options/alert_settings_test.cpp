@@ -4,7 +4,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/sound_player.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "test_support.h"
 
@@ -145,7 +145,7 @@ TEST_F(AlertSettingsTest, ColourChoosersRecolourTheSwatchAndTheTickerUnlessCance
     EXPECT_EQ(backColor(options.Label2[3]), kRed);
 
     chosen = QColor(10, 20, 30);
-    const VbColor picked = fromQColor(*chosen);
+    const ColorValue picked = fromQColor(*chosen);
     options.Command4_Click(0);
     EXPECT_EQ(backColor(options.Label2[3]), picked);
     EXPECT_EQ(foreColor(main.Label1[0]), picked);

@@ -7,7 +7,7 @@
 #include "platform/settings_store.h"
 #include "platform/tray_icons.h"
 #include "platform/twips.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "support/local_http_server.h"

@@ -1,4 +1,4 @@
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "platform/waits.h"
 
 #include <QElapsedTimer>

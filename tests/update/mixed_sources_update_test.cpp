@@ -9,7 +9,7 @@
 #include "options/options_dialog.h"
 #include "platform/inet_control.h"
 #include "platform/tray_icons.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "report_lines.h"
 #include "settings/program_state.h"
 #include "support/fetch_log.h"
@@ -302,7 +302,7 @@ TEST_F(MixedSourcesUpdateTest, EveryKindOfSourceInEnglishUnits)
     EXPECT_EQ(fetches->targets().size(), 13);
     EXPECT_TRUE(program().WarnFlag[0]); // Dallas is named
     EXPECT_FALSE(program().WarnFlag[1]);
-    const VbColor lamps[10] = {kRed, kRed, kGreen, kButtonFaceColor, kRed, kButtonFaceColor, kButtonFaceColor,
+    const ColorValue lamps[10] = {kRed, kRed, kGreen, kButtonFaceColor, kRed, kButtonFaceColor, kButtonFaceColor,
                                kButtonFaceColor, kButtonFaceColor, kRed};
     for (int slot = 0; slot < 10; ++slot)
         EXPECT_EQ(backColor(main.S_Warning[slot]), lamps[slot]) << "slot " << slot;

@@ -2,7 +2,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "support/local_http_server.h"

@@ -1,4 +1,4 @@
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 
 #include <algorithm>
 #include <cmath>

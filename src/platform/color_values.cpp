@@ -1,4 +1,4 @@
-#include "platform/vb_color.h"
+#include "platform/color_values.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -28,30 +28,30 @@ QColor systemColor(int index)
 
 } // namespace
 
-QColor toQColor(VbColor color)
+QColor toQColor(ColorValue color)
 {
     if (color & 0x80000000u)
         return systemColor(static_cast<int>(color & 0xFFu));
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-VbColor fromQColor(const QColor& color)
+ColorValue fromQColor(const QColor& color)
 {
-    return static_cast<VbColor>(color.red()) | (static_cast<VbColor>(color.green()) << 8)
-        | (static_cast<VbColor>(color.blue()) << 16);
+    return static_cast<ColorValue>(color.red()) | (static_cast<ColorValue>(color.green()) << 8)
+        | (static_cast<ColorValue>(color.blue()) << 16);
 }
 
-qint32 colorAsSigned(VbColor color)
+qint32 colorAsSigned(ColorValue color)
 {
     return static_cast<qint32>(color);
 }
 
-VbColor colorFromNumber(double number)
+ColorValue colorFromNumber(double number)
 {
-    return static_cast<VbColor>(static_cast<qint64>(number));
+    return static_cast<ColorValue>(static_cast<qint64>(number));
 }
 
-void setForeColor(QWidget* widget, VbColor color)
+void setForeColor(QWidget* widget, ColorValue color)
 {
     widget->setProperty(kForeProperty, QVariant::fromValue<quint32>(color));
     QPalette palette = widget->palette();
@@ -60,7 +60,7 @@ void setForeColor(QWidget* widget, VbColor color)
     widget->setPalette(palette);
 }
 
-void setBackColor(QWidget* widget, VbColor color)
+void setBackColor(QWidget* widget, ColorValue color)
 {
     widget->setProperty(kBackProperty, QVariant::fromValue<quint32>(color));
     QPalette palette = widget->palette();
@@ -69,13 +69,13 @@ void setBackColor(QWidget* widget, VbColor color)
     widget->setAutoFillBackground(true);
 }
 
-VbColor foreColor(const QWidget* widget)
+ColorValue foreColor(const QWidget* widget)
 {
     const QVariant value = widget->property(kForeProperty);
     return value.isValid() ? value.value<quint32>() : fromQColor(widget->palette().color(QPalette::WindowText));
 }
 
-VbColor backColor(const QWidget* widget)
+ColorValue backColor(const QWidget* widget)
 {
     const QVariant value = widget->property(kBackProperty);
     return value.isValid() ? value.value<quint32>() : fromQColor(widget->palette().color(QPalette::Window));
