@@ -1,6 +1,6 @@
 #include "pages/buoy_page.h"
 
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 
 #include <algorithm>
 

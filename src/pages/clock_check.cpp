@@ -1,9 +1,9 @@
 #include "pages/clock_check.h"
 
 #include "platform/daytime_client.h"
+#include "platform/number_formats.h"
 #include "platform/system_clock.h"
 #include "platform/user_dialogs.h"
-#include "platform/vb_numbers.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"

@@ -1,6 +1,6 @@
 #include "pages/storm_archive.h"
 
-#include "platform/vb_numbers.h"
+#include "platform/number_formats.h"
 
 QStringList stormYears(int area, int currentYear)
 {
