@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "pages/info_windows.h"
 #include "pages/station_info_menu.h"
 
 #include "platform/twips.h"
@@ -14,6 +15,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Corvane"));
     buildMenus();
+    connectInformationMenus(*this);
     buildStationTable();
     buildStatusBar();
     connectInformationPages(*this);

@@ -7,6 +7,7 @@
 #include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
 #include "options/web_site_editor.h"
+#include "pages/info_windows.h"
 #include "pictures/picture_window.h"
 
 #include <QPointer>
@@ -76,6 +77,7 @@ void releaseAllForms()
     discardForm9();
     discardForm10();
     closePictureWindows();
+    releaseInformationWindows();
     release(theForm2);
     release(theWethWind);
     release(theWeather);

@@ -5,6 +5,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
+#include "pages/info_windows.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
 #include "platform/screen.h"
@@ -214,5 +215,6 @@ void Form1::Form_Unload()
     if (wethWindLoaded())
         wethWind().close();
     closePictureWindows();
+    closeInformationWindows();
     QCoreApplication::quit();
 }

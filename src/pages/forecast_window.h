@@ -1,7 +1,9 @@
 #pragma once
 #include <QDialog>
 #include <QString>
+#include <array>
 
+class QLabel;
 class QPlainTextEdit;
 
 // The small forecast window: one light-yellow text without a caption, the
@@ -15,6 +17,8 @@ public:
     explicit WForcast(QWidget* parent = nullptr);
 
     QPlainTextEdit* Text1 = nullptr;
+    // The nine planets beside the planets report, hidden until it is shown.
+    std::array<QLabel*, 9> ThePlanets{};
 
     // Fills Text1 with the forecast of CityName cut out of the zone forecast
     // product TheText (see zoneForecastText) and sizes the window. Writes
@@ -28,6 +32,11 @@ public:
     // pixels a line for forecasts, 15 for the planets report.
     void Size_Forecast_Window();
     void Size_Planets_Window();
+
+    // Fills the window with the planets report cut out of a fetched page
+    // (an error notice for an empty one), white on black in a fixed-pitch
+    // font, shows the planets and sizes the window (planets.cpp).
+    void ShowPlanets(const QString& TheText);
 
     void Text1_Click();
     void Text1_KeyPress();

@@ -56,16 +56,6 @@ void cannotRecoverMap()
     form1().setPanelText(1, QStringLiteral("Can't recover map at this time."));
 }
 
-// Deletes every file of the data folder; false when one stays.
-bool emptyDataFolder()
-{
-    QDir folder(dataFolder());
-    bool emptied = true;
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        emptied = folder.remove(name) && emptied;
-    return emptied;
-}
-
 // The refusal tests, the emptying of the data folder and one pass of the
 // pending events: true when the fetch may go on.
 bool prepareFetch()
@@ -154,6 +144,15 @@ void lookUpAndOpen(const QString& Argument, const QString& Title)
 }
 
 } // namespace
+
+bool emptyDataFolder()
+{
+    QDir folder(dataFolder());
+    bool emptied = true;
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        emptied = folder.remove(name) && emptied;
+    return emptied;
+}
 
 bool pictureWindowsFull()
 {

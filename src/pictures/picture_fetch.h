@@ -31,6 +31,10 @@ void LocalRadar_Click(int Index);
 // "Earth Daylight Area": that picture is gone; says so.
 void EDANow_Click();
 
+// Deletes every file of the data folder (it holds only the latest picture);
+// false when one stays.
+bool emptyDataFolder();
+
 // For windows that open a picture window themselves:
 // True (after the limit message) when no further picture window may open.
 bool pictureWindowsFull();

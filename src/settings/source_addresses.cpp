@@ -73,6 +73,11 @@ QString alternateObservations()
     return QStringLiteral("https://alt-obs.wx.example.org/wxnet/fcst/fcstdir/OBS/");
 }
 
+QString planetReportPartner()
+{
+    return QStringLiteral("corvane");
+}
+
 } // namespace sources
 
 namespace sites {
@@ -132,6 +137,14 @@ QString NationalRadarSite() { return siteRoot("NationalRadarSite", "https://rada
 // No public service is known to keep still radar pictures state by state
 // under one folder: this stands in our own name space until one does.
 QString StateRadarSite() { return siteRoot("StateRadarSite", "https://state-radar.example.net"); }
+// No public server is known to publish the all-buoys report page or the daily
+// horoscope pages under their fixed paths: these stand in our own name space.
+QString BuoyReportSite() { return siteRoot("BuoyReportSite", "https://buoys.wx.example.org"); }
+QString HoroscopePortalSite() { return siteRoot("HoroscopePortalSite", "https://portal.example.org"); }
+QString TimeServerSite() { return siteRoot("TimeServerSite", "daytime://time.nist.gov:13"); }
+// No public service is known to answer the planets report's request: it
+// stands in our own name space, as does our partner identifier.
+QString PlanetReportSite() { return siteRoot("PlanetReportSite", "https://planets.wx.example.org"); }
 // No public site serves the trivia, sky and history articles between the
 // markers the viewer cuts them at: these stand in our own name space.
 QString TriviaPortalSite() { return siteRoot("TriviaPortalSite", "https://portal.wx.example.org"); }

@@ -34,6 +34,9 @@ QString decodedHourlyHost();     // a university's decoded hourly observation li
 // warnings pages.
 QString hawaiiListPrefix();
 
+// The partner identifier by which the planets report's service knows us.
+QString planetReportPartner();
+
 // The alternate source's plain-text conditions file, and its folder of
 // per-state observation files ("TX.OBS").
 QString alternateConditions();
@@ -77,6 +80,12 @@ QString SolarImageSite();       // the space agency's solar images
 QString SolarMirrorSite();      // a private mirror of solar data
 QString NationalRadarSite();    // the national weather service's radar pictures
 QString StateRadarSite();       // an online service's weather pages with a radar picture per state
+QString BuoyReportSite();       // a university meteorology server's buoy report page
+QString HoroscopePortalSite();  // a web portal's daily horoscope pages
+// The time server: answers a TCP connection with one daytime line and
+// closes it. Only the host and port of this root are used.
+QString TimeServerSite();
+QString PlanetReportSite();     // a weather service's sun, moon and planets report
 QString TriviaPortalSite();     // a web portal's daily weather-trivia page
 QString SkyGuideSite();         // a university observatory's public sky pages
 QString NewsWireSite();         // a web portal's news service (this date in history)

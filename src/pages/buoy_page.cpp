@@ -1,0 +1,152 @@
+#include "pages/buoy_page.h"
+
+#include "platform/number_formats.h"
+
+#include <algorithm>
+
+namespace {
+
+// A field with its unit, when it reads as a number other than 0.
+QString withUnit(const QString& field, const char* unit)
+{
+    return leadingNumber(field) != 0 ? field + QLatin1String(unit) : field;
+}
+
+} // namespace
+
+std::optional<QString> announcedReports(const QString& page)
+{
+    qsizetype p = page.indexOf(QLatin1String("Reports:"));
+    if (p < 0)
+        return std::nullopt;
+    p += 8;
+    const qsizetype q = page.indexOf(QLatin1Char('\n'), p);
+    if (q <= p)
+        return std::nullopt;
+    return QString::number(leadingNumber(QStringView(page).mid(p, q - p)), 'g', 15);
+}
+
+std::optional<ReportTime> reportTime(const QString& page)
+{
+    const qsizetype found = page.indexOf(QLatin1String("Offshore Data at "));
+    if (found < 0)
+        return std::nullopt;
+    const qsizetype p = found + 17;
+    const QString t = page.mid(p, 4);
+    return ReportTime{t.left(2) + QLatin1String(":00 ") + t.right(2), page.mid(p + 4, 7)};
+}
+
+QStringList listedBuoys(const QString& page, int count)
+{
+    QStringList entries;
+    qsizetype pos = 0;
+    for (int i = 0; i < 5 && pos >= 0; ++i)
+        pos = page.indexOf(QLatin1Char('\n'), pos + 1);
+    for (int i = 0; i < count && pos >= 0; ++i) {
+        const qsizetype next = page.indexOf(QLatin1Char('\n'), pos + 1);
+        if (next < 0)
+            break;
+        // The segment starts with the line feed that ends the line before.
+        const QStringView segment = QStringView(page).mid(pos, next - pos);
+        if (segment.size() > 13) {
+            QString id = segment.mid(7, 5).toString();
+            while (id.endsWith(QLatin1Char(' ')))
+                id.chop(1);
+            entries << QStringLiteral("Weather Buoy (ID ") + id + QLatin1Char(')');
+        }
+        pos = next;
+    }
+    return entries;
+}
+
+int insertSorted(QStringList& list, const QString& entry)
+{
+    const auto at = std::upper_bound(list.begin(), list.end(), entry, [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    const int row = static_cast<int>(at - list.begin());
+    list.insert(row, entry);
+    return row;
+}
+
+std::optional<QString> entryId(const QString& entry)
+{
+    const qsizetype k = entry.indexOf(QLatin1String("(ID "));
+    if (k < 0)
+        return std::nullopt;
+    return entry.mid(k + 4, std::max<qsizetype>(0, entry.size() - k - 5));
+}
+
+int nameBuoys(QStringList& list, const QStringList& builtInNames)
+{
+    int named = 0;
+    for (const QString& name : builtInNames) {
+        const std::optional<QString> id = entryId(name);
+        if (!id)
+            continue;
+        const auto match = std::find_if(list.begin(), list.end(),
+                                        [&](const QString& entry) { return entry.contains(*id); });
+        if (match == list.end())
+            continue;
+        list.erase(match);
+        insertSorted(list, name);
+        ++named;
+    }
+    return named;
+}
+
+QString compassWord(const QString& degrees)
+{
+    const double d = leadingNumber(degrees);
+    if (d == 0 || d == 360)
+        return QStringLiteral("N");
+    if (d == 90)
+        return QStringLiteral("E");
+    if (d == 180)
+        return QStringLiteral("S");
+    if (d == 270)
+        return QStringLiteral("W");
+    if (d >= 1 && d <= 89)
+        return QStringLiteral("NE");
+    if (d >= 91 && d <= 179)
+        return QStringLiteral("SE");
+    if (d >= 181 && d <= 269)
+        return QStringLiteral("SW");
+    if (d >= 271 && d <= 359)
+        return QStringLiteral("NW");
+    return QString();
+}
+
+std::optional<QString> buoyRecord(const QString& page, const QString& id)
+{
+    const qsizetype p = page.indexOf(id);
+    if (p < 0)
+        return std::nullopt;
+    const qsizetype end = page.indexOf(QLatin1Char('\n'), p);
+    return page.mid(p, end < 0 ? -1 : end - p);
+}
+
+std::array<QString, 8> buoyFields(const QString& record)
+{
+    // Columns counted from the ID's first character, 0-based here.
+    const QString direction = record.mid(29, 4);
+    return {
+        record.mid(6, 6),
+        record.mid(12, 7),
+        withUnit(record.mid(19, 4), " C"),
+        withUnit(record.mid(23, 6).left(5), " C"),
+        compassWord(direction) + QLatin1Char(' ') + record.mid(33, 15).left(8),
+        withUnit(record.mid(48, 12).left(7), " MB"),
+        withUnit(record.mid(60, 5), " C"),
+        withUnit(record.mid(65, 5), " M"),
+    };
+}
+
+int findEntry(const QStringList& entries, const QString& text, int from)
+{
+    for (int row = std::max(0, from); row < entries.size(); ++row) {
+        if (entries[row].contains(text, Qt::CaseInsensitive))
+            return row;
+    }
+    return -1;
+}

@@ -1,0 +1,136 @@
+#include "pages/storm_archive.h"
+
+#include "platform/number_formats.h"
+
+QStringList stormYears(int area, int currentYear)
+{
+    static constexpr std::array<int, 3> kFirstYears{1886, 1950, 1945};
+    QStringList years;
+    if (area < 0 || area >= static_cast<int>(kFirstYears.size()))
+        return years;
+    for (int year = currentYear; year >= kFirstYears[area]; --year)
+        years << QString::number(year);
+    return years;
+}
+
+QString seasonMapAddress(const QString& siteRoot, int area, const QString& year)
+{
+    return (siteRoot + QStringLiteral("/hurricane/") + QLatin1String(kStormAreaCodes.at(area)) + QLatin1Char('/')
+            + year + QStringLiteral("/track.gif"))
+        .toLower();
+}
+
+QString stormMapAddress(const QString& siteRoot, int area, const QString& year, const QString& name)
+{
+    return siteRoot + QStringLiteral("/hurricane/") + QLatin1String(kStormAreaCodes.at(area)) + QLatin1Char('/')
+        + year + QLatin1Char('/') + name + QStringLiteral("/track.gif");
+}
+
+std::optional<QStringList> stormTable(const QString& page)
+{
+    const qsizetype start = page.indexOf(QLatin1String(" # Name"));
+    if (start < 0)
+        return std::nullopt;
+    const qsizetype end = page.indexOf(QLatin1String("</PRE>"), start);
+    if (end < 0)
+        return std::nullopt;
+    const QString table = page.mid(start, end - start);
+    QStringList lines = table.left(table.lastIndexOf(QLatin1Char('\n')) + 1).split(QLatin1Char('\n'));
+    lines.removeLast(); // the empty text after the last line feed
+    if (!lines.isEmpty())
+        lines.removeFirst(); // the heading
+    return lines;
+}
+
+QString Get_Storm_Name(const QString& line)
+{
+    QString text = line;
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    const qsizetype blank = text.lastIndexOf(QLatin1Char(' '));
+    if (blank < 0)
+        return QStringLiteral("NoName");
+    const qsizetype start = text.mid(blank + 1).startsWith(QLatin1Char('#')) ? blank + 2 : blank + 1;
+    return text.mid(start);
+}
+
+QString stormLineTitle(const QString& line)
+{
+    return line.mid(3, 25);
+}
+
+QString stormLegend()
+{
+    const QString row = QStringLiteral("%1 %2 %3 %4 %5 %6 %7");
+    auto line = [&row](const char* type, const char* category, const char* pressure, const char* knots,
+                       const char* mph, const char* surge, const char* colour) {
+        QString text = row.arg(QLatin1String(type), -15)
+                           .arg(QLatin1String(category), -8)
+                           .arg(QLatin1String(pressure), -8)
+                           .arg(QLatin1String(knots), -8)
+                           .arg(QLatin1String(mph), -8)
+                           .arg(QLatin1String(surge), -6)
+                           .arg(QLatin1String(colour));
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        return text;
+    };
+    return QStringList{
+        QStringLiteral("Saffir-Simpson Scale "),
+        QStringLiteral("The chart color codes intensity (category based on Saffir-Simpson scale): "),
+        QString(),
+        line("Type", "Category", "Pressure", "Winds", "", "Surge", "Line Color"),
+        line("", "", "(mb)", "(knts)", "(mph)", "(ft)", ""),
+        line("Depression", "TD", "-----", "< 34", "< 39", "-----", "Green"),
+        line("Tropical Storm", "TS", "-----", "34- 63", "39- 73", "-----", "Yellow"),
+        line("Hurricane", "1", "> 980", "64- 82", "74- 95", "4- 5", "Red"),
+        line("Hurricane", "2", "965-980", "83- 95", "96-110", "6- 8", "Light Red"),
+        line("Hurricane", "3", "945-965", "96-112", "111-130", "9-12", "Magenta"),
+        line("Hurricane", "4", "920-945", "113-134", "131-155", "13-18", "Light Magenta"),
+        line("Hurricane", "5", "< 920", "> 134", "> 155", "> 18", "White"),
+        QStringLiteral("NOTE: Pressures are in millibars and winds are in knots where one knot is equal to 1.15 mph"),
+    }.join(QStringLiteral("\r\n"));
+}
+
+QString missingStormDataNotice()
+{
+    const QString indent(20, QLatin1Char(' '));
+    return QStringLiteral("\r\n").repeated(11) + indent + QStringLiteral("Data and Map can not be recovered for\r\n")
+        + indent + QStringLiteral("Sub Tropical Storms!");
+}
+
+QString withCrLf(const QString& text)
+{
+    QString converted = text;
+    return converted.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QString stormTransferText(int State, const QString& fetchItem, int errorNumber)
+{
+    switch (State) {
+    case 0:
+        return QString();
+    case 1:
+    case 2:
+    case 3:
+        return QStringLiteral("Corvane Looking For Host ..... Please Wait");
+    case 4:
+        return QStringLiteral("Corvane Connected ..... Please Wait");
+    case 5:
+    case 6:
+    case 7:
+        return QStringLiteral("Corvane Retrieving ") + fetchItem + QStringLiteral(" ..... Please Wait");
+    case 8:
+        return QStringLiteral("Corvane DATA Request Successful");
+    case 9:
+        return QStringLiteral("Corvane Disconnecting..... Please Wait");
+    case 10:
+        return QStringLiteral("Corvane Disconnected From Site....");
+    case 11:
+        return QStringLiteral("Corvane Encountered an ERROR!");
+    case 12:
+        return QStringLiteral("Corvane Data Request Successful");
+    default:
+        return QStringLiteral("Corvane ERROR Number: ") + numberForm(errorNumber) + QStringLiteral(" occured.");
+    }
+}

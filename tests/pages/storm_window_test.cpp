@@ -1,0 +1,197 @@
+#include "pages/storm_window.h"
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "pages/info_windows.h"
+#include "pages/storm_archive.h"
+#include "pictures/picture_window.h"
+#include "settings/program_state.h"
+#include "platform/waits.h"
+#include "pages/site_server_test.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+TEST(StormArchive, YearsAddressesNamesAndTables)
+{
+    EXPECT_EQ(stormYears(0, 2001).mid(0, 3), (QStringList{"2001", "2000", "1999"}));
+    EXPECT_EQ(stormYears(0, 2024).last(), "1886");
+    EXPECT_EQ(stormYears(1, 2024).last(), "1950");
+    EXPECT_EQ(stormYears(2, 2024).last(), "1945");
+    EXPECT_TRUE(stormYears(3, 2024).isEmpty());
+
+    EXPECT_EQ(seasonMapAddress("HTTP://Host/Root", 1, "1997"), "http://host/root/hurricane/e_pacific/1997/track.gif");
+    EXPECT_EQ(stormMapAddress("http://h", 0, "1992", "ANDREW"), "http://h/hurricane/atlantic/1992/ANDREW/track.gif");
+
+    const std::pair<const char*, const char*> names[] = {
+        {" 12 #ANDREW                  ", "ANDREW"},
+        {"  3 BONNIE      ", "BONNIE"},
+        {"NOBLANKINTHISLINE", "NoName"},
+        {"      ", "NoName"},
+    };
+    for (const auto& [line, name] : names)
+        EXPECT_EQ(Get_Storm_Name(line), name) << line;
+    EXPECT_EQ(stormLineTitle("  1 ALLISON          JUN 03-06 "), " ALLISON          JUN 03-");
+
+    EXPECT_EQ(stormTable("<PRE> # Name  Date\n  1 ANA\n  2 BOB\n  3 LAST</PRE>"), (QStringList{"  1 ANA", "  2 BOB"}));
+    EXPECT_FALSE(stormTable(" # Name  Date\n  1 ANA\n"));
+    EXPECT_FALSE(stormTable("<PRE>nothing</PRE>"));
+
+    EXPECT_EQ(withCrLf("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(stormTransferText(6, "Storm Data", 0), "Corvane Retrieving Storm Data ..... Please Wait");
+    EXPECT_EQ(stormTransferText(13, "", 5), "Corvane ERROR Number:  5 occured.");
+    EXPECT_EQ(stormTransferText(0, "", 0), "");
+    EXPECT_TRUE(stormLegend().startsWith("Saffir-Simpson Scale \r\nThe chart color codes intensity"));
+    EXPECT_TRUE(stormLegend().contains("Light Magenta"));
+}
+
+QByteArray pngPicture()
+{
+    QImage image(700, 500, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A season page: the storm's name ends within the first 29 characters of its line.
+QByteArray seasonPage()
+{
+    return QByteArray("<HTML><PRE> # Name                    Date       Wind Pres Cat\n")
+        + QString("  1 Hurricane ALEX").leftJustified(29).toLatin1() + "JUL 27-AUG 06  90  980   2\n"
+        + QString("  2 Tropical Storm #BONNIE").leftJustified(29).toLatin1() + "AUG 19-30    100  954   3\n"
+        + "</PRE></HTML>";
+}
+
+class StormWindowTest : public SiteServerTest {
+protected:
+    void SetUp() override
+    {
+        SiteServerTest::SetUp();
+        form1().Cycloned[0]->trigger();
+    }
+    Form8& window() { return form8(); }
+    void chooseYear(const QString& year)
+    {
+        window().List2->setCurrentItem(window().List2->findItems(year, Qt::MatchExactly).value(0));
+        window().List2_Click();
+    }
+    QString panel() { return window().panel1->text(); }
+};
+
+} // namespace
+
+TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
+{
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().List1->currentRow(), 0);
+    EXPECT_EQ(window().List2->item(0)->text(), QString::number(QDate::currentDate().year()));
+    EXPECT_EQ(window().List2->item(window().List2->count() - 1)->text(), "1886");
+    window().List1->setCurrentRow(2);
+    EXPECT_EQ(window().List2->item(window().List2->count() - 1)->text(), "1945");
+    window().List1->setCurrentRow(0);
+
+    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    server.route(season + "index.html", HttpReply::text(seasonPage()));
+    server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    QDir().mkpath(path("data"));
+    writeFile("data/old.gif", "left over");
+    chooseYear("1998");
+    EXPECT_FALSE(QFile::exists(path("data/old.gif")));
+    EXPECT_TRUE(QFile::exists(path("data/track.gif")));
+    EXPECT_EQ(window().map()->pixmap().size(), QSize(700, 500));
+    EXPECT_EQ(window().List3->count(), 2);
+    EXPECT_TRUE(window().Text1->toPlainText().startsWith("Saffir-Simpson Scale"));
+    EXPECT_EQ(panel(), "Corvane Data Request Successful");
+
+    // Choosing "Data" brings the box to the front; "Picture" hides it again.
+    window().Option1[1]->click();
+    EXPECT_TRUE(window().Text1->isVisible());
+    window().Option1[0]->click();
+    EXPECT_FALSE(window().Text1->isVisible());
+    window().HScroll1->setValue(120);
+    EXPECT_EQ(window().map()->x(), -120);
+
+    // A storm: its own track data and map; its folder's page has no table.
+    const QByteArray storm = "/DataCompanySite/hurricane/atlantic/1998/BONNIE/";
+    server.route(storm + "track.dat", HttpReply::text("ADV LAT LON\n1 25.1 -70.2\n", "text/plain"));
+    server.route(storm + "index.html", HttpReply::text("<HTML>no table</HTML>"));
+    server.route(storm + "track.gif", HttpReply::text("not a picture"));
+    window().List3->setCurrentRow(1);
+    window().List3_DblClick();
+    EXPECT_EQ(window().Text1->toPlainText(), "ADV LAT LON\n1 25.1 -70.2\n");
+    EXPECT_EQ(window().List3->count(), 2);
+    EXPECT_EQ(panel(), "Picture Not Available At This Time");
+    EXPECT_TRUE(window().map()->pixmap().isNull());
+
+    // Track data missing on the server: the notice, and the data box in front.
+    server.route(storm + "track.dat", HttpReply::text("<h1>File Not Found</h1>"));
+    server.route(storm + "track.gif", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
+    window().List3_DblClick();
+    EXPECT_TRUE(window().Option1[1]->isChecked());
+    EXPECT_TRUE(window().Text1->isVisible());
+    EXPECT_EQ(window().Text1->toPlainText(), QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
+                                                 + QString(20, ' ') + "Sub Tropical Storms!");
+    EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+}
+
+TEST_F(StormWindowTest, ASeasonPageWithoutATableKeepsTheListAndSaysSo)
+{
+    window().List3->addItem("  1 KEPT");
+    server.route("/datacompanysite/hurricane/atlantic/1999/index.html", HttpReply::text(" # Name but no end"));
+    chooseYear("1999");
+    EXPECT_EQ(window().List3->count(), 1);
+    EXPECT_EQ(window().List3->item(0)->text(), "  1 KEPT");
+
+    window().List3->setCurrentRow(0);
+    window().List3_DblClick(); // "  1 KEPT" names a storm: its folder is asked for
+    EXPECT_EQ(server.count("/DataCompanySite/hurricane/atlantic/1999/KEPT/track.dat"), 1);
+}
+
+TEST_F(StormWindowTest, ClosingReleasesTheWindow)
+{
+    window().close();
+    DoEvents();
+    EXPECT_FALSE(form8Loaded());
+    form1().Cycloned[0]->trigger();
+    EXPECT_TRUE(form8Loaded());
+    EXPECT_EQ(form8().List1->currentRow(), 0);
+}
+
+TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
+{
+    window().mnuSLV_Click(); // no map yet: nothing
+    EXPECT_EQ(program().Pictures.PicCount, 0);
+
+    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    server.route(season + "index.html", HttpReply::text(seasonPage()));
+    server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    chooseYear("1998");
+    window().mnuSLV_Click();
+    ASSERT_EQ(program().Pictures.PicCount, 1);
+    Form5* large = program().Pictures.PicWindows.back();
+    ASSERT_TRUE(large);
+    EXPECT_EQ(large->windowTitle(), "1998 Tropical Storm Tracks");
+    EXPECT_EQ(large->Picture1->pixmap().size(), QSize(700, 500));
+
+    window().List3->setCurrentRow(0);
+    window().mnuSLV_Click();
+    EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), " Hurricane ALEX          ");
+
+    program().Pictures.PicCount = program().Pictures.MaxPics + 1;
+    window().mnuSLV_Click();
+    EXPECT_EQ(messages.back().text, "The Maximum Number Of Open Windows\r\nHas Been Reached.  Please Close One\r\n"
+                                    "Before Displaying Another Picture.");
+}
