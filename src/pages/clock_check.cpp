@@ -112,7 +112,8 @@ void GreenwichTime_Click()
         return;
     }
     const QString systemTime = systemNow().toString(QStringLiteral("HH:mm:ss"));
-    if (MsgBox(clockOfferText(first, systemTime), MsgButtons::YesNoDefaultNo, MsgIcon::Information, kClockTitle)
+    if (MsgBox(clockOfferText(first, systemTime), MsgButtons::YesNo, MsgIcon::Information, kClockTitle,
+               MsgDefault::Second)
         != MsgResult::Yes)
         return;
 

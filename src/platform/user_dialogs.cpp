@@ -25,8 +25,7 @@ MsgResult escapeAnswer(MsgButtons buttons)
 {
     switch (buttons) {
     case MsgButtons::OkCancel: return MsgResult::Cancel;
-    case MsgButtons::YesNo:
-    case MsgButtons::YesNoDefaultNo: return MsgResult::No;
+    case MsgButtons::YesNo: return MsgResult::No;
     case MsgButtons::Ok: break;
     }
     return MsgResult::Ok;
@@ -88,10 +87,6 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QS
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MsgButtons::YesNoDefaultNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::No);
-        break;
     }
     if (buttons != MsgButtons::Ok) {
         const bool second = defaultButton == MsgDefault::Second;

@@ -19,7 +19,7 @@ class QPrinter;
 // writes "title: shown" and returns at once, rejected; a colour picker and a
 // Save As dialog are cancelled. Tests that run the program as a separate process set it.
 
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
+enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Stop, Question, Exclamation, Information };
 enum class MsgResult { Ok, Cancel, Yes, No };
 // The button that Enter presses: the first (OK, Yes) or the second (Cancel, No).

@@ -135,7 +135,8 @@ TEST_F(ClockCheckTest, OffersToSetTheClockAndSetsItOnYes)
     check();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, "Corvane Time");
-    EXPECT_EQ(messages[0].buttons, MsgButtons::YesNoDefaultNo);
+    EXPECT_EQ(messages[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages[0].defaultButton, MsgDefault::Second);
     EXPECT_EQ(messages[0].text,
               "Greenwich Mean Time\r\nDate: 03-01-24\r\nGreenwich Time: 16:00:01\r\nStandard Time\r\n"
               "The System Time: 10:59:58\r\n\r\nTime is Verified\r\n\r\nThe time is from an Atomic Clock\r\n"
