@@ -1,7 +1,34 @@
 #include "options/list_rows.h"
 
+#include <QEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
+
+namespace {
+
+// A list that gets the keyboard focus without a current row would make its
+// first row current, which counts as choosing it. Setting "no current row"
+// first keeps it without one.
+class FocusChoosesNothing : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* list = static_cast<QListWidget*>(watched);
+        if (event->type() == QEvent::FocusIn && list->currentRow() < 0)
+            list->setCurrentIndex(QModelIndex());
+        return false;
+    }
+};
+
+} // namespace
+
+void onRowChosen(QListWidget* list, const std::function<void()>& chosen)
+{
+    QObject::connect(list, &QListWidget::currentRowChanged, list, chosen);
+    QObject::connect(list, &QListWidget::itemClicked, list, chosen);
+    list->installEventFilter(new FocusChoosesNothing(list));
+}
 
 void selectListRow(QListWidget* list, int row)
 {

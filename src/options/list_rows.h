@@ -1,7 +1,13 @@
 #pragma once
+#include <functional>
 #include <initializer_list>
 
 class QListWidget;
+
+// Runs `chosen` each time a row of `list` is chosen: clicked (also the row
+// that is chosen already), reached with the arrow keys, or made current by
+// the program. Giving the list the keyboard focus chooses no row.
+void onRowChosen(QListWidget* list, const std::function<void()>& chosen);
 
 // Row work on lists that run side by side, row k of each belonging to one
 // entry. None of these runs the lists' selection handlers: the caller runs

@@ -157,8 +157,7 @@ Form9::Form9(QWidget* parent) : QWidget(parent, Qt::Window)
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    onRowChosen(List1, [this] { List1_Click(); });
     for (int i = 0; i < 2; ++i) {
         connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
         connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -166,8 +165,7 @@ Form9::Form9(QWidget* parent) : QWidget(parent, Qt::Window)
                 Option2_Click(i);
         });
     }
-    connect(List2[2], &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
-    connect(List2[2], &QListWidget::itemClicked, this, [this] { List2_Click(); });
+    onRowChosen(List2[2], [this] { List2_Click(); });
     connect(List2[2], &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
     connect(Command2, &QPushButton::clicked, this, &Form9::Command2_Click);
 

@@ -2,6 +2,7 @@
 // alternate places, moving and deleting entries.
 #include "options/options_dialog.h"
 
+#include "options/list_rows.h"
 #include "options/watch_list.h"
 #include "platform/user_dialogs.h"
 #include "settings/settings_record.h"
@@ -44,12 +45,8 @@ void removeAndRehighlight(QListWidget* watchList, int k)
 
 void Form2::connectWatchListEditing()
 {
-    // A row is chosen by the mouse or the arrow keys; clicking the row that
-    // is already highlighted chooses it again.
-    connect(List2, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
-    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
-    connect(List7, &QListWidget::currentRowChanged, this, [this] { List7_Click(); });
-    connect(List7, &QListWidget::itemClicked, this, [this] { List7_Click(); });
+    onRowChosen(List2, [this] { List2_Click(); });
+    onRowChosen(List7, [this] { List7_Click(); });
     connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(Command10, &QPushButton::clicked, this, &Form2::Command10_Click);
     for (int i = 0; i < 2; ++i)

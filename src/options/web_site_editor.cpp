@@ -95,8 +95,7 @@ Form10::Form10(QWidget* parent) : QWidget(parent, Qt::Window)
     grid->setColumnStretch(1, 1);
     Label2->setMinimumWidth(260);
 
-    connect(List1[0], &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(List1[0], &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    onRowChosen(List1[0], [this] { List1_Click(); });
     setFixedSize(sizeHint().expandedTo(QSize(520, 360)));
 }
 

@@ -11,8 +11,10 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -93,6 +95,11 @@ TEST_F(LocalRadarEditor, OpensFromTheFileAndBringsTheMenuInStep)
 TEST_F(LocalRadarEditor, CatalogueAndTypedEntriesAreAddedWithinTheLimits)
 {
     Form9& editor = form9();
+    // The keyboard focus alone picks nothing: what was typed stays.
+    editor.Text1[0]->setText("Typed");
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(editor.List2[2], &tabbedIn);
+    EXPECT_EQ(editor.Text1[0]->text(), "Typed");
     pickFromCatalogue(editor, "Chicago  IL");
     EXPECT_EQ(editor.Text1[0]->text(), "Chicago  IL");
     EXPECT_EQ(editor.Text1[1]->text(), chicago);

@@ -6,6 +6,8 @@
 #include "watch_rows.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -74,6 +76,19 @@ TEST_F(WatchListEditingTest, ChoosingCitiesAndPlacesAddsThemOnce)
     emit options->List7->itemClicked(options->List7->item(0));
     EXPECT_EQ(options->List3->count(), 4);
     EXPECT_FALSE(saveWithoutRefreshAllowed());
+}
+
+TEST_F(WatchListEditingTest, TabbingIntoAPickerAddsNothingUntilARowIsChosen)
+{
+    for (QListWidget* picker : {options->List2, options->List7}) {
+        QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(picker, &tabbedIn);
+        EXPECT_EQ(options->List3->count(), 0);
+        EXPECT_TRUE(saveWithoutRefreshAllowed());
+    }
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(options->List2, &down);
+    EXPECT_EQ(watchRows(options->List3), QStringList{"Texas - AUSTIN"});
 }
 
 TEST_F(WatchListEditingTest, AddAllNeverTestsForDuplicates)
