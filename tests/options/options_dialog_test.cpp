@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -284,9 +285,10 @@ TEST_F(OptionsDialogTest, ClosingWhileTheProgramRunsEmptiesTheWatchListAndOnlyHi
 
     // Reopening the options finds the list empty and builds the dialog anew
     // from the saved settings.
+    const QPointer<Form2> first(&options);
     form1().Cities_Click();
     ASSERT_EQ(modalShown, QStringList{"Corvane Options"});
-    EXPECT_NE(&form2(), &options);
+    EXPECT_TRUE(first.isNull()); // the new one may stand at the old one's address
     ASSERT_EQ(items(form2().List3), QStringList{"Texas - DALLAS"});
     EXPECT_EQ(form2().List3->item(0)->checkState(), Qt::Checked);
 }
