@@ -4,17 +4,16 @@
 #include "mainwindow/digital_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "mainwindow/window_layout.h"
 #include "options/options_dialog.h"
 #include "pages/info_windows.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
-#include "platform/screen.h"
 #include "pictures/map_urls.h"
 #include "pictures/picture_window.h"
 #include "settings/connection.h"
 #include "settings/user_lists.h"
 #include "platform/tray_icons.h"
-#include "platform/twips.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
@@ -97,11 +96,7 @@ bool Form1::Form_Load()
         return false;
     DisScroll->setChecked(false);
     DisScroll->setEnabled(false);
-    const int stations = options.List3->count();
-    showStationRows(stations);
-    adjustSize();
-    resize(width(), std::max(height(), twipsToPixels(heightForStations(stations))));
-    centreOnScreen(this);
+    Size_To_WatchList(*this, options.List3->count());
 
     if (MinWeat->isChecked() || DigWeat->isChecked()) {
         // Minimised without being shown: the state change hides the main
