@@ -96,10 +96,7 @@ void Form2::Command3_Click(int Index)
     const int other = moveTarget(k, List3->count(), Index);
     if (other < 0)
         return;
-    // Only the texts change places: each row keeps its log mark.
-    const QString moved = List3->item(k)->text();
-    List3->item(k)->setText(List3->item(other)->text());
-    List3->item(other)->setText(moved);
+    swapListRows(List3, k, other); // each row keeps its log mark
     List3->setCurrentRow(other);
 }
 
