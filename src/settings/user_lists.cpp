@@ -1,6 +1,5 @@
 #include "settings/user_lists.h"
 
-#include "options/states_cities.h"
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
 #include "settings/program_state.h"
