@@ -92,11 +92,13 @@ void Form2::showEvent(QShowEvent* event)
     SSTab1->setCurrentIndex(0);
 }
 
+// While the program runs the dialog only hides. Closing it saves nothing and
+// puts the saved settings back, as Cancel does: the watch list that the
+// updates and the main window's save command use is never left empty.
 void Form2::closeEvent(QCloseEvent* event)
 {
     if (form1().Closing == 0) {
-        List3->clear();
-        hide();
+        cancelAndHide();
         event->ignore();
         return;
     }
