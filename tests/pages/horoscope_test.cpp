@@ -5,6 +5,10 @@
 #include "pages/horoscope.h"
 #include "pages/info_windows.h"
 #include "pages/sign_pictures.h"
+#include "pictures/picture_fetch.h"
+#include "pictures/picture_window.h"
+#include "settings/program_state.h"
+#include "support/test_pictures.h"
 #include "platform/desktop.h"
 #include "platform/waits.h"
 #include "pages/site_server_test.h"
@@ -100,4 +104,17 @@ TEST_F(HoroscopeTest, SaysWhenThePageHasNoHoroscope)
     EXPECT_EQ(horoscope().Text1->toPlainText(), "Problem encountered while recovering data.  Try again later.");
     EXPECT_EQ(horoscope().windowTitle(), "Error");
     EXPECT_FALSE(form1().Picture2->isVisible());
+}
+
+TEST_F(HoroscopeTest, ASignChosenWhileAPictureDownloadsLeavesThatDownloadAlone)
+{
+    server.route("/map.png", [&](const HttpRequestRecord&) {
+        form1().mnuHoro[4]->trigger(); // the shared transfer control is busy with this picture
+        return HttpReply::bytes(stillPicture(QSize(100, 60), "PNG"));
+    });
+    Get_Picture(server.url("/map.png"), "Map");
+    EXPECT_EQ(horoscope().Text1->toPlainText(), "Problem encountered while recovering data.  Try again later.");
+    EXPECT_EQ(horoscope().windowTitle(), "Error");
+    ASSERT_EQ(program().Pictures.PicCount, 1);
+    EXPECT_EQ(program().Pictures.PicWindows[0]->windowTitle(), "Map");
 }
