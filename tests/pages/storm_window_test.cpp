@@ -157,7 +157,7 @@ TEST_F(StormWindowTest, ASeasonPageWithoutATableKeepsTheListAndSaysSo)
 
     window().List3->setCurrentRow(0);
     window().List3_DblClick(); // "  1 KEPT" names a storm: its folder is asked for
-    EXPECT_EQ(server.count("/DataCompanySite/hurricane/atlantic/1999/KEPT/track.dat"), 1);
+    EXPECT_GT(server.count("/DataCompanySite/hurricane/atlantic/1999/KEPT/track.dat"), 0);
 }
 
 TEST_F(StormWindowTest, ClosingReleasesTheWindow)
