@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "pages/info_windows.h"
+#include "pages/page_text.h"
 #include "pages/storm_archive.h"
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
@@ -47,7 +48,7 @@ TEST(StormArchive, YearsAddressesNamesAndTables)
     EXPECT_FALSE(stormTable(" # Name  Date\n  1 ANA\n"));
     EXPECT_FALSE(stormTable("<PRE>nothing</PRE>"));
 
-    EXPECT_EQ(withCrLf("a\nb\n"), "a\r\nb\r\n");
+    EXPECT_EQ(withLineBreaks("a\nb\n", QLatin1Char('\n')), "a\r\nb\r\n");
     EXPECT_EQ(stormTransferText(6, "Storm Data", 0), "Corvane Retrieving Storm Data ..... Please Wait");
     EXPECT_EQ(stormTransferText(13, "", 5), "Corvane ERROR Number:  5 occured.");
     EXPECT_EQ(stormTransferText(0, "", 0), "");
