@@ -5,7 +5,7 @@
 #include "pages/buoy_page.h"
 #include "pages/buoy_stations.h"
 #include "pages/info_windows.h"
-#include "pages/site_server_test.h"
+#include "pages/pages_test_support.h"
 
 #include <QAction>
 #include <QFile>
@@ -121,11 +121,11 @@ TEST(BuoyStations, ThreeHundredNamesInAlphabeticalOrder)
         EXPECT_TRUE(names.contains(row)) << row;
 }
 
-class BuoyWindowTest : public SiteServerTest {
+class BuoyWindowTest : public PagesTest {
 protected:
     void SetUp() override
     {
-        SiteServerTest::SetUp();
+        PagesTest::SetUp();
         form1().BouyInfo->trigger();
     }
     Form11& window() { return form11(); }

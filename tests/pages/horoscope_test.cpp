@@ -11,7 +11,7 @@
 #include "support/test_pictures.h"
 #include "platform/desktop.h"
 #include "platform/waits.h"
-#include "pages/site_server_test.h"
+#include "pages/pages_test_support.h"
 
 #include <QAction>
 #include <QImage>
@@ -50,17 +50,17 @@ TEST(HoroscopePage, CutsTheParagraphAfterTheDateLine)
     EXPECT_TRUE(signPicture(13).isNull());
 }
 
-class HoroscopeTest : public SiteServerTest {
+class HoroscopeTest : public PagesTest {
 protected:
     void SetUp() override
     {
-        SiteServerTest::SetUp();
+        PagesTest::SetUp();
         setDesktopSeam(DesktopSeam{[this](const QString& target) { opened << target; }, {}});
     }
     void TearDown() override
     {
         clearDesktopSeam();
-        SiteServerTest::TearDown();
+        PagesTest::TearDown();
     }
     QStringList opened;
 };

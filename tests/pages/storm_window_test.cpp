@@ -8,7 +8,7 @@
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
 #include "platform/waits.h"
-#include "pages/site_server_test.h"
+#include "pages/pages_test_support.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -76,11 +76,11 @@ QByteArray seasonPage()
         + "</PRE></HTML>";
 }
 
-class StormWindowTest : public SiteServerTest {
+class StormWindowTest : public PagesTest {
 protected:
     void SetUp() override
     {
-        SiteServerTest::SetUp();
+        PagesTest::SetUp();
         form1().Cycloned[0]->trigger();
     }
     Form8& window() { return form8(); }
