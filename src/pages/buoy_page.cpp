@@ -12,6 +12,11 @@ QString withUnit(const QString& field, const char* unit)
     return leadingNumber(field) != 0 ? field + QLatin1String(unit) : field;
 }
 
+bool before(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
 } // namespace
 
 std::optional<QString> announcedReports(const QString& page)
@@ -61,12 +66,15 @@ QStringList listedBuoys(const QString& page, int count)
 
 int insertSorted(QStringList& list, const QString& entry)
 {
-    const auto at = std::upper_bound(list.begin(), list.end(), entry, [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    const auto at = std::upper_bound(list.begin(), list.end(), entry, before);
     const int row = static_cast<int>(at - list.begin());
     list.insert(row, entry);
     return row;
+}
+
+void sortEntries(QStringList& list)
+{
+    std::stable_sort(list.begin(), list.end(), before);
 }
 
 std::optional<QString> entryId(const QString& entry)

@@ -29,6 +29,9 @@ QStringList listedBuoys(const QString& page, int count);
 // Puts an entry into a list kept in alphabetical order (case ignored) and
 // returns its row.
 int insertSorted(QStringList& list, const QString& entry);
+// Puts a whole list in that order at once, entries that differ only in case
+// in the order they had: the list that inserting them one by one would give.
+void sortEntries(QStringList& list);
 
 // The station ID of an entry "name (ID <id>)": the text after "(ID " less
 // the last character; nullopt when the entry holds no "(ID ".

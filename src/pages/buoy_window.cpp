@@ -245,9 +245,9 @@ void Form11::List_Buoys()
 {
     const double announced = leadingNumber(Label1[19]->text());
     const int count = static_cast<int>(std::clamp(std::floor(announced), 0.0, 1e9));
-    QStringList listed;
-    for (const QString& entry : listedBuoys(BuoyPage, count))
-        insertSorted(listed, entry);
+    // Sorted in one go: a page of many thousand lines is listed at once.
+    QStringList listed = listedBuoys(BuoyPage, count);
+    sortEntries(listed);
     setEntries(listed);
 }
 

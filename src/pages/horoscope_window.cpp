@@ -65,9 +65,11 @@ void Horoscope::Form_Load()
     try {
         Set_Inet(*main.Inet1);
         page = main.Inet1->OpenURL(horoscopeAddress(signCode));
-    } catch (const InetError&) {
+    } catch (const InetError& error) {
+        // Refused as busy, the control is still running another window's
+        // transfer: that one is left to finish.
         if (alive)
-            reportFailure();
+            reportFailure(error.kind() != InetErrorKind::Busy);
         return;
     }
     if (alive)
@@ -93,7 +95,7 @@ void Horoscope::Show_Horoscope(const QString& Page)
         Text1->setPlainText(QStringLiteral("Problem Encountered.  Please try again later."));
         break;
     case HoroscopeCut::Outcome::Broken:
-        reportFailure();
+        reportFailure(true);
         break;
     case HoroscopeCut::Outcome::Paragraph:
         setWindowTitle(horoscopeTitle(QDate::currentDate()));
@@ -102,14 +104,16 @@ void Horoscope::Show_Horoscope(const QString& Page)
     }
 }
 
-void Horoscope::reportFailure()
+void Horoscope::reportFailure(bool endTransfer)
 {
     Text1->setPlainText(QStringLiteral("Problem encountered while recovering data.  Try again later."));
     setWindowTitle(QStringLiteral("Error"));
-    Form1& main = form1();
-    main.Inet1->Cancel();
-    main.Picture2->hide();
-    main.Gif89a1->stop();
+    if (endTransfer) {
+        Form1& main = form1();
+        main.Inet1->Cancel();
+        main.Picture2->hide();
+        main.Gif89a1->stop();
+    }
     if (!isVisible())
         close();
 }

@@ -29,6 +29,8 @@ public:
 private:
     void Set_Sign(const QString& name);
     void Show_Horoscope(const QString& Page);
-    void reportFailure();
+    // The failure notice; endTransfer also ends the fetch on the main
+    // window's control and its busy indicators.
+    void reportFailure(bool endTransfer);
     QString signCode;
 };

@@ -99,12 +99,6 @@ QString missingStormDataNotice()
         + indent + QStringLiteral("Sub Tropical Storms!");
 }
 
-QString withCrLf(const QString& text)
-{
-    QString converted = text;
-    return converted.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-}
-
 QString stormTransferText(int State, const QString& fetchItem, int errorNumber)
 {
     switch (State) {

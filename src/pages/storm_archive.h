@@ -39,9 +39,6 @@ QString stormLegend();
 // What the data box says when the archive has no track data for a storm.
 QString missingStormDataNotice();
 
-// Track data as the data box shows it: every line feed made CR LF.
-QString withCrLf(const QString& text);
-
 // The status text of a transfer state of the window's own control while it
 // fetches `fetchItem` ("Storm Data" or "Storm Track Picture").
 QString stormTransferText(int State, const QString& fetchItem, int errorNumber);

@@ -284,7 +284,7 @@ void Form8::Get_Storm_Data(const QString& IndexURL)
 
 QString Form8::Show_Storm_Text(const QString& Text)
 {
-    const QString shown = withCrLf(Text);
+    const QString shown = withLineBreaks(Text, QLatin1Char('\n'));
     setDataText(shown);
     return shown;
 }

@@ -85,12 +85,12 @@ bool Form5::loadAnimation()
 {
     auto* buffer = new QBuffer(this);
     buffer->setData(bytes_);
-    movie_ = new QMovie(buffer, QByteArray(), this);
-    if (!movie_->isValid() || !movie_->jumpToFrame(0))
+    auto* movie = new QMovie(buffer, QByteArray(), this);
+    if (!movie->isValid() || !movie->jumpToFrame(0))
         return false;
-    TheAnimatorBox->setMovie(movie_);
-    TheAnimatorBox->resize(movie_->currentImage().size());
-    movie_->start();
+    TheAnimatorBox->setMovie(movie);
+    TheAnimatorBox->resize(movie->currentImage().size());
+    movie->start();
     return true;
 }
 

@@ -7,7 +7,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QMovie;
 class QScrollBar;
 struct FitResult;
 
@@ -37,7 +36,6 @@ public:
     // Readies TheAnimatorBox to play the loaded bytes (hidden until the
     // opener shows it). False when they cannot be played.
     bool loadAnimation();
-    QMovie* animation() const { return movie_; }
 
     // Applies what the fitting decided: size and scroll bars.
     void applyFit(const FitResult& fit);
@@ -62,7 +60,6 @@ private:
     int vLeft_;
     QByteArray bytes_;  // the picture's file as it was fetched
     QString fileName_;  // its name in the data folder
-    QMovie* movie_ = nullptr;
 };
 
 // Closes every open picture window (shut-down).

@@ -5,7 +5,7 @@
 #include "pages/buoy_page.h"
 #include "pages/buoy_stations.h"
 #include "pages/info_windows.h"
-#include "pages/site_server_test.h"
+#include "pages/pages_test_support.h"
 
 #include <QAction>
 #include <QFile>
@@ -73,9 +73,18 @@ TEST(BuoyPage, HeaderListingAndNaming)
     EXPECT_EQ(listedBuoys(page, 500).size(), 5);
     EXPECT_EQ(listedBuoys(page, 500).last(), "Weather Buoy (ID </HTM)");
 
-    QStringList list;
-    for (const QString& entry : listedBuoys(page, 3))
-        insertSorted(list, entry);
+    // Sorted at once as one by one: case ignored, ties kept in page order.
+    const QStringList mixed{"b (ID 2)", "B (ID 2)", "Weather Buoy (ID X)", "A (ID 3)", "a (ID 3)"};
+    QStringList oneByOne;
+    for (const QString& entry : mixed)
+        insertSorted(oneByOne, entry);
+    QStringList atOnce = mixed;
+    sortEntries(atOnce);
+    EXPECT_EQ(atOnce, oneByOne);
+    EXPECT_EQ(atOnce, (QStringList{"A (ID 3)", "a (ID 3)", "b (ID 2)", "B (ID 2)", "Weather Buoy (ID X)"}));
+
+    QStringList list = listedBuoys(page, 3);
+    sortEntries(list);
     // IDs match as plain substrings: "OBS1" names the entry of "OBS12".
     const int named = nameBuoys(list, {"Alki Point, WA (ID 91S)", "Central Olympic Coast, WA (ID 46041)",
                                        "Nowhere (ID 99999)", "Observatory (ID OBS1)"});
@@ -112,11 +121,11 @@ TEST(BuoyStations, ThreeHundredNamesInAlphabeticalOrder)
         EXPECT_TRUE(names.contains(row)) << row;
 }
 
-class BuoyWindowTest : public SiteServerTest {
+class BuoyWindowTest : public PagesTest {
 protected:
     void SetUp() override
     {
-        SiteServerTest::SetUp();
+        PagesTest::SetUp();
         form1().BouyInfo->trigger();
     }
     Form11& window() { return form11(); }

@@ -5,7 +5,7 @@
 #include "options/options_dialog.h"
 #include "pages/forecast_window.h"
 #include "pages/planet_pictures.h"
-#include "pages/site_server_test.h"
+#include "pages/pages_test_support.h"
 
 #include <QAction>
 #include <QImage>
@@ -28,7 +28,7 @@ TEST(PlanetReport, CutsTheFirstPreformattedBlock)
     EXPECT_NE(planetPicture(4).toImage(), planetPicture(5).toImage());
 }
 
-class PlanetsTest : public SiteServerTest {
+class PlanetsTest : public PagesTest {
 protected:
     void show()
     {
