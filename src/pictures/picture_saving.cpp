@@ -1,6 +1,7 @@
 #include "pictures/picture_saving.h"
 
 #include <QPixmap>
+#include <QBuffer>
 #include <QSaveFile>
 
 namespace {
@@ -25,6 +26,15 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+QByteArray bitmapOf(const QPixmap& shown)
+{
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    if (!buffer.open(QIODevice::WriteOnly) || !shown.save(&buffer, "BMP"))
+        return QByteArray();
+    return bitmap;
+}
+
 } // namespace
 
 QStringList saveFilters(const QString& FileName)
@@ -45,8 +55,10 @@ SaveOutcome savePicture(const QString& path, const QPixmap& shown, const QByteAr
                         const QString& FileName)
 {
     const QString ending = path.right(3).toUpper();
-    if (ending == QLatin1String("BMP"))
-        return shown.save(path, "BMP") ? SaveOutcome::Saved : SaveOutcome::NotWritten;
+    if (ending == QLatin1String("BMP")) {
+        const QByteArray bitmap = bitmapOf(shown);
+        return !bitmap.isEmpty() && writeWhole(path, bitmap) ? SaveOutcome::Saved : SaveOutcome::NotWritten;
+    }
     if (ending != QLatin1String("GIF") && ending != QLatin1String("JPG"))
         return SaveOutcome::UnknownEnding;
     if (ownFilter(FileName).isEmpty() || bytes.isEmpty())
