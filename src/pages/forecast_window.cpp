@@ -27,9 +27,11 @@ ZoneForecast::Found searchBlocks(const QString& product, const QString& name, co
         qsizetype end = product.indexOf(QLatin1String("$$"), at);
         if (end < 0)
             return ZoneForecast::Found::Uncuttable;
+        // The other end marks count only before the "$$": searching the rest
+        // of a long product again for each group would take for ever.
         for (const QLatin1String marker : {QLatin1String("NNNN"), QLatin1String(".<")}) {
-            const qsizetype other = product.indexOf(marker, at);
-            if (other >= 0 && other < end)
+            const qsizetype other = QStringView(product).first(end).indexOf(marker, at);
+            if (other >= 0)
                 end = other;
         }
         block = product.mid(at, end - at);

@@ -13,31 +13,14 @@
 #include <QFileInfo>
 #include <QLabel>
 
-namespace {
-
-// The entry of `folder` named `name` whatever its case, an exact match first.
-QString entryNamed(const QDir& folder, const QString& name, QDir::Filters kind)
-{
-    const QStringList entries = folder.entryList(kind, QDir::Name);
-    if (entries.contains(name))
-        return name;
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return QString();
-}
-
-} // namespace
-
 QString findLogFile(const QString& programFolder, const QString& fileName)
 {
-    const QDir home(programFolder);
-    const QString logFolder = entryNamed(home, QStringLiteral("log"), QDir::Dirs | QDir::NoDotAndDotDot);
+    const QString logFolder =
+        storedNameAnyCase(programFolder, QStringLiteral("log"), QDir::Dirs | QDir::NoDotAndDotDot);
     if (logFolder.isEmpty())
         return QString();
-    const QDir folder(home.filePath(logFolder));
-    const QString stored = entryNamed(folder, fileName, QDir::Files);
+    const QDir folder(QDir(programFolder).filePath(logFolder));
+    const QString stored = storedNameAnyCase(folder.path(), fileName, QDir::Files);
     return stored.isEmpty() ? QString() : folder.filePath(stored);
 }
 

@@ -2,18 +2,24 @@
 
 namespace {
 
-// Removes from each `open` to the first `close` after it, searching again
-// just before each removal so that a removal that joins a new `open` is seen.
+// Removes from each `open` to the first `close` after it, the first `open`
+// first, so that a removal that brings a new `open` together is seen too.
+// One pass over the page: what is kept is copied once.
 bool removeRuns(QString& page, QLatin1StringView open, QChar close)
 {
-    qsizetype from = 0;
-    for (qsizetype at = page.indexOf(open); at >= 0; at = page.indexOf(open, from)) {
-        const qsizetype end = page.indexOf(close, at);
+    QString kept;
+    kept.reserve(page.size());
+    for (qsizetype i = 0; i < page.size();) {
+        kept += page[i++];
+        if (!kept.endsWith(open))
+            continue;
+        const qsizetype end = page.indexOf(close, i);
         if (end < 0)
             return false;
-        page.remove(at, end - at + 1);
-        from = std::max<qsizetype>(0, at - open.size() + 1);
+        kept.chop(open.size());
+        i = end + 1;
     }
+    page = kept;
     return true;
 }
 

@@ -54,16 +54,6 @@ QString uvLegend()
         + row("7 8 9", 24, "HIGH") + row("10 AND GREATER", 5, "VERY HIGH");
 }
 
-int uvTableRow(const QString& placeCaption)
-{
-    const auto& names = uvCityNames();
-    for (int row = 0; row < kUvCities; ++row) {
-        if (placeCaption.contains(names[row]))
-            return row;
-    }
-    return -1;
-}
-
 Form3& form3()
 {
     return theForm3.instance();
@@ -124,7 +114,7 @@ void Show_UV_Index(int Index)
     if (Index < 0 || Index > 9)
         return;
     const QString place = form1().Label2[Index]->text();
-    const int row = uvTableRow(place);
+    const int row = uvCityRow(place);
     Form3& window = form3();
     window.Label1->setText(QStringLiteral("UV Index for ") + place + QStringLiteral(" Is:"));
     window.Label2->setText(row < 0 ? QStringLiteral("Not Available") : program().UVValues[row]);

@@ -33,10 +33,6 @@ bool form3Loaded();
 // The legend of the UV categories, line by line, each line ended by CR LF.
 QString uvLegend();
 
-// The row of the UV table for a place caption: the first city, in table
-// order, whose name stands in the caption (exact case); -1 for none.
-int uvTableRow(const QString& placeCaption);
-
 // Shows the UV value of the station in slot Index (0 to 9) as the last
 // update read it: "Not Available" for a place the table does not hold.
 void Show_UV_Index(int Index);

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 QString programFolder()
 {
@@ -17,16 +16,20 @@ QString programPath(const QString& relative)
     return programFolder() + QLatin1Char('/') + relative;
 }
 
-QString fileInFolderAnyCase(const QString& folder, const QString& name)
+QString storedNameAnyCase(const QString& folder, const QString& name, QDir::Filters kind)
 {
-    const QDir dir(folder);
-    const QString exact = dir.filePath(name);
-    if (QFileInfo(exact).isFile())
-        return exact;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = QDir(folder).entryList(kind);
+    if (entries.contains(name))
+        return name;
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
+            return entry;
     }
-    return exact;
+    return QString();
+}
+
+QString fileInFolderAnyCase(const QString& folder, const QString& name)
+{
+    const QString stored = storedNameAnyCase(folder, name, QDir::Files | QDir::Hidden | QDir::System);
+    return QDir(folder).filePath(stored.isEmpty() ? name : stored);
 }

@@ -133,7 +133,8 @@ bool appendLines(const QString& path, const QStringList& lines, QString* error)
         return false;
     }
     const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size()) {
+    // The lines reach the disk only when flushed: a full disk says so then.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         setError(error, file.errorString());
         return false;
     }

@@ -33,13 +33,6 @@ ParserPlan& ParserPlan::step(Step s)
     return *this;
 }
 
-ParserPlan& ParserPlan::metricStep(Step s)
-{
-    if (metric_)
-        steps_.push_back(std::move(s));
-    return *this;
-}
-
 ParserPlan& ParserPlan::englishStep(Step s)
 {
     if (!metric_)

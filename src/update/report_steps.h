@@ -51,7 +51,6 @@ public:
     explicit ParserPlan(bool metric, FieldLabels fields = rowOrderFields());
 
     ParserPlan& step(Step s);
-    ParserPlan& metricStep(Step s);   // only when the row is shown in metric units
     ParserPlan& englishStep(Step s);  // only in English units
 
     ParserPlan& cut(qsizetype n);

@@ -25,19 +25,27 @@ std::array<QString, kUvCities> uvValuesFromBulletin(const QString& bulletin)
     return values;
 }
 
-QString uvForPlace(const QString& placeCaption, std::array<QString, kUvCities>& values)
+int uvCityRow(const QString& placeCaption)
 {
     const auto& names = uvCityNames();
-    for (size_t k = 0; k < names.size(); ++k) {
-        if (placeCaption.contains(names[k])) {
-            qsizetype blanks = 0;
-            while (blanks < values[k].size() && values[k][blanks] == QLatin1Char(' '))
-                ++blanks;
-            values[k] = values[k].mid(blanks);
-            return values[k];
-        }
+    for (int row = 0; row < kUvCities; ++row) {
+        if (placeCaption.contains(names[row]))
+            return row;
     }
-    return QStringLiteral("NR");
+    return -1;
+}
+
+QString uvForPlace(const QString& placeCaption, std::array<QString, kUvCities>& values)
+{
+    const int row = uvCityRow(placeCaption);
+    if (row < 0)
+        return QStringLiteral("NR");
+    QString& value = values[row];
+    qsizetype blanks = 0;
+    while (blanks < value.size() && value[blanks] == QLatin1Char(' '))
+        ++blanks;
+    value.remove(0, blanks);
+    return value;
 }
 
 QString warningsPageUrl(const QString& slotUrl)

@@ -15,8 +15,12 @@ const std::array<QString, kUvCities>& uvCityNames();
 // city's first occurrence in the bulletin, "NA" when the name is absent.
 std::array<QString, kUvCities> uvValuesFromBulletin(const QString& bulletin);
 
-// The UV value of the first city (in table order) whose name stands in the
-// place caption, its leading blanks removed (and stored back so), or "NR".
+// The row of the first city, in table order, whose name stands in the place
+// caption (exact case): a place JACKSONVILLE takes the row JACKSON; -1 for none.
+int uvCityRow(const QString& placeCaption);
+
+// The UV value of the place's row (uvCityRow), its leading blanks removed
+// (and stored back so), or "NR".
 QString uvForPlace(const QString& placeCaption, std::array<QString, kUvCities>& values);
 
 // The state's warnings page: the slot URL's folder and "allwarnings.html".

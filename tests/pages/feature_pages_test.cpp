@@ -30,6 +30,8 @@ QString skyGuideLines()
 TEST(FeaturePageText, CleansAndCutsEachPageBetweenItsMarkers)
 {
     const QDate march(2024, 3, 5);
+    // A page far bigger than the sites send, cleaned in one pass.
+    const QString tags = QString("<b>&#38;").repeated(2000000);
     const FeatureCase cases[] = {
         {"paragraph marks end as a blank, a break and five blanks, twice without an empty line",
          FeaturePage::WeatherHistory,
@@ -55,6 +57,8 @@ TEST(FeaturePageText, CleansAndCutsEachPageBetweenItsMarkers)
          "<b>Date in History:</b> 1969 &#8212;Moon A&&#38;#65;B landing.\nReuters/Variety",
          "1969 Moon AB landing.\r\n"},
         {"history page without its end", FeaturePage::TodayInHistory, "DATE IN HISTORY: 1969", kProblem},
+        {"a huge page", FeaturePage::TodayInHistory, "DATE IN HISTORY: 1969" + tags + " Moon landing.REUTERS/VARIETY",
+         "1969 Moon landing."},
     };
     for (const FeatureCase& c : cases)
         EXPECT_EQ(featurePageText(c.page, c.html, march), c.shown) << c.name;

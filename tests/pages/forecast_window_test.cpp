@@ -18,6 +18,8 @@ const QString kProduct = kGroups + "TXZ104-TYLER-\r\n.TONIGHT...FOG.\r\n";
 TEST(ZoneForecast, FindsTheFirstGroupNamingThePlace)
 {
     using Found = ZoneForecast::Found;
+    // A product far longer than any the service sends, its place at the end.
+    const QString huge = QString("TXZ105-ELSEWHERE-\r\n.TONIGHT...FAIR.\r\n$$\r\n").repeated(200000) + kGroups;
     struct Case {
         const QString& product;
         const char* place;
@@ -33,6 +35,7 @@ TEST(ZoneForecast, FindsTheFirstGroupNamingThePlace)
         {kProduct, "PLANO", "txz", Found::NoBlock, ""},       // the code's case matters
         {kProduct, "DALLAS HEIGHTS", "TXZ", Found::Uncuttable, ""}, // the uncut group ends the search
         {kGroups, "FORT WORTH", "TXZ", Found::NoBlock, ""},
+        {huge, "WACO", "TXZ", Found::Block, "TXZ103-WACO-\r\n.TONIGHT...RAIN"}, // read in one pass
     };
     for (const Case& c : cases) {
         const ZoneForecast result = findZoneForecast(c.product, c.place, c.zone);

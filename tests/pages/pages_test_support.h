@@ -1,23 +1,16 @@
 #pragma once
 #include "mainwindow/forms.h"
-#include "settings/source_addresses.h"
-#include "support/local_http_server.h"
-#include "test_support.h"
+#include "site_server_test.h"
 
 // A sandbox whose sites, and whose stations' regional pages, are served by
 // a local server.
-class PagesTest : public SandboxTest {
+class PagesTest : public SiteServerTest {
 protected:
     void SetUp() override
     {
-        SandboxTest::SetUp();
-        installShipped("States_Cities.cvd");
+        SiteServerTest::SetUp();
         form2(); // loaded at start-up; its load empties the stations' addresses
-        ASSERT_TRUE(server.listen());
-        sites::redirectSites(server.url(""));
     }
     // An address on 127.0.0.1 where nothing answers.
     static QString refusedRoot() { return QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::refusedPort()); }
-
-    LocalHttpServer server;
 };

@@ -43,5 +43,8 @@ TEST_F(TextFilesTest, SafeWriteReplacesWholeOrNotAtAll)
     ASSERT_TRUE(appendLines(path("log.txt"), {"1"}));
     ASSERT_TRUE(appendLines(path("log.txt"), {"2", "3"}));
     EXPECT_EQ(readWholeLines(path("log.txt")), QStringList({"1", "2", "3"}));
+    // A full disk refuses the lines only when they reach it, on closing.
+    EXPECT_FALSE(appendLines("/dev/full", {"lost"}, &error));
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(readWholeLines(path("none.txt")).has_value());
 }
