@@ -1,16 +1,23 @@
 #pragma once
 #include "mainwindow/forms.h"
-#include "site_server_test.h"
+#include "settings/source_addresses.h"
+#include "support/local_http_server.h"
+#include "test_support.h"
 
 // A sandbox whose sites, and whose stations' regional pages, are served by
 // a local server.
-class PagesTest : public SiteServerTest {
+class PagesTest : public SandboxTest {
 protected:
     void SetUp() override
     {
-        SiteServerTest::SetUp();
+        SandboxTest::SetUp();
+        installShipped("States_Cities.cvd");
         form2(); // loaded at start-up; its load empties the stations' addresses
+        ASSERT_TRUE(server.listen());
+        sites::redirectSites(server.url(""));
     }
     // An address on 127.0.0.1 where nothing answers.
     static QString refusedRoot() { return QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::refusedPort()); }
+
+    LocalHttpServer server;
 };
