@@ -38,8 +38,9 @@ TEST(TransferStateTexts, EveryStateHasItsText)
                              kDisconnected, kUnavailable, kSuccessful};
     for (int state = 0; state <= 12; ++state) {
         EXPECT_EQ(inet2StateText(state, 0), update[state]) << state;
-        if (state > 0)
+        if (state > 0) {
             EXPECT_EQ(inet1StateText(state, 0), state == 4 ? kRecovering : update[state]) << state;
+        }
     }
     EXPECT_FALSE(inet1StateText(0, 0).has_value());
     EXPECT_EQ(inet2StateText(13, 0), "Corvane ERROR Number: 0 occured.");

@@ -134,8 +134,9 @@ TEST_F(PickIconTest, TrimsBlanksAndShowsTheChosenPicture)
     const int after = QTime::currentTime().hour();
     EXPECT_EQ(caption.text(), "SNOW");
     const bool night = before <= 5 || before >= 19;
-    if (before == after)
+    if (before == after) {
         EXPECT_TRUE(same(night ? 26 : 6));
+    }
 
     caption.setText("   ");
     Pick_Icon(&caption);

@@ -87,8 +87,9 @@ TEST(ShippedData, AlternatePlaceTableHasEveryBlockWithItsPlaces)
         for (int i = 1; i < block.size(); ++i)
             EXPECT_LE(block[i - 1].trimmed().compare(block[i].trimmed(), Qt::CaseInsensitive), 0) << block[i].toStdString();
         row += 2 + count + 1;
-        if (row < items.size() - 1)
+        if (row < items.size() - 1) {
             EXPECT_EQ(items[row - 1], "") << "no single empty item after " << state.toStdString();
+        }
     }
     EXPECT_EQ(row, items.size()) << "[END] must follow the last place directly";
     EXPECT_TRUE(items.contains(sources::portalForecastFolder() + "/forecast/@_US_f.html"));
