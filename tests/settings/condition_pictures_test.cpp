@@ -67,7 +67,8 @@ TEST(ConditionPictures, MailFramesAnimate)
 {
     for (int frame = 0; frame < 4; ++frame) {
         EXPECT_EQ(mailFrame(frame, 24).size(), QSize(24, 24));
-        if (frame > 0)
+        if (frame > 0) {
             EXPECT_NE(mailFrame(frame).toImage(), mailFrame(frame - 1).toImage()) << frame;
+        }
     }
 }

@@ -6,6 +6,14 @@ namespace {
 
 const QString kVersion = QStringLiteral("Version 1.7.7");
 
+// A record holding nothing but the version line.
+SettingsRecord bareRecord()
+{
+    SettingsRecord record;
+    record.version = kVersion;
+    return record;
+}
+
 SettingsRecord sampleRecord()
 {
     SettingsRecord record;
@@ -100,7 +108,7 @@ TEST(SettingsFile, WatchListLimitsAndTheEmptyList)
     EXPECT_EQ(storeValue(out, "Site 10"), "<missing>");
 
     const LoadedSettings empty = parseLines(composeSettings(sampleRecord()).fileLines.mid(0, 1)
-                                            + composeSettings(SettingsRecord{kVersion}).fileLines.mid(1));
+                                            + composeSettings(bareRecord()).fileLines.mid(1));
     EXPECT_TRUE(empty.accepted);
     EXPECT_TRUE(empty.watchList.isEmpty());
     EXPECT_FALSE(empty.endedInWatchList);
@@ -172,7 +180,7 @@ TEST(SettingsFile, DamagedValuesAreSkippedNotGuessed)
 
 TEST(SettingsFile, CommaInAnEntrySplitsItAsItAlwaysHas)
 {
-    QStringList lines = composeSettings(SettingsRecord{kVersion}).fileLines;
+    QStringList lines = composeSettings(bareRecord()).fileLines;
     lines.insert(1, "Texas - FORT WORTH, TX");
     lines.insert(2, "True");
     const LoadedSettings loaded = parseLines(lines);
