@@ -168,20 +168,24 @@ void Form5::xfiler_Click(int Index)
         close();
 }
 
+// The window may be closed, and deleted, while the dialog waits for the
+// user: the save works on copies taken before it and touches no member after.
 void Form5::Save_Picture()
 {
     const QPixmap shown = Picture1->pixmap();
     if (shown.isNull())
         return;
+    const QByteArray bytes = bytes_;
+    const QString fileName = fileName_;
     SaveFileRequest request;
     request.title = QStringLiteral("Save As");
-    request.filters = saveFilters(fileName_);
+    request.filters = saveFilters(fileName);
     request.selectedFilter = preselectedSaveFilter();
     request.startPath = programFolder();
     const std::optional<SaveFileChoice> choice = chooseSaveFile(request);
     if (!choice)
         return;
-    switch (savePicture(choice->path, shown, bytes_, fileName_)) {
+    switch (savePicture(choice->path, shown, bytes, fileName)) {
     case SaveOutcome::Saved:
         break;
     case SaveOutcome::UnknownEnding:
