@@ -7,62 +7,48 @@
 
 #include <QLabel>
 #include <QRect>
+#include <algorithm>
 
 namespace {
-constexpr int kWidthMargin = 50;     // twips the window is narrower than the picture
-constexpr int kPlainHeight = 300;    // twips added to the picture's height without bars
-constexpr int kBarHeight = 385;      // the same with the horizontal bar under the picture
-constexpr int kFittedHeight = 330;   // the same for a picture that fits the screen
-constexpr int kFitWidthMargin = 150; // the screen must be this much wider than the picture
-constexpr int kRangeReduction = 13;  // pixels of scroll range given to the absent bar's strip
+constexpr int kRangeReduction = 13; // pixels of scroll range given to the absent bar's strip
+
+// The window's position on one axis: its inside and its frame's room
+// centred on the screen, never off the screen's top or left.
+int centred(int screen, int client, int frame)
+{
+    return std::max(0, (screen - client - frame) / 2);
+}
 } // namespace
 
 FitResult fitPicture(const FitInput& in)
 {
     FitResult out;
-    out.windowWidth = in.windowWidth;
-    out.windowHeight = in.windowHeight;
-    const int innerWidth = pixelsToTwips(in.pictureWidth);
-    const int innerHeight = pixelsToTwips(in.pictureHeight);
-
-    if (in.pictureWidth > kVisibleWidth) {
-        out.hVisible = true;
-        out.hMax = in.pictureWidth - kVisibleWidth;
-    } else {
-        out.windowWidth = innerWidth - kWidthMargin;
-        out.windowHeight = innerHeight + kPlainHeight;
-    }
-    if (in.pictureHeight > kVisibleHeight) {
-        out.vVisible = true;
-        out.vMax = in.pictureHeight - kVisibleHeight;
-    } else {
-        out.windowHeight = innerHeight + kPlainHeight;
-    }
+    out.hVisible = in.pictureWidth > kVisibleWidth;
+    out.hMax = out.hVisible ? in.pictureWidth - kVisibleWidth : 0;
+    out.vVisible = in.pictureHeight > kVisibleHeight;
+    out.vMax = out.vVisible ? in.pictureHeight - kVisibleHeight : 0;
 
     if (in.screenWidth != kSmallScreenWidth) {
-        if (in.pictureWidth > kVisibleWidth && in.pictureHeight < kVisibleHeight) {
-            // Only the horizontal bar: it sits right under the picture.
-            out.windowHeight = pixelsToTwips(in.pictureHeight + in.barThickness) + kBarHeight;
-            out.hTop = in.pictureHeight;
+        // With one bar only, the picture also fills the strip the other
+        // bar would take.
+        if (in.pictureWidth > kVisibleWidth && in.pictureHeight < kVisibleHeight)
             out.hMax -= kRangeReduction;
-        }
-        if (in.pictureHeight > kVisibleHeight && in.pictureWidth < kVisibleWidth) {
-            // Only the vertical bar: it sits right beside the picture.
-            out.windowWidth = pixelsToTwips(in.pictureWidth + in.barThickness) - kWidthMargin;
-            out.vLeft = in.pictureWidth;
+        if (in.pictureHeight > kVisibleHeight && in.pictureWidth < kVisibleWidth)
             out.vMax -= kRangeReduction;
-        }
-        if (in.screenWidth > innerWidth - kFitWidthMargin && in.screenHeight > innerHeight + kBarHeight) {
-            // The whole picture fits on the screen.
-            out.hVisible = false;
-            out.vVisible = false;
-            out.windowHeight = innerHeight + kFittedHeight;
-            out.windowWidth = innerWidth - kWidthMargin;
+        const bool fitsScreen = in.screenWidth > pixelsToTwips(in.pictureWidth) + kFrameWidth
+            && in.screenHeight > pixelsToTwips(in.pictureHeight) + kFrameHeight;
+        if (fitsScreen) {
+            out.hVisible = out.vVisible = false;
+            out.hMax = out.vMax = 0;
         }
     }
 
-    out.left = (in.screenWidth - out.windowWidth) / 2;
-    out.top = (in.screenHeight - out.windowHeight) / 2;
+    out.visibleWidth = in.pictureWidth - out.hMax;
+    out.visibleHeight = in.pictureHeight - out.vMax;
+    out.clientWidth = out.visibleWidth + (out.vVisible ? kScrollBarThickness : 0);
+    out.clientHeight = out.visibleHeight + (out.hVisible ? kScrollBarThickness : 0);
+    out.left = centred(twipsToPixels(in.screenWidth), out.clientWidth, twipsToPixels(kFrameWidth));
+    out.top = centred(twipsToPixels(in.screenHeight), out.clientHeight, twipsToPixels(kFrameHeight));
     return out;
 }
 
@@ -80,6 +66,6 @@ void Fit_Viewer(int Index)
     input.screenHeight = pixelsToTwips(screen.height());
     const FitResult fit = fitPicture(input);
     window.applyFit(fit);
-    window.move(screen.x() + twipsToPixels(fit.left), screen.y() + twipsToPixels(fit.top));
+    window.move(screen.x() + fit.left, screen.y() + fit.top);
     window.show();
 }

@@ -31,6 +31,13 @@ enum class Failure {
 
 enum class Kind { Still, Animated };
 
+// Every wait of a fetch lets the program be closed: a fetch that finds it
+// closing stops without a word and opens nothing.
+bool programClosing()
+{
+    return form1().Unloading != 0;
+}
+
 // The busy and limit tests: true when the fetch must not start.
 bool refused()
 {
@@ -60,20 +67,24 @@ void cannotRecoverMap()
 // pending events: true when the fetch may go on.
 bool prepareFetch()
 {
-    if (refused())
+    if (programClosing() || refused())
         return false;
     if (!emptyDataFolder()) {
         report(Failure::NotAvailable);
         return false;
     }
     DoEvents();
-    return true;
+    return !programClosing();
 }
 
 // Opens the downloaded file data/FileName in a new window titled Title, as
-// a still picture or as an animation.
+// a still picture or as an animation. Windows may have opened while the
+// picture came in (another window's large view, a fetch chosen before the
+// download began), so the limit is tested again.
 void openDownloaded(const QString& FileName, const QString& Title, Kind kind)
 {
+    if (programClosing() || pictureWindowsFull())
+        return;
     Form5* window = newPictureWindow();
     QFile file(QDir(dataFolder()).filePath(FileName));
     std::optional<Failure> failure;
@@ -97,7 +108,9 @@ void openDownloaded(const QString& FileName, const QString& Title, Kind kind)
     showPictureWindow(*window, Title);
 }
 
-void fetchAndOpen(const QString& URL, const QString& Title, Kind kind)
+// The arguments are copies: the caller's texts (a list entry, a menu
+// caption) may change while the fetch waits.
+void fetchAndOpen(const QString URL, const QString Title, Kind kind)
 {
     if (!prepareFetch())
         return;
@@ -106,7 +119,7 @@ void fetchAndOpen(const QString& URL, const QString& Title, Kind kind)
     openDownloaded(FileName, Title, kind);
 }
 
-void lookUpAndOpen(const QString& Argument, const QString& Title)
+void lookUpAndOpen(const QString& Argument, const QString Title)
 {
     const QString Arg = Argument.toLower();
     if (!prepareFetch())
@@ -118,15 +131,17 @@ void lookUpAndOpen(const QString& Argument, const QString& Title)
     }
     const QString pageUrl = Arg.left(p);
     const QString marker = Arg.mid(p + 1);
-    Form1& main = form1();
     QString page;
     try {
-        Set_Inet(*main.Inet1);
-        page = main.Inet1->OpenURL(pageUrl);
+        Set_Inet(*form1().Inet1);
+        page = form1().Inet1->OpenURL(pageUrl);
     } catch (const InetError&) {
-        report(Failure::NotAvailable);
+        if (!programClosing())
+            report(Failure::NotAvailable);
         return;
     }
+    if (programClosing())
+        return;
     const qsizetype q = page.indexOf(marker);
     if (q < 0) {
         cannotRecoverMap();

@@ -12,6 +12,10 @@ class Form5;
 // opens a window titled Title. A failure is reported in status panel 1 and
 // leaves no window behind. Each call returns when the window is shown or the
 // failure reported.
+//
+// Window events run while a fetch waits. Windows opened meanwhile count
+// against the limit, which is tested again before the new window opens; a
+// program closed meanwhile ends the fetch quietly, with no window.
 
 // A still picture.
 void Get_Picture(const QString& URL, const QString& Title);

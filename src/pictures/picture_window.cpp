@@ -4,7 +4,6 @@
 #include "pictures/picture_printing.h"
 #include "pictures/picture_saving.h"
 #include "platform/program_folder.h"
-#include "platform/twips.h"
 #include "platform/user_dialogs.h"
 #include "settings/program_state.h"
 
@@ -33,11 +32,11 @@ QScrollBar* scrollBar(Qt::Orientation orientation, QWidget* parent)
 } // namespace
 
 Form5::Form5(QWidget* parent)
-    : QWidget(parent, Qt::Window), hTop_(kVisibleHeight), vLeft_(kVisibleWidth)
+    : QWidget(parent, Qt::Window), visible_(kVisibleWidth, kVisibleHeight)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Form5"));
-    resize(twipsToPixels(kDesignWindowWidth), twipsToPixels(kDesignWindowHeight));
+    resize(kDesignWidth, kDesignHeight);
 
     Picture1 = new QLabel(this);
     Picture1->move(0, 0);
@@ -49,8 +48,6 @@ Form5::Form5(QWidget* parent)
 
     HScroll1 = scrollBar(Qt::Horizontal, this);
     VScroll1 = scrollBar(Qt::Vertical, this);
-    HScroll1->setPageStep(kVisibleWidth);
-    VScroll1->setPageStep(kVisibleHeight);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form5::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Form5::VScroll1_Change);
     corner_ = new QWidget(this);
@@ -96,37 +93,31 @@ bool Form5::loadAnimation()
 
 void Form5::applyFit(const FitResult& fit)
 {
+    visible_ = QSize(fit.visibleWidth, fit.visibleHeight);
     HScroll1->setRange(0, std::max(0, fit.hMax));
+    HScroll1->setPageStep(fit.visibleWidth);
     HScroll1->setValue(0);
     VScroll1->setRange(0, std::max(0, fit.vMax));
+    VScroll1->setPageStep(fit.visibleHeight);
     VScroll1->setValue(0);
-    hTop_ = fit.hTop;
-    vLeft_ = fit.vLeft;
     HScroll1->setVisible(fit.hVisible);
     VScroll1->setVisible(fit.vVisible);
-    resize(twipsToPixels(fit.windowWidth), twipsToPixels(fit.windowHeight));
+    resize(fit.clientWidth, fit.clientHeight);
     placeScrollBars();
 }
 
-// The horizontal bar runs under the visible area up to the vertical bar, or
-// to the window's edge when that is hidden; the vertical bar likewise.
+// The horizontal bar runs under the visible area and the vertical bar beside
+// it; where both show, a corner square closes the gap between them.
 void Form5::placeScrollBars()
 {
-    const int hWidth = VScroll1->isVisibleTo(this) ? vLeft_ : width();
-    const int vHeight = HScroll1->isVisibleTo(this) ? hTop_ : height();
-    HScroll1->setGeometry(0, hTop_, std::max(0, hWidth), kScrollBarThickness);
-    VScroll1->setGeometry(vLeft_, 0, kScrollBarThickness, std::max(0, vHeight));
-    corner_->setGeometry(vLeft_, hTop_, kScrollBarThickness, kScrollBarThickness);
+    const int w = visible_.width(), h = visible_.height();
+    HScroll1->setGeometry(0, h, w, kScrollBarThickness);
+    VScroll1->setGeometry(w, 0, kScrollBarThickness, h);
+    corner_->setGeometry(w, h, kScrollBarThickness, kScrollBarThickness);
     corner_->setVisible(HScroll1->isVisibleTo(this) && VScroll1->isVisibleTo(this));
     HScroll1->raise();
     VScroll1->raise();
     corner_->raise();
-}
-
-void Form5::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    placeScrollBars();
 }
 
 // The bars' values are pixels of the picture, the window's own scale.
@@ -177,20 +168,24 @@ void Form5::xfiler_Click(int Index)
         close();
 }
 
+// The window may be closed, and deleted, while the dialog waits for the
+// user: the save works on copies taken before it and touches no member after.
 void Form5::Save_Picture()
 {
     const QPixmap shown = Picture1->pixmap();
     if (shown.isNull())
         return;
+    const QByteArray bytes = bytes_;
+    const QString fileName = fileName_;
     SaveFileRequest request;
     request.title = QStringLiteral("Save As");
-    request.filters = saveFilters(fileName_);
+    request.filters = saveFilters(fileName);
     request.selectedFilter = preselectedSaveFilter();
     request.startPath = programFolder();
     const std::optional<SaveFileChoice> choice = chooseSaveFile(request);
     if (!choice)
         return;
-    switch (savePicture(choice->path, shown, bytes_, fileName_)) {
+    switch (savePicture(choice->path, shown, bytes, fileName)) {
     case SaveOutcome::Saved:
         break;
     case SaveOutcome::UnknownEnding:

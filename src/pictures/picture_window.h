@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -37,7 +38,7 @@ public:
     // opener shows it). False when they cannot be played.
     bool loadAnimation();
 
-    // Applies what the fitting decided: size and scroll bars.
+    // Applies what the fitting decided: size, scroll bars and their ranges.
     void applyFit(const FitResult& fit);
 
     void HScroll1_Change(int Value);
@@ -48,7 +49,6 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -56,8 +56,7 @@ private:
     void Save_Picture();
     void placeScrollBars();
     QWidget* corner_ = nullptr; // covers the picture where the two bars meet
-    int hTop_;
-    int vLeft_;
+    QSize visible_; // the part of the picture shown at a time, left of and above the bars
     QByteArray bytes_;  // the picture's file as it was fetched
     QString fileName_;  // its name in the data folder
 };

@@ -1,52 +1,103 @@
 #include "pictures/fit_viewer.h"
 
+#include "pictures/picture_window.h"
+#include "platform/twips.h"
+#include "support/test_pictures.h"
+
+#include <QLabel>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
-TEST(FitPicture, ScrollBarsRangesAndWindowSizeFollowThePictureAndTheScreen)
+namespace {
+
+// The part of the window's inside where the picture can be seen: not under
+// a bar.
+QRect pictureArea(const Form5& window)
 {
-    constexpr int bar = kScrollBarThickness;
-    const int big[2] = {15360, 11520}; // 1024 x 768
-    const int small[2] = {9600, 7200}; // 640 x 480
+    QRect area = window.rect();
+    if (window.VScroll1->isVisibleTo(&window))
+        area.setRight(window.VScroll1->x() - 1);
+    if (window.HScroll1->isVisibleTo(&window))
+        area.setBottom(window.HScroll1->y() - 1);
+    return area;
+}
+
+// Where a pixel of the picture shows in the window.
+QPoint shownAt(const Form5& window, QPoint pixel)
+{
+    return window.Picture1->mapTo(&window, pixel);
+}
+
+} // namespace
+
+TEST(FitPicture, ThePictureShowsWholeOrItsBarsReachEveryEdgeInsideTheWindow)
+{
+    const QSize small(640, 480), medium(800, 600), large(1024, 768);
     const struct {
         const char* what;
-        int width, height;
-        const int* screen;
+        QSize picture;
+        QSize screen;
         bool h;
-        int hMax, hTop;
+        int hMax;
         bool v;
-        int vMax, vLeft;
-        int windowWidth, windowHeight;
+        int vMax;
     } cases[] = {
-        {"exactly the visible area", 620, 434, big, false, 0, 434, false, 0, 620, 9250, 6840},
-        {"wide, fits a large screen", 700, 300, big, false, 67, 300, false, 0, 620, 10450, 4830},
-        {"wide on a 640 screen", 700, 300, small, true, 80, 434, false, 0, 620, kDesignWindowWidth, 4800},
-        {"tall on a 640 screen", 500, 900, small, false, 0, 434, true, 466, 620, 7450, 13800},
-        {"tall, too high for a large screen", 500, 900, big, false, 0, 434, true, 453, 500,
-         (500 + bar) * 15 - 50, 13800},
-        {"wide, exactly 434 high, too wide for the screen", 1100, 434, big, true, 480, 434, false, 0, 620,
-         kDesignWindowWidth, 6810},
-        {"wide and low, too wide for the screen", 1100, 300, big, true, 467, 300, false, 0, 620,
-         kDesignWindowWidth, (300 + bar) * 15 + 385},
-        {"larger than the screen both ways", 1200, 900, big, true, 580, 434, true, 466, 620, kDesignWindowWidth,
-         kDesignWindowHeight},
+        {"exactly the visible area", {620, 434}, large, false, 0, false, 0},
+        {"small on a 640 screen", {300, 200}, small, false, 0, false, 0},
+        {"wide, fits a large screen", {700, 300}, large, false, 0, false, 0},
+        {"nearly the screen's size", {1000, 740}, large, false, 0, false, 0},
+        {"fits an 800 screen", {780, 560}, medium, false, 0, false, 0},
+        {"wide on a 640 screen", {700, 300}, small, true, 80, false, 0},
+        {"a little wide on a 640 screen", {630, 400}, small, true, 10, false, 0},
+        {"tall on a 640 screen", {500, 900}, small, false, 0, true, 466},
+        {"tall on an 800 screen", {500, 900}, medium, false, 0, true, 453},
+        {"tall, too high for a large screen", {500, 900}, large, false, 0, true, 453},
+        {"wide, exactly 434 high, too wide for the screen", {1100, 434}, large, true, 480, false, 0},
+        {"wide and low, too wide for the screen", {1100, 300}, large, true, 467, false, 0},
+        {"larger than a 640 screen", {1200, 900}, small, true, 580, true, 466},
+        {"larger than an 800 screen", {1200, 900}, medium, true, 580, true, 466},
+        {"larger than a 1024 screen", {1200, 900}, large, true, 580, true, 466},
+        {"an 800 screen's size, no room for the frame", {790, 590}, medium, true, 170, true, 156},
+        {"the screen's width, no room for the frame", {1020, 700}, large, true, 400, true, 266},
+        {"the screen's height, no room for the title", {800, 760}, large, true, 180, true, 326},
     };
+    const QSize frame(twipsToPixels(kFrameWidth), twipsToPixels(kFrameHeight));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        FitInput input;
-        input.pictureWidth = c.width;
-        input.pictureHeight = c.height;
-        input.screenWidth = c.screen[0];
-        input.screenHeight = c.screen[1];
-        const FitResult fit = fitPicture(input);
-        EXPECT_EQ(fit.hVisible, c.h);
-        EXPECT_EQ(fit.hMax, c.hMax);
-        EXPECT_EQ(fit.hTop, c.hTop);
-        EXPECT_EQ(fit.vVisible, c.v);
-        EXPECT_EQ(fit.vMax, c.vMax);
-        EXPECT_EQ(fit.vLeft, c.vLeft);
-        EXPECT_EQ(fit.windowWidth, c.windowWidth);
-        EXPECT_EQ(fit.windowHeight, c.windowHeight);
-        EXPECT_EQ(fit.left, (c.screen[0] - c.windowWidth) / 2);
-        EXPECT_EQ(fit.top, (c.screen[1] - c.windowHeight) / 2);
+        Form5 window;
+        ASSERT_TRUE(window.loadPicture(stillPicture(c.picture, "PNG"), "picture.png"));
+        const FitResult fit = fitPicture({c.picture.width(), c.picture.height(), pixelsToTwips(c.screen.width()),
+                                          pixelsToTwips(c.screen.height())});
+        window.applyFit(fit);
+
+        EXPECT_EQ(window.HScroll1->isVisibleTo(&window), c.h);
+        EXPECT_EQ(window.HScroll1->maximum(), c.hMax);
+        EXPECT_EQ(window.VScroll1->isVisibleTo(&window), c.v);
+        EXPECT_EQ(window.VScroll1->maximum(), c.vMax);
+        for (const QScrollBar* bar : {window.HScroll1, window.VScroll1}) {
+            if (bar->isVisibleTo(&window)) {
+                EXPECT_TRUE(window.rect().contains(bar->geometry())) << bar->orientation();
+                EXPECT_FALSE(bar->geometry().isEmpty()) << bar->orientation();
+            }
+        }
+
+        // Both far edges come into view: the last column and row at the
+        // bars' ends (or at once, without bars), the first at their start.
+        const QRect area = pictureArea(window);
+        window.HScroll1->setValue(window.HScroll1->maximum());
+        window.VScroll1->setValue(window.VScroll1->maximum());
+        EXPECT_TRUE(area.contains(shownAt(window, {c.picture.width() - 1, c.picture.height() - 1})));
+        window.HScroll1->setValue(0);
+        window.VScroll1->setValue(0);
+        EXPECT_TRUE(area.contains(shownAt(window, {0, 0})));
+
+        // The window lies on the screen; a window without bars leaves room
+        // for its frame too.
+        const QRect screen(QPoint(0, 0), c.screen);
+        const QRect inside(fit.left, fit.top, window.width(), window.height());
+        EXPECT_TRUE(screen.contains(inside));
+        if (!c.h && !c.v) {
+            EXPECT_TRUE(screen.contains(QRect(inside.topLeft(), inside.size() + frame)));
+        }
     }
 }

@@ -1,7 +1,11 @@
 #include "pictures/map_urls.h"
 
-#include "settings/source_addresses.h"
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "platform/sound_player.h"
+#include "platform/tray_icons.h"
 #include "settings/program_state.h"
+#include "settings/source_addresses.h"
 #include "test_support.h"
 
 #include <QSet>
@@ -309,17 +313,22 @@ TEST(MapUrlTables, MenusIndexedDirectlyEndOnTheirLastItem)
 
 class MapUrlLoading : public SandboxTest {};
 
-TEST_F(MapUrlLoading, FillsTheMainWindowsCopyOnce)
+TEST_F(MapUrlLoading, TheMainWindowsLoadFillsItsCopy)
 {
-    EXPECT_TRUE(program().MapURLs.CycloneURL.isEmpty());
-    Load_Map_URLs();
-    const MapUrlTables& loaded = program().MapURLs;
+    installShipped("States_Cities.cvd");
+    TrayIcons::instance().simulate(true);
+    SoundPlayer::instance().listener = [](const QString&) {};
+    ASSERT_TRUE(program().MapURLs.CycloneURL.isEmpty());
+    const bool loaded = form1().Form_Load();
+    SoundPlayer::instance().listener = nullptr;
+    ASSERT_TRUE(loaded);
+    const MapUrlTables& filled = program().MapURLs;
     const MapUrlTables built = buildMapUrlTables();
     for (const NamedTable& named : addressTables())
-        EXPECT_EQ(loaded.*(named.table), built.*(named.table)) << named.name;
-    EXPECT_EQ(loaded.SurfaceTitle, built.SurfaceTitle);
-    EXPECT_EQ(loaded.CompositeArg, built.CompositeArg);
-    EXPECT_EQ(loaded.MoonPhaseURL, built.MoonPhaseURL);
+        EXPECT_EQ(filled.*(named.table), built.*(named.table)) << named.name;
+    EXPECT_EQ(filled.SurfaceTitle, built.SurfaceTitle);
+    EXPECT_EQ(filled.CompositeArg, built.CompositeArg);
+    EXPECT_EQ(filled.MoonPhaseURL, built.MoonPhaseURL);
 }
 
 TEST_F(MapUrlLoading, TestsCanPointEverySiteAtOneLocalServer)

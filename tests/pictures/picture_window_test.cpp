@@ -139,3 +139,35 @@ TEST_F(PictureTest, SavingOffersThePicturesOwnTypeAndWritesItsOwnBytes)
         }
     }
 }
+
+TEST_F(PictureTest, AWindowClosedWhileItsSaveAsDialogIsOpenStillSavesItsPicture)
+{
+    const QByteArray gif = animatedGif(QSize(40, 30), 2);
+    server.route("/sat.gif", HttpReply::bytes(gif));
+    Get_Picture(server.url("/sat.gif"), "Sat");
+    Form5* satellite = newest();
+    ASSERT_NE(satellite, nullptr);
+
+    QTemporaryDir target;
+    const QString chosen = target.filePath("copy.gif");
+    DialogSeam seam;
+    seam.message = [this](const MessageRequest& request) {
+        messages.push_back(request);
+        return MsgResult::Ok;
+    };
+    seam.saveFile = [&](const SaveFileRequest&) {
+        // The program shuts down while the dialog waits: the windows close
+        // and are deleted.
+        closePictureWindows();
+        EXPECT_EQ(existingPictures(), 0);
+        return std::optional<SaveFileChoice>(SaveFileChoice{chosen, "Gif Files (*.gif)"});
+    };
+    setDialogSeam(seam);
+    satellite->xfiler_Click(0);
+
+    QFile saved(chosen);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), gif);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(program().Pictures.PicCount, 0);
+}
