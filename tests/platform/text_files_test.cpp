@@ -48,3 +48,19 @@ TEST_F(TextFilesTest, SafeWriteReplacesWholeOrNotAtAll)
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(readWholeLines(path("none.txt")).has_value());
 }
+
+TEST(FileText, Utf8WhereValidAndLatin1ForOlderLines)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        {"Site \xC5\x81\xC3\xB3" "d\xC5\xBA", QString::fromUtf8("Site Łódź")},
+        {"Caf\xE9", QString::fromUtf8("Café")},                    // written as Latin-1 before
+        {"Caf\xE9\r\nSite \xC5\x81\r\n", QString::fromUtf8("Café\r\nSite Ł\r\n")}, // a log of both, line by line
+        {"\xE9t\xE9\rSt \xC3\xA9", QString::fromUtf8("été\rSt é")},
+        {"cut \xC5", QString::fromUtf8("cut Å")},                  // half a character is no UTF-8
+        {"plain, text", "plain, text"},
+        {"", ""},
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(decodeFileText(bytes), text) << bytes.toHex().toStdString();
+    EXPECT_EQ(encodeFileText(QString::fromUtf8("Site Łódź")), "Site \xC5\x81\xC3\xB3" "d\xC5\xBA");
+}
