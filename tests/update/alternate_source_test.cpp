@@ -15,52 +15,35 @@ QString row(const QString& name, const QString& temp, const QString& humidity, c
         + sky + "\n";
 }
 
-class AlternateRowNames : public SandboxTest {
-protected:
-    // Rewrites the file with content of the same size and gives it the time it had.
-    void replaceKeepingTime(const QString& relative, const QByteArray& content, const QDateTime& time)
-    {
-        QFile file(path(relative));
+} // namespace
+
+class AlternateRowNames : public SandboxTest {};
+
+TEST_F(AlternateRowNames, AreReadOnceWhileTheFileStaysTheSameAndOnlyUpToTheLimit)
+{
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
+    auto write = [&](const QByteArray& content, const QDateTime& modified) {
+        QFile file(path("alter1.cvd"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(content);
         file.flush();
-        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
-    }
-};
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    };
+    write("AUSTIN\r\nWACO\r\n", time);
+    EXPECT_EQ(alternateRowNames(path("alter1.cvd")), QStringList({"AUSTIN", "WACO"}));
+    write("BOSTON\r\nRENO\r\n", time); // same size, same time: not read again
+    EXPECT_EQ(alternateRowNames(path("alter1.cvd")), QStringList({"AUSTIN", "WACO"}));
+    write("BOSTON\r\nRENO\r\n", time.addSecs(10));
+    EXPECT_EQ(alternateRowNames(path("alter1.cvd")), QStringList({"BOSTON", "RENO"}));
 
-} // namespace
-
-TEST_F(AlternateRowNames, AreReadOnceWhileTheFileStaysTheSame)
-{
-    writeFile("alter1.cvd", "AUSTIN\r\nWACO\r\n");
-    const QString file = path("alter1.cvd");
-    const QDateTime written = QDateTime::currentDateTime().addSecs(-60);
-    replaceKeepingTime("alter1.cvd", "AUSTIN\r\nWACO\r\n", written);
-    EXPECT_EQ(alternateRowNames(file), QStringList({"AUSTIN", "WACO"}));
-
-    // Same size, same time: one lookup after another reads nothing again.
-    replaceKeepingTime("alter1.cvd", "BOSTON\r\nRENO\r\n", written);
-    EXPECT_EQ(alternateRowNames(file), QStringList({"AUSTIN", "WACO"}));
-    // A file that changed is read afresh.
-    replaceKeepingTime("alter1.cvd", "BOSTON\r\nRENO\r\n", written.addSecs(10));
-    EXPECT_EQ(alternateRowNames(file), QStringList({"BOSTON", "RENO"}));
-    QFile::remove(file);
-    EXPECT_FALSE(alternateRowNames(file).has_value());
-}
-
-TEST_F(AlternateRowNames, AHugeFileIsReadOnlyUpToTheLimit)
-{
-    const QByteArray line = "ABILENE\r\n";
-    QByteArray content = line.repeated(kRowNamesByteLimit / line.size()); // ends a few bytes short of the limit
-    content += "CUT BY THE LIMIT\r\nFAR AWAY\r\n";
-    QFile file(path("alter1.cvd"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
+    const QByteArray line = "ABILENE\r\n"; // the limit falls inside the line after these
+    write(line.repeated(kRowNamesByteLimit / line.size()) + "CUT BY THE LIMIT\r\nFAR AWAY\r\n", time);
     const auto names = alternateRowNames(path("alter1.cvd"));
     ASSERT_TRUE(names.has_value());
     EXPECT_EQ(names->size(), kRowNamesByteLimit / line.size());
     EXPECT_EQ(names->last(), "ABILENE");
+    QFile::remove(path("alter1.cvd"));
+    EXPECT_FALSE(alternateRowNames(path("alter1.cvd")).has_value());
 }
 
 TEST(AlternateSource, RowNamesMatchByThePlaceLessItsStateCode)
