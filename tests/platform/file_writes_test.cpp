@@ -59,6 +59,7 @@ protected:
                                            form11().Command1_Click(0);
                                            return told(); }},
             {"data/radar.gif", [this] { InetControl inet;
+                                        inet.setAccessType(InetControl::icDirect);
                                         return !downloadToDataFolder(inet, server.url("/radar.gif"), "radar.gif"); }},
             {"Log/CV_Log.txt", [this] { return !appendLines(path("Log/CV_Log.txt"), {QString(9000, 'r'), "half"}); }},
         };
