@@ -7,6 +7,7 @@
 #include "mainwindow/window_layout.h"
 #include "options/options_dialog.h"
 #include "pages/info_windows.h"
+#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
 #include "pictures/map_urls.h"
@@ -66,6 +67,7 @@ bool Form1::Form_Load()
     if (Unloading)
         return false;
 
+    removeStaleSaveTemporaries();
     Load_LocalRadar(LocalRadar);
     Load_WebSites(std::span(mnuWebSite).first(10));
     Unloading = 0;

@@ -2,6 +2,7 @@
 
 #include "pages/buoy_page.h"
 #include "pages/buoy_stations.h"
+#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "platform/number_formats.h"
 #include "platform/program_folder.h"
@@ -22,7 +23,6 @@
 #include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -74,12 +74,16 @@ QString buoyPageAddress()
     return sites::BuoyReportSite() + QStringLiteral("/wx/buoydata/curr/all.html");
 }
 
-// The page as received, followed by CR LF, replacing the last one.
-void saveBuoyPage(const QByteArray& received)
+QString buoyCopyPath()
 {
-    QSaveFile file(programPath(QStringLiteral("Buoy/BuoyData.cvd")));
-    if (file.open(QIODevice::WriteOnly) && file.write(received + "\r\n") == received.size() + 2)
-        file.commit();
+    return programPath(QStringLiteral("Buoy/BuoyData.cvd"));
+}
+
+// The page as received, followed by CR LF, replacing the last one; false,
+// with the reason in *error, when the copy could not be written.
+bool saveBuoyPage(const QByteArray& received, QString* error)
+{
+    return writeFileSafely(buoyCopyPath(), received + "\r\n", error);
 }
 
 } // namespace
@@ -224,7 +228,8 @@ void Form11::Get_Buoy_Data()
     DoEvents();
     if (!alive)
         return;
-    saveBuoyPage(received);
+    QString copyError;
+    const bool copied = saveBuoyPage(received, &copyError);
     if (const std::optional<QString> reports = announcedReports(BuoyPage))
         Label1[19]->setText(*reports);
     if (const std::optional<ReportTime> time = reportTime(BuoyPage)) {
@@ -239,6 +244,10 @@ void Form11::Get_Buoy_Data()
     Name_Buoys();
     Label2->setText(QStringLiteral("Ready ...."));
     Command1[0]->setEnabled(true);
+    if (!copied)
+        MsgBox(QStringLiteral("The copy of the buoy page could not be saved to %1 (%2).")
+                   .arg(QDir::toNativeSeparators(buoyCopyPath()), copyError),
+               MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void Form11::List_Buoys()

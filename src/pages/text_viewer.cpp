@@ -2,6 +2,7 @@
 
 #include "pages/page_text.h"
 #include "pages/page_window_slot.h"
+#include "platform/file_writes.h"
 #include "platform/program_folder.h"
 #include "platform/screen.h"
 #include "platform/user_dialogs.h"
@@ -10,7 +11,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -78,12 +78,10 @@ void Form4::mnuSave_Click()
     if (!choice)
         return;
     const QString path = textFileName(choice->path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write((text() + QStringLiteral("\r\n")).toUtf8()) < 0
-        || !file.commit()) {
-        MsgBox(QStringLiteral("The text could not be saved as %1:\r\n%2").arg(path, file.errorString()),
-               MsgButtons::Ok, MsgIcon::Exclamation);
-    }
+    QString error;
+    if (!writeFileSafely(path, (text() + QStringLiteral("\r\n")).toUtf8(), &error))
+        MsgBox(QStringLiteral("The text could not be saved as %1:\r\n%2").arg(path, error), MsgButtons::Ok,
+               MsgIcon::Exclamation);
 }
 
 void Form4::mnuPrint_Click()

@@ -1,8 +1,9 @@
 #include "pictures/picture_saving.h"
 
+#include "platform/file_writes.h"
+
 #include <QPixmap>
 #include <QBuffer>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,12 +19,6 @@ QString ownFilter(const QString& FileName)
     if (FileName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
         return kJpgFilter;
     return QString();
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 QByteArray bitmapOf(const QPixmap& shown)
@@ -57,11 +52,11 @@ SaveOutcome savePicture(const QString& path, const QPixmap& shown, const QByteAr
     const QString ending = path.right(3).toUpper();
     if (ending == QLatin1String("BMP")) {
         const QByteArray bitmap = bitmapOf(shown);
-        return !bitmap.isEmpty() && writeWhole(path, bitmap) ? SaveOutcome::Saved : SaveOutcome::NotWritten;
+        return !bitmap.isEmpty() && writeFileSafely(path, bitmap) ? SaveOutcome::Saved : SaveOutcome::NotWritten;
     }
     if (ending != QLatin1String("GIF") && ending != QLatin1String("JPG"))
         return SaveOutcome::UnknownEnding;
     if (ownFilter(FileName).isEmpty() || bytes.isEmpty())
         return SaveOutcome::NotWritten;
-    return writeWhole(path, bytes) ? SaveOutcome::Saved : SaveOutcome::NotWritten;
+    return writeFileSafely(path, bytes) ? SaveOutcome::Saved : SaveOutcome::NotWritten;
 }

@@ -1,16 +1,53 @@
 #include "platform/text_files.h"
 
+#include "platform/file_writes.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+
+std::optional<QString> strictUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+} // namespace
 
 QString decodeFileText(const QByteArray& bytes)
 {
-    return QString::fromLatin1(bytes);
+    if (auto text = strictUtf8(bytes))
+        return *text;
+    // Lines written in Latin-1 before, maybe beside newer ones in UTF-8 (a
+    // log that grew across versions): each line is read on its own. A line
+    // end never falls inside a UTF-8 character.
+    QString text;
+    text.reserve(bytes.size());
+    auto start = bytes.begin();
+    while (start != bytes.end()) {
+        auto end = std::find_if(start, bytes.end(), isLineEnd);
+        if (end != bytes.end())
+            ++end;
+        const QByteArrayView line(start, end);
+        text += strictUtf8(line).value_or(QString::fromLatin1(line));
+        start = end;
+    }
+    return text;
 }
 
 QByteArray encodeFileText(const QString& text)
 {
-    return text.toLatin1();
+    return text.toUtf8();
 }
 
 CommaInput::CommaInput(const QString& content, Blanks blanks) : text_(content), blanks_(blanks) {}
@@ -73,16 +110,29 @@ std::optional<QString> CommaInput::next()
     return value;
 }
 
-std::optional<QStringList> readWholeLines(const QString& path)
+std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString text = decodeFileText(file.readAll());
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    QByteArray bytes = byteLimit < 0 ? file.readAll() : file.read(byteLimit);
+    // A file cut at the limit loses the line the limit falls in.
+    if (!file.atEnd()) {
+        const auto lastEnd = std::find_if(bytes.rbegin(), bytes.rend(), isLineEnd);
+        bytes.truncate(bytes.rend() - lastEnd);
+    }
+    const QString text = decodeFileText(bytes);
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+            ++end;
+        lines << text.mid(start, end - start);
+        if (end + 1 < text.size() && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
+            ++end;
+        start = end + 1;
+    }
     return lines;
 }
 
@@ -98,45 +148,14 @@ QByteArray joinLines(const QStringList& lines)
     return bytes;
 }
 
-void setError(QString* error, const QString& text)
-{
-    if (error)
-        *error = text;
-}
-
 } // namespace
 
 bool writeLinesSafely(const QString& path, const QStringList& lines, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    if (file.write(joinLines(lines)) < 0) {
-        setError(error, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileSafely(path, joinLines(lines), error);
 }
 
 bool appendLines(const QString& path, const QStringList& lines, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::Append)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = joinLines(lines);
-    // The lines reach the disk only when flushed: a full disk says so then.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
+    return appendWhole(path, joinLines(lines), error);
 }

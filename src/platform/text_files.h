@@ -5,7 +5,8 @@
 
 // The program's text data files (CRVN.ini, the .cvd files, the logs) hold one
 // value per line. They are written with CR LF line ends and read back either
-// as comma-separated values or as whole lines.
+// as comma-separated values or as whole lines; a line may end in CR LF, LF or
+// CR alone.
 
 // Reads back a file's values the way they were always read: a comma or a line
 // end ends a value, and a value that begins with a double quote runs to the
@@ -30,19 +31,22 @@ private:
     qsizetype pos_ = 0;
 };
 
-// Whole lines of a file without their line ends (CR LF or LF); nullopt when
-// the file cannot be read.
-std::optional<QStringList> readWholeLines(const QString& path);
+// Whole lines of a file without their line ends; nullopt when the file cannot
+// be read. With a byte limit at most that much is read, and the line that the
+// limit cuts is left out.
+std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit = -1);
 
-// Writes lines, each ended by CR LF, to a temporary file beside the target and
-// renames it over the target, so a failed write leaves the old file whole.
-// On failure returns false and fills *error with a reason a user can read.
+// Writes lines, each ended by CR LF, in place of the file (writeFileSafely):
+// a failed write leaves the old file whole. On failure returns false and
+// fills *error with a reason a user can read.
 bool writeLinesSafely(const QString& path, const QStringList& lines, QString* error = nullptr);
 
-// Appends lines, each ended by CR LF, creating the file when it is missing.
+// Appends lines, each ended by CR LF, creating the file when it is missing:
+// all of them or, on failure, none.
 bool appendLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
-// Text is kept in files as Latin-1 (one byte per character), as the data
-// files have always been.
+// Text is written to files in UTF-8. A file is read as UTF-8 when it is valid
+// UTF-8; otherwise each line that is not is read as Latin-1, the one byte per
+// character that older files were written in.
 QString decodeFileText(const QByteArray& bytes);
 QByteArray encodeFileText(const QString& text);

@@ -4,6 +4,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/dialup.h"
+#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
 #include "platform/number_formats.h"
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <algorithm>
 
 ConnectionSettings currentConnectionSettings()
@@ -83,15 +83,7 @@ bool downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& 
     // Written beside and renamed over the old file: a shorter picture never
     // leaves the tail of a longer one behind, and a failed write leaves the
     // old file as it was.
-    QSaveFile file(QDir(dataFolder()).filePath(FileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return writeFileSafely(QDir(dataFolder()).filePath(FileName), bytes);
 }
 
 void Get_File(const QString& URL, const QString& FileName)

@@ -108,7 +108,7 @@ SettingsOutput composeSettings(const SettingsRecord& record)
     line(QStringLiteral("[CRVN INFO] ") + record.version);
     store(QStringLiteral("Version"), record.version);
     store(QStringLiteral("NumberOfSites"), numberForm(record.watchList.size() - 1));
-    const qsizetype written = std::min<qsizetype>(record.watchList.size(), 10);
+    const qsizetype written = std::min(record.watchList.size(), kKeptWatchEntries);
     for (qsizetype i = 0; i < written; ++i) {
         const WatchEntry& entry = record.watchList[i];
         both(QStringLiteral("Site") + numberForm(i), entry.text);
@@ -163,10 +163,9 @@ LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
         const QString value = reader.next().value_or(QString());
         if (value.startsWith(QLatin1Char('[')))
             break;
-        LoadedEntry entry{value, std::nullopt};
-        if (const auto mark = reader.next())
-            entry.logIt = truth(*mark);
-        loaded.watchList.append(entry);
+        const auto mark = reader.next();
+        if (loaded.watchList.size() < kKeptWatchEntries)
+            loaded.watchList.append({value, mark ? truth(*mark) : std::nullopt});
     }
 
     if (const auto value = reader.next())

@@ -29,10 +29,13 @@ enum MenuFlag {
     FlagAuto, FlagManual, FlagAnemometer, FlagSunShine, FlagIgnoreWarnings, FlagIgnoreUV
 };
 
+// Watch-list entries a save writes and a load keeps: the ones shown.
+inline constexpr qsizetype kKeptWatchEntries = 10;
+
 // Every value a save writes.
 struct SettingsRecord {
     QString version;                 // "Version 1.7.7"
-    QList<WatchEntry> watchList;     // all entries; only the first ten are written
+    QList<WatchEntry> watchList;     // all entries; only the first kKeptWatchEntries are written
     int interval = 0;                // index 0-9 of "60 Minutes" ... "01 Minute"
     std::array<bool, 13> menuFlags{};
     int animationStep = 25;          // milliseconds
@@ -66,7 +69,7 @@ struct LoadedEntry {
 
 struct LoadedSettings {
     bool accepted = false;           // false: the file is too old; nothing else is read
-    QList<LoadedEntry> watchList;
+    QList<LoadedEntry> watchList;    // the first kKeptWatchEntries; later ones are read past
     bool endedInWatchList = false;   // the file ended before "[INTERVAL]": nothing more
     std::optional<int> interval;     // the rounded number, possibly outside 0-9
     std::array<std::optional<bool>, 13> menuFlags{};

@@ -1,8 +1,11 @@
 #include "update/alternate_source.h"
 
 #include "platform/number_formats.h"
+#include "platform/text_files.h"
 #include "update/unit_conversions.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <cmath>
 
 QString Trim_Spaces(QString& text)
@@ -15,6 +18,27 @@ QString Trim_Spaces(QString& text)
         --end;
     text = text.mid(start, end - start);
     return text;
+}
+
+std::optional<QStringList> alternateRowNames(const QString& path)
+{
+    struct Kept {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QStringList names;
+    };
+    static Kept kept;
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    if (kept.path == path && kept.size == info.size() && kept.modified == info.lastModified())
+        return kept.names;
+    auto names = readWholeLines(path, kRowNamesByteLimit);
+    if (!names)
+        return std::nullopt;
+    kept = {path, info.size(), info.lastModified(), *names};
+    return names;
 }
 
 std::optional<QString> alternateRowName(const QStringList& rowNames, const QString& placeCaption, bool* usable)

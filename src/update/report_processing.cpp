@@ -8,7 +8,6 @@
 #include "options/options_dialog.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
-#include "platform/text_files.h"
 #include "platform/color_values.h"
 #include "platform/waits.h"
 #include "settings/connection.h"
@@ -43,7 +42,7 @@ void clearReadings(Form1& main, int i)
 void Find_Alternate(int Index)
 {
     Form1& main = form1();
-    const auto names = readWholeLines(programPath(QStringLiteral("alter1.cvd")));
+    const auto names = alternateRowNames(programPath(QStringLiteral("alter1.cvd")));
     if (!names)
         return;
     bool usable = false;

@@ -114,6 +114,23 @@ TEST(SettingsFile, WatchListLimitsAndTheEmptyList)
     EXPECT_FALSE(empty.endedInWatchList);
 }
 
+TEST(SettingsFile, AHugeWatchListKeepsTheFirstTenAndReadsOnPastTheRest)
+{
+    const QStringList saved = composeSettings(sampleRecord()).fileLines;
+    QStringList lines{saved.first()};
+    for (int i = 0; i < 200000; ++i)
+        lines << QString("Texas - CITY%1").arg(i) << (i % 2 == 0 ? "True" : "False");
+    lines += saved.mid(1 + 2 * sampleRecord().watchList.size());
+    const LoadedSettings loaded = parseLines(lines);
+    ASSERT_EQ(loaded.watchList.size(), kKeptWatchEntries);
+    EXPECT_EQ(loaded.watchList.last().text, "Texas - CITY9");
+    EXPECT_EQ(loaded.watchList.last().logIt, false);
+    EXPECT_FALSE(loaded.endedInWatchList);
+    EXPECT_EQ(loaded.interval, 2);
+    EXPECT_EQ(loaded.alertSound, "Thunder");
+    EXPECT_EQ(loaded.celsius, true);
+}
+
 TEST(SettingsFile, RoundTripGivesBackEveryField)
 {
     const SettingsRecord record = sampleRecord();

@@ -305,3 +305,15 @@ TEST_F(UserListMenus, AppliesToFewerItemsThanEntries)
     EXPECT_EQ(items[1]->text(), "(empty)");
     EXPECT_EQ(items[3]->text(), "(empty)");
 }
+
+TEST_F(UserLists, NamesOutsideLatin1SurviveAndOlderLatin1FilesStillLoad)
+{
+    const QString name = QString::fromUtf8("Site Łódź");
+    ASSERT_TRUE(writeWebSites(path("WebSites.cvd"), {{name, "http://x/"}}, nullptr));
+    readWebSites(path("WebSites.cvd"), web);
+    EXPECT_EQ(web[0][0], name);
+
+    writeFile("WebSites.cvd", QString::fromUtf8("[WEB SITES]\r\nMétéo\r\nhttp://y/\r\n[END]\r\n")); // one byte a letter
+    readWebSites(path("WebSites.cvd"), web);
+    EXPECT_EQ(web[0][0], QString::fromUtf8("Météo"));
+}

@@ -1,6 +1,9 @@
 #include "update/alternate_source.h"
 
-#include <gtest/gtest.h>
+#include "test_support.h"
+
+#include <QDateTime>
+#include <QFile>
 
 namespace {
 
@@ -13,6 +16,35 @@ QString row(const QString& name, const QString& temp, const QString& humidity, c
 }
 
 } // namespace
+
+class AlternateRowNames : public SandboxTest {};
+
+TEST_F(AlternateRowNames, AreReadOnceWhileTheFileStaysTheSameAndOnlyUpToTheLimit)
+{
+    const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
+    auto write = [&](const QByteArray& content, const QDateTime& modified) {
+        QFile file(path("alter1.cvd"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+        file.flush();
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    };
+    write("AUSTIN\r\nWACO\r\n", time);
+    EXPECT_EQ(alternateRowNames(path("alter1.cvd")), QStringList({"AUSTIN", "WACO"}));
+    write("BOSTON\r\nRENO\r\n", time); // same size, same time: not read again
+    EXPECT_EQ(alternateRowNames(path("alter1.cvd")), QStringList({"AUSTIN", "WACO"}));
+    write("BOSTON\r\nRENO\r\n", time.addSecs(10));
+    EXPECT_EQ(alternateRowNames(path("alter1.cvd")), QStringList({"BOSTON", "RENO"}));
+
+    const QByteArray line = "ABILENE\r\n"; // the limit falls inside the line after these
+    write(line.repeated(kRowNamesByteLimit / line.size()) + "CUT BY THE LIMIT\r\nFAR AWAY\r\n", time);
+    const auto names = alternateRowNames(path("alter1.cvd"));
+    ASSERT_TRUE(names.has_value());
+    EXPECT_EQ(names->size(), kRowNamesByteLimit / line.size());
+    EXPECT_EQ(names->last(), "ABILENE");
+    QFile::remove(path("alter1.cvd"));
+    EXPECT_FALSE(alternateRowNames(path("alter1.cvd")).has_value());
+}
 
 TEST(AlternateSource, RowNamesMatchByThePlaceLessItsStateCode)
 {

@@ -1,0 +1,210 @@
+#include "platform/file_writes.h"
+
+#include "platform/program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QLatin1String kTemporaryInfix(".corvane-save-");
+constexpr qsizetype kTemporaryTagLength = 6;
+const QLatin1String kTagCharacters("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+
+std::function<bool(const QString&)>& injectedFailure()
+{
+    static std::function<bool(const QString&)> fails;
+    return fails;
+}
+
+// True, with errno set as a full disk sets it, when a test asked for this
+// path's write to fail.
+bool failsOnRequest(const QString& path)
+{
+    const auto& fails = injectedFailure();
+    if (!fails || !fails(path))
+        return false;
+    errno = ENOSPC;
+    return true;
+}
+
+void setError(QString* error, int code)
+{
+    if (error)
+        *error = qt_error_string(code);
+}
+
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// Writes every byte, going on after an interrupted or partial write.
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+QString randomTag()
+{
+    QString tag;
+    for (qsizetype i = 0; i < kTemporaryTagLength; ++i)
+        tag += kTagCharacters[QRandomGenerator::global()->bounded(static_cast<int>(kTagCharacters.size()))];
+    return tag;
+}
+
+// Creates a new temporary beside `target`; -1 with errno set when none can be.
+int createTemporary(const QString& target, QString& temporary)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary = target + kTemporaryInfix + randomTag();
+        const int fd = ::open(native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// The file a write replaces: for a symbolic link the file it points to, so
+// that the link itself stays.
+QString replacedFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        if (!target.isEmpty())
+            return target;
+    }
+    return path;
+}
+
+// Makes the rename itself last; a folder that cannot be synced costs nothing.
+void syncFolderOf(const QString& path)
+{
+    const int fd = ::open(native(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes, syncs and checks the temporary; on failure returns the error code.
+int fillTemporary(int fd, const QString& target, const QByteArray& bytes)
+{
+    if (!writeAll(fd, bytes) || failsOnRequest(target) || ::fsync(fd) != 0)
+        return errno;
+    struct stat written {};
+    if (::fstat(fd, &written) != 0)
+        return errno;
+    return written.st_size == bytes.size() ? 0 : EIO;
+}
+
+} // namespace
+
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const QString target = replacedFile(path);
+    QString temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0) {
+        setError(error, errno);
+        return false;
+    }
+    // The new file keeps the old one's permissions.
+    struct stat old {};
+    if (::stat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+
+    int failure = fillTemporary(fd, target, bytes);
+    if (::close(fd) != 0 && errno != EINTR && failure == 0)
+        failure = errno;
+    if (failure == 0 && ::rename(native(temporary).constData(), native(target).constData()) != 0)
+        failure = errno;
+    if (failure != 0) {
+        ::unlink(native(temporary).constData());
+        setError(error, failure);
+        return false;
+    }
+    syncFolderOf(target);
+    return true;
+}
+
+bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const QByteArray name = native(path);
+    int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const bool created = fd >= 0;
+    if (!created && errno == EEXIST)
+        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) {
+        setError(error, errno);
+        return false;
+    }
+    struct stat before {};
+    int failure = ::fstat(fd, &before) == 0 ? 0 : errno;
+    if (failure == 0 && (!writeAll(fd, bytes) || failsOnRequest(path) || ::fdatasync(fd) != 0))
+        failure = errno;
+    if (failure != 0 && S_ISREG(before.st_mode)) {
+        // Nothing of a record that did not go down whole stays in the file.
+        if (created)
+            ::unlink(name.constData());
+        else if (::ftruncate(fd, before.st_size) == 0)
+            ::fdatasync(fd);
+    }
+    ::close(fd);
+    if (failure != 0) {
+        setError(error, failure);
+        return false;
+    }
+    return true;
+}
+
+bool isSaveTemporaryName(const QString& fileName)
+{
+    const qsizetype infixAt = fileName.size() - kTemporaryTagLength - kTemporaryInfix.size();
+    if (infixAt < 1 || QStringView(fileName).sliced(infixAt, kTemporaryInfix.size()) != kTemporaryInfix)
+        return false;
+    const QStringView tag = QStringView(fileName).right(kTemporaryTagLength);
+    return std::all_of(tag.begin(), tag.end(), [](QChar c) { return kTagCharacters.contains(c); });
+}
+
+int removeStaleSaveTemporaries(const QString& folder)
+{
+    const QDir dir(folder);
+    int removed = 0;
+    const QStringList files = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& file : files)
+        if (isSaveTemporaryName(file) && QFile::remove(dir.filePath(file)))
+            ++removed;
+    return removed;
+}
+
+void removeStaleSaveTemporaries()
+{
+    for (const QString& folder : {programFolder(), programPath(QStringLiteral("Buoy")), programPath(QStringLiteral("data"))})
+        removeStaleSaveTemporaries(folder);
+}
+
+void setWriteFailureForTesting(std::function<bool(const QString& path)> fails)
+{
+    injectedFailure() = std::move(fails);
+}

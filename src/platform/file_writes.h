@@ -1,0 +1,38 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+// Every file the program writes goes through these two routines, so that a
+// full disk, a write error or the program being killed in the middle never
+// costs a file its old content.
+
+// Replaces the file at `path` with `bytes`. They go to a temporary file
+// beside it first; only when they were all written, synced to the disk and
+// found there at full size is the temporary renamed over the target. On any
+// failure the temporary is removed, the old file is left as it was, and
+// *error (when given) says why in words a user can read.
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Appends `bytes` whole or not at all: when they cannot all be written and
+// synced, the file is cut back to the size it had (a file the append created
+// is removed again).
+bool appendWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// Whether a file name is one of the temporaries that writeFileSafely makes:
+// the target's name, ".corvane-save-" and six letters or digits.
+bool isSaveTemporaryName(const QString& fileName);
+
+// Removes the temporaries that a save cut short (the program was killed
+// during it) left in `folder`; other files are never touched. Returns how
+// many were removed.
+int removeStaleSaveTemporaries(const QString& folder);
+
+// The same for every folder of the program folder that the program writes
+// into: the program folder itself, Buoy and data. Called once at start-up.
+void removeStaleSaveTemporaries();
+
+// For tests: while set, every write or append whose target path the check
+// accepts fails as a full disk would, after its bytes were handed over.
+// An empty function ends it.
+void setWriteFailureForTesting(std::function<bool(const QString& path)> fails);
