@@ -3,12 +3,17 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "options/options_dialog.h"
 #include "pages/forecast_window.h"
 #include "pages/text_viewer.h"
 #include "pages_test_support.h"
+#include "platform/settings_store.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
+#include "support/samples.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace {
@@ -37,6 +42,20 @@ protected:
         return texts;
     }
     QString selected() const { return form4().Text1->textCursor().selectedText(); }
+    // Slot 0 watches the entry under a roundup address of the state code,
+    // and the state's active alerts are the answer given.
+    void watch(const QString& entry, const QString& place, const QString& stateCode, const HttpReply& alerts)
+    {
+        form2().List3->clear();
+        addWatchEntry(form2().List3, entry, false);
+        station(server.url("/product.php?site=NWS&issuedby=" + stateCode + "&product=RWR"), place);
+        SaveSetting("Sources", "alertsService", server.url("/api"));
+        server.route("/api/alerts/active?area=" + stateCode.toUtf8(), alerts);
+    }
+    static HttpReply alerts(const QString& sample)
+    {
+        return HttpReply::text(sampleText(sample).toUtf8(), "application/geo+json");
+    }
 };
 
 const QString kFooter(138, '~');
@@ -45,7 +64,6 @@ const QString kFooter(138, '~');
 
 TEST_F(StatePagesTest, StationsWithoutRegionalPagesAndFailedFetchesSaySo)
 {
-    const QStringList both{"Forecast Not Available!", "Warnings Not Available!"};
     struct Case {
         const char* name;
         QString url;
@@ -60,11 +78,10 @@ TEST_F(StatePagesTest, StationsWithoutRegionalPagesAndFailedFetchesSaySo)
     };
     for (const Case& c : cases) {
         station(c.url, "DALLAS");
-        for (const char* page : {"/tx/state.html", "/tx/zone.html", "/tx/allwarnings.html"})
+        for (const char* page : {"/tx/state.html", "/tx/zone.html"})
             server.route(page, HttpReply::text(c.page));
         Show_State_Forecast(0);
-        Show_State_Warnings(0);
-        EXPECT_EQ(takeMessages(), both) << c.name;
+        EXPECT_EQ(takeMessages(), QStringList{"Forecast Not Available!"}) << c.name;
         EXPECT_FALSE(form4Loaded()) << c.name;
     }
 
@@ -88,25 +105,6 @@ TEST_F(StatePagesTest, StateForecastShowsTheBulletinWithoutMarkup)
     EXPECT_EQ(form1().panelText(1), "Text Processing Complete");
 }
 
-TEST_F(StatePagesTest, WarningsOpenWithThePlaceSelected)
-{
-    server.route("/tx/allwarnings.html",
-                 HttpReply::text("<b>WIND ADVISORY</b> FOR COLLIN...DALLAS...DALLAS COUNTY\r\n" + kFooter.toLatin1()));
-    Show_State_Warnings(0);
-    EXPECT_EQ(form4().windowTitle(), "Corvane State Wide Warnings");
-    EXPECT_EQ(form4().Text1->textCursor().selectionStart(), 27);
-    EXPECT_EQ(selected(), "DALLAS");
-
-    form1().Label2[0]->setText("WACO");
-    Show_State_Warnings(0);
-    EXPECT_TRUE(selected().isEmpty());
-
-    server.route("/tx/allwarnings.html", HttpReply::text("All Warnings are not currently available"));
-    Show_State_Warnings(0);
-    EXPECT_EQ(form4().text(), "No Current Warnings for WACO");
-    EXPECT_EQ(selected(), "WACO");
-}
-
 TEST_F(StatePagesTest, ZoneForecastOfTheStationsStateInTheForecastWindow)
 {
     station(server.url("/tx/obs.html"), "DALLAS HEIGHTS");
@@ -121,4 +119,75 @@ TEST_F(StatePagesTest, ZoneForecastOfTheStationsStateInTheForecastWindow)
     server.route("/tx/zone.html", HttpReply::text("TXZ102-DALLAS- no end"));
     Show_City_Forecast(0);
     EXPECT_EQ(wForcast().Text1->toPlainText(), "Sorry, City Forecast Not Available.");
+}
+
+TEST_F(StatePagesTest, WarningsNotAvailableWithoutAStateOrItsAlerts)
+{
+    HttpReply problem = alerts("alerts-error-500-2021.json");
+    problem.status = 500;
+    HttpReply missing = HttpReply::text("<html><h1>404 Not Found</h1></html>");
+    missing.status = 404;
+    struct Case {
+        const char* name;
+        const char* entry;
+        const char* stateCode;
+        HttpReply answer;
+    } cases[] = {
+        {"no state known", "World - PARIS", "", alerts("alerts-active-TX-2024-05-none.json")},
+        {"an error body", "Texas - DALLAS", "TX", problem},
+        {"no such page", "Texas - DALLAS", "TX", missing},
+        {"a cut-off answer", "Texas - DALLAS", "TX",
+         HttpReply::text(sampleText("alerts-active-MT-2024-03-05.json").left(900).toUtf8())},
+    };
+    for (const Case& c : cases) {
+        watch(c.entry, "DALLAS", c.stateCode, c.answer);
+        Show_State_Warnings(0);
+        EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"}) << c.name;
+        EXPECT_FALSE(form4Loaded()) << c.name;
+    }
+
+    // The Hawaii list has no alerts, and nothing is asked for.
+    watch("Hawaii - HILO", "HILO", "HI", alerts("alerts-active-HI-2024-03-14.json"));
+    station("https://www.mkwc.ifa.hawaii.edu/obs/x.html", "HILO");
+    const qsizetype asked = server.requests().size();
+    Show_State_Warnings(0);
+    EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"});
+    EXPECT_EQ(server.requests().size(), asked);
+    // Nor is anything without a connection.
+    SaveSetting("Sources", "alertsService", refusedRoot());
+    station(server.url("/product.php?site=NWS&issuedby=TX&product=RWR"), "DALLAS");
+    Show_State_Warnings(0);
+    EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"});
+}
+
+TEST_F(StatePagesTest, WarningsShowEveryAlertOfTheStateWithThePlaceSelected)
+{
+    watch("Montana - BOZEMAN", "BOZEMAN", "MT", alerts("alerts-active-MT-2024-03-05.json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(form4().windowTitle(), "Corvane State Wide Warnings");
+    EXPECT_EQ(form1().panelText(1), "Text Processing Complete");
+    const QStringList blocks = form4().text().split("\r\n\r\n" + QString(60, '-') + "\r\n\r\n");
+    ASSERT_EQ(blocks.size(), 2);
+    EXPECT_TRUE(blocks[1].startsWith("Winter Weather Advisory\r\n"
+                                     "Winter Weather Advisory issued March 4 at 5:04PM MST until March 6 at 5:00AM "
+                                     "MST by NWS Great Falls MT\r\n"
+                                     "Areas: Madison River Valley; Ruby Mountains and Southern Beaverhead Mountains\r\n"
+                                     "\r\n* WHAT...Snow expected."));
+    EXPECT_TRUE(blocks[1].endsWith("reduce visibility.\r\n\r\nSlow down and use caution while traveling. The latest "
+                                   "road\r\nconditions can be obtained by calling 5 1 1 or visiting the MDT Road\r\n"
+                                   "Report website."));
+    EXPECT_TRUE(selected().isEmpty()); // Bozeman is not named
+
+    // Kona is, first among the areas; an alert without instructions has none.
+    watch("Hawaii - KONA", "KONA", "HI", alerts("alerts-active-HI-2026-09-25-excerpt.json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(selected(), "Kona");
+    const QString shown = form4().Text1->toPlainText();
+    EXPECT_EQ(form4().Text1->textCursor().selectionStart(), shown.indexOf("Areas: ") + 88);
+    EXPECT_TRUE(form4().text().endsWith("or sooner if conditions\r\nwarrant."));
+
+    watch("Texas - WACO", "WACO", "TX", alerts("alerts-active-TX-2024-05-none.json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(form4().text(), "No watches, warnings or advisories are in effect for Texas.");
+    EXPECT_TRUE(selected().isEmpty());
 }
