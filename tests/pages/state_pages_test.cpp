@@ -10,7 +10,9 @@
 #include "platform/settings_store.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
+#include "support/fetch_log.h"
 #include "support/samples.h"
+#include "update/state_codes.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -24,6 +26,7 @@ protected:
     {
         PagesTest::SetUp();
         station(server.url("/tx/obs.html"), "DALLAS");
+        SaveSetting("Sources", "alertsService", server.url("/api"));
     }
     void station(const QString& url, const QString& place)
     {
@@ -42,15 +45,18 @@ protected:
         return texts;
     }
     QString selected() const { return form4().Text1->textCursor().selectedText(); }
-    // Slot 0 watches the entry under a roundup address of the state code,
-    // and the state's active alerts are the answer given.
-    void watch(const QString& entry, const QString& place, const QString& stateCode, const HttpReply& alerts)
+    // Slot 0 watches the entry at the address, and the state's active alerts
+    // are this answer.
+    void watch(const QString& entry, const QString& place, const QString& url, const HttpReply& answer)
     {
         form2().List3->clear();
         addWatchEntry(form2().List3, entry, false);
-        station(server.url("/product.php?site=NWS&issuedby=" + stateCode + "&product=RWR"), place);
-        SaveSetting("Sources", "alertsService", server.url("/api"));
-        server.route("/api/alerts/active?area=" + stateCode.toUtf8(), alerts);
+        station(url, place);
+        server.route("/api/alerts/active?area=" + issuedByCode(url).toUtf8(), answer);
+    }
+    QString roundup(const QString& stateCode) const
+    {
+        return server.url("/product.php?site=NWS&issuedby=" + stateCode + "&product=RWR");
     }
     static HttpReply alerts(const QString& sample)
     {
@@ -125,44 +131,31 @@ TEST_F(StatePagesTest, WarningsNotAvailableWithoutAStateOrItsAlerts)
 {
     HttpReply problem = alerts("alerts-error-500-2021.json");
     problem.status = 500;
-    HttpReply missing = HttpReply::text("<html><h1>404 Not Found</h1></html>");
-    missing.status = 404;
     struct Case {
-        const char* name;
         const char* entry;
-        const char* stateCode;
-        HttpReply answer;
+        QString url;
+        QString alertsService;
+        int fetches;
     } cases[] = {
-        {"no state known", "World - PARIS", "", alerts("alerts-active-TX-2024-05-none.json")},
-        {"an error body", "Texas - DALLAS", "TX", problem},
-        {"no such page", "Texas - DALLAS", "TX", missing},
-        {"a cut-off answer", "Texas - DALLAS", "TX",
-         HttpReply::text(sampleText("alerts-active-MT-2024-03-05.json").left(900).toUtf8())},
+        {"World - PARIS", server.url("/weather.uwyo.edu/world.txt"), server.url("/api"), 0},
+        {"Texas - DALLAS", roundup("TX"), server.url("/api"), 1},  // an error body
+        {"Texas - DALLAS", roundup("TX"), refusedRoot(), 1},       // no connection
+        {"Hawaii - HILO", "https://www.mkwc.ifa.hawaii.edu/obs/x.html", server.url("/api"), 0},
     };
     for (const Case& c : cases) {
-        watch(c.entry, "DALLAS", c.stateCode, c.answer);
+        watch(c.entry, "DALLAS", c.url, problem);
+        SaveSetting("Sources", "alertsService", c.alertsService);
+        const FetchLog fetches(*form1().Inet1, server);
         Show_State_Warnings(0);
-        EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"}) << c.name;
-        EXPECT_FALSE(form4Loaded()) << c.name;
+        EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"}) << c.entry;
+        EXPECT_FALSE(form4Loaded()) << c.entry;
+        EXPECT_EQ(fetches.targets().size(), c.fetches) << c.entry;
     }
-
-    // The Hawaii list has no alerts, and nothing is asked for.
-    watch("Hawaii - HILO", "HILO", "HI", alerts("alerts-active-HI-2024-03-14.json"));
-    station("https://www.mkwc.ifa.hawaii.edu/obs/x.html", "HILO");
-    const qsizetype asked = server.requests().size();
-    Show_State_Warnings(0);
-    EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"});
-    EXPECT_EQ(server.requests().size(), asked);
-    // Nor is anything without a connection.
-    SaveSetting("Sources", "alertsService", refusedRoot());
-    station(server.url("/product.php?site=NWS&issuedby=TX&product=RWR"), "DALLAS");
-    Show_State_Warnings(0);
-    EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"});
 }
 
 TEST_F(StatePagesTest, WarningsShowEveryAlertOfTheStateWithThePlaceSelected)
 {
-    watch("Montana - BOZEMAN", "BOZEMAN", "MT", alerts("alerts-active-MT-2024-03-05.json"));
+    watch("Montana - BOZEMAN", "BOZEMAN", roundup("MT"), alerts("alerts-active-MT-2024-03-05.json"));
     Show_State_Warnings(0);
     EXPECT_EQ(form4().windowTitle(), "Corvane State Wide Warnings");
     EXPECT_EQ(form1().panelText(1), "Text Processing Complete");
@@ -179,14 +172,14 @@ TEST_F(StatePagesTest, WarningsShowEveryAlertOfTheStateWithThePlaceSelected)
     EXPECT_TRUE(selected().isEmpty()); // Bozeman is not named
 
     // Kona is, first among the areas; an alert without instructions has none.
-    watch("Hawaii - KONA", "KONA", "HI", alerts("alerts-active-HI-2026-09-25-excerpt.json"));
+    watch("Hawaii - KONA", "KONA", roundup("HI"), alerts("alerts-active-HI-2026-09-25-excerpt.json"));
     Show_State_Warnings(0);
     EXPECT_EQ(selected(), "Kona");
     const QString shown = form4().Text1->toPlainText();
     EXPECT_EQ(form4().Text1->textCursor().selectionStart(), shown.indexOf("Areas: ") + 88);
     EXPECT_TRUE(form4().text().endsWith("or sooner if conditions\r\nwarrant."));
 
-    watch("Texas - WACO", "WACO", "TX", alerts("alerts-active-TX-2024-05-none.json"));
+    watch("Texas - WACO", "WACO", roundup("TX"), alerts("alerts-active-TX-2024-05-none.json"));
     Show_State_Warnings(0);
     EXPECT_EQ(form4().text(), "No watches, warnings or advisories are in effect for Texas.");
     EXPECT_TRUE(selected().isEmpty());
