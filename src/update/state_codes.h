@@ -14,7 +14,7 @@ QString stateCodeForName(const QString& name);
 QString issuedByCode(const QString& url);
 
 // The state name of a watch-list entry ("Texas - DALLAS" gives "Texas"); an
-// alternate-list entry's "*" before it is no part of the name. Empty for an
+// alternate-list entry's "*" before the name is dropped. Empty for an
 // entry without " - ".
 QString watchEntryState(const QString& watchEntry);
 
