@@ -3,8 +3,8 @@
 #include <optional>
 
 // The national weather service's regional pages that lie next to a
-// station's own observation page: the state forecast ("state.html"), the
-// zone forecast ("zone.html") and the state's warnings ("allwarnings.html").
+// station's own observation page: the state forecast ("state.html") and the
+// zone forecast ("zone.html").
 
 // The folder of the station's observation page, with its trailing "/";
 // nullopt when the station has no such pages: an address on the Hawaii

@@ -3,52 +3,81 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "pages/page_fetch.h"
-#include "pages/regional_pages.h"
 #include "pages/text_viewer.h"
 #include "platform/user_dialogs.h"
 #include "settings/program_state.h"
+#include "settings/source_addresses.h"
+#include "update/active_alerts.h"
+#include "update/place_words.h"
+#include "update/state_codes.h"
+#include "update/uv_and_warning_checks.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QTextCursor>
 
 namespace {
 
-// Selects the first occurrence of `words` in the viewer's text, if any.
-void selectFirst(QPlainTextEdit& box, const QString& words)
+// Selects the first place in the viewer's text that names the place, if any.
+void selectPlace(QPlainTextEdit& box, const QString& place)
 {
-    const qsizetype at = box.toPlainText().indexOf(words);
-    if (words.isEmpty() || at < 0)
+    const std::optional<PlaceSpan> span = findPlaceWords(box.toPlainText(), place);
+    if (!span)
         return;
     QTextCursor cursor = box.textCursor();
-    cursor.setPosition(static_cast<int>(at));
-    cursor.setPosition(static_cast<int>(at + words.size()), QTextCursor::KeepAnchor);
+    cursor.setPosition(static_cast<int>(span->start));
+    cursor.setPosition(static_cast<int>(span->start + span->length), QTextCursor::KeepAnchor);
     box.setTextCursor(cursor);
 }
 
+// One alert: its heading lines, then its description and instruction.
+QString alertBlock(const ActiveAlert& alert)
+{
+    QStringList heading;
+    for (const QString& line : {alert.event, alert.headline})
+        heading << line.trimmed();
+    if (!alert.areas.trimmed().isEmpty())
+        heading << QStringLiteral("Areas: ") + alert.areas.trimmed();
+    heading.removeAll(QString());
+    QStringList paragraphs{heading.join(QLatin1Char('\n')), alert.description.trimmed(),
+                           alert.instruction.trimmed()};
+    paragraphs.removeAll(QString());
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
 } // namespace
+
+QString stateWarningsText(const AlertsAnswer& answer, const QString& stateName)
+{
+    if (answer.alerts.isEmpty())
+        return QStringLiteral("No watches, warnings or advisories are in effect for ") + stateName
+            + QLatin1Char('.');
+    QStringList blocks;
+    for (const ActiveAlert& alert : answer.alerts)
+        blocks << alertBlock(alert);
+    return blocks.join(QStringLiteral("\n\n") + QString(60, QLatin1Char('-')) + QStringLiteral("\n\n"));
+}
 
 void Show_State_Warnings(int Index)
 {
     if (Index < 0 || Index > 9 || refusedWhileBusy(QStringLiteral("Connection Busy")))
         return;
-    const std::optional<QString> folder = regionalFolder(program().SlotURL[Index]);
-    const std::optional<QString> page =
-        folder ? fetchStatePage(*folder + QStringLiteral("allwarnings.html")) : std::nullopt;
-    if (!page) {
+    const QString url = program().SlotURL[Index];
+    const QString entry = slotWatchEntry(Index);
+    const QString stateCode = url.startsWith(sources::hawaiiListPrefix()) ? QString() : slotStateCode(entry, url);
+    const AlertsAnswer answer =
+        stateCode.isEmpty() ? AlertsAnswer() : readActiveAlerts(fetchActiveAlerts(*form1().Inet1, stateCode));
+    if (!answer.valid) {
         MsgBox(QStringLiteral("Warnings Not Available!"));
         return;
     }
     Form1& main = form1();
-    const QString place = main.Label2[Index]->text();
-    QString text;
-    if (page->contains(QLatin1String("All Warnings are not currently available"))) {
-        text = QStringLiteral("No Current Warnings for ") + place;
-    } else {
-        main.setPanelText(1, QStringLiteral("Processing Text.... Please Wait"));
-        text = bulletinText(*page);
-        main.setPanelText(1, QStringLiteral("Text Processing Complete"));
-    }
+    main.setPanelText(1, QStringLiteral("Processing Text.... Please Wait"));
+    const QString stateName = watchEntryState(entry);
+    const QString text = stateWarningsText(answer, stateName.isEmpty() ? stateCode : stateName);
+    main.setPanelText(1, QStringLiteral("Text Processing Complete"));
     showInViewer(QStringLiteral("Corvane State Wide Warnings"), text);
-    selectFirst(*form4().Text1, place);
+    // Events ran while the alerts came in: the place is read afresh.
+    selectPlace(*form4().Text1, main.Label2[Index]->text());
 }

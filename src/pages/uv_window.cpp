@@ -7,6 +7,8 @@
 #include "platform/screen.h"
 #include "platform/color_values.h"
 #include "settings/program_state.h"
+#include "update/state_codes.h"
+#include "update/uv_and_warning_checks.h"
 #include "update/uv_and_warnings.h"
 
 #include <QGridLayout>
@@ -114,7 +116,7 @@ void Show_UV_Index(int Index)
     if (Index < 0 || Index > 9)
         return;
     const QString place = form1().Label2[Index]->text();
-    const int row = uvCityRow(place);
+    const int row = uvCityRow(place, slotStateCode(slotWatchEntry(Index), program().SlotURL[Index]));
     Form3& window = form3();
     window.Label1->setText(QStringLiteral("UV Index for ") + place + QStringLiteral(" Is:"));
     window.Label2->setText(row < 0 ? QStringLiteral("Not Available") : program().UVValues[row]);

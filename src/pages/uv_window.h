@@ -34,5 +34,6 @@ bool form3Loaded();
 QString uvLegend();
 
 // Shows the UV value of the station in slot Index (0 to 9) as the last
-// update read it: "Not Available" for a place the table does not hold.
+// update read it: "Not Available" for a place the table does not hold in
+// the station's state.
 void Show_UV_Index(int Index);

@@ -146,7 +146,7 @@ void InetControl::advanceTo(int state)
     }
 }
 
-QByteArray InetControl::fetch(const QString& URL, QString* contentType)
+QByteArray InetControl::fetch(const QString& URL, QString* contentType, const RequestHeaders& headers)
 {
     if (busy_)
         throw InetError(InetErrorKind::Busy, QStringLiteral("Still executing last request"));
@@ -195,6 +195,8 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QByteArray("Corvane/" CORVANE_STRINGIFY(CORVANE_VERSION_MAJOR) "." CORVANE_STRINGIFY(
                           CORVANE_VERSION_MINOR) "." CORVANE_STRINGIFY(CORVANE_VERSION_PATCH)));
+    for (const auto& [name, value] : headers)
+        request.setRawHeader(name, value);
 
     advanceTo(icResolvingHost);
     if (gone())
@@ -348,8 +350,13 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType)
 
 QString InetControl::OpenURL(const QString& URL)
 {
+    return OpenURL(URL, RequestHeaders());
+}
+
+QString InetControl::OpenURL(const QString& URL, const RequestHeaders& headers)
+{
     QString contentType;
-    const QByteArray body = fetch(URL, &contentType);
+    const QByteArray body = fetch(URL, &contentType, headers);
     return decodePageText(body, contentType);
 }
 

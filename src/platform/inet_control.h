@@ -1,6 +1,8 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <stdexcept>
 
@@ -113,6 +115,12 @@ public:
     // as UTF-8. Any other data type fails.
     QByteArray OpenURL(const QString& URL, int DataType);
 
+    // Header names and values that one request sends beside the control's
+    // own; a name given here replaces the control's header of that name.
+    using RequestHeaders = QList<QPair<QByteArray, QByteArray>>;
+    // OpenURL(URL) with these headers.
+    QString OpenURL(const QString& URL, const RequestHeaders& headers);
+
     // Ends the running request; its OpenURL fails as Cancelled. Does nothing
     // when no request runs or the running one has already ended.
     void Cancel();
@@ -125,7 +133,7 @@ signals:
 
 private:
     struct Transfer;
-    QByteArray fetch(const QString& URL, QString* contentType);
+    QByteArray fetch(const QString& URL, QString* contentType, const RequestHeaders& headers = {});
     void advanceTo(int state);
 
     int requestTimeout_ = kDefaultRequestTimeout;

@@ -3,6 +3,7 @@
 #include "pictures/picture_windows.h"
 #include "settings/user_lists.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -55,11 +56,10 @@ struct ProgramState {
     QString WindDir, WindSpeed, WindGust;
     int GustShowing = 0;       // the digital display shows the gust on its wind cells
 
-    // The UV bulletin's values, one per city of its table, and the state
-    // warnings page fetched last in this pass of the update.
+    // The UV bulletin's values, one per city of its table, and the active
+    // alerts answers fetched in this pass of the update, by state code.
     std::array<QString, 58> UVValues{};
-    QString WarningsCacheUrl;
-    QString WarningsCachePage;
+    QHash<QString, QString> WarningsCache;
 
     // The update: its schedule, its pages and its dial-up state.
     int MinutesSinceUpdate = 0;

@@ -1,40 +1,68 @@
 #include "settings/source_addresses.h"
 
+#include "platform/settings_store.h"
+
+namespace {
+
+// The user's own address for a source, from section "Sources" of the
+// settings store under the function's name; the built-in one when the key
+// is missing or blank.
+QString configured(const char* name, const QString& builtIn)
+{
+    const QString own = GetSetting(QStringLiteral("Sources"), QLatin1String(name), QString()).trimmed();
+    return own.isEmpty() ? builtIn : own;
+}
+
+// The same for a root that its callers extend with a path beginning with
+// "/": a trailing "/" of the user's address is dropped.
+QString configuredRoot(const char* name, const QString& builtIn)
+{
+    QString root = configured(name, builtIn);
+    const qsizetype scheme = root.indexOf(QLatin1String("://"));
+    const qsizetype kept = scheme < 0 ? 0 : scheme + 3; // "https://" itself stays
+    while (root.size() > kept && root.endsWith(QLatin1Char('/')))
+        root.chop(1);
+    return root;
+}
+
+} // namespace
+
 namespace sources {
 
 // Our own web space: the version file, the news text and the yearly meteor text.
 QString homePage()
 {
-    return QStringLiteral("https://corvane.example.org/home");
+    return configuredRoot("homePage", QStringLiteral("https://corvane.example.org/home"));
 }
 
 QString roundupBase()
 {
-    return QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby=");
+    return configured("roundupBase", QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="));
 }
 
 // A public weather portal whose city pages the "UA" reader takes apart.
 QString portalHost()
 {
-    return QStringLiteral("www.timeanddate.com");
+    return configured("portalHost", QStringLiteral("www.timeanddate.com"));
 }
 
 // The portal's weather folder; the alternate places' page templates start with it.
 QString portalForecastFolder()
 {
-    return QStringLiteral("https://www.timeanddate.com/weather");
+    return configuredRoot("portalForecastFolder", QStringLiteral("https://www.timeanddate.com/weather"));
 }
 
 // The national weather service's daily UV index bulletin (plain text, city rows).
 QString uvBulletin()
 {
-    return QStringLiteral("https://www.cpc.ncep.noaa.gov/products/stratosphere/uv_index/bulletin.txt");
+    return configured("uvBulletin",
+                      QStringLiteral("https://www.cpc.ncep.noaa.gov/products/stratosphere/uv_index/bulletin.txt"));
 }
 
 // The University of Hawaii's weather centre, which lists the islands' observations.
 QString hawaiiListHost()
 {
-    return QStringLiteral("www.mkwc.ifa.hawaii.edu");
+    return configured("hawaiiListHost", QStringLiteral("www.mkwc.ifa.hawaii.edu"));
 }
 
 QString hawaiiListPrefix()
@@ -45,19 +73,19 @@ QString hawaiiListPrefix()
 // The University of Wyoming's weather server: surface reports of cities worldwide.
 QString worldListMarker()
 {
-    return QStringLiteral("weather.uwyo.edu/");
+    return configured("worldListMarker", QStringLiteral("weather.uwyo.edu/"));
 }
 
 // The Singapore weather service's weather pages (current observations).
 QString singaporeMarker()
 {
-    return QStringLiteral("www.nea.gov.sg/weather");
+    return configured("singaporeMarker", QStringLiteral("www.nea.gov.sg/weather"));
 }
 
 // Plymouth State University's weather centre: decoded hourly observation lists.
 QString decodedHourlyHost()
 {
-    return QStringLiteral("vortex.plymouth.edu");
+    return configured("decodedHourlyHost", QStringLiteral("vortex.plymouth.edu"));
 }
 
 // No public server publishes the alternate conditions file and the per-state
@@ -65,12 +93,20 @@ QString decodedHourlyHost()
 // name space until one does (a fetch from them simply finds nothing).
 QString alternateConditions()
 {
-    return QStringLiteral("https://alt-obs.wx.example.org/wxnet/fcst/fcstdir/CUR/CONDITIONS.TXT");
+    return configured("alternateConditions",
+                      QStringLiteral("https://alt-obs.wx.example.org/wxnet/fcst/fcstdir/CUR/CONDITIONS.TXT"));
 }
 
 QString alternateObservations()
 {
-    return QStringLiteral("https://alt-obs.wx.example.org/wxnet/fcst/fcstdir/OBS/");
+    return configured("alternateObservations", QStringLiteral("https://alt-obs.wx.example.org/wxnet/fcst/fcstdir/OBS/"));
+}
+
+// The national weather service's data service, whose alerts list answers
+// in GeoJSON for one state at a time.
+QString alertsService()
+{
+    return configuredRoot("alertsService", QStringLiteral("https://api.weather.gov"));
 }
 
 QString planetReportPartner()
@@ -93,7 +129,7 @@ QString& redirection()
 QString siteRoot(const char* name, const char* publicRoot)
 {
     if (redirection().isEmpty())
-        return QLatin1String(publicRoot);
+        return configuredRoot(name, QLatin1String(publicRoot));
     return redirection() + QLatin1Char('/') + QLatin1String(name);
 }
 

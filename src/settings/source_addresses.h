@@ -3,6 +3,14 @@
 
 // Every address the program fetches from is named here, so that the windows,
 // the update and the shipped data agree on one set of values.
+//
+// Each address, host marker and site root below can be replaced by the user:
+// a key of section "Sources" in the per-user settings store, named as the
+// function ("alertsService=http://127.0.0.1:8080"), gives the value used
+// instead (a mirror, or a local server under test). A blank key counts as
+// missing; a root that paths are added to loses a trailing "/". Only the
+// planets partner identifier and the two addresses made from others
+// (hawaiiListPrefix, SkyGuideHomePage) have no key of their own.
 namespace sources {
 
 // Home-page folder of the program (version file, news), without a trailing "/".
@@ -29,9 +37,9 @@ QString worldListMarker();       // a university's world city list: host and a t
 QString singaporeMarker();       // the Singapore weather service: host and its first path word
 QString decodedHourlyHost();     // a university's decoded hourly observation list
 
-// Scheme and host of the Hawaii observation list's addresses, exactly 31
-// characters: report URLs that begin with it have no state forecasts or
-// warnings pages.
+// Scheme and host of the Hawaii observation list's addresses ("https://"
+// and hawaiiListHost, 31 characters as built in): report URLs that begin
+// with it have no state forecasts or warnings pages.
 QString hawaiiListPrefix();
 
 // The partner identifier by which the planets report's service knows us.
@@ -41,6 +49,10 @@ QString planetReportPartner();
 // per-state observation files ("TX.OBS").
 QString alternateConditions();
 QString alternateObservations();
+
+// The weather service's data service (scheme and host, no trailing "/"):
+// its active alerts of a state are at "/alerts/active?area=XX".
+QString alertsService();
 
 } // namespace sources
 
@@ -94,8 +106,8 @@ QString NewsWireSite();         // a web portal's news service (this date in his
 QString SkyGuideHomePage();
 
 // Tests point every site at a local server: the root of the site whose
-// function is named X becomes "<localRoot>/X". An empty text gives the public
-// roots back.
+// function is named X becomes "<localRoot>/X", whatever the settings store
+// says. An empty text gives the configured roots back.
 void redirectSites(const QString& localRoot);
 
 } // namespace sites

@@ -94,7 +94,7 @@ private:
     {
         const QString& page = request_.pageText;
         const qsizetype from = request_.position + 1; // two characters on, 1-based
-        const qsizetype found = from < 0 ? qsizetype(-1) : page.indexOf(request_.place, from);
+        const qsizetype found = from < 0 ? qsizetype(-1) : page.indexOf(request_.place, from, Qt::CaseInsensitive);
         if (found < 0)
             return Retry::PlaceGone;
         const qsizetype end = page.indexOf(QLatin1Char('\r'), found);

@@ -104,8 +104,7 @@ bool Process_Reports()
         state.CurrentSlot = 0;
         main.Option1[0]->setChecked(true);
     }
-    state.WarningsCacheUrl.clear();
-    state.WarningsCachePage.clear();
+    state.WarningsCache.clear();
 
     bool logWritten = true;
     for (int i = 0; i <= last; ++i) {
@@ -146,11 +145,11 @@ bool Process_Reports()
             const QString hourly = configuredSiteMarkers().decodedHourly;
             if (checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
                 if (!main.IgnoreUV->isChecked())
-                    Show_Slot_UV(i);
+                    Show_Slot_UV(i, entry);
                 else
                     main.Label10[i]->setText(QStringLiteral("NR"));
                 if (!main.IgnoreWarnings->isChecked())
-                    Check_Warnings(i, code == QLatin1String("HI") ? 1 : 0);
+                    Check_Warnings(i, code == QLatin1String("HI") ? 1 : 0, entry);
                 else
                     setBackColor(main.S_Warning[i], kButtonFaceColor);
             }

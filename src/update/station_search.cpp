@@ -38,7 +38,7 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
     qsizetype top = 0;
     qsizetype start = zoneStart(page, slotUrl, markers.roundupBase);
     for (;;) {
-        qsizetype pos = page.indexOf(place, start);
+        qsizetype pos = page.indexOf(place, start, Qt::CaseInsensitive);
         if (pos < 0)
             return result;
         if (portal) {
@@ -54,7 +54,7 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
                 stationAhead = false;
             else
                 top = station + 1;
-            pos = page.indexOf(place, top);
+            pos = page.indexOf(place, top, Qt::CaseInsensitive);
             if (pos < 0)
                 return result;
         }

@@ -21,7 +21,8 @@ struct SearchMarkers {
     QString decodedHourly;   // the decoded hourly list: the search starts after "Station"
 };
 
-// Searches the page for the place as the watch list spells it (exact case).
+// Searches the page for the place as the watch list spells it, whatever the
+// case of either ("CENTRAL PARK" finds "Central Park").
 // A roundup page is searched from its state's zone codes on ("TXZ"), when
 // they are there. The found line is upper-cased; a line shorter than 27
 // characters is a heading or an index line, and the search goes on after it.

@@ -2,15 +2,19 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "options/options_dialog.h"
 #include "platform/inet_control.h"
 #include "platform/color_values.h"
 #include "settings/connection.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
+#include "update/active_alerts.h"
+#include "update/state_codes.h"
 #include "update/uv_and_warning_checks.h"
 #include "update/uv_and_warnings.h"
 
 #include <QLabel>
+#include <QListWidget>
 
 namespace {
 
@@ -33,12 +37,13 @@ void Get_UV_Index(const QString& url)
     program().UVValues = uvValuesFromBulletin(bulletin);
 }
 
-void Show_Slot_UV(int Index)
+void Show_Slot_UV(int Index, const QString& watchEntry)
 {
-    form1().Label10[Index]->setText(uvForPlace(form1().Label2[Index]->text(), program().UVValues));
+    const QString stateCode = slotStateCode(watchEntry, program().SlotURL[Index]);
+    form1().Label10[Index]->setText(uvForPlace(form1().Label2[Index]->text(), stateCode, program().UVValues));
 }
 
-void Check_Warnings(int Index, int Kind)
+void Check_Warnings(int Index, int Kind, const QString& watchEntry)
 {
     ProgramState& state = program();
     Form1& main = form1();
@@ -48,22 +53,29 @@ void Check_Warnings(int Index, int Kind)
     }
     state.WarnFlag[Index] = false;
     state.WarnSound[Index] = false;
-    const QString url = state.SlotURL[Index];
-    bool readPage = true;
-    if (url != state.WarningsCacheUrl) {
-        if (Kind == 1) {
-            readPage = false;
-        } else {
-            state.WarningsCacheUrl = url;
-            state.WarningsCachePage = fetchOrEmpty(*main.Inet2, warningsPageUrl(url));
+    if (Kind != 1) {
+        const QString stateCode = slotStateCode(watchEntry, state.SlotURL[Index]);
+        WarningState warning;
+        if (!stateCode.isEmpty()) {
+            if (!state.WarningsCache.contains(stateCode)) {
+                const QString answer = fetchActiveAlerts(*main.Inet2, stateCode);
+                state.WarningsCache.insert(stateCode, answer);
+            }
+            // Events ran while the alerts came in: the place is read afresh.
+            warning = warningsFor(readActiveAlerts(state.WarningsCache.value(stateCode)), main.Label2[Index]->text());
         }
-    }
-    if (readPage) {
-        const WarningState warning = warningsFromPage(state.WarningsCachePage, main.Label2[Index]->text());
         setBackColor(main.S_Warning[Index], warning.lamp);
         state.WarnFlag[Index] = warning.alert;
         state.WarnSound[Index] = warning.alert;
     }
     if (state.CurrentSlot == Index)
         setBackColor(weather().Label1[0], backColor(main.S_Warning[Index]));
+}
+
+QString slotWatchEntry(int Index)
+{
+    if (!form2Loaded())
+        return QString();
+    const QListWidgetItem* item = form2().List3->item(Index);
+    return item ? item->text() : QString();
 }

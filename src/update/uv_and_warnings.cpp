@@ -1,70 +1,114 @@
 #include "update/uv_and_warnings.h"
 
-const std::array<QString, kUvCities>& uvCityNames()
+#include "update/place_words.h"
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace {
+
+struct BulletinEntry {
+    QString city, state, value;
+};
+
+bool allDigits(const QString& text)
 {
-    static const std::array<QString, kUvCities> names = {
-        "ALBUQUERQUE", "ANCHORAGE", "ATLANTA", "ATLANTIC CITY", "BALTIMORE", "BILLINGS", "BISMARCK",
-        "BOISE", "BOSTON", "BUFFALO", "BURLINGTON", "CHARLESTON", "CHARLESTON", "CHEYENNE", "CHICAGO",
-        "CLEVELAND", "CONCORD", "DALLAS", "DENVER", "DES MOINES", "DETROIT", "DOVER", "HARTFORD",
-        "HONOLULU", "HOUSTON", "INDIANAPOLIS", "JACKSON", "JACKSONVILLE", "LAS VEGAS", "LITTLE ROCK",
-        "LOS ANGELES", "LOUISVILLE", "MEMPHIS", "MIAMI", "MILWAUKEE", "MINNEAPOLIS", "MOBILE",
-        "NEW ORLEANS", "NEW YORK", "NORFOLK", "OKLAHOMA CITY", "OMAHA", "PHILADELPHIA", "PHOENIX",
-        "PITTSBURGH", "PORTLAND", "PORTLAND", "PROVIDENCE", "RALEIGH", "SALT LAKE CITY", "SAN FRANCISCO",
-        "SAN JUAN", "SEATTLE", "SIOUX FALLS", "ST.LOUIS", "TAMPA", "WASHINGTON DC", "WICHITA"};
-    return names;
+    for (const QChar c : text) {
+        if (!c.isDigit())
+            return false;
+    }
+    return !text.isEmpty();
+}
+
+bool isStateColumn(const QString& text)
+{
+    return text.size() == 2 && text[0].isUpper() && text[1].isUpper();
+}
+
+// The entry of a bulletin line that starts at `column`, if it holds one.
+std::optional<BulletinEntry> entryAt(const QString& line, qsizetype column)
+{
+    const QString city = line.mid(column, 20).simplified();
+    const QStringList rest = line.mid(column + 20, 16).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (city.isEmpty() || rest.size() != 2 || !isStateColumn(rest[0]) || !allDigits(rest[1]))
+        return std::nullopt;
+    return BulletinEntry{city, rest[0], rest[1]};
+}
+
+std::vector<BulletinEntry> bulletinEntries(const QString& bulletin)
+{
+    std::vector<BulletinEntry> entries;
+    bool underHeading = false;
+    for (const QString& line : bulletin.split(QLatin1Char('\n'))) {
+        if (!underHeading) {
+            underHeading = line.contains(QLatin1String("CITY")) && line.contains(QLatin1String("UVI"));
+            continue;
+        }
+        for (const qsizetype column : {0, 36}) {
+            if (const auto entry = entryAt(line, column))
+                entries.push_back(*entry);
+        }
+    }
+    return entries;
+}
+
+} // namespace
+
+const std::array<UvCity, kUvCities>& uvCities()
+{
+    static const std::array<UvCity, kUvCities> cities = {{
+        {"ALBUQUERQUE", "NM"}, {"ANCHORAGE", "AK"}, {"ATLANTA", "GA"}, {"ATLANTIC CITY", "NJ"},
+        {"BALTIMORE", "MD"}, {"BILLINGS", "MT"}, {"BISMARCK", "ND"}, {"BOISE", "ID"}, {"BOSTON", "MA"},
+        {"BUFFALO", "NY"}, {"BURLINGTON", "VT"}, {"CHARLESTON", "SC"}, {"CHARLESTON", "WV"},
+        {"CHEYENNE", "WY"}, {"CHICAGO", "IL"}, {"CLEVELAND", "OH"}, {"CONCORD", "NH"}, {"DALLAS", "TX"},
+        {"DENVER", "CO"}, {"DES MOINES", "IA"}, {"DETROIT", "MI"}, {"DOVER", "DE"}, {"HARTFORD", "CT"},
+        {"HONOLULU", "HI"}, {"HOUSTON", "TX"}, {"INDIANAPOLIS", "IN"}, {"JACKSON", "MS"},
+        {"JACKSONVILLE", "FL"}, {"LAS VEGAS", "NV"}, {"LITTLE ROCK", "AR"}, {"LOS ANGELES", "CA"},
+        {"LOUISVILLE", "KY"}, {"MEMPHIS", "TN"}, {"MIAMI", "FL"}, {"MILWAUKEE", "WI"}, {"MINNEAPOLIS", "MN"},
+        {"MOBILE", "AL"}, {"NEW ORLEANS", "LA"}, {"NEW YORK", "NY"}, {"NORFOLK", "VA"},
+        {"OKLAHOMA CITY", "OK"}, {"OMAHA", "NE"}, {"PHILADELPHIA", "PA"}, {"PHOENIX", "AZ"},
+        {"PITTSBURGH", "PA"}, {"PORTLAND", "ME"}, {"PORTLAND", "OR"}, {"PROVIDENCE", "RI"},
+        {"RALEIGH", "NC"}, {"SALT LAKE CITY", "UT"}, {"SAN FRANCISCO", "CA"}, {"SAN JUAN", "PR"},
+        {"SEATTLE", "WA"}, {"SIOUX FALLS", "SD"}, {"ST. LOUIS", "MO"}, {"TAMPA", "FL"},
+        {"WASHINGTON", "DC"}, {"WICHITA", "KS"},
+    }};
+    return cities;
 }
 
 std::array<QString, kUvCities> uvValuesFromBulletin(const QString& bulletin)
 {
+    const std::vector<BulletinEntry> entries = bulletinEntries(bulletin);
     std::array<QString, kUvCities> values;
-    const auto& names = uvCityNames();
-    for (size_t k = 0; k < names.size(); ++k) {
-        const qsizetype at = bulletin.indexOf(names[k]);
-        values[k] = at < 0 ? QStringLiteral("NA") : bulletin.mid(at + 26, 3);
+    const auto& cities = uvCities();
+    for (size_t k = 0; k < cities.size(); ++k) {
+        values[k] = QStringLiteral("NA");
+        for (const BulletinEntry& entry : entries) {
+            if (entry.state == QLatin1String(cities[k].state)
+                && entry.city.compare(QLatin1String(cities[k].name), Qt::CaseInsensitive) == 0) {
+                values[k] = entry.value;
+                break;
+            }
+        }
     }
     return values;
 }
 
-int uvCityRow(const QString& placeCaption)
+int uvCityRow(const QString& placeCaption, const QString& stateCode)
 {
-    const auto& names = uvCityNames();
+    if (stateCode.isEmpty())
+        return -1;
+    const auto& cities = uvCities();
     for (int row = 0; row < kUvCities; ++row) {
-        if (placeCaption.contains(names[row]))
+        if (stateCode == QLatin1String(cities[row].state) && namesPlace(placeCaption, QLatin1String(cities[row].name)))
             return row;
     }
     return -1;
 }
 
-QString uvForPlace(const QString& placeCaption, std::array<QString, kUvCities>& values)
+QString uvForPlace(const QString& placeCaption, const QString& stateCode,
+                   const std::array<QString, kUvCities>& values)
 {
-    const int row = uvCityRow(placeCaption);
-    if (row < 0)
-        return QStringLiteral("NR");
-    QString& value = values[row];
-    qsizetype blanks = 0;
-    while (blanks < value.size() && value[blanks] == QLatin1Char(' '))
-        ++blanks;
-    value.remove(0, blanks);
-    return value;
-}
-
-QString warningsPageUrl(const QString& slotUrl)
-{
-    const qsizetype slash = slotUrl.lastIndexOf(QLatin1Char('/'));
-    return slotUrl.left(slash + 1) + QStringLiteral("allwarnings.html");
-}
-
-WarningState warningsFromPage(const QString& page, const QString& placeCaption)
-{
-    WarningState state;
-    if (page.toUpper().contains(QLatin1String("NOT FOUND")))
-        return state;
-    if (page.contains(QLatin1String("All Warnings are not currently available"))) {
-        state.lamp = kGreen;
-        return state;
-    }
-    state.lamp = kRed;
-    const qsizetype blank = placeCaption.indexOf(QLatin1Char(' '));
-    state.alert = page.contains(placeCaption) || (blank >= 0 && page.contains(placeCaption.left(blank)));
-    return state;
+    const int row = uvCityRow(placeCaption, stateCode);
+    return row < 0 ? QStringLiteral("NR") : values[row];
 }

@@ -1,35 +1,32 @@
 #pragma once
-#include "platform/color_values.h"
-
 #include <QString>
 #include <array>
 
-// The national UV bulletin's city table, and reading a state's warnings page.
+// The national UV bulletin's city table.
 
 inline constexpr int kUvCities = 58;
 
-// The bulletin's cities in table order; CHARLESTON and PORTLAND stand twice.
-const std::array<QString, kUvCities>& uvCityNames();
-
-// Each city's UV value text: the three characters 26 to the right of the
-// city's first occurrence in the bulletin, "NA" when the name is absent.
-std::array<QString, kUvCities> uvValuesFromBulletin(const QString& bulletin);
-
-// The row of the first city, in table order, whose name stands in the place
-// caption (exact case): a place JACKSONVILLE takes the row JACKSON; -1 for none.
-int uvCityRow(const QString& placeCaption);
-
-// The UV value of the place's row (uvCityRow), its leading blanks removed
-// (and stored back so), or "NR".
-QString uvForPlace(const QString& placeCaption, std::array<QString, kUvCities>& values);
-
-// The state's warnings page: the slot URL's folder and "allwarnings.html".
-QString warningsPageUrl(const QString& slotUrl);
-
-struct WarningState {
-    ColorValue lamp = kButtonFaceColor; // button face: no data; green: no warnings; red: warnings in the state
-    bool alert = false;              // the place itself is named
+struct UvCity {
+    const char* name;  // as the bulletin writes it ("ST. LOUIS")
+    const char* state; // the two-letter code in its state column ("MO")
 };
 
-// Reads a warnings page for a place caption.
-WarningState warningsFromPage(const QString& page, const QString& placeCaption);
+// The bulletin's cities in table order; CHARLESTON (SC, WV) and PORTLAND
+// (ME, OR) stand twice, once for each state.
+const std::array<UvCity, kUvCities>& uvCities();
+
+// Each table city's UV value text, from the bulletin row with its name and
+// state; "NA" when the bulletin has no such row. The rows follow the heading
+// "CITY ... STATE ... UVI" in two columns, the right one 36 characters after
+// the left: the name in 20 characters, then the state code and the value.
+std::array<QString, kUvCities> uvValuesFromBulletin(const QString& bulletin);
+
+// The row of the first table city in the station's state whose name stands
+// in the place caption as whole words, case ignored: a place JACKSONVILLE is
+// JACKSONVILLE's, not JACKSON's, and PORTLAND in "OR" is Oregon's. -1 for
+// none, and for a station whose state is not known (an empty code).
+int uvCityRow(const QString& placeCaption, const QString& stateCode);
+
+// The UV value of the place's row (uvCityRow), or "NR".
+QString uvForPlace(const QString& placeCaption, const QString& stateCode,
+                   const std::array<QString, kUvCities>& values);

@@ -3,12 +3,19 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "options/options_dialog.h"
 #include "pages/forecast_window.h"
 #include "pages/text_viewer.h"
 #include "pages_test_support.h"
+#include "platform/settings_store.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
+#include "support/fetch_log.h"
+#include "support/samples.h"
+#include "update/state_codes.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace {
@@ -19,6 +26,7 @@ protected:
     {
         PagesTest::SetUp();
         station(server.url("/tx/obs.html"), "DALLAS");
+        SaveSetting("Sources", "alertsService", server.url("/api"));
     }
     void station(const QString& url, const QString& place)
     {
@@ -37,6 +45,23 @@ protected:
         return texts;
     }
     QString selected() const { return form4().Text1->textCursor().selectedText(); }
+    // Slot 0 watches the entry at the address, and the state's active alerts
+    // are this answer.
+    void watch(const QString& entry, const QString& place, const QString& url, const HttpReply& answer)
+    {
+        form2().List3->clear();
+        addWatchEntry(form2().List3, entry, false);
+        station(url, place);
+        server.route("/api/alerts/active?area=" + issuedByCode(url).toUtf8(), answer);
+    }
+    QString roundup(const QString& stateCode) const
+    {
+        return server.url("/product.php?site=NWS&issuedby=" + stateCode + "&product=RWR");
+    }
+    static HttpReply alerts(const QString& sample)
+    {
+        return HttpReply::text(sampleText(sample).toUtf8(), "application/geo+json");
+    }
 };
 
 const QString kFooter(138, '~');
@@ -45,7 +70,6 @@ const QString kFooter(138, '~');
 
 TEST_F(StatePagesTest, StationsWithoutRegionalPagesAndFailedFetchesSaySo)
 {
-    const QStringList both{"Forecast Not Available!", "Warnings Not Available!"};
     struct Case {
         const char* name;
         QString url;
@@ -60,11 +84,10 @@ TEST_F(StatePagesTest, StationsWithoutRegionalPagesAndFailedFetchesSaySo)
     };
     for (const Case& c : cases) {
         station(c.url, "DALLAS");
-        for (const char* page : {"/tx/state.html", "/tx/zone.html", "/tx/allwarnings.html"})
+        for (const char* page : {"/tx/state.html", "/tx/zone.html"})
             server.route(page, HttpReply::text(c.page));
         Show_State_Forecast(0);
-        Show_State_Warnings(0);
-        EXPECT_EQ(takeMessages(), both) << c.name;
+        EXPECT_EQ(takeMessages(), QStringList{"Forecast Not Available!"}) << c.name;
         EXPECT_FALSE(form4Loaded()) << c.name;
     }
 
@@ -88,25 +111,6 @@ TEST_F(StatePagesTest, StateForecastShowsTheBulletinWithoutMarkup)
     EXPECT_EQ(form1().panelText(1), "Text Processing Complete");
 }
 
-TEST_F(StatePagesTest, WarningsOpenWithThePlaceSelected)
-{
-    server.route("/tx/allwarnings.html",
-                 HttpReply::text("<b>WIND ADVISORY</b> FOR COLLIN...DALLAS...DALLAS COUNTY\r\n" + kFooter.toLatin1()));
-    Show_State_Warnings(0);
-    EXPECT_EQ(form4().windowTitle(), "Corvane State Wide Warnings");
-    EXPECT_EQ(form4().Text1->textCursor().selectionStart(), 27);
-    EXPECT_EQ(selected(), "DALLAS");
-
-    form1().Label2[0]->setText("WACO");
-    Show_State_Warnings(0);
-    EXPECT_TRUE(selected().isEmpty());
-
-    server.route("/tx/allwarnings.html", HttpReply::text("All Warnings are not currently available"));
-    Show_State_Warnings(0);
-    EXPECT_EQ(form4().text(), "No Current Warnings for WACO");
-    EXPECT_EQ(selected(), "WACO");
-}
-
 TEST_F(StatePagesTest, ZoneForecastOfTheStationsStateInTheForecastWindow)
 {
     station(server.url("/tx/obs.html"), "DALLAS HEIGHTS");
@@ -121,4 +125,62 @@ TEST_F(StatePagesTest, ZoneForecastOfTheStationsStateInTheForecastWindow)
     server.route("/tx/zone.html", HttpReply::text("TXZ102-DALLAS- no end"));
     Show_City_Forecast(0);
     EXPECT_EQ(wForcast().Text1->toPlainText(), "Sorry, City Forecast Not Available.");
+}
+
+TEST_F(StatePagesTest, WarningsNotAvailableWithoutAStateOrItsAlerts)
+{
+    HttpReply problem = alerts("alerts-error-500-2021.json");
+    problem.status = 500;
+    struct Case {
+        const char* entry;
+        QString url;
+        QString alertsService;
+        int fetches;
+    } cases[] = {
+        {"World - PARIS", server.url("/weather.uwyo.edu/world.txt"), server.url("/api"), 0},
+        {"Texas - DALLAS", roundup("TX"), server.url("/api"), 1},  // an error body
+        {"Texas - DALLAS", roundup("TX"), refusedRoot(), 1},       // no connection
+        {"Hawaii - HILO", "https://www.mkwc.ifa.hawaii.edu/obs/x.html", server.url("/api"), 0},
+    };
+    for (const Case& c : cases) {
+        watch(c.entry, "DALLAS", c.url, problem);
+        SaveSetting("Sources", "alertsService", c.alertsService);
+        const FetchLog fetches(*form1().Inet1, server);
+        Show_State_Warnings(0);
+        EXPECT_EQ(takeMessages(), QStringList{"Warnings Not Available!"}) << c.entry;
+        EXPECT_FALSE(form4Loaded()) << c.entry;
+        EXPECT_EQ(fetches.targets().size(), c.fetches) << c.entry;
+    }
+}
+
+TEST_F(StatePagesTest, WarningsShowEveryAlertOfTheStateWithThePlaceSelected)
+{
+    watch("Montana - BOZEMAN", "BOZEMAN", roundup("MT"), alerts("alerts-active-MT-2024-03-05.json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(form4().windowTitle(), "Corvane State Wide Warnings");
+    EXPECT_EQ(form1().panelText(1), "Text Processing Complete");
+    const QStringList blocks = form4().text().split("\r\n\r\n" + QString(60, '-') + "\r\n\r\n");
+    ASSERT_EQ(blocks.size(), 2);
+    EXPECT_TRUE(blocks[1].startsWith("Winter Weather Advisory\r\n"
+                                     "Winter Weather Advisory issued March 4 at 5:04PM MST until March 6 at 5:00AM "
+                                     "MST by NWS Great Falls MT\r\n"
+                                     "Areas: Madison River Valley; Ruby Mountains and Southern Beaverhead Mountains\r\n"
+                                     "\r\n* WHAT...Snow expected."));
+    EXPECT_TRUE(blocks[1].endsWith("reduce visibility.\r\n\r\nSlow down and use caution while traveling. The latest "
+                                   "road\r\nconditions can be obtained by calling 5 1 1 or visiting the MDT Road\r\n"
+                                   "Report website."));
+    EXPECT_TRUE(selected().isEmpty()); // Bozeman is not named
+
+    // Kona is, first among the areas; an alert without instructions has none.
+    watch("Hawaii - KONA", "KONA", roundup("HI"), alerts("alerts-active-HI-2026-09-25-excerpt.json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(selected(), "Kona");
+    const QString shown = form4().Text1->toPlainText();
+    EXPECT_EQ(form4().Text1->textCursor().selectionStart(), shown.indexOf("Areas: ") + 88);
+    EXPECT_TRUE(form4().text().endsWith("or sooner if conditions\r\nwarrant."));
+
+    watch("Texas - WACO", "WACO", roundup("TX"), alerts("alerts-active-TX-2024-05-none.json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(form4().text(), "No watches, warnings or advisories are in effect for Texas.");
+    EXPECT_TRUE(selected().isEmpty());
 }

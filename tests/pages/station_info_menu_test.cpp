@@ -8,12 +8,15 @@
 #include "pages_test_support.h"
 #include "pictures/map_urls.h"
 #include "pictures/picture_window.h"
+#include "options/options_dialog.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
 #include "support/test_pictures.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -23,16 +26,20 @@ using StationInfoMenuTest = PagesTest;
 
 TEST_F(StationInfoMenuTest, ItemsActForTheStationWhoseMenuIsOpen)
 {
-    program().UVValues[26] = "8"; // JACKSON
-    program().UVValues[45] = "4"; // the first PORTLAND
-    program().UVValues[46] = "9";
-    form1().Label2[1]->setText("JACKSONVILLE");
-    form1().Label2[2]->setText("PORTLAND");
-    form1().Label2[3]->setText("Paris");
+    program().UVValues[26] = "8"; // JACKSON, Mississippi
+    program().UVValues[27] = "6"; // JACKSONVILLE, Florida
+    program().UVValues[45] = "4"; // PORTLAND, Maine
+    program().UVValues[46] = "9"; // PORTLAND, Oregon
+    const QStringList entries = {"Texas - DALLAS", "Florida - JACKSONVILLE", "Oregon - PORTLAND", "World - Paris",
+                                 "Wyoming - JACKSON"};
+    for (int slot = 0; slot < entries.size(); ++slot) {
+        addWatchEntry(form2().List3, entries[slot], false);
+        form1().Label2[slot]->setText(entries[slot].mid(entries[slot].indexOf(" - ") + 3));
+    }
     writeFile("Log/PORTLAND_Log.txt", "portland record\r\n");
     writeFile("Log/CV_Log.txt", "shared record\r\n");
 
-    const std::pair<int, QString> uv[] = {{1, "8"}, {2, "4"}, {3, "Not Available"}};
+    const std::pair<int, QString> uv[] = {{1, "6"}, {2, "9"}, {3, "Not Available"}, {4, "Not Available"}};
     for (const auto& [slot, value] : uv) {
         program().PopupSlot = slot;
         form1().StateInfo[3]->trigger();

@@ -64,6 +64,17 @@ TEST_F(InetControlTest, PageComesBackWholeThroughEveryStateInOrder)
     EXPECT_EQ(server.requests()[0].method, "GET");
 }
 
+TEST_F(InetControlTest, ARequestCarriesItsOwnHeadersBesideOrInsteadOfTheControls)
+{
+    server.route("/alerts", HttpReply::text("{}", "application/geo+json"));
+    EXPECT_EQ(inet.OpenURL(server.url("/alerts"), {{"Accept", "application/geo+json"}}), "{}");
+    EXPECT_EQ(inet.OpenURL(server.url("/alerts"), {{"User-Agent", "Mirror-Check/2"}}), "{}");
+    const HttpRequestRecord& first = server.requests().first();
+    EXPECT_EQ(first.header("Accept"), "application/geo+json");
+    EXPECT_TRUE(first.header("User-Agent").startsWith("Corvane/"));
+    EXPECT_EQ(server.requests().last().header("User-Agent"), "Mirror-Check/2");
+}
+
 TEST_F(InetControlTest, EmptyReplyIsEmptyTextButAClosedConnectionIsAnError)
 {
     server.route("/empty", HttpReply::text(""));

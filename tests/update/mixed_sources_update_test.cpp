@@ -10,10 +10,12 @@
 #include "platform/inet_control.h"
 #include "platform/tray_icons.h"
 #include "platform/color_values.h"
+#include "platform/settings_store.h"
 #include "report_lines.h"
 #include "settings/program_state.h"
 #include "support/fetch_log.h"
 #include "support/local_http_server.h"
+#include "support/samples.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -30,9 +32,7 @@ namespace {
 // the others their source's host marker.
 const QByteArray kTexas = "/forecast.weather.gov/product.php?site=NWS&issuedby=TX&product=RWR";
 const QByteArray kMaine = "/forecast.weather.gov/product.php?site=NWS&issuedby=ME&product=RWR";
-const QByteArray kRoundupWarnings = "/forecast.weather.gov/allwarnings.html";
 const QByteArray kAlaska = "/www.weather.gov/ak/roundup.txt";
-const QByteArray kAlaskaWarnings = "/www.weather.gov/ak/allwarnings.html";
 const QByteArray kHawaii = "/www.mkwc.ifa.hawaii.edu/current/obs.txt";
 const QByteArray kHourly = "/vortex.plymouth.edu/decoded/vt.txt";
 const QByteArray kPortalState = "/www.timeanddate.com/weather/OH"; // completed with the place and the unit
@@ -40,6 +40,10 @@ const QByteArray kPortalEnglish = "/www.timeanddate.com/weather/Toledo_OH_f.html
 const QByteArray kPortalMetric = "/www.timeanddate.com/weather/Toledo_OH_c.html";
 const QByteArray kWorld = "/weather.uwyo.edu/surface/world.txt";
 const QByteArray kSingapore = "/www.nea.gov.sg/weather/observations.html";
+// The alerts service's answers, one per state.
+const QByteArray kTexasAlerts = "/api/alerts/active?area=TX";
+const QByteArray kAlaskaAlerts = "/api/alerts/active?area=AK";
+const QByteArray kMaineAlerts = "/api/alerts/active?area=ME";
 
 QByteArray bytes(const QString& text)
 {
@@ -163,6 +167,7 @@ protected:
         for (const QString& entry : kWatchList)
             settings << entry << "True"; // every station is logged
         writeLines("CRVN.ini", settings << "[INTERVAL]" << " 0");
+        SaveSetting("Sources", "alertsService", server.url("/api"));
 
         form2();
         Form1& main = form1();
@@ -198,8 +203,14 @@ protected:
         server.route(kPortalMetric, HttpReply::text(portalPage("11", "6", "NW / 19 km/h", "C")));
         server.route(kWorld, HttpReply::text(worldPage(), "text/plain"));
         server.route(kSingapore, HttpReply::text(singaporePage()));
-        server.route(kRoundupWarnings, HttpReply::text("<pre>TORNADO WARNING FOR DALLAS COUNTY UNTIL 5 PM</pre>"));
-        server.route(kAlaskaWarnings, HttpReply::text("All Warnings are not currently available"));
+        server.route(kTexasAlerts, HttpReply::text(R"({"type": "FeatureCollection", "features": [{"properties":
+            {"event": "Tornado Warning", "areaDesc": "Dallas, TX", "description": "A tornado near Irving."}}]})",
+                                                   "application/geo+json"));
+        server.route(kAlaskaAlerts, HttpReply::text(sampleText("alerts-active-TX-2024-05-none.json").toUtf8(),
+                                                    "application/geo+json"));
+        HttpReply problem = HttpReply::text(sampleText("alerts-error-500-2021.json").toUtf8(), "application/problem+json");
+        problem.status = 500;
+        server.route(kMaineAlerts, problem);
     }
 
     // Panel 1 as it reads whenever the update's control starts a new
@@ -294,18 +305,22 @@ TEST_F(MixedSourcesUpdateTest, EveryKindOfSourceInEnglishUnits)
         EXPECT_EQ(requests(page), 1) << page.constData();
     EXPECT_TRUE(statusTexts.contains("Corvane Request UnSuccessful")); // Maine's empty answer
 
-    // Warnings: the roundup page's warnings page is read for Dallas (and
-    // kept for Austin), again for Waco after Anchorage's, and for Portland;
-    // the Hawaii list has none, and the other sources are never asked.
-    EXPECT_EQ(requests(kRoundupWarnings), 3);
-    EXPECT_EQ(requests(kAlaskaWarnings), 1);
-    EXPECT_EQ(fetches->targets().size(), 13);
-    EXPECT_TRUE(program().WarnFlag[0]); // Dallas is named
-    EXPECT_FALSE(program().WarnFlag[1]);
+    // Alerts: one answer per state serves Dallas, Austin and Waco (after
+    // Anchorage's); Maine's is an error body. The Hawaii list has none,
+    // and the other sources are never asked.
+    for (const QByteArray& alerts : {kTexasAlerts, kAlaskaAlerts, kMaineAlerts})
+        EXPECT_EQ(requests(alerts), 1) << alerts.constData();
+    EXPECT_EQ(fetches->targets().size(), 12);
     const ColorValue lamps[10] = {kRed, kRed, kGreen, kButtonFaceColor, kRed, kButtonFaceColor, kButtonFaceColor,
-                               kButtonFaceColor, kButtonFaceColor, kRed};
-    for (int slot = 0; slot < 10; ++slot)
+                               kButtonFaceColor, kButtonFaceColor, kButtonFaceColor};
+    for (int slot = 0; slot < 10; ++slot) {
         EXPECT_EQ(backColor(main.S_Warning[slot]), lamps[slot]) << "slot " << slot;
+        EXPECT_EQ(program().WarnFlag[slot], slot == 0) << "slot " << slot; // only Dallas is named
+        EXPECT_EQ(program().WarnSound[slot], slot == 0) << "slot " << slot;
+    }
+    // The compact window's next tick puts up the tray's alert icon.
+    weather().Timer2_Timer();
+    EXPECT_TRUE(TrayIcons::instance().shown(2));
 }
 
 // The second update, in metric units: the Texas request fails at Dallas, so

@@ -111,12 +111,12 @@ TEST(Recovery, RetrySearchStartsTwoCharactersIntoTheFailedLine)
     expectNotAvailable(parsed(request), "");
 }
 
-TEST(Recovery, PlaceIsSearchedAsSpelledAndTheLineUpperCased)
+TEST(Recovery, PlaceIsSearchedAgainWhateverTheCaseAndTheLineUpperCased)
 {
     const QString shortLine = roundupLine().left(42);
-    ReportRequest request = requestFor("NA", shortLine, "Boston");
-    // Only the lower-case spelling occurs again.
-    request.pageText = shortLine + "\r\nBOSTON nothing\r\n" + "Boston         fog      50   45   83  calm     29.90   \r\n";
+    ReportRequest request = requestFor("NA", shortLine, "BOSTON");
+    // The table spells the place in mixed case where it occurs again.
+    request.pageText = shortLine + "\r\n" + "Boston         fog      50   45   83  calm     29.90   \r\n";
     const StationRow row = parsed(request);
     EXPECT_EQ(row.condition, "FOG");
     EXPECT_EQ(row.wind, "CALM");

@@ -4,9 +4,12 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "platform/color_values.h"
+#include "platform/settings_store.h"
 #include "settings/program_state.h"
+#include "settings/version.h"
 #include "support/fetch_log.h"
 #include "support/local_http_server.h"
+#include "support/samples.h"
 #include "test_support.h"
 
 #include <QLabel>
@@ -20,70 +23,96 @@ protected:
         SandboxTest::SetUp();
         installShipped("States_Cities.cvd");
         ASSERT_TRUE(server.listen());
+        SaveSetting("Sources", "alertsService", server.url(""));
+    }
+    // Slot i watches the place under a roundup address of the state code.
+    void station(int i, const QString& place, const QString& stateCode)
+    {
+        program().SlotURL[i] = server.url("/product.php?site=NWS&issuedby=" + stateCode + "&product=RWR");
+        form1().Label2[i]->setText(place);
     }
     LocalHttpServer server;
 };
 
 } // namespace
 
-TEST_F(UvAndWarningChecks, BulletinValuesReachTheStationRows)
+TEST_F(UvAndWarningChecks, BulletinValuesReachTheStationRowsOfTheirState)
 {
-    server.route("/uv.txt", HttpReply::text(QByteArray("UV INDEX\n") + QByteArray("DALLAS").leftJustified(26, ' ')
-                                            + "  9\n" + QByteArray("HONOLULU").leftJustified(26, ' ') + "11 \n",
-                                            "text/plain"));
+    const QByteArray heading = "CITY               STATE  UVI";
+    server.route("/uv.txt", HttpReply::text("UV INDEX\n" + heading + "\nCHARLESTON           SC     9\n"
+                                            "CHARLESTON           WV     5\n", "text/plain"));
     Get_UV_Index(server.url("/uv.txt"));
-    form1().Label2[0]->setText("DALLAS/FT WORTH");
-    Show_Slot_UV(0);
+    station(0, "CHARLESTON", "SC");
+    Show_Slot_UV(0, "West Virginia - CHARLESTON");
+    EXPECT_EQ(form1().Label10[0]->text(), "5");
+    Show_Slot_UV(0, "My stations - CHARLESTON"); // a state of the user's own: the address's code
     EXPECT_EQ(form1().Label10[0]->text(), "9");
-    form1().Label2[1]->setText("ABILENE");
-    Show_Slot_UV(1);
-    EXPECT_EQ(form1().Label10[1]->text(), "NR");
 
     Get_UV_Index(server.url("/missing")); // a failed or empty bulletin: nothing is known
-    EXPECT_EQ(program().UVValues[17], "NA");
+    Show_Slot_UV(0, "South Carolina - CHARLESTON");
+    EXPECT_EQ(form1().Label10[0]->text(), "NA");
 }
 
-TEST_F(UvAndWarningChecks, OneWarningsFetchServesEqualSlotsAndNamesRaiseAlerts)
+TEST_F(UvAndWarningChecks, OneAlertsFetchPerStateRaisesTheNamedStationOnly)
 {
-    server.route("/tx/allwarnings.html",
-                 HttpReply::text("<pre>SEVERE THUNDERSTORM WARNING FOR TARRANT COUNTY, FORT WORTH</pre>"));
+    server.route("/alerts/active?area=TX",
+                 HttpReply::text(R"({"features": [{"properties": {"event": "Tornado Warning",
+                     "areaDesc": "Tarrant, TX", "description": "A tornado near Fort Worth."}}]})",
+                                 "application/geo+json"));
+    server.route("/alerts/active?area=ME",
+                 HttpReply::text(sampleText("alerts-active-TX-2024-05-none.json").toUtf8(), "application/geo+json"));
+    station(0, "FORT WORTH", "TX");
+    station(1, "PORTLAND", "ME");
+    station(2, "AUSTIN", "TX");
     ProgramState& state = program();
-    state.SlotURL[0] = state.SlotURL[1] = server.url("/tx/roundup.txt");
-    form1().Label2[0]->setText("FORT WORTH");
-    form1().Label2[1]->setText("AUSTIN");
-    state.CurrentSlot = 1;
+    state.CurrentSlot = 2;
     const FetchLog fetches(*form1().Inet2, server);
-    Check_Warnings(0, 0);
-    Check_Warnings(1, 0);
-    EXPECT_EQ(fetches.targets(), QList<QByteArray>{"/tx/allwarnings.html"});
-    EXPECT_TRUE(state.WarnFlag[0]);
-    EXPECT_TRUE(state.WarnSound[0]);
-    EXPECT_FALSE(state.WarnFlag[1]);
-    EXPECT_EQ(backColor(form1().S_Warning[1]), kRed);
-    EXPECT_EQ(backColor(weather().Label1[0]), kRed); // the current station's lamp in the compact window
+    Check_Warnings(0, 0, "Texas - FORT WORTH");
+    Check_Warnings(1, 0, "Maine - PORTLAND");
+    Check_Warnings(2, 0, "Texas - AUSTIN");
 
-    // A Hawaii-list station fetches nothing and never alerts.
-    state.SlotURL[2] = server.url("/hi/list.txt");
-    form1().Label2[2]->setText("FORT WORTH");
-    setBackColor(form1().S_Warning[2], kButtonFaceColor);
-    Check_Warnings(2, 1);
-    EXPECT_FALSE(state.WarnFlag[2]);
-    EXPECT_EQ(backColor(form1().S_Warning[2]), kButtonFaceColor);
-    EXPECT_EQ(fetches.targets().size(), 1);
+    EXPECT_EQ(fetches.targets(), (QList<QByteArray>{"/alerts/active?area=TX", "/alerts/active?area=ME"}));
+    const HttpRequestRecord& request = server.requests().first();
+    EXPECT_EQ(request.header("Accept"), "application/geo+json");
+    EXPECT_EQ(request.header("User-Agent"), "Corvane/" + versionText().mid(8).toUtf8());
+    const bool flags[3] = {true, false, false};
+    const ColorValue lamps[3] = {kRed, kGreen, kRed};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(state.WarnFlag[i], flags[i]) << i;
+        EXPECT_EQ(state.WarnSound[i], flags[i]) << i;
+        EXPECT_EQ(backColor(form1().S_Warning[i]), lamps[i]) << i;
+    }
+    EXPECT_EQ(backColor(weather().Label1[0]), kRed); // the current station's lamp in the compact window
 }
 
-TEST_F(UvAndWarningChecks, QuietAndMissingPagesColourTheLamp)
+TEST_F(UvAndWarningChecks, NoKnownStateNoConnectionAndTheHawaiiListGiveNoAlert)
 {
-    server.route("/me/allwarnings.html", HttpReply::text("All Warnings are not currently available"));
-    program().SlotURL[0] = server.url("/me/roundup.txt");
-    form1().Label2[0]->setText("PORTLAND");
-    Check_Warnings(0, 0);
-    EXPECT_EQ(backColor(form1().S_Warning[0]), kGreen);
-
-    HttpReply missing = HttpReply::text("<html><h1>404 Not Found</h1></html>");
-    missing.status = 404;
-    server.setFallback(missing);
-    program().SlotURL[0] = server.url("/nowhere/roundup.txt");
-    Check_Warnings(0, 0);
-    EXPECT_EQ(backColor(form1().S_Warning[0]), kButtonFaceColor);
+    const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::refusedPort());
+    struct Case {
+        const char* name;
+        const char* entry;
+        const char* stateCode; // in the slot's address
+        int kind;
+        QString alertsService;
+        ColorValue lampBefore;
+        ColorValue lamp;
+        int fetches;
+    } cases[] = {
+        {"no state known", "World - PARIS", "", 0, server.url(""), kRed, kButtonFaceColor, 0},
+        {"no connection", "Texas - DALLAS", "TX", 0, refused, kRed, kButtonFaceColor, 1},
+        {"the Hawaii list", "Hawaii - HILO", "HI", 1, server.url(""), kButtonFaceColor, kButtonFaceColor, 0},
+    };
+    for (const Case& c : cases) {
+        SaveSetting("Sources", "alertsService", c.alertsService);
+        program().WarningsCache.clear();
+        station(0, "DALLAS", c.stateCode);
+        setBackColor(form1().S_Warning[0], c.lampBefore);
+        program().WarnFlag[0] = program().WarnSound[0] = true;
+        const FetchLog fetches(*form1().Inet2, server);
+        Check_Warnings(0, c.kind, c.entry);
+        EXPECT_EQ(backColor(form1().S_Warning[0]), c.lamp) << c.name;
+        EXPECT_FALSE(program().WarnFlag[0]) << c.name;
+        EXPECT_FALSE(program().WarnSound[0]) << c.name;
+        EXPECT_EQ(fetches.targets().size(), c.fetches) << c.name;
+    }
 }

@@ -4,63 +4,59 @@
 
 namespace {
 
-// One bulletin row: the city name, then its UV value 26 characters further on.
-QString bulletinRow(const QString& city, const QString& value)
+// One entry of the bulletin's table: the name in 20 characters, a blank,
+// the state code padded to 26 characters from the name's start, a blank
+// and a two-digit value.
+QString entry(const QString& city, const QString& state, const QString& value)
 {
-    return city.leftJustified(26, ' ') + value + "\r\n";
+    return city.leftJustified(20) + ' ' + state.leftJustified(5) + ' ' + value.rightJustified(2);
+}
+
+// A line of two entries, the right one 36 characters after the left.
+QString line(const QString& left, const QString& right = QString())
+{
+    return left.leftJustified(36) + right + "\r\n";
+}
+
+QString bulletin()
+{
+    const QString heading = QStringLiteral("CITY               STATE  UVI");
+    return "UV INDEX: CLEAR SKY FORECAST AT SOLAR NOON\r\n\r\n" + line(heading, heading)
+        + line(entry("CHARLESTON", "SC", "9"), entry("CHARLESTON", "WV", "5"))
+        + line(entry("PORTLAND", "ME", "3"), entry("PORTLAND", "OR", "6"))
+        + line(entry("JACKSON", "MS", "4"), entry("JACKSONVILLE", "FL", "10"))
+        + line(entry("ST. LOUIS", "MO", "8"), entry("WASHINGTON", "DC", "7"))
+        + line(entry("CHICAGO", "IL", "2"), entry("DALLAS", "TX", "11")) + line(entry("BOSTON", "MA", "1"))
+        + "\r\nTHE UV INDEX IS ISSUED DAILY\r\n";
 }
 
 } // namespace
 
-TEST(UvBulletin, ValuesAreReadBesideEachCityOrMarkedAbsent)
+TEST(UvBulletin, AStationTakesTheRowOfItsOwnCityAndState)
 {
-    const QString page = "UV INDEX FORECAST\r\n" + bulletinRow("CHARLESTON  SC", " 7 ")
-        + bulletinRow("CHARLESTON  WV", "  5") + bulletinRow("JACKSONVILLE", "9  ")
-        + bulletinRow("DALLAS", "10 ");
-    const auto values = uvValuesFromBulletin(page);
-    EXPECT_EQ(values[17], "10 ");           // DALLAS
-    EXPECT_EQ(values[11], " 7 ");           // both CHARLESTON rows take the first one
-    EXPECT_EQ(values[12], " 7 ");
-    EXPECT_EQ(values[0], "NA");             // ALBUQUERQUE absent
-    EXPECT_EQ(uvValuesFromBulletin("")[57], "NA");
-    // A name near the end of the page gives what is there, never reads past it.
-    EXPECT_EQ(uvValuesFromBulletin("WICHITA")[57], "");
+    const auto values = uvValuesFromBulletin(bulletin());
+    struct Case {
+        const char* place;
+        const char* state;
+        const char* value;
+    } cases[] = {
+        {"CHARLESTON", "SC", "9"},   {"CHARLESTON", "WV", "5"},     {"PORTLAND", "ME", "3"},
+        {"PORTLAND", "OR", "6"},     {"JACKSON", "MS", "4"},        {"JACKSONVILLE", "FL", "10"},
+        {"JACKSON", "WY", "NR"},     {"ST LOUIS", "MO", "8"},       {"ST. LOUIS", "MO", "8"},
+        {"WASHINGTON", "DC", "7"},   {"WASHINGTON", "WA", "NR"},    {"CHICAGO O'HARE", "IL", "2"},
+        {"Dallas", "TX", "11"},      {"DALLAS/FT WORTH", "TX", "11"}, {"DALLAS", "", "NR"},
+        {"ABILENE", "TX", "NR"},     {"ALBUQUERQUE", "NM", "NA"},   {"BOSTON", "MA", "1"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(uvForPlace(c.place, c.state, values), c.value) << c.place << " " << c.state;
 }
 
-TEST(UvBulletin, APlaceTakesTheFirstCityItContainsWithoutLeadingBlanks)
+TEST(UvBulletin, WithoutItsTableNoCityHasAValue)
 {
-    auto values = uvValuesFromBulletin(bulletinRow("JACKSON", "  4") + bulletinRow("JACKSONVILLE", "9  ")
-                                       + bulletinRow("DALLAS", "10 "));
-    EXPECT_EQ(uvForPlace("JACKSONVILLE", values), "4");  // "JACKSON" comes first in the table
-    EXPECT_EQ(values[26], "4");                          // trimmed value kept
-    EXPECT_EQ(uvForPlace("DALLAS/FT WORTH", values), "10 ");
-    EXPECT_EQ(uvForPlace("ABILENE", values), "NR");
-}
-
-TEST(Warnings, LampAndAlertFollowThePage)
-{
-    EXPECT_EQ(warningsPageUrl("https://host/roundup/tx/rwr.txt"), "https://host/roundup/tx/allwarnings.html");
-
-    WarningState state = warningsFromPage("<h1>404 Not Found</h1>", "DALLAS");
-    EXPECT_EQ(state.lamp, kButtonFaceColor);
-    EXPECT_FALSE(state.alert);
-
-    state = warningsFromPage("All Warnings are not currently available for DALLAS", "DALLAS");
-    EXPECT_EQ(state.lamp, kGreen);
-    EXPECT_FALSE(state.alert);
-
-    state = warningsFromPage("TORNADO WARNING FOR TARRANT COUNTY INCLUDING FORT", "FORT WORTH");
-    EXPECT_EQ(state.lamp, kRed);
-    EXPECT_TRUE(state.alert); // first word of a two-word place
-
-    state = warningsFromPage("FLOOD WATCH FOR HARRIS COUNTY", "DALLAS");
-    EXPECT_EQ(state.lamp, kRed);
-    EXPECT_FALSE(state.alert);
-
-    state = warningsFromPage("", "DALLAS"); // a failed fetch: red, but no alert
-    EXPECT_EQ(state.lamp, kRed);
-    EXPECT_FALSE(state.alert);
-
-    state = warningsFromPage("warning for dallas", "DALLAS"); // exact case only
-    EXPECT_FALSE(state.alert);
+    const QString rows = bulletin().mid(bulletin().indexOf("CHARLESTON"));
+    for (const QString& page : {QString(), rows}) {
+        const auto values = uvValuesFromBulletin(page);
+        for (const QString& value : values)
+            EXPECT_EQ(value, "NA");
+    }
 }

@@ -1,0 +1,65 @@
+#include "update/active_alerts.h"
+
+#include "platform/inet_control.h"
+#include "settings/connection.h"
+#include "settings/source_addresses.h"
+#include "update/place_words.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+AlertsAnswer readActiveAlerts(const QString& answer)
+{
+    AlertsAnswer read;
+    const QJsonDocument document = QJsonDocument::fromJson(answer.toUtf8());
+    const QJsonValue features = document.object().value(QLatin1String("features"));
+    if (!features.isArray())
+        return read;
+    QList<ActiveAlert> alerts;
+    for (const QJsonValue& feature : features.toArray()) {
+        const QJsonValue properties = feature.toObject().value(QLatin1String("properties"));
+        if (!properties.isObject())
+            return read;
+        const QJsonObject alert = properties.toObject();
+        const QJsonValue status = alert.value(QLatin1String("status"));
+        if (status.isString() && status.toString().compare(QLatin1String("Actual"), Qt::CaseInsensitive) != 0)
+            continue;
+        alerts << ActiveAlert{alert.value(QLatin1String("event")).toString(),
+                              alert.value(QLatin1String("headline")).toString(),
+                              alert.value(QLatin1String("areaDesc")).toString(),
+                              alert.value(QLatin1String("description")).toString(),
+                              alert.value(QLatin1String("instruction")).toString()};
+    }
+    read.valid = true;
+    read.alerts = alerts;
+    return read;
+}
+
+WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
+{
+    WarningState state;
+    if (!answer.valid)
+        return state;
+    state.lamp = answer.alerts.isEmpty() ? kGreen : kRed;
+    for (const ActiveAlert& alert : answer.alerts) {
+        if (namesPlace(alert.areas, place) || namesPlace(alert.description, place))
+            state.alert = true;
+    }
+    return state;
+}
+
+QString activeAlertsUrl(const QString& stateCode)
+{
+    return sources::alertsService() + QStringLiteral("/alerts/active?area=") + stateCode;
+}
+
+QString fetchActiveAlerts(InetControl& control, const QString& stateCode)
+{
+    try {
+        Set_Inet(control);
+        return control.OpenURL(activeAlertsUrl(stateCode), {{"Accept", "application/geo+json"}});
+    } catch (const InetError&) {
+        return QString();
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include "platform/color_values.h"
+
+#include <QList>
+#include <QString>
+
+class InetControl;
+
+// The weather service's active alerts of one state, as its data service
+// answers them in GeoJSON: a "features" list with one entry per alert.
+
+struct ActiveAlert {
+    QString event;       // "Winter Weather Advisory"
+    QString headline;    // "... issued March 4 at 5:04PM MST until ..."
+    QString areas;       // the areas it covers, "; " between them
+    QString description;
+    QString instruction; // what to do; often empty
+};
+
+struct AlertsAnswer {
+    bool valid = false;        // the service answered with a list of alerts
+    QList<ActiveAlert> alerts; // the actual alerts in it (test messages and exercises left out)
+};
+
+// Reads the service's answer. Anything but a JSON object whose "features"
+// is a list of alert entries (an error body, an HTML page, an empty or a
+// cut-off answer) is no valid answer.
+AlertsAnswer readActiveAlerts(const QString& answer);
+
+struct WarningState {
+    ColorValue lamp = kButtonFaceColor; // button face: no data; green: no alerts; red: alerts in the state
+    bool alert = false;                 // an alert names the place itself
+};
+
+// The station's lamp and alert: an alert names the place when its areas or
+// its description hold the place's name as whole words, case ignored
+// (update/place_words.h).
+WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
+
+// The address of a state's active alerts ("TX").
+QString activeAlertsUrl(const QString& stateCode);
+
+// Fetches a state's active alerts with the control after the connection
+// set-up, asking for GeoJSON; the empty text when the fetch failed. Events
+// run while it waits.
+QString fetchActiveAlerts(InetControl& control, const QString& stateCode);

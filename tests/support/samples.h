@@ -1,0 +1,11 @@
+#pragma once
+#include <QFile>
+#include <QString>
+
+// A saved answer of the weather service from tests/samples, as text; empty
+// when the file is missing.
+inline QString sampleText(const QString& name)
+{
+    QFile file(QStringLiteral(CORVANE_DATA_DIR "/../tests/samples/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}

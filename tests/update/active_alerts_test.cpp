@@ -1,0 +1,76 @@
+#include "update/active_alerts.h"
+
+#include "support/samples.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An answer of the alerts service with one alert per entry (areas, description, status).
+QString answerWith(std::initializer_list<std::array<const char*, 3>> alerts)
+{
+    QJsonArray features;
+    for (const auto& [areas, description, status] : alerts) {
+        const QJsonObject properties{{"areaDesc", areas}, {"description", description}, {"status", status},
+                                     {"event", "Flood Warning"}, {"instruction", QJsonValue()}};
+        features.append(QJsonObject{{"type", "Feature"}, {"properties", properties}});
+    }
+    return QString::fromUtf8(QJsonDocument(QJsonObject{{"type", "FeatureCollection"}, {"features", features}}).toJson());
+}
+
+} // namespace
+
+TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
+{
+    struct Case {
+        const char* name;
+        QString answer;
+        const char* place;
+        ColorValue lamp;
+        bool alert;
+        int alerts;
+    } cases[] = {
+        {"Montana, two advisories for mountains", sampleText("alerts-active-MT-2024-03-05.json"), "BOZEMAN", kRed,
+         false, 2},
+        {"Hawaii, surf warning naming islands only", sampleText("alerts-active-HI-2024-03-14.json"), "LIHUE", kRed,
+         false, 1},
+        {"Hawaii, Kona in the areas", sampleText("alerts-active-HI-2026-09-25-excerpt.json"), "KONA", kRed, true, 1},
+        {"Hawaii, Honolulu in the description", sampleText("alerts-active-HI-2026-09-25-excerpt.json"), "HONOLULU",
+         kRed, true, 1},
+        {"Hawaii, Hilo not named", sampleText("alerts-active-HI-2026-09-25-excerpt.json"), "HILO", kRed, false, 1},
+        {"Texas, nothing in effect", sampleText("alerts-active-TX-2024-05-none.json"), "DALLAS", kGreen, false, 0},
+        {"error body", sampleText("alerts-error-500-2021.json"), "DALLAS", kButtonFaceColor, false, 0},
+        {"error body, older form", sampleText("alerts-error-500-2020.json"), "DALLAS", kButtonFaceColor, false, 0},
+        {"cut-off answer", sampleText("alerts-active-MT-2024-03-05.json").left(900), "BOZEMAN", kButtonFaceColor,
+         false, 0},
+        {"page not found", "<html><h1>404 Not Found</h1></html>", "DALLAS", kButtonFaceColor, false, 0},
+        {"empty answer", "", "DALLAS", kButtonFaceColor, false, 0},
+        {"features not a list", R"({"features": {"properties": {}}})", "DALLAS", kButtonFaceColor, false, 0},
+        {"a feature without properties", R"({"features": [1]})", "DALLAS", kButtonFaceColor, false, 0},
+        {"two-word place in the description",
+         answerWith({{"Tarrant; Johnson", "Flooding in Arlington and Fort\nWorth.", "Actual"}}), "FORT WORTH", kRed,
+         true, 1},
+        {"county of another two-word place", answerWith({{"Fort Bend, TX", "Flooding.", "Actual"}}), "FORT WORTH",
+         kRed, false, 1},
+        {"place only inside a longer name", answerWith({{"Duval", "Flooding in Jacksonville.", "Actual"}}), "JACKSON",
+         kRed, false, 1},
+        {"the state's county of the same name", answerWith({{"Iowa, IA", "Flooding.", "Actual"}}), "IOWA CITY", kRed,
+         false, 1},
+        {"place in another case", answerWith({{"Collin; Dallas, TX", "Storms.", "Actual"}}), "DALLAS", kRed, true, 1},
+        {"place with marks inside", answerWith({{"Kootenai (Coeur d'Alene)", "Snow.", "Actual"}}), "COEUR D'ALENE",
+         kRed, true, 1},
+        {"place spelled with a full stop", answerWith({{"St. Louis, MO", "Heat.", "Actual"}}), "ST LOUIS", kRed,
+         true, 1},
+        {"a test message only", answerWith({{"Dallas, TX", "This is a test.", "Test"}}), "DALLAS", kGreen, false, 0},
+    };
+    for (const Case& c : cases) {
+        const AlertsAnswer answer = readActiveAlerts(c.answer);
+        const WarningState state = warningsFor(answer, c.place);
+        EXPECT_EQ(state.lamp, c.lamp) << c.name;
+        EXPECT_EQ(state.alert, c.alert) << c.name;
+        EXPECT_EQ(answer.alerts.size(), c.alerts) << c.name;
+    }
+}
