@@ -239,7 +239,7 @@ TEST_F(OptionsDialogTest, MissingOrMalformedStatesFileEndsTheProgramBeforeTheSet
     EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(form2().Combo2->count(), 0); // the settings were never loaded
     EXPECT_EQ(form2().List1->count(), 0);
-    discardForm2();
+    releaseAllForms();
 
     messages.clear();
     writeLines("States_Cities.cvd", {"[US States/Cities] ", "Texas", "u", "[END]"});
@@ -249,14 +249,14 @@ TEST_F(OptionsDialogTest, MissingOrMalformedStatesFileEndsTheProgramBeforeTheSet
     EXPECT_EQ(messages[0].title, "Corvane");
     EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
     EXPECT_EQ(form2().Combo2->count(), 0);
-    discardForm2();
+    releaseAllForms();
 
     messages.clear();
     writeLines("States_Cities.cvd", {"[us states/cities]", "Texas", "u", "[END]"});
     EXPECT_THROW(form2(), ProgramEnded);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Incorrect File Structure!");
-    discardForm2();
+    releaseAllForms();
 
     // A file of another letter case is the same file.
     messages.clear();

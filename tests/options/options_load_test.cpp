@@ -28,10 +28,10 @@ protected:
                                          "[END]"});
     }
 
-    // A fresh dialog loaded with the store as it is now.
+    // The dialog loaded afresh with the store as it is now.
     Form2& reload()
     {
-        discardForm2();
+        form2().loadAfresh();
         return form2();
     }
 };
