@@ -186,8 +186,9 @@ void Form1::RNow_Click()
     }
 
     if (options.Check1[0]->isChecked() && !state.ConnectedAtStart && Is_Connected()) {
-        Hang_Up();
-        if (options.Option4[1]->isChecked()) {
+        // Only a link that the program dialled itself is ended; when none
+        // was, there is nothing to report and nothing to dial again.
+        if (Hang_Up() && options.Option4[1]->isChecked()) {
             state.AutoDialOn = true;
             setPanelText(1, QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting....."));
         }
