@@ -28,6 +28,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -292,6 +293,41 @@ TEST_F(OptionsDialogTest, ClosingWhileTheProgramRunsPutsTheSavedSettingsBackAndO
     form1().Cities_Click();
     ASSERT_EQ(modalShown, QStringList{"Corvane Options"});
     EXPECT_EQ(items(form2().List3), QStringList{"Texas - DALLAS"});
+}
+
+// The main window's and the tray's openers load an empty watch list afresh
+// from the settings file before showing the dialog; a dialog already open is
+// only brought to the front, keeping what the user is editing in it.
+TEST_F(OptionsDialogTest, OpenersLoadAnEmptyListAfreshButNeverAnOpenDialog)
+{
+    struct Case {
+        bool open;
+        QStringList list;  // the watch list when an opener runs
+        QStringList after; // the watch list afterwards
+        bool shownModally;
+    };
+    const Case cases[] = {{false, {}, {"Texas - DALLAS"}, true},
+                          {false, {"Maine - PORTLAND"}, {"Maine - PORTLAND"}, true},
+                          {true, {}, {}, false},
+                          {true, {"Maine - PORTLAND"}, {"Maine - PORTLAND"}, false}};
+    writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "[INTERVAL]", " 0"});
+    const std::pair<const char*, std::function<void()>> openers[] = {
+        {"Corvane Options menu", [] { form1().Cities_Click(); }}, {"Options Menu", [] { form1().PopMenu_Click(8); }}};
+    Form2& options = form2();
+    for (const auto& [opener, open] : openers) {
+        for (const Case& c : cases) {
+            options.List3->clear();
+            options.List3->addItems(c.list);
+            options.setVisible(c.open);
+            modalShown.clear();
+            open();
+            EXPECT_EQ(items(options.List3), c.after) << opener << " " << c.open << " " << c.list.size();
+            EXPECT_EQ(modalShown.size(), c.shownModally ? 1 : 0) << opener << " " << c.open;
+            EXPECT_EQ(options.isVisible(), c.open);
+            options.hide();
+        }
+    }
+    EXPECT_TRUE(form2Loaded());
 }
 
 TEST_F(OptionsDialogTest, EscapeLeavesTheDialogAsItsCloseBoxDoes)
