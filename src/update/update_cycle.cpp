@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -197,4 +198,7 @@ void Form1::RNow_Click()
     // Lost log records are said once, behind the closing text.
     setPanelText(1, logWritten ? QStringLiteral("Ready.....")
                                : QStringLiteral("Ready..... ") + logNotWrittenText());
+    // A refresh asked for while this update ran starts once it has ended.
+    if (std::exchange(state.RefreshAsked, false))
+        QTimer::singleShot(0, this, &Form1::RNow_Click);
 }

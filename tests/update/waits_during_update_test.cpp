@@ -9,6 +9,7 @@
 #include "options/options_dialog.h"
 #include "platform/settings_store.h"
 #include "platform/tray_icons.h"
+#include "platform/waits.h"
 #include "report_lines.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
@@ -51,6 +52,7 @@ struct HeldUpdate {
     QStringList rows;  // the places of rows 0 to 2 when the held update has ended
     int currentSlot;   // the current station then (the test starts on slot 2)
     QStringList list;  // the places of the watch list afterwards, as the next update shows them
+    bool refreshFollows = false; // that next update starts by itself ("Save && Refresh")
 };
 
 // Test names say which case failed; the captions say the rest.
@@ -86,7 +88,13 @@ const HeldUpdate kHeldUpdates[] = {
          deleteAll();
          form2().Command1_Click(0);
      },
-     {"", "", ""}, 0, {}},
+     {"", "", ""}, 0, {}, true},
+    {"SaveAndRefreshWithAStationDeleted", "/oh/allwarnings.html",
+     [] {
+         deleteRow(0);
+         form2().Command1_Click(0);
+     },
+     {"", "", ""}, 0, {"PORTLAND", "TOLEDO"}, true},
     {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "mail",
      [] {
          deleteAll();
@@ -197,7 +205,12 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(program().CurrentSlot, c.currentSlot);
     EXPECT_EQ(watchedPlaces(), c.list);
 
-    main.RNow_Click();
+    const int pagesBefore = server.count("/me/rwr.txt");
+    if (c.refreshFollows)
+        DoEvents(); // the refresh asked for in the wait runs now, of itself
+    else
+        main.RNow_Click();
+    EXPECT_EQ(server.count("/me/rwr.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
     QStringList expected = c.list;
     while (expected.size() < 3)
         expected << "";
