@@ -19,7 +19,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
-#include <map>
 
 namespace {
 
@@ -212,12 +211,18 @@ TEST_F(OptionsLoadTest, LoadingAfreshGivesWhatANewDialogGets)
     writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx.txt", "WACO", "",
                                      "Maine", "https://roundup.example/me.txt", "PORTLAND", "[END]"});
     writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - WACO", "True", "[INTERVAL]", " 3"});
-    const std::map<QString, QString> usable = {
-        {"Settings/DigitColor", "2"}, {"Settings/PopUp", "3"},      {"Settings/VerifyVersion", "1"},
-        {"Internet/KeepLast", "0"},   {"Internet/WarnBlink", "0"},  {"Internet/Connection", "1"},
-        {"Internet/Time Out", "90"},  {"Internet/AutoOff", "1"},    {"Internet/Dialup Name", "Work"}};
-    for (const auto& [key, value] : usable)
-        SaveSetting(key.section('/', 0, 0), key.section('/', 1), value);
+    struct Stored {
+        const char* section;
+        const char* key;
+        const char* usable;
+        const char* unusable; // by any load step
+    };
+    const Stored stored[] = {{"Settings", "DigitColor", "2", "7"},  {"Settings", "PopUp", "3", "-1"},
+                             {"Settings", "VerifyVersion", "1", "x"}, {"Internet", "KeepLast", "0", "x"},
+                             {"Internet", "WarnBlink", "0", "2"},   {"Internet", "Connection", "1", "5"},
+                             {"Internet", "Time Out", "90", "500"}, {"Internet", "AutoOff", "1", "yes"}};
+    for (const Stored& value : stored)
+        SaveSetting(value.section, value.key, value.usable);
     Form2& options = reload();
     options.List1->setCurrentRow(1);
     options.Text4->setText("FOG");
@@ -227,17 +232,13 @@ TEST_F(OptionsLoadTest, LoadingAfreshGivesWhatANewDialogGets)
     options.Label3->setText("12"); // the hidden counter, shown and counting
     options.Label3->show();
 
-    const std::map<QString, QString> unusable = {
-        {"Settings/DigitColor", "7"}, {"Settings/PopUp", "-1"},     {"Settings/VerifyVersion", "x"},
-        {"Internet/KeepLast", "x"},   {"Internet/WarnBlink", "2"},  {"Internet/Connection", "5"},
-        {"Internet/Time Out", "500"}, {"Internet/AutoOff", "yes"}};
-    for (const auto& [key, value] : unusable)
-        SaveSetting(key.section('/', 0, 0), key.section('/', 1), value);
+    for (const Stored& value : stored)
+        SaveSetting(value.section, value.key, value.unusable);
     options.loadAfresh();
     const QStringList afresh = controlValues(options);
     EXPECT_EQ(watchRows(options.List3), QStringList{"Texas - WACO [x]"});
-    for (const auto& [key, value] : unusable)
-        EXPECT_EQ(GetSetting(key.section('/', 0, 0), key.section('/', 1), "?"), value) << key.toStdString();
+    for (const Stored& value : stored)
+        EXPECT_EQ(GetSetting(value.section, value.key, "?"), value.unusable) << value.key;
 
     releaseAllForms();
     EXPECT_EQ(afresh, controlValues(form2()));

@@ -193,8 +193,7 @@ TEST_F(UpdateCycleTest, OnlyALinkTheProgramDialledIsHungUpAndDialledAgain)
         const char* dialled; // the entry the program dialled last
         int downExitCode;
         bool endsTheLink;
-    };
-    const Case cases[] = {{"", 0, false}, {"DSL", 0, true}, {"DSL", 4, false}, {"Night Rate", 0, false}};
+    } const cases[] = {{"", 0, false}, {"DSL", 0, true}, {"DSL", 4, false}, {"Night Rate", 0, false}};
     FakeNmcli nmcli;
     nmcli.setActive({"DSL:5e5e:pppoe:ppp0"});
     form2().Check1[0]->setChecked(true);
