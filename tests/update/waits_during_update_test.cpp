@@ -1,5 +1,5 @@
-// An update holds at one of its waits (a station page, a warnings page, the
-// mail check) while the servers on 127.0.0.1 run a user's action from inside
+// An update holds at one of its waits (the UV bulletin, a station page, the
+// state's alerts, an alternate page, the mail check) while the servers on 127.0.0.1 run a user's action from inside
 // that wait: the watch list edited in the options dialog, the dialog opened
 // with an empty list from the menu or the tray, "Save && Refresh". The
 // update ends as usual, with the rows of the list as it is then, and the
@@ -60,15 +60,20 @@ void PrintTo(const HeldUpdate& update, std::ostream* out)
 const char* const kAll = "DALLAS|PORTLAND|TOLEDO";
 
 const HeldUpdate kHeldUpdates[] = {
-    {"DeleteTheStationInHand", "/oh/allwarnings.html", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
-    {"DeleteAStationAbove", "/oh/allwarnings.html", 0, nullptr, "DALLAS|PORTLAND|", 0, "PORTLAND|TOLEDO", false},
-    {"DeleteAllAtTheFirstStation", "/tx/allwarnings.html", -1, nullptr, "||", 0, "", false},
-    {"DeleteTheLastWhileThePagesLoad", "/me/rwr.txt", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
-    {"OptionsMenuOnAnEmptyList", "/tx/allwarnings.html", -1, openOptions, kAll, 2, kAll, false},
-    {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/rwr.txt", -1, openOptionsFromTheTray, kAll, 2, kAll, false},
+    {"DeleteTheStationInHand", "/alerts/active?area=OH", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
+    {"DeleteTheStationInHandAtItsAlternatePage", "/obs/OH.OBS", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND",
+     false},
+    {"DeleteAStationAbove", "/alerts/active?area=OH", 0, nullptr, "DALLAS|PORTLAND|", 0, "PORTLAND|TOLEDO", false},
+    {"DeleteAllAtTheFirstStation", "/alerts/active?area=TX", -1, nullptr, "||", 0, "", false},
+    {"DeleteTheLastWhileThePagesLoad", "/me/roundup.txt", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
+    {"OptionsMenuOnAnEmptyList", "/alerts/active?area=TX", -1, openOptions, kAll, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 2, kAll, false},
+    {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 2, kAll,
+     false},
     {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "mail", -1, openOptions, kAll, 2, kAll, false},
-    {"SaveAndRefreshAnEmptyList", "/oh/allwarnings.html", -1, saveAndRefresh, "||", 0, "", true},
-    {"SaveAndRefreshWithAStationDeleted", "/oh/allwarnings.html", 0, saveAndRefresh, "||", 0, "PORTLAND|TOLEDO", true},
+    {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 0, "", true},
+    {"SaveAndRefreshWithAStationDeleted", "/alerts/active?area=OH", 0, saveAndRefresh, "||", 0, "PORTLAND|TOLEDO",
+     true},
 };
 
 class WaitsDuringUpdateTest : public SandboxTest, public ::testing::WithParamInterface<HeldUpdate> {
@@ -79,21 +84,31 @@ protected:
         TrayIcons::instance().simulate(true);
         ASSERT_TRUE(server.listen());
         ASSERT_TRUE(mail.listen());
-        const QByteArray quiet = "All Warnings are not currently available";
-        serve("/tx/rwr.txt", roundup({"DALLAS", "AUSTIN"}));
-        serve("/me/rwr.txt", roundup({"PORTLAND"}));
-        serve("/oh/rwr.txt", roundup({"TOLEDO"}));
-        for (const char* state : {"tx", "me", "oh"})
-            serve(QByteArray("/") + state + "/allwarnings.html", quiet);
+        // Toledo is missing from its state's page and found in the state's
+        // alternate page.
+        serve("/tx/roundup.txt", roundup({"DALLAS", "AUSTIN"}));
+        serve("/me/roundup.txt", roundup({"PORTLAND"}));
+        serve("/oh/roundup.txt", roundup({}));
+        serve("/obs/OH.OBS", roundup({"TOLEDO"}));
+        for (const char* state : {"TX", "ME", "OH"})
+            serve(QByteArray("/alerts/active?area=") + state, R"({"type": "FeatureCollection", "features": []})");
+        serve("/uv.txt", "");
+        serve("/conditions.txt", "");
+        const std::pair<const char*, QString> local[] = {{"alertsService", server.url("")},
+                                                          {"uvBulletin", server.url("/uv.txt")},
+                                                          {"alternateConditions", server.url("/conditions.txt")},
+                                                          {"alternateObservations", server.url("/obs/")}};
+        for (const auto& [source, address] : local)
+            SaveSetting("Sources", source, address);
         mail.addMailbox("walker", "secret");
         mail.onCommand([this](const QByteArray& command) {
             if (command == "STAT")
                 runHeldAction("mail");
         });
 
-        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx/rwr.txt"), "DALLAS", "",
-                                         "Maine", server.url("/me/rwr.txt"), "PORTLAND", "", "Ohio",
-                                         server.url("/oh/rwr.txt"), "TOLEDO", "[END]"});
+        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx/roundup.txt"), "DALLAS", "",
+                                         "Maine", server.url("/me/roundup.txt"), "PORTLAND", "", "Ohio",
+                                         server.url("/oh/roundup.txt"), "TOLEDO", "[END]"});
         writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "Maine - PORTLAND",
                                 "False", "Ohio - TOLEDO", "False", "[INTERVAL]", " 0"});
         QString password = "secret";
@@ -103,7 +118,7 @@ protected:
 
         form2();
         Form1& main = form1();
-        main.IgnoreUV->setChecked(true); // the UV bulletin has no local stand-in
+        main.CheckAlternate->setChecked(true);
         main.CkMail[0]->setChecked(true);
         program().InetTimeout = 5;
     }
@@ -175,12 +190,12 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(program().CurrentSlot, c.currentSlot);
     EXPECT_EQ(watchedPlaces(), c.list);
 
-    const int pagesBefore = server.count("/me/rwr.txt");
+    const int pagesBefore = server.count("/me/roundup.txt");
     if (c.refreshFollows)
         DoEvents(); // the refresh asked for in the wait runs now, of itself
     else
         main.RNow_Click();
-    EXPECT_EQ(server.count("/me/rwr.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
+    EXPECT_EQ(server.count("/me/roundup.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
     EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
     EXPECT_EQ(main.panelText(1), "Ready.....");
 }
