@@ -48,14 +48,23 @@ void Form1::TheAnimation_Click(int Index)
         weather().Timer1->setInterval(animationStep(program().AnimKind, speed));
 }
 
+// The options dialog, loaded afresh when the watch list is empty so that it
+// shows the saved stations. A dialog already open (opened again from the
+// tray) is only brought to the front: loading it afresh would lose what the
+// user is editing in it.
 void Form1::Cities_Click()
 {
-    if (form2().List3->count() == 0) {
-        discardForm2();
-        form2();
+    Form2& options = form2();
+    if (!options.isVisible() && options.List3->count() == 0) {
+        options.loadAfresh();
         DoEvents();
     }
-    showModal(form2());
+    if (options.isVisible()) {
+        options.raise();
+        options.activateWindow();
+        return;
+    }
+    showModal(options);
 }
 
 void Form1::SaveS_Click()

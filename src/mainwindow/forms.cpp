@@ -67,11 +67,6 @@ bool form2Loaded()
     return !theForm2.isNull();
 }
 
-void discardForm2()
-{
-    release(theForm2);
-}
-
 void releaseAllForms()
 {
     discardForm9();

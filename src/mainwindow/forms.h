@@ -19,9 +19,9 @@ bool aboutLoaded();
 // Releases the About window; the next about() starts from its design values.
 void discardAbout();
 
+// The options dialog is created once and released only with all the others:
+// an opener that needs it loaded afresh reloads it where it stands.
 bool form2Loaded();
-// Releases the options dialog; the next form2() creates and loads it afresh.
-void discardForm2();
 
 // Closes and releases every window (shut-down and tests).
 void releaseAllForms();

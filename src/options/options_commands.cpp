@@ -121,6 +121,11 @@ void Form2::saveAndHide(int Index)
         state.AutoDialOn = true;
         DoEvents();
         main.setPanelText(1, QStringLiteral("Corvane Requesting DATA ..... Please Wait"));
+        // An update under way (this click came in one of its waits) fetched
+        // its pages for the list as it was, and its rows were just blanked:
+        // the refresh asked for follows it.
+        if (state.UpdateRunning)
+            state.RefreshAsked = true;
         main.RNow_Click();
     }
     DoEvents();

@@ -69,6 +69,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
                 Option2_Click(i);
         });
     setFixedSize(sizeHint().expandedTo(QSize(640, 470)));
+    designValues_.take(*this);
 }
 
 void Form2::centre()

@@ -1,4 +1,6 @@
 #pragma once
+#include "options/design_values.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <array>
@@ -15,16 +17,21 @@ class QRadioButton;
 class QSlider;
 class QTabWidget;
 
-// The options dialog "Corvane Options". Loaded once at start-up and kept,
-// hidden, for the whole run: its controls are the live settings record.
+// The options dialog "Corvane Options". Loaded at start-up and kept, hidden,
+// for the whole run: its controls are the live settings record.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
     explicit Form2(QWidget* parent = nullptr);
 
     // Runs the load sequence: store values, the states-and-cities file, the
-    // settings file. Called once, right after the dialog is created.
+    // settings file. Called right after the dialog is created.
     void Form_Load();
+    // Loads the dialog afresh where it stands: its lists emptied, its
+    // controls back to their design values, then the load sequence, as a
+    // newly created dialog would be. The window itself stays, so code that
+    // holds it while it waits keeps a live dialog.
+    void loadAfresh();
 
     QTabWidget* SSTab1 = nullptr;
 
@@ -160,4 +167,6 @@ private:
     void rereadInternetSection();
     void deleteHighlighted();
     void watchListChanged();
+
+    DesignValues designValues_;
 };

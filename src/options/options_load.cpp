@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <cmath>
@@ -152,6 +153,22 @@ void Form2::Form_Load()
     readStatesFileOrEnd();
     Load_States();
     Load_Settings();
+}
+
+void Form2::loadAfresh()
+{
+    // Quietly, as the lists of a new dialog are empty without choosing anything.
+    for (QListWidget* list : {List1, List2, List7, List3}) {
+        const QSignalBlocker quiet(list);
+        list->clear();
+    }
+    List4.clear();
+    List5.clear();
+    StateRow = 0;
+    Label3->setText(QStringLiteral("0"));
+    Label3->hide();
+    designValues_.restore();
+    Form_Load();
 }
 
 // Cancel puts the saved connection values back, without the floors of a

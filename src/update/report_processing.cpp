@@ -92,97 +92,131 @@ bool withoutUvOrWarnings(const QString& siteCode)
         || siteCode == QLatin1String("UA");
 }
 
+// The last slot that the watch list fills now: at most ten slots, -1 for an
+// empty list. Every wait of the pass lets window events run, and a handler
+// among them may shorten the list (a row deleted in the options dialog, the
+// dialog loaded afresh), so the pass asks again after each wait.
+int lastWatchedSlot()
+{
+    return std::min(static_cast<int>(form2().List3->count()) - 1, 9);
+}
+
+// A current station beyond the list goes back to slot 0.
+void keepCurrentSlotWithin(Form1& main, int last)
+{
+    ProgramState& state = program();
+    if (state.CurrentSlot > last) {
+        state.CurrentSlot = 0;
+        main.Option1[0]->setChecked(true);
+    }
+}
+
+// One slot from its page: the row, its UV and warnings, and the state's
+// alternate page for a station the page does not report. False when the
+// slot's entry left the watch list during one of the slot's waits: its row
+// is then left to the blanking of the rows beyond the list.
+bool processSlot(Form1& main, int i)
+{
+    ProgramState& state = program();
+    bool alternateTried = false;
+    for (;;) {
+        if (i > lastWatchedSlot())
+            return false;
+        const QString entry = form2().List3->item(i)->text();
+        const qsizetype dash = entry.indexOf(QLatin1Char('-'));
+        const QString place = entry.mid(dash + 2);
+        main.Label2[i]->setText(place.toUpper());
+        // The state as the entry writes it, with the blank before the dash.
+        if (dash >= 0)
+            main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(dash));
+        const QString url = state.SlotURL[i];
+        const QString code = siteCodeFor(url);
+        bool checkUvAndWarnings = true;
+        const QString page = state.SlotText[i];
+        if (!(page.isEmpty() && !main.Label4[i]->text().isEmpty())) {
+            const StationSearch found = findStationLine(page, url, place, searchMarkers());
+            if (found.status == StationSearch::Found) {
+                StationRow row = rowOf(main, i);
+                Parse_Report({code, found.line, page, place, found.position, main.TempD[1]->isChecked(),
+                              state.KeepLastOn != 0},
+                             row);
+                showRow(main, i, row);
+            }
+            if (found.status == StationSearch::Missing) {
+                const bool keep = state.KeepLastOn && place == main.Label2[i]->text()
+                    && !main.Label3[i]->text().isEmpty();
+                if (!keep)
+                    clearReadings(main, i);
+            } else if (withoutUvOrWarnings(code)) {
+                // Found, or found without a line end and not parsed.
+                checkUvAndWarnings = false;
+                setBackColor(main.S_Warning[i], kButtonFaceColor);
+            }
+        }
+        const QString hourly = configuredSiteMarkers().decodedHourly;
+        if (checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
+            if (!main.IgnoreUV->isChecked())
+                Show_Slot_UV(i, entry);
+            else
+                main.Label10[i]->setText(QStringLiteral("NR"));
+            if (!main.IgnoreWarnings->isChecked())
+                Check_Warnings(i, code == QLatin1String("HI") ? 1 : 0, entry);
+            else
+                setBackColor(main.S_Warning[i], kButtonFaceColor);
+            if (i > lastWatchedSlot())
+                return false;
+        }
+        if (main.CheckAlternate->isChecked() && !alternateTried
+            && main.Label3[i]->text().contains(QLatin1String("NOT AVBL"))) {
+            alternateTried = true;
+            if (!(code == "HI" || code == "W1" || code == "W2")) {
+                DoEvents();
+                try {
+                    Set_Inet(*main.Inet2);
+                    state.SlotText[i] = main.Inet2->OpenURL(sources::alternateObservations()
+                                                            + url.mid(url.size() - 14, 2).toUpper()
+                                                            + QStringLiteral(".OBS"));
+                } catch (const InetError&) {
+                }
+                DoEvents();
+                continue; // the new page is searched as a first download, its entry read again
+            }
+        }
+        break;
+    }
+    if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")))
+        Find_Alternate(i);
+    if (alternateTried && main.Label9[i]->text().isEmpty())
+        main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
+    return true;
+}
+
 } // namespace
 
 bool Process_Reports()
 {
     ProgramState& state = program();
     Form1& main = form1();
-    Form2& options = form2();
-    const int last = std::min(static_cast<int>(options.List3->count()) - 1, 9);
-    if (state.CurrentSlot > last) {
-        state.CurrentSlot = 0;
-        main.Option1[0]->setChecked(true);
-    }
+    keepCurrentSlotWithin(main, lastWatchedSlot());
     state.WarningsCache.clear();
 
     bool logWritten = true;
-    for (int i = 0; i <= last; ++i) {
+    for (int i = 0; i <= lastWatchedSlot(); ++i) {
         setBackColor(main.S_Warning[i], kButtonFaceColor);
-        bool alternateTried = false;
-        for (;;) {
-            const QString entry = options.List3->item(i)->text();
-            const qsizetype dash = entry.indexOf(QLatin1Char('-'));
-            const QString place = entry.mid(dash + 2);
-            main.Label2[i]->setText(place.toUpper());
-            // The state as the entry writes it, with the blank before the dash.
-            if (dash >= 0)
-                main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(dash));
-            const QString url = state.SlotURL[i];
-            const QString code = siteCodeFor(url);
-            bool checkUvAndWarnings = true;
-            const QString page = state.SlotText[i];
-            if (!(page.isEmpty() && !main.Label4[i]->text().isEmpty())) {
-                const StationSearch found = findStationLine(page, url, place, searchMarkers());
-                if (found.status == StationSearch::Found) {
-                    StationRow row = rowOf(main, i);
-                    Parse_Report({code, found.line, page, place, found.position, main.TempD[1]->isChecked(),
-                                  state.KeepLastOn != 0},
-                                 row);
-                    showRow(main, i, row);
-                }
-                if (found.status == StationSearch::Missing) {
-                    const bool keep = state.KeepLastOn && place == main.Label2[i]->text()
-                        && !main.Label3[i]->text().isEmpty();
-                    if (!keep)
-                        clearReadings(main, i);
-                } else if (withoutUvOrWarnings(code)) {
-                    // Found, or found without a line end and not parsed.
-                    checkUvAndWarnings = false;
-                    setBackColor(main.S_Warning[i], kButtonFaceColor);
-                }
-            }
-            const QString hourly = configuredSiteMarkers().decodedHourly;
-            if (checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
-                if (!main.IgnoreUV->isChecked())
-                    Show_Slot_UV(i, entry);
-                else
-                    main.Label10[i]->setText(QStringLiteral("NR"));
-                if (!main.IgnoreWarnings->isChecked())
-                    Check_Warnings(i, code == QLatin1String("HI") ? 1 : 0, entry);
-                else
-                    setBackColor(main.S_Warning[i], kButtonFaceColor);
-            }
-            if (main.CheckAlternate->isChecked() && !alternateTried
-                && main.Label3[i]->text().contains(QLatin1String("NOT AVBL"))) {
-                alternateTried = true;
-                if (!(code == "HI" || code == "W1" || code == "W2")) {
-                    DoEvents();
-                    try {
-                        Set_Inet(*main.Inet2);
-                        state.SlotText[i] = main.Inet2->OpenURL(sources::alternateObservations()
-                                                                + url.mid(url.size() - 14, 2).toUpper()
-                                                                + QStringLiteral(".OBS"));
-                    } catch (const InetError&) {
-                    }
-                    DoEvents();
-                    continue;
-                }
-            }
-            break;
-        }
-        if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")))
-            Find_Alternate(i);
-        if (alternateTried && main.Label9[i]->text().isEmpty())
-            main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
+        if (!processSlot(main, i))
+            break; // the list ends before this slot now, and so it does before every later one
         if (!Write_Log(i))
             logWritten = false;
     }
 
+    // The rows beyond the list as it is now are emptied, and the current
+    // station is one of the list's.
     state.AltText.clear();
+    const int last = lastWatchedSlot();
     for (int i = last + 1; i < 10; ++i)
         for (auto* column : main.stationColumns())
             (*column)[i]->clear();
+    keepCurrentSlotWithin(main, last);
     main.setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
     Weather& compact = weather();
     compact.showCurrentRow();

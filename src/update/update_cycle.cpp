@@ -27,6 +27,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -186,8 +187,9 @@ void Form1::RNow_Click()
     }
 
     if (options.Check1[0]->isChecked() && !state.ConnectedAtStart && Is_Connected()) {
-        Hang_Up();
-        if (options.Option4[1]->isChecked()) {
+        // Only a link that the program dialled itself is ended; when none
+        // was, there is nothing to report and nothing to dial again.
+        if (Hang_Up() && options.Option4[1]->isChecked()) {
             state.AutoDialOn = true;
             setPanelText(1, QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting....."));
         }
@@ -196,4 +198,7 @@ void Form1::RNow_Click()
     // Lost log records are said once, behind the closing text.
     setPanelText(1, logWritten ? QStringLiteral("Ready.....")
                                : QStringLiteral("Ready..... ") + logNotWrittenText());
+    // A refresh asked for while this update ran starts once it has ended.
+    if (std::exchange(state.RefreshAsked, false))
+        QTimer::singleShot(0, this, &Form1::RNow_Click);
 }

@@ -196,8 +196,8 @@ TEST_F(OptionsCommandsTest, ListSeparatorsAreRefusedAndAFileSplitByOneStillLoads
     options.Text1[0]->setText("proxy,corp");
     options.Text2->setText("75\"067");
     ASSERT_TRUE(Save_Settings());
-    discardForm2();
     Form2& reloaded = form2();
+    reloaded.loadAfresh();
     EXPECT_EQ(watchRows(reloaded.List3), QStringList{"Texas - WACO"});
     EXPECT_EQ(reloaded.Text1[0]->text(), "proxy");
 }

@@ -239,7 +239,7 @@ TEST_F(OptionsDialogTest, MissingOrMalformedStatesFileEndsTheProgramBeforeTheSet
     EXPECT_EQ(messages[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(form2().Combo2->count(), 0); // the settings were never loaded
     EXPECT_EQ(form2().List1->count(), 0);
-    discardForm2();
+    releaseAllForms();
 
     messages.clear();
     writeLines("States_Cities.cvd", {"[US States/Cities] ", "Texas", "u", "[END]"});
@@ -249,14 +249,14 @@ TEST_F(OptionsDialogTest, MissingOrMalformedStatesFileEndsTheProgramBeforeTheSet
     EXPECT_EQ(messages[0].title, "Corvane");
     EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
     EXPECT_EQ(form2().Combo2->count(), 0);
-    discardForm2();
+    releaseAllForms();
 
     messages.clear();
     writeLines("States_Cities.cvd", {"[us states/cities]", "Texas", "u", "[END]"});
     EXPECT_THROW(form2(), ProgramEnded);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Incorrect File Structure!");
-    discardForm2();
+    releaseAllForms();
 
     // A file of another letter case is the same file.
     messages.clear();
@@ -292,6 +292,38 @@ TEST_F(OptionsDialogTest, ClosingWhileTheProgramRunsPutsTheSavedSettingsBackAndO
     form1().Cities_Click();
     ASSERT_EQ(modalShown, QStringList{"Corvane Options"});
     EXPECT_EQ(items(form2().List3), QStringList{"Texas - DALLAS"});
+}
+
+// The main window's and the tray's openers load an empty watch list afresh
+// from the settings file before showing the dialog; a dialog already open is
+// only brought to the front, keeping what the user is editing in it.
+TEST_F(OptionsDialogTest, OpenersLoadAnEmptyListAfreshButNeverAnOpenDialog)
+{
+    struct Case {
+        bool open;
+        QStringList list;  // the watch list when an opener runs
+        QStringList after; // the watch list afterwards
+    };
+    const Case cases[] = {{false, {}, {"Texas - DALLAS"}},
+                          {false, {"Maine - PORTLAND"}, {"Maine - PORTLAND"}},
+                          {true, {}, {}},
+                          {true, {"Maine - PORTLAND"}, {"Maine - PORTLAND"}}};
+    writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "[INTERVAL]", " 0"});
+    Form2& options = form2();
+    for (const bool tray : {false, true}) {
+        for (const Case& c : cases) {
+            options.List3->clear();
+            options.List3->addItems(c.list);
+            options.setVisible(c.open);
+            modalShown.clear();
+            tray ? form1().PopMenu_Click(8) : form1().Cities_Click();
+            EXPECT_EQ(items(options.List3), c.after) << tray << c.open << c.list.size();
+            EXPECT_EQ(modalShown.size(), c.open ? 0 : 1) << tray << c.open;
+            EXPECT_EQ(options.isVisible(), c.open);
+            options.hide();
+        }
+    }
+    EXPECT_TRUE(form2Loaded());
 }
 
 TEST_F(OptionsDialogTest, EscapeLeavesTheDialogAsItsCloseBoxDoes)

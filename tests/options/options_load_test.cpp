@@ -8,8 +8,11 @@
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
 #include "test_support.h"
+#include "watch_rows.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,13 +31,34 @@ protected:
                                          "[END]"});
     }
 
-    // A fresh dialog loaded with the store as it is now.
+    // The dialog loaded afresh with the store as it is now.
     Form2& reload()
     {
-        discardForm2();
+        form2().loadAfresh();
         return form2();
     }
 };
+
+// What the dialog's controls and hidden lists hold, control by control in
+// the dialog's own order: two dialogs built alike give two equal lists.
+QStringList controlValues(const Form2& dialog)
+{
+    QStringList values;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->isCheckable())
+            values << button->text() + (button->isChecked() ? ": on" : ": off");
+    for (const QLineEdit* box : dialog.findChildren<QLineEdit*>())
+        values << box->text();
+    for (const QSlider* slider : dialog.findChildren<QSlider*>())
+        values << QString::number(slider->value());
+    for (const QComboBox* box : dialog.findChildren<QComboBox*>())
+        values << box->currentText() + " of " + QString::number(box->count());
+    for (const QListWidget* list : dialog.findChildren<QListWidget*>())
+        values << watchRows(list).join('|') + " at " + QString::number(list->currentRow());
+    values << dialog.List4.join('|') << dialog.List5.join('|') << dialog.List6.join('|')
+           << QString::number(dialog.StateRow) << dialog.Label3->text() + (dialog.Label3->isHidden() ? "" : " shown");
+    return values;
+}
 
 QString scrambled(const QString& plain)
 {
@@ -177,4 +201,45 @@ TEST_F(OptionsLoadTest, ChosenDigitColourIsStoredAtOnce)
     EXPECT_EQ(program().DigitColorIndex, 3);
     EXPECT_EQ(GetSetting("Settings", "DigitColor", "x"), "3");
     EXPECT_EQ(reload().Option6[3]->isChecked(), true);
+}
+
+// The options opened on an empty watch list load the dialog afresh where it
+// stands: after a run of edits and with stored values that no load step can
+// use, it is the same as a dialog created new, and the store is left as it was.
+TEST_F(OptionsLoadTest, LoadingAfreshGivesWhatANewDialogGets)
+{
+    writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx.txt", "WACO", "",
+                                     "Maine", "https://roundup.example/me.txt", "PORTLAND", "[END]"});
+    writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - WACO", "True", "[INTERVAL]", " 3"});
+    struct Stored {
+        const char* section;
+        const char* key;
+        const char* usable;
+        const char* unusable; // by any load step
+    };
+    const Stored stored[] = {{"Settings", "DigitColor", "2", "7"},  {"Settings", "PopUp", "3", "-1"},
+                             {"Settings", "VerifyVersion", "1", "x"}, {"Internet", "KeepLast", "0", "x"},
+                             {"Internet", "WarnBlink", "0", "2"},   {"Internet", "Connection", "1", "5"},
+                             {"Internet", "Time Out", "90", "500"}, {"Internet", "AutoOff", "1", "yes"}};
+    for (const Stored& value : stored)
+        SaveSetting(value.section, value.key, value.usable);
+    Form2& options = reload();
+    options.List1->setCurrentRow(1);
+    options.Text4->setText("FOG");
+    options.Option3[5]->setChecked(true);
+    options.Command1_Click(3); // Delete All
+    options.List6 << "counted mail";
+    options.Label3->setText("12"); // the hidden counter, shown and counting
+    options.Label3->show();
+
+    for (const Stored& value : stored)
+        SaveSetting(value.section, value.key, value.unusable);
+    options.loadAfresh();
+    const QStringList afresh = controlValues(options);
+    EXPECT_EQ(watchRows(options.List3), QStringList{"Texas - WACO [x]"});
+    for (const Stored& value : stored)
+        EXPECT_EQ(GetSetting(value.section, value.key, "?"), value.unusable) << value.key;
+
+    releaseAllForms();
+    EXPECT_EQ(afresh, controlValues(form2()));
 }

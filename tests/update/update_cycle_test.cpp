@@ -4,6 +4,7 @@
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
 #include "settings/program_state.h"
+#include "support/fake_nmcli.h"
 #include "support/fetch_log.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTimer>
 #include <optional>
 
@@ -180,4 +182,31 @@ TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
     EXPECT_EQ(form1().Label3[0]->text(), "PTCLDY");
     EXPECT_EQ(form1().Label3[2]->text(), "CLOUDY"); // the stations after the first lost record
     EXPECT_EQ(weather().Place->text(), "DALLAS");
+}
+
+// With "Auto Disconnect" on a dial-up connection, an update ends the link that
+// the program dialled and arms the next dial; a link it did not dial (or one
+// that will not end) is left up, and nothing is dialled again.
+TEST_F(UpdateCycleTest, OnlyALinkTheProgramDialledIsHungUpAndDialledAgain)
+{
+    struct Case {
+        const char* dialled; // the entry the program dialled last
+        int downExitCode;
+        bool endsTheLink;
+    } const cases[] = {{"", 0, false}, {"DSL", 0, true}, {"DSL", 4, false}, {"Night Rate", 0, false}};
+    FakeNmcli nmcli;
+    nmcli.setActive({"DSL:5e5e:pppoe:ppp0"});
+    form2().Check1[0]->setChecked(true);
+    form2().Option4[1]->setChecked(true);
+    for (const Case& c : cases) {
+        program().RasEntryName = c.dialled;
+        program().AutoDialOn = false;
+        nmcli.setDownExitCode(c.downExitCode);
+        const qsizetype downsBefore = nmcli.calls().filter("[down]").size();
+        form1().RNow_Click();
+        EXPECT_EQ(program().AutoDialOn, c.endsTheLink) << c.dialled << " " << c.downExitCode;
+        EXPECT_EQ(nmcli.calls().filter("[down]").size() - downsBefore, c.dialled == QString("DSL") ? 1 : 0)
+            << c.dialled;
+        EXPECT_EQ(form1().panelText(1), "Ready.....");
+    }
 }

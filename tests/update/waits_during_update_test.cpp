@@ -1,0 +1,204 @@
+// An update holds at one of its waits (the UV bulletin, a station page, the
+// state's alerts, an alternate page, the mail check) while the servers on 127.0.0.1 run a user's action from inside
+// that wait: the watch list edited in the options dialog, the dialog opened
+// with an empty list from the menu or the tray, "Save && Refresh". The
+// update ends as usual, with the rows of the list as it is then, and the
+// next one shows exactly the list's stations.
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "options/options_dialog.h"
+#include "platform/settings_store.h"
+#include "platform/tray_icons.h"
+#include "platform/waits.h"
+#include "report_lines.h"
+#include "settings/program_state.h"
+#include "settings/string_routines.h"
+#include "support/fake_pop3_server.h"
+#include "support/local_http_server.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+
+namespace {
+
+QByteArray roundup(std::initializer_list<const char*> places)
+{
+    QString page = "<pre>REGIONAL WEATHER ROUNDUP\r\nCITY           SKY/WX    TMP  DP  RH WIND     PRES    REMARKS\r\n";
+    for (const char* place : places)
+        page += fixedColumns({{place, 15}, {"CLOUDY", 9}, {"50", 5}, {"40", 5}, {"70", 4}, {"N10", 9}, {"30.01R", 8}})
+            + "\r\n";
+    return (page + "</pre>").toLatin1();
+}
+
+void openOptions() { form1().Cities_Click(); }
+void openOptionsFromTheTray() { form1().PopMenu_Click(8); }
+void saveAndRefresh() { form2().Command1_Click(0); }
+
+// A watch-list row deleted (or all of them, row -1) in the options dialog,
+// then perhaps one more command, from inside the wait for `heldAt`: a
+// request's path, or "mail" (the mailbox's STAT).
+struct HeldUpdate {
+    const char* name;
+    QByteArray heldAt;
+    int deleted;
+    void (*then)();
+    QString rows;        // the places of rows 0 to 2 when the held update has ended
+    int currentSlot;     // the current station then (each test starts on slot 2)
+    QString list;        // the places of the watch list afterwards, as the next update shows them
+    bool refreshFollows; // that next update starts by itself
+};
+
+// Test names say which case failed; the captions say the rest.
+void PrintTo(const HeldUpdate& update, std::ostream* out)
+{
+    *out << update.name;
+}
+
+const char* const kAll = "DALLAS|PORTLAND|TOLEDO";
+
+const HeldUpdate kHeldUpdates[] = {
+    {"DeleteTheStationInHand", "/alerts/active?area=OH", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
+    {"DeleteTheStationInHandAtItsAlternatePage", "/obs/OH.OBS", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND",
+     false},
+    {"DeleteAStationAbove", "/alerts/active?area=OH", 0, nullptr, "DALLAS|PORTLAND|", 0, "PORTLAND|TOLEDO", false},
+    {"DeleteAllAtTheFirstStation", "/alerts/active?area=TX", -1, nullptr, "||", 0, "", false},
+    {"DeleteTheLastWhileThePagesLoad", "/me/roundup.txt", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
+    {"OptionsMenuOnAnEmptyList", "/alerts/active?area=TX", -1, openOptions, kAll, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 2, kAll, false},
+    {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 2, kAll,
+     false},
+    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "mail", -1, openOptions, kAll, 2, kAll, false},
+    {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 0, "", true},
+    {"SaveAndRefreshWithAStationDeleted", "/alerts/active?area=OH", 0, saveAndRefresh, "||", 0, "PORTLAND|TOLEDO",
+     true},
+};
+
+class WaitsDuringUpdateTest : public SandboxTest, public ::testing::WithParamInterface<HeldUpdate> {
+protected:
+    void SetUp() override
+    {
+        SandboxTest::SetUp();
+        TrayIcons::instance().simulate(true);
+        ASSERT_TRUE(server.listen());
+        ASSERT_TRUE(mail.listen());
+        // Toledo is missing from its state's page and found in the state's
+        // alternate page.
+        serve("/tx/roundup.txt", roundup({"DALLAS", "AUSTIN"}));
+        serve("/me/roundup.txt", roundup({"PORTLAND"}));
+        serve("/oh/roundup.txt", roundup({}));
+        serve("/obs/OH.OBS", roundup({"TOLEDO"}));
+        for (const char* state : {"TX", "ME", "OH"})
+            serve(QByteArray("/alerts/active?area=") + state, R"({"type": "FeatureCollection", "features": []})");
+        serve("/uv.txt", "");
+        serve("/conditions.txt", "");
+        const std::pair<const char*, QString> local[] = {{"alertsService", server.url("")},
+                                                          {"uvBulletin", server.url("/uv.txt")},
+                                                          {"alternateConditions", server.url("/conditions.txt")},
+                                                          {"alternateObservations", server.url("/obs/")}};
+        for (const auto& [source, address] : local)
+            SaveSetting("Sources", source, address);
+        mail.addMailbox("walker", "secret");
+        mail.onCommand([this](const QByteArray& command) {
+            if (command == "STAT")
+                runHeldAction("mail");
+        });
+
+        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx/roundup.txt"), "DALLAS", "",
+                                         "Maine", server.url("/me/roundup.txt"), "PORTLAND", "", "Ohio",
+                                         server.url("/oh/roundup.txt"), "TOLEDO", "[END]"});
+        writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "Maine - PORTLAND",
+                                "False", "Ohio - TOLEDO", "False", "[INTERVAL]", " 0"});
+        QString password = "secret";
+        SaveSetting("EMail", "Site1", mail.host());
+        SaveSetting("EMail", "Name1", "walker");
+        SaveSetting("EMail", "Pass1", Flip_Bits(password));
+
+        form2();
+        Form1& main = form1();
+        main.CheckAlternate->setChecked(true);
+        main.CkMail[0]->setChecked(true);
+        program().InetTimeout = 5;
+    }
+
+    // The page at this path, after the held action when the update waits for it.
+    void serve(const QByteArray& path, const QByteArray& page)
+    {
+        server.route(path, [this, path, page](const HttpRequestRecord&) {
+            runHeldAction(path);
+            return HttpReply::text(page);
+        });
+    }
+
+    void runHeldAction(const QByteArray& at)
+    {
+        if (!held || held->heldAt != at)
+            return;
+        const HeldUpdate* action = held;
+        held = nullptr; // once
+        Form2& options = form2();
+        options.List3->setCurrentRow(action->deleted);
+        options.Command1_Click(action->deleted < 0 ? 3 : 2);
+        if (action->then)
+            action->then();
+        actionRan = true;
+    }
+
+    static QString rows()
+    {
+        QStringList captions;
+        for (int row = 0; row < 3; ++row)
+            captions << form1().Label2[row]->text();
+        return captions.join('|');
+    }
+
+    static QString watchedPlaces()
+    {
+        QStringList list;
+        for (int row = 0; row < form2().List3->count(); ++row)
+            list << form2().List3->item(row)->text().section(" - ", 1);
+        return list.join('|');
+    }
+
+    LocalHttpServer server;
+    FakePop3Server mail;
+    const HeldUpdate* held = nullptr;
+    bool actionRan = false;
+};
+
+} // namespace
+
+TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
+{
+    const HeldUpdate& c = GetParam();
+    Form1& main = form1();
+    main.Option1_Click(2);
+    const QPointer<Form2> dialog = &form2();
+    held = &c;
+
+    main.RNow_Click();
+
+    ASSERT_TRUE(actionRan);
+    ASSERT_FALSE(dialog.isNull()); // the dialog that the update holds stays
+    EXPECT_EQ(main.panelText(1), "Ready.....");
+    EXPECT_FALSE(program().UpdateRunning);
+    EXPECT_EQ(rows(), c.rows);
+    for (int row = 0; row < 10; ++row)
+        EXPECT_EQ(main.Label3[row]->text().isEmpty(), main.Label2[row]->text().isEmpty()) << row;
+    EXPECT_EQ(program().CurrentSlot, c.currentSlot);
+    EXPECT_EQ(watchedPlaces(), c.list);
+
+    const int pagesBefore = server.count("/me/roundup.txt");
+    if (c.refreshFollows)
+        DoEvents(); // the refresh asked for in the wait runs now, of itself
+    else
+        main.RNow_Click();
+    EXPECT_EQ(server.count("/me/roundup.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
+    EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
+    EXPECT_EQ(main.panelText(1), "Ready.....");
+}
+
+INSTANTIATE_TEST_SUITE_P(ActionsInsideWaits, WaitsDuringUpdateTest, ::testing::ValuesIn(kHeldUpdates),
+                         [](const ::testing::TestParamInfo<HeldUpdate>& info) { return info.param.name; });
