@@ -42,6 +42,14 @@ ZoneForecast::Found searchBlocks(const QString& product, const QString& name, co
     return ZoneForecast::Found::NoBlock;
 }
 
+// A key that types a character, as a key press on its own does: Shift, Ctrl
+// or Alt alone types nothing, and a key held with Alt is a command to the
+// desktop or a menu (Alt+Tab), not typing.
+bool typesCharacter(const QKeyEvent& key)
+{
+    return !key.text().isEmpty() && !key.modifiers().testFlag(Qt::AltModifier);
+}
+
 // The number of lines the text takes in the box, wrapped lines counted.
 int wrappedLineCount(const QPlainTextEdit& box, int width)
 {
@@ -202,7 +210,7 @@ bool WForcast::eventFilter(QObject* watched, QEvent* event)
         Text1_Click();
         return true;
     }
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress && typesCharacter(*static_cast<QKeyEvent*>(event))) {
         Text1_KeyPress();
         return true;
     }

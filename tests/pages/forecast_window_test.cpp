@@ -3,6 +3,9 @@
 #include "mainwindow/forms.h"
 #include "test_support.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 namespace {
@@ -71,7 +74,38 @@ TEST_F(ForecastWindowTest, TheWindowIsAsTallAsItsLinesAndAClickUnloadsIt)
     window.Size_Planets_Window();
     EXPECT_GT(window.height(), 3 * 15); // the long line wraps
 
-    window.Text1_Click();
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(window.Text1->viewport(), &click);
     EXPECT_FALSE(wForcastLoaded());
     EXPECT_TRUE(wForcast().Text1->toPlainText().isEmpty());
+}
+
+TEST_F(ForecastWindowTest, OnlyACharacterKeyClosesIt)
+{
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        bool closes;
+    } cases[] = {
+        {Qt::Key_Shift, Qt::ShiftModifier, "", false},
+        {Qt::Key_Control, Qt::ControlModifier, "", false},
+        {Qt::Key_Alt, Qt::AltModifier, "", false},
+        {Qt::Key_Tab, Qt::AltModifier, "\t", false}, // Alt+Tab goes to another window
+        {Qt::Key_F, Qt::AltModifier, "f", false},     // a menu's Alt key
+        {Qt::Key_Down, Qt::NoModifier, "", false},
+        {Qt::Key_A, Qt::NoModifier, "a", true},
+        {Qt::Key_A, Qt::ShiftModifier, "A", true},
+        {Qt::Key_Return, Qt::NoModifier, "\r", true},
+        {Qt::Key_Space, Qt::NoModifier, " ", true},
+        {Qt::Key_C, Qt::ControlModifier, "\x03", true},
+    };
+    for (const Case& c : cases) {
+        WForcast& window = wForcast();
+        window.PutText(kProduct, "DALLAS", "TXZ");
+        QKeyEvent key(QEvent::KeyPress, c.key, c.modifiers, QString::fromLatin1(c.text));
+        QCoreApplication::sendEvent(window.Text1, &key);
+        EXPECT_EQ(wForcastLoaded(), !c.closes) << c.key << " " << c.modifiers.toInt();
+    }
 }
