@@ -56,7 +56,9 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Window)
     List3->setToolTip(QStringLiteral("Double Click to recover single storm map."));
     List3->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(62, QLatin1Char('M'))));
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
+    // A year is fetched when it becomes the chosen one, by mouse or keys;
+    // clicking the chosen year again changes nothing.
+    connect(List2, &QListWidget::itemSelectionChanged, this, [this] { List2_Click(); });
     connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
 
     const QStringList captions{"Area:", "Year:", "#", "Name", "Dates", "Wind", "Pres", "Cat"};
@@ -191,13 +193,19 @@ void Form8::Fill_Years(int Area)
     List2->addItems(stormYears(Area, QDate::currentDate().year()));
 }
 
+QString Form8::chosenYear() const
+{
+    const QList<QListWidgetItem*> chosen = List2->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text();
+}
+
 void Form8::List2_Click()
 {
-    const QListWidgetItem* year = List2->currentItem();
-    if (!year)
+    const QString year = chosenYear();
+    if (year.isEmpty())
         return;
     List3->setCurrentRow(-1);
-    Get_Storm(seasonMapAddress(sites::DataCompanySite(), List1->currentRow(), year->text()));
+    Get_Storm(seasonMapAddress(sites::DataCompanySite(), List1->currentRow(), year));
 }
 
 void Form8::List3_DblClick()
@@ -208,16 +216,26 @@ void Form8::List3_DblClick()
     const QString name = Get_Storm_Name(storm->text().left(29));
     if (name == QLatin1String("NoName"))
         return;
-    const QString year = List2->currentItem() ? List2->currentItem()->text() : QString();
-    Get_Storm(stormMapAddress(sites::DataCompanySite(), List1->currentRow(), year, name));
+    Get_Storm(stormMapAddress(sites::DataCompanySite(), List1->currentRow(), chosenYear(), name));
 }
 
 void Form8::Get_Storm(const QString& URL)
 {
-    if (Inet1->StillExecuting()) {
+    // The wait before the first request lets another choice in: it too
+    // finds the window busy.
+    if (fetching || Inet1->StillExecuting()) {
         panel1->setText(QStringLiteral("Connection Busy"));
         return;
     }
+    const QPointer<Form8> alive(this);
+    fetching = true;
+    fetchStorm(URL);
+    if (alive)
+        fetching = false;
+}
+
+void Form8::fetchStorm(const QString& URL)
+{
     const QPointer<Form8> alive(this);
     map()->clear();
     emptyDataFolder();
@@ -362,10 +380,8 @@ void Form8::mnuSLV_Click()
     Form5* window = newPictureWindow();
     window->loadPicture(mapBytes, mapFileName);
     const QListWidgetItem* storm = List3->currentItem();
-    const QListWidgetItem* year = List2->currentItem();
-    const QString title = storm && List3->currentRow() >= 0
-        ? stormLineTitle(storm->text())
-        : (year ? year->text() : QString()) + QStringLiteral(" Tropical Storm Tracks");
+    const QString title = storm && List3->currentRow() >= 0 ? stormLineTitle(storm->text())
+                                                             : chosenYear() + QStringLiteral(" Tropical Storm Tracks");
     showPictureWindow(*window, title);
 }
 

@@ -5,12 +5,17 @@
 #include "pages/info_windows.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
+#include "platform/inet_control.h"
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
 #include "platform/waits.h"
 #include "pages/pages_test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <functional>
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
@@ -86,8 +91,11 @@ protected:
     Form8& window() { return form8(); }
     void chooseYear(const QString& year)
     {
-        window().List2->setCurrentItem(window().List2->findItems(year, Qt::MatchExactly).value(0));
-        window().List2_Click();
+        window().List2->setCurrentItem(yearItem(year));
+    }
+    QListWidgetItem* yearItem(const QString& year)
+    {
+        return window().List2->findItems(year, Qt::MatchExactly).value(0);
     }
     QString panel() { return window().panel1->text(); }
 };
@@ -195,4 +203,54 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     window().mnuSLV_Click();
     EXPECT_EQ(messages.back().text, "The Maximum Number Of Open Windows\r\nHas Been Reached.  Please Close One\r\n"
                                     "Before Displaying Another Picture.");
+}
+
+TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
+{
+    for (const char* year : {"1997", "1998"}) {
+        const QByteArray season = QByteArray("/datacompanysite/hurricane/atlantic/") + year + "/";
+        server.route(season + "index.html", HttpReply::text(QByteArray("<PRE> # Name\n  1 STORM OF ") + year
+                                                            + "\n</PRE>"));
+        server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    }
+    int requests = 0; // a season is two: its page and its map
+    QObject::connect(window().Inet1, &InetControl::StateChanged, [&requests](int state) {
+        if (state == InetControl::icResolvingHost)
+            ++requests;
+    });
+    QListWidget& years = *window().List2;
+    auto click = [&years](const QString& year) {
+        QListWidgetItem* item = years.findItems(year, Qt::MatchExactly).value(0);
+        years.scrollToItem(item);
+        const QPointF at = years.visualItemRect(item).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, years.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, years.viewport()->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(years.viewport(), &press);
+        QCoreApplication::sendEvent(years.viewport(), &release);
+    };
+    auto key = [&years](Qt::Key which) {
+        QKeyEvent press(QEvent::KeyPress, which, Qt::NoModifier);
+        QCoreApplication::sendEvent(&years, &press);
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int seasonsFetched;
+        const char* shown; // the year whose storms the list shows
+    } steps[] = {
+        {"a click on a year", [&] { click("1998"); }, 1, "1998"},
+        {"a click on the chosen year", [&] { click("1998"); }, 0, "1998"},
+        {"the next year down by key", [&] { key(Qt::Key_Down); }, 1, "1997"},
+        {"the year above by key", [&] { key(Qt::Key_Up); }, 1, "1998"},
+        {"a year set by the program", [&] { years.setCurrentItem(yearItem("1997")); }, 1, "1997"},
+    };
+    for (const Step& step : steps) {
+        requests = 0;
+        step.act();
+        EXPECT_EQ(requests, 2 * step.seasonsFetched) << step.what;
+        ASSERT_EQ(window().List3->count(), 1) << step.what;
+        EXPECT_EQ(window().List3->item(0)->text(), QString("  1 STORM OF ") + step.shown) << step.what;
+    }
 }
