@@ -23,6 +23,11 @@ TEST(ZoneForecast, FindsTheFirstGroupNamingThePlace)
     using Found = ZoneForecast::Found;
     // A product far longer than any the service sends, its place at the end.
     const QString huge = QString("TXZ105-ELSEWHERE-\r\n.TONIGHT...FAIR.\r\n$$\r\n").repeated(200000) + kGroups;
+    // Four million characters of groups that end at once, with the one "$$"
+    // at the very end: searched again for each group, they would take hours.
+    const qsizetype hostileGroups = 600000;
+    const QString cutAtOnce = QString("TXZNNNN").repeated(hostileGroups) + "TXZ103-WACO-\r\n.TONIGHT...RAIN.\r\n$$";
+    const QString brokenOff = QString("TXZ.<").repeated(hostileGroups) + "$$";
     struct Case {
         const QString& product;
         const char* place;
@@ -39,6 +44,9 @@ TEST(ZoneForecast, FindsTheFirstGroupNamingThePlace)
         {kProduct, "DALLAS HEIGHTS", "TXZ", Found::Uncuttable, ""}, // the uncut group ends the search
         {kGroups, "FORT WORTH", "TXZ", Found::NoBlock, ""},
         {huge, "WACO", "TXZ", Found::Block, "TXZ103-WACO-\r\n.TONIGHT...RAIN"}, // read in one pass
+        {cutAtOnce, "WACO", "TXZ", Found::Block, "TXZ103-WACO-\r\n.TONIGHT...RAIN.\r\n"},
+        {cutAtOnce, "AUSTIN", "TXZ", Found::NoBlock, ""},
+        {brokenOff, "AUSTIN", "TXZ", Found::NoBlock, ""},
     };
     for (const Case& c : cases) {
         const ZoneForecast result = findZoneForecast(c.product, c.place, c.zone);
