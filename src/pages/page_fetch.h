@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 // Fetching a page on demand with the main window's first transfer control.
@@ -11,3 +12,7 @@ bool refusedWhileBusy(const QString& busyText);
 // The page's text after the connection set-up; nullopt when the fetch
 // failed or timed out (a page with an error status is still a page).
 std::optional<QString> fetchPage(const QString& url);
+
+// Like fetchPage for a page that is never longer than `maxBytes`: a longer
+// reply is not read past that bound and comes back as the empty text.
+std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
