@@ -56,3 +56,8 @@ std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
 {
     return fetchWithin(url, maxBytes, QString());
 }
+
+bool programClosing()
+{
+    return form1().Unloading != 0;
+}

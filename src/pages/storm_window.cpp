@@ -1,5 +1,6 @@
 #include "pages/storm_window.h"
 
+#include "pages/page_fetch.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
 #include "pictures/picture_fetch.h"
@@ -36,6 +37,12 @@ namespace {
 
 constexpr int kViewWidth = 520;
 constexpr int kViewHeight = 400;
+
+// After a wait: whether the window went away or the program began to close.
+bool waitEnded(const QPointer<Form8>& window)
+{
+    return !window || programClosing();
+}
 
 } // namespace
 
@@ -174,7 +181,7 @@ void Form8::Form_Load()
     centreOnScreen(this);
     show();
     DoEvents();
-    if (!alive)
+    if (waitEnded(alive))
         return;
     for (int i = 0; i < 3; ++i)
         AreaCode[i] = QLatin1String(kStormAreaCodes[i]);
@@ -240,16 +247,16 @@ void Form8::fetchStorm(const QString& URL)
     map()->clear();
     emptyDataFolder();
     DoEvents();
-    if (!alive)
+    if (waitEnded(alive))
         return;
     const QString fileName = Get_FileName(URL);
     FetchItem = QStringLiteral("Storm Data");
     Get_Storm_Data(Get_URLPath(URL) + QStringLiteral("index.html"));
-    if (!alive)
+    if (waitEnded(alive))
         return;
     FetchItem = QStringLiteral("Storm Track Picture");
     Get_Track_Picture(URL, fileName);
-    if (!alive)
+    if (waitEnded(alive))
         return;
     QFile file(QDir(dataFolder()).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -277,7 +284,7 @@ void Form8::Get_Storm_Data(const QString& IndexURL)
             setDataText(Text2);
         } else {
             const QString data = Inet1->OpenURL(Get_URLPath(IndexURL) + QStringLiteral("track.dat"));
-            if (!alive)
+            if (waitEnded(alive))
                 return;
             if (data.contains(QLatin1String("File Not Found"))) {
                 Option1[1]->setChecked(true);
@@ -287,7 +294,7 @@ void Form8::Get_Storm_Data(const QString& IndexURL)
             Show_Storm_Text(data);
         }
         const QString page = Inet1->OpenURL(IndexURL);
-        if (!alive)
+        if (waitEnded(alive))
             return;
         if (!page.isEmpty()) {
             bool found = false;

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <functional>
 
 namespace {
 
@@ -82,6 +83,8 @@ public:
         server.listen(QHostAddress::LocalHost);
         QObject::connect(&server, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* socket = server.nextPendingConnection()) {
+                if (onConnection)
+                    onConnection();
                 socket->write(replies.isEmpty() ? QByteArray() : replies.takeFirst());
                 socket->disconnectFromHost();
                 QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -94,6 +97,7 @@ public:
     QTcpServer server;
     QList<QByteArray> replies;
     int connections = 0;
+    std::function<void()> onConnection; // runs while the program waits for the reply
 };
 
 class ClockCheckTest : public SandboxTest {
@@ -189,4 +193,24 @@ TEST_F(ClockCheckTest, NeverClaimsAClockItCouldNotSet)
     check();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Greenwich Mean Time\r\nDate: -\r\nTime: \r\nStandard Time"));
+}
+
+TEST_F(ClockCheckTest, AProgramClosedWhileItWaitsForTheServerNeitherAsksNorSetsTheClock)
+{
+    const QByteArray line = "\n60370 24-03-01 16:00:01 00 0 0 45.2 UTC(NIST) * \n";
+    answer = MsgResult::Yes;
+    for (int closingReading : {1, 2}) {
+        SCOPED_TRACE(closingReading);
+        releaseAllForms(); // a program that has not been closed yet
+        messages.clear();
+        daytime.replies = {line, line};
+        int readings = 0;
+        daytime.onConnection = [&] {
+            if (++readings == closingReading)
+                form1().Exit_Click();
+        };
+        check();
+        EXPECT_EQ(messages.size(), closingReading == 1 ? 0u : 1u); // only the offer, made before the close
+        EXPECT_FALSE(setTo.isValid());
+    }
 }

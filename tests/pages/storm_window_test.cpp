@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -253,4 +254,16 @@ TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
         ASSERT_EQ(window().List3->count(), 1) << step.what;
         EXPECT_EQ(window().List3->item(0)->text(), QString("  1 STORM OF ") + step.shown) << step.what;
     }
+}
+
+TEST_F(StormWindowTest, AYearChosenBeforeTheFirstRequestFindsTheWindowBusy)
+{
+    server.route("/datacompanysite/hurricane/atlantic/1998/index.html",
+                 HttpReply::text("<PRE> # Name\n  1 STORM OF 1998\n</PRE>"));
+    // The window lets events run before its first request.
+    QTimer::singleShot(0, &window(), [this] { chooseYear("1997"); });
+    chooseYear("1998");
+    EXPECT_EQ(server.count("/datacompanysite/hurricane/atlantic/1997/index.html"), 0);
+    ASSERT_EQ(window().List3->count(), 1);
+    EXPECT_EQ(window().List3->item(0)->text(), "  1 STORM OF 1998");
 }
