@@ -63,10 +63,13 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Window)
     List3->setToolTip(QStringLiteral("Double Click to recover single storm map."));
     List3->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(62, QLatin1Char('M'))));
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    // A year is fetched when it becomes the chosen one, by mouse or keys;
-    // clicking the chosen year again changes nothing.
-    connect(List2, &QListWidget::itemSelectionChanged, this, [this] { List2_Click(); });
-    connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
+    // A year is fetched when it becomes the chosen one, by mouse or keys
+    // (clicking the chosen year again changes nothing). Both fetches start
+    // once the list is done with the click or key: the list's own handling
+    // must not resume after a wait in which the year was chosen again or the
+    // window closed.
+    connect(List2, &QListWidget::itemSelectionChanged, this, [this] { List2_Click(); }, Qt::QueuedConnection);
+    connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); }, Qt::QueuedConnection);
 
     const QStringList captions{"Area:", "Year:", "#", "Name", "Dates", "Wind", "Pres", "Cat"};
     for (int i = 0; i < 8; ++i) {

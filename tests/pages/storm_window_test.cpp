@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <functional>
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
@@ -26,6 +25,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -92,11 +93,8 @@ protected:
     Form8& window() { return form8(); }
     void chooseYear(const QString& year)
     {
-        window().List2->setCurrentItem(yearItem(year));
-    }
-    QListWidgetItem* yearItem(const QString& year)
-    {
-        return window().List2->findItems(year, Qt::MatchExactly).value(0);
+        window().List2->setCurrentItem(window().List2->findItems(year, Qt::MatchExactly).value(0));
+        DoEvents(); // the year is fetched once the list is done
     }
     QString panel() { return window().panel1->text(); }
 };
@@ -208,62 +206,65 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
 
 TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
 {
-    for (const char* year : {"1997", "1998"}) {
-        const QByteArray season = QByteArray("/datacompanysite/hurricane/atlantic/") + year + "/";
-        server.route(season + "index.html", HttpReply::text(QByteArray("<PRE> # Name\n  1 STORM OF ") + year
-                                                            + "\n</PRE>"));
-        server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    for (const QByteArray year : {"1997", "1998"}) {
+        server.route("/datacompanysite/hurricane/atlantic/" + year + "/index.html",
+                     HttpReply::text("<PRE> # Name\n  1 STORM OF " + year + "\n</PRE>"));
     }
-    int requests = 0; // a season is two: its page and its map
-    QObject::connect(window().Inet1, &InetControl::StateChanged, [&requests](int state) {
-        if (state == InetControl::icResolvingHost)
-            ++requests;
-    });
+    int requests = 0; // a season takes two: its page and its map
+    QObject::connect(window().Inet1, &InetControl::StateChanged,
+                     [&requests](int state) { requests += state == InetControl::icResolvingHost; });
     QListWidget& years = *window().List2;
-    auto click = [&years](const QString& year) {
+    auto click = [&years](const char* year) { // a press chooses the item, a release clicks it
         QListWidgetItem* item = years.findItems(year, Qt::MatchExactly).value(0);
-        years.scrollToItem(item);
-        const QPointF at = years.visualItemRect(item).center();
-        QMouseEvent press(QEvent::MouseButtonPress, at, years.viewport()->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, years.viewport()->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(years.viewport(), &press);
-        QCoreApplication::sendEvent(years.viewport(), &release);
+        years.setCurrentItem(item);
+        emit years.itemClicked(item);
     };
-    auto key = [&years](Qt::Key which) {
-        QKeyEvent press(QEvent::KeyPress, which, Qt::NoModifier);
-        QCoreApplication::sendEvent(&years, &press);
+    auto key = [&years](Qt::Key code) {
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+        QCoreApplication::sendEvent(&years, &event);
     };
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        int seasonsFetched;
-        const char* shown; // the year whose storms the list shows
-    } steps[] = {
-        {"a click on a year", [&] { click("1998"); }, 1, "1998"},
-        {"a click on the chosen year", [&] { click("1998"); }, 0, "1998"},
-        {"the next year down by key", [&] { key(Qt::Key_Down); }, 1, "1997"},
-        {"the year above by key", [&] { key(Qt::Key_Up); }, 1, "1998"},
-        {"a year set by the program", [&] { years.setCurrentItem(yearItem("1997")); }, 1, "1997"},
+    auto clickWhileLoading = [&] {
+        server.route("/datacompanysite/hurricane/atlantic/1997/index.html", [&](const HttpRequestRecord&) {
+            click("1998"); // finds the window busy
+            return HttpReply::text("<PRE> # Name\n  1 STORM OF 1997\n</PRE>");
+        });
+        key(Qt::Key_Down);
     };
-    for (const Step& step : steps) {
+    const std::tuple<std::function<void()>, int, const char*> steps[] = {
+        {[&] { click("1998"); }, 1, "1998"},           {[&] { click("1998"); }, 0, "1998"}, // chosen again
+        {[&] { key(Qt::Key_Down); }, 1, "1997"},       {[&] { key(Qt::Key_Up); }, 1, "1998"},
+        {[&] { click("1997"); click("1998"); }, 1, "1998"}, // the second comes in before the first request
+        {clickWhileLoading, 1, "1997"},
+    };
+    for (const auto& [act, seasons, shown] : steps) {
         requests = 0;
-        step.act();
-        EXPECT_EQ(requests, 2 * step.seasonsFetched) << step.what;
-        ASSERT_EQ(window().List3->count(), 1) << step.what;
-        EXPECT_EQ(window().List3->item(0)->text(), QString("  1 STORM OF ") + step.shown) << step.what;
+        act();
+        DoEvents();
+        EXPECT_EQ(requests, 2 * seasons) << shown;
+        ASSERT_EQ(window().List3->count(), 1);
+        EXPECT_EQ(window().List3->item(0)->text(), QString("  1 STORM OF ") + shown);
     }
 }
 
-TEST_F(StormWindowTest, AYearChosenBeforeTheFirstRequestFindsTheWindowBusy)
+TEST_F(StormWindowTest, ADoubleClickedStormIsFetchedOnceTheListIsDoneWithTheClicks)
 {
-    server.route("/datacompanysite/hurricane/atlantic/1998/index.html",
-                 HttpReply::text("<PRE> # Name\n  1 STORM OF 1998\n</PRE>"));
-    // The window lets events run before its first request.
-    QTimer::singleShot(0, &window(), [this] { chooseYear("1997"); });
+    server.route("/datacompanysite/hurricane/atlantic/1998/index.html", HttpReply::text(seasonPage()));
     chooseYear("1998");
-    EXPECT_EQ(server.count("/datacompanysite/hurricane/atlantic/1997/index.html"), 0);
-    ASSERT_EQ(window().List3->count(), 1);
-    EXPECT_EQ(window().List3->item(0)->text(), "  1 STORM OF 1998");
+    const QByteArray trackData = "/DataCompanySite/hurricane/atlantic/1998/ALEX/track.dat";
+    server.route(trackData, [this](const HttpRequestRecord&) {
+        window().close(); // deletes the list that was double-clicked
+        return HttpReply::text("data");
+    });
+    QWidget& storms = *window().List3->viewport();
+    const QPointF at = window().List3->visualItemRect(window().List3->item(0)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+        QMouseEvent event(type, at, storms.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&storms, &event);
+    }
+    EXPECT_EQ(server.count(trackData), 0);
+    DoEvents();
+    DoEvents();
+    EXPECT_GT(server.count(trackData), 0);
+    EXPECT_FALSE(form8Loaded());
 }
