@@ -199,18 +199,16 @@ TEST_F(ClockCheckTest, AProgramClosedWhileItWaitsForTheServerNeitherAsksNorSetsT
 {
     const QByteArray line = "\n60370 24-03-01 16:00:01 00 0 0 45.2 UTC(NIST) * \n";
     answer = MsgResult::Yes;
-    for (int closingReading : {1, 2}) {
-        SCOPED_TRACE(closingReading);
-        releaseAllForms(); // a program that has not been closed yet
+    for (const int closingReading : {1, 2}) {
+        releaseAllForms(); // a program not closed yet
         messages.clear();
         daytime.replies = {line, line};
-        int readings = 0;
-        daytime.onConnection = [&] {
+        daytime.onConnection = [&, readings = 0]() mutable {
             if (++readings == closingReading)
                 form1().Exit_Click();
         };
         check();
-        EXPECT_EQ(messages.size(), closingReading == 1 ? 0u : 1u); // only the offer, made before the close
-        EXPECT_FALSE(setTo.isValid());
+        EXPECT_EQ(messages.size(), closingReading - 1u) << closingReading; // only an offer made before
+        EXPECT_FALSE(setTo.isValid()) << closingReading;
     }
 }
