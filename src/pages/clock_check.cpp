@@ -1,5 +1,6 @@
 #include "pages/clock_check.h"
 
+#include "pages/page_fetch.h"
 #include "platform/daytime_client.h"
 #include "platform/number_formats.h"
 #include "platform/system_clock.h"
@@ -107,17 +108,21 @@ QDateTime clockTarget(const QDateTime& computerNow, const QDateTime& serverInsta
 void GreenwichTime_Click()
 {
     const DaytimeReading first = readDaytimeLine(fetchDaytimeLine());
+    if (programClosing())
+        return;
     if (!first.healthy) {
         MsgBox(clockErrorText(first), MsgButtons::Ok, MsgIcon::Information, kClockTitle);
         return;
     }
     const QString systemTime = systemNow().toString(QStringLiteral("HH:mm:ss"));
-    if (MsgBox(clockOfferText(first, systemTime), MsgButtons::YesNo, MsgIcon::Information, kClockTitle,
-               MsgDefault::Second)
-        != MsgResult::Yes)
+    const MsgResult wanted = MsgBox(clockOfferText(first, systemTime), MsgButtons::YesNo, MsgIcon::Information,
+                                    kClockTitle, MsgDefault::Second);
+    if (wanted != MsgResult::Yes || programClosing())
         return;
 
     const DaytimeReading second = readDaytimeLine(fetchDaytimeLine());
+    if (programClosing())
+        return;
     // A clock the system refuses to set is reported as not set, like a
     // server that failed the second time.
     if (!second.healthy || !second.instant
@@ -127,5 +132,7 @@ void GreenwichTime_Click()
         return;
     }
     DoEvents();
+    if (programClosing())
+        return;
     MsgBox(QStringLiteral("The time has been set!"), MsgButtons::Ok, MsgIcon::Exclamation);
 }

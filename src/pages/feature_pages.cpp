@@ -135,6 +135,8 @@ void showFeaturePage(FeaturePage page)
     if (refusedWhileBusy(QStringLiteral("Connection Busy, try again in 15 seconds.")))
         return;
     const QString html = fetchPage(member(page).address()).value_or(QString());
+    if (programClosing())
+        return;
     const std::optional<QString> text = featurePageText(page, html, QDate::currentDate());
     if (!text)
         return;

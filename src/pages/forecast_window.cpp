@@ -12,6 +12,7 @@
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -20,19 +21,43 @@ PageWindowSlot<WForcast> theWForcast;
 
 constexpr int kWindowWidth = 560;
 
+// Where a mark next stands at or after a place, for places that only move
+// forward: each stretch of the text is searched once, however many groups
+// ask, so a search of the whole product stays linear.
+class NextMark {
+public:
+    NextMark(QStringView text, QLatin1String mark) : text_(text), mark_(mark) {}
+    // -1 when the mark does not stand there or later.
+    qsizetype from(qsizetype place)
+    {
+        if (!searched_ || (found_ >= 0 && found_ < place)) {
+            found_ = text_.indexOf(mark_, place);
+            searched_ = true;
+        }
+        return found_;
+    }
+
+private:
+    QStringView text_;
+    QLatin1String mark_;
+    qsizetype found_ = -1;
+    bool searched_ = false;
+};
+
 ZoneForecast::Found searchBlocks(const QString& product, const QString& name, const QString& zone, QString& block)
 {
+    NextMark groupEnd(product, QLatin1String("$$"));
+    std::array<NextMark, 2> otherEnds{NextMark(product, QLatin1String("NNNN")), NextMark(product, QLatin1String(".<"))};
     qsizetype from = 0;
     for (qsizetype at = product.indexOf(zone, from); at >= 0; at = product.indexOf(zone, from)) {
-        qsizetype end = product.indexOf(QLatin1String("$$"), at);
+        qsizetype end = groupEnd.from(at);
         if (end < 0)
             return ZoneForecast::Found::Uncuttable;
-        // The other end marks count only before the "$$": searching the rest
-        // of a long product again for each group would take for ever.
-        for (const QLatin1String marker : {QLatin1String("NNNN"), QLatin1String(".<")}) {
-            const qsizetype other = QStringView(product).first(end).indexOf(marker, at);
-            if (other >= 0)
-                end = other;
+        // The other end marks count only before the "$$".
+        for (NextMark& other : otherEnds) {
+            const qsizetype mark = other.from(at);
+            if (mark >= 0 && mark < end)
+                end = mark;
         }
         block = product.mid(at, end - at);
         if (block.contains(name))
@@ -40,6 +65,14 @@ ZoneForecast::Found searchBlocks(const QString& product, const QString& name, co
         from = std::max(end, at + 1);
     }
     return ZoneForecast::Found::NoBlock;
+}
+
+// A key that types a character, as a key press on its own does: Shift, Ctrl
+// or Alt alone types nothing, and a key held with Alt is a command to the
+// desktop or a menu (Alt+Tab), not typing.
+bool typesCharacter(const QKeyEvent& key)
+{
+    return !key.text().isEmpty() && !key.modifiers().testFlag(Qt::AltModifier);
 }
 
 // The number of lines the text takes in the box, wrapped lines counted.
@@ -202,7 +235,7 @@ bool WForcast::eventFilter(QObject* watched, QEvent* event)
         Text1_Click();
         return true;
     }
-    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+    if (watched == Text1 && event->type() == QEvent::KeyPress && typesCharacter(*static_cast<QKeyEvent*>(event))) {
         Text1_KeyPress();
         return true;
     }

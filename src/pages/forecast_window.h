@@ -7,8 +7,9 @@ class QLabel;
 class QPlainTextEdit;
 
 // The small forecast window: one light-yellow text without a caption, the
-// window exactly as tall as the text's lines. A click or any key in the text
-// closes it, and closing unloads it, so every use starts empty. It shows the
+// window exactly as tall as the text's lines. A click or a character key in
+// the text closes it (Shift, Ctrl or Alt alone does not; other keys scroll),
+// and closing unloads it, so every use starts empty. It shows the
 // forecast of a station's zone and the planets report; callers fill it,
 // size it and show it modal (owned by the main window).
 class WForcast : public QDialog {

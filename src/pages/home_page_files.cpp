@@ -49,6 +49,8 @@ void LatestNews_Click()
 {
     const QString reply = Get_News();
     DoEvents();
+    if (programClosing())
+        return;
     if (replyMissing(reply)) {
         MsgBox(QStringLiteral("There is currently no breaking news."), MsgButtons::Ok, MsgIcon::Information,
                QStringLiteral("Corvane News"));
@@ -62,6 +64,8 @@ void MoonCal_Click()
     const QDate today = QDate::currentDate();
     const QString reply = Get_Meteor_Info();
     DoEvents();
+    if (programClosing())
+        return;
     if (replyMissing(reply)) {
         MsgBox(QStringLiteral("There is a problem contacting the site.\r\nTry again later."), MsgButtons::Ok,
                MsgIcon::Information, QStringLiteral("Corvane Meteor Showers"));

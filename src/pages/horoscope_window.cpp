@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "pages/horoscope.h"
+#include "pages/page_fetch.h"
 #include "pages/sign_pictures.h"
 #include "platform/animated_picture.h"
 #include "platform/desktop.h"
@@ -58,7 +59,7 @@ void Horoscope::Form_Load()
     Set_Sign(Sign);
     show();
     DoEvents();
-    if (!alive)
+    if (!alive || programClosing())
         return;
     Form1& main = form1();
     QString page;
@@ -68,11 +69,11 @@ void Horoscope::Form_Load()
     } catch (const InetError& error) {
         // Refused as busy, the control is still running another window's
         // transfer: that one is left to finish.
-        if (alive)
+        if (alive && !programClosing())
             reportFailure(error.kind() != InetErrorKind::Busy);
         return;
     }
-    if (alive)
+    if (alive && !programClosing())
         Show_Horoscope(page);
 }
 

@@ -2,6 +2,7 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "pages/page_fetch.h"
 #include "pages/text_viewer.h"
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
@@ -73,6 +74,8 @@ void Show_Log_File(int Index, int Kind)
         MsgBox(QStringLiteral("This file is longer than 32K which is the upper limit\r\n"
                               "of a text file that Corvane can display."),
                MsgButtons::Ok, MsgIcon::Stop, QStringLiteral("Log File Too Big, Corvane"));
+        if (programClosing())
+            return;
     }
     showInViewer(logCaption(QFileInfo(path).fileName()), log.text);
 }

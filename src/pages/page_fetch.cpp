@@ -5,6 +5,39 @@
 #include "platform/inet_control.h"
 #include "settings/connection.h"
 
+namespace {
+
+// The control's reply bound for one request; the usual bound again after it.
+class ReplyBound {
+public:
+    ReplyBound(InetControl& inet, qint64 maxBytes) : inet_(inet), usual_(inet.maxReplyBytes())
+    {
+        inet_.setMaxReplyBytes(maxBytes);
+    }
+    ~ReplyBound() { inet_.setMaxReplyBytes(usual_); }
+    ReplyBound(const ReplyBound&) = delete;
+    ReplyBound& operator=(const ReplyBound&) = delete;
+
+private:
+    InetControl& inet_;
+    qint64 usual_;
+};
+
+// The page, or `tooLarge` for a reply over the bound; nullopt for any other failure.
+std::optional<QString> fetchWithin(const QString& url, qint64 maxBytes, const std::optional<QString>& tooLarge)
+{
+    InetControl& inet = *form1().Inet1;
+    const ReplyBound bound(inet, maxBytes);
+    try {
+        Set_Inet(inet);
+        return inet.OpenURL(url);
+    } catch (const InetError& error) {
+        return error.kind() == InetErrorKind::TooLarge ? tooLarge : std::nullopt;
+    }
+}
+
+} // namespace
+
 bool refusedWhileBusy(const QString& busyText)
 {
     Form1& main = form1();
@@ -16,11 +49,15 @@ bool refusedWhileBusy(const QString& busyText)
 
 std::optional<QString> fetchPage(const QString& url)
 {
-    InetControl& inet = *form1().Inet1;
-    try {
-        Set_Inet(inet);
-        return inet.OpenURL(url);
-    } catch (const InetError&) {
-        return std::nullopt;
-    }
+    return fetchWithin(url, form1().Inet1->maxReplyBytes(), std::nullopt);
+}
+
+std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
+{
+    return fetchWithin(url, maxBytes, QString());
+}
+
+bool programClosing()
+{
+    return form1().Unloading != 0;
 }

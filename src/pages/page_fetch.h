@@ -1,8 +1,10 @@
 #pragma once
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
-// Fetching a page on demand with the main window's first transfer control.
+// Fetching a page on demand with the main window's first transfer control,
+// and the question every page command asks after a wait.
 
 // True, with `busyText` in status panel 1, while that control still runs an
 // earlier transfer: a page command then does nothing else.
@@ -11,3 +13,12 @@ bool refusedWhileBusy(const QString& busyText);
 // The page's text after the connection set-up; nullopt when the fetch
 // failed or timed out (a page with an error status is still a page).
 std::optional<QString> fetchPage(const QString& url);
+
+// Like fetchPage for a page that is never longer than `maxBytes`: a longer
+// reply is not read past that bound and comes back as the empty text.
+std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
+
+// True once the program has begun to close. Page commands ask after every
+// wait (a handler run inside it may have closed the program): what they
+// fetched is then dropped, and nothing more is shown or done.
+bool programClosing();

@@ -90,6 +90,8 @@ void mnuSmPrS_Click()
         return;
     // A failed fetch shows the window's error notice.
     const QString page = fetchPage(planetReportAddress(zipCode)).value_or(QString());
+    if (programClosing())
+        return;
     if (page.toUpper().contains(QLatin1String("NOT FOUND"))) {
         MsgBox(QStringLiteral("Information Not Available At This Time!"));
         return;

@@ -39,6 +39,8 @@ void Show_State_Forecast(int Index)
     if (!folder)
         return;
     const std::optional<QString> page = fetchStatePage(*folder + QStringLiteral("state.html"));
+    if (programClosing())
+        return;
     if (!page) {
         forecastNotAvailable();
         return;
@@ -62,6 +64,8 @@ void Show_City_Forecast(int Index)
     const QString city = main.Label2[Index]->text();
     // A failed fetch leaves the page empty: the window then finds no forecast.
     const QString page = fetchPage(*folder + QStringLiteral("zone.html")).value_or(QString());
+    if (programClosing())
+        return;
     if (upperCopy(page).contains(QLatin1String("NOT FOUND"))) {
         forecastNotAvailable();
         return;

@@ -1,5 +1,6 @@
 #include "pages/storm_window.h"
 
+#include "pages/page_fetch.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
 #include "pictures/picture_fetch.h"
@@ -37,6 +38,12 @@ namespace {
 constexpr int kViewWidth = 520;
 constexpr int kViewHeight = 400;
 
+// After a wait: whether the window went away or the program began to close.
+bool waitEnded(const QPointer<Form8>& window)
+{
+    return !window || programClosing();
+}
+
 } // namespace
 
 Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -56,8 +63,13 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Window)
     List3->setToolTip(QStringLiteral("Double Click to recover single storm map."));
     List3->setMinimumWidth(QFontMetrics(fixed).horizontalAdvance(QString(62, QLatin1Char('M'))));
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
-    connect(List2, &QListWidget::itemClicked, this, [this] { List2_Click(); });
-    connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); });
+    // A year is fetched when it becomes the chosen one, by mouse or keys
+    // (clicking the chosen year again changes nothing). Both fetches start
+    // once the list is done with the click or key: the list's own handling
+    // must not resume after a wait in which the year was chosen again or the
+    // window closed.
+    connect(List2, &QListWidget::itemSelectionChanged, this, [this] { List2_Click(); }, Qt::QueuedConnection);
+    connect(List3, &QListWidget::itemDoubleClicked, this, [this] { List3_DblClick(); }, Qt::QueuedConnection);
 
     const QStringList captions{"Area:", "Year:", "#", "Name", "Dates", "Wind", "Pres", "Cat"};
     for (int i = 0; i < 8; ++i) {
@@ -172,7 +184,7 @@ void Form8::Form_Load()
     centreOnScreen(this);
     show();
     DoEvents();
-    if (!alive)
+    if (waitEnded(alive))
         return;
     for (int i = 0; i < 3; ++i)
         AreaCode[i] = QLatin1String(kStormAreaCodes[i]);
@@ -191,13 +203,19 @@ void Form8::Fill_Years(int Area)
     List2->addItems(stormYears(Area, QDate::currentDate().year()));
 }
 
+QString Form8::chosenYear() const
+{
+    const QList<QListWidgetItem*> chosen = List2->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text();
+}
+
 void Form8::List2_Click()
 {
-    const QListWidgetItem* year = List2->currentItem();
-    if (!year)
+    const QString year = chosenYear();
+    if (year.isEmpty())
         return;
     List3->setCurrentRow(-1);
-    Get_Storm(seasonMapAddress(sites::DataCompanySite(), List1->currentRow(), year->text()));
+    Get_Storm(seasonMapAddress(sites::DataCompanySite(), List1->currentRow(), year));
 }
 
 void Form8::List3_DblClick()
@@ -208,30 +226,40 @@ void Form8::List3_DblClick()
     const QString name = Get_Storm_Name(storm->text().left(29));
     if (name == QLatin1String("NoName"))
         return;
-    const QString year = List2->currentItem() ? List2->currentItem()->text() : QString();
-    Get_Storm(stormMapAddress(sites::DataCompanySite(), List1->currentRow(), year, name));
+    Get_Storm(stormMapAddress(sites::DataCompanySite(), List1->currentRow(), chosenYear(), name));
 }
 
 void Form8::Get_Storm(const QString& URL)
 {
-    if (Inet1->StillExecuting()) {
+    // The wait before the first request lets another choice in: it too
+    // finds the window busy.
+    if (fetching || Inet1->StillExecuting()) {
         panel1->setText(QStringLiteral("Connection Busy"));
         return;
     }
     const QPointer<Form8> alive(this);
+    fetching = true;
+    fetchStorm(URL);
+    if (alive)
+        fetching = false;
+}
+
+void Form8::fetchStorm(const QString& URL)
+{
+    const QPointer<Form8> alive(this);
     map()->clear();
     emptyDataFolder();
     DoEvents();
-    if (!alive)
+    if (waitEnded(alive))
         return;
     const QString fileName = Get_FileName(URL);
     FetchItem = QStringLiteral("Storm Data");
     Get_Storm_Data(Get_URLPath(URL) + QStringLiteral("index.html"));
-    if (!alive)
+    if (waitEnded(alive))
         return;
     FetchItem = QStringLiteral("Storm Track Picture");
     Get_Track_Picture(URL, fileName);
-    if (!alive)
+    if (waitEnded(alive))
         return;
     QFile file(QDir(dataFolder()).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -259,7 +287,7 @@ void Form8::Get_Storm_Data(const QString& IndexURL)
             setDataText(Text2);
         } else {
             const QString data = Inet1->OpenURL(Get_URLPath(IndexURL) + QStringLiteral("track.dat"));
-            if (!alive)
+            if (waitEnded(alive))
                 return;
             if (data.contains(QLatin1String("File Not Found"))) {
                 Option1[1]->setChecked(true);
@@ -269,7 +297,7 @@ void Form8::Get_Storm_Data(const QString& IndexURL)
             Show_Storm_Text(data);
         }
         const QString page = Inet1->OpenURL(IndexURL);
-        if (!alive)
+        if (waitEnded(alive))
             return;
         if (!page.isEmpty()) {
             bool found = false;
@@ -362,10 +390,8 @@ void Form8::mnuSLV_Click()
     Form5* window = newPictureWindow();
     window->loadPicture(mapBytes, mapFileName);
     const QListWidgetItem* storm = List3->currentItem();
-    const QListWidgetItem* year = List2->currentItem();
-    const QString title = storm && List3->currentRow() >= 0
-        ? stormLineTitle(storm->text())
-        : (year ? year->text() : QString()) + QStringLiteral(" Tropical Storm Tracks");
+    const QString title = storm && List3->currentRow() >= 0 ? stormLineTitle(storm->text())
+                                                             : chosenYear() + QStringLiteral(" Tropical Storm Tracks");
     showPictureWindow(*window, title);
 }
 

@@ -69,6 +69,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The year chosen in List2; empty when none is.
+    QString chosenYear() const;
+    void fetchStorm(const QString& URL);
     void Get_Storm_Data(const QString& IndexURL);
     QString Show_Storm_Text(const QString& Text);
     void Fill_Storm_List(const QString& Page, bool& OK);
@@ -76,4 +79,5 @@ private:
     void setDataText(const QString& text);
     QByteArray mapBytes;  // the map's file as it was fetched
     QString mapFileName;  // and its name
+    bool fetching = false; // Get_Storm is running
 };

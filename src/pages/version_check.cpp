@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -26,14 +27,17 @@ void offerHomePage(const QString& reply)
 {
     const QString text = QStringLiteral("Your version is out of date!\r\nThe latest version is: ") + reply
         + QStringLiteral("\r\nWould you like to jump to the\r\nCorvane Home page?");
-    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, kTitle) == MsgResult::Yes)
+    if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, kTitle) == MsgResult::Yes && !programClosing())
         openWithDefaultProgram(about().Label4->text());
 }
 
-QString versionFileReply()
+// The reply; nullopt when the program began to close meanwhile.
+std::optional<QString> versionFileReply()
 {
     const QString reply = Get_Version_File(about().Label4->text() + QStringLiteral("/version.nfo"));
     DoEvents();
+    if (programClosing())
+        return std::nullopt;
     return reply;
 }
 
@@ -87,15 +91,17 @@ VersionVerdict versionVerdict(const QString& reply, const QString& local)
 
 QString Get_Version_File(const QString& url)
 {
-    const QString reply = fetchPage(url).value_or(QStringLiteral("ERROR"));
+    const QString reply = fetchShortPage(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
     form1().setPanelText(1, QStringLiteral("Version Test Completed"));
     return reply;
 }
 
 void CVVersion_Click()
 {
-    const QString reply = versionFileReply();
-    switch (versionVerdict(reply, localVersion())) {
+    const std::optional<QString> reply = versionFileReply();
+    if (!reply)
+        return;
+    switch (versionVerdict(*reply, localVersion())) {
     case VersionVerdict::Missing:
         MsgBox(QStringLiteral("Site could not be reached at this time!"), MsgButtons::Ok, MsgIcon::None, kTitle);
         break;
@@ -103,15 +109,15 @@ void CVVersion_Click()
         MsgBox(QStringLiteral("Your version is up-to-date!"), MsgButtons::Ok, MsgIcon::None, kTitle);
         break;
     case VersionVerdict::OutOfDate:
-        offerHomePage(reply);
+        offerHomePage(*reply);
         break;
     }
 }
 
 bool Auto_Version_Check()
 {
-    const QString reply = versionFileReply();
-    if (versionVerdict(reply, localVersion()) == VersionVerdict::OutOfDate)
-        offerHomePage(reply);
+    const std::optional<QString> reply = versionFileReply();
+    if (reply && versionVerdict(*reply, localVersion()) == VersionVerdict::OutOfDate)
+        offerHomePage(*reply);
     return true;
 }

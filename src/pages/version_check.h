@@ -11,8 +11,14 @@ enum class VersionVerdict { Missing, UpToDate, OutOfDate };
 // when it holds no version number at all.
 VersionVerdict versionVerdict(const QString& reply, const QString& local);
 
+// A version file holds a version number, perhaps with a line of text after
+// it: a reply longer than this cannot be one.
+inline constexpr qint64 kVersionFileBytes = 1024;
+
 // Fetches the version file on the main window's first transfer control;
-// "ERROR" when the fetch fails. Status panel 1 then reads "Version Test Completed".
+// "ERROR" when the fetch fails. A reply too long to be a version file is not
+// read past kVersionFileBytes and comes back empty, announcing no version.
+// Status panel 1 then reads "Version Test Completed".
 QString Get_Version_File(const QString& url);
 
 // The Help menu's check: says what it found in a message box titled "Verify Version".

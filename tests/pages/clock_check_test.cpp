@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <functional>
 
 namespace {
 
@@ -82,6 +83,8 @@ public:
         server.listen(QHostAddress::LocalHost);
         QObject::connect(&server, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* socket = server.nextPendingConnection()) {
+                if (onConnection)
+                    onConnection();
                 socket->write(replies.isEmpty() ? QByteArray() : replies.takeFirst());
                 socket->disconnectFromHost();
                 QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -94,6 +97,7 @@ public:
     QTcpServer server;
     QList<QByteArray> replies;
     int connections = 0;
+    std::function<void()> onConnection; // runs while the program waits for the reply
 };
 
 class ClockCheckTest : public SandboxTest {
@@ -102,8 +106,10 @@ protected:
     {
         SandboxTest::SetUp();
         sites::redirectSites(daytime.root());
+        // The computer's clock is five hours behind the server's; given in
+        // UTC, the instant it is set to is the same in every time zone.
         setSystemClockSeam(SystemClockSeam{
-            [] { return QDateTime({2024, 3, 1}, {10, 59, 58}); },
+            [] { return QDateTime({2024, 3, 1}, {10, 59, 58}, Qt::UTC); },
             [this](const QDateTime& when) {
                 setTo = when;
                 return clockAccepts;
@@ -144,12 +150,11 @@ TEST_F(ClockCheckTest, OffersToSetTheClockAndSetsItOnYes)
     EXPECT_FALSE(setTo.isValid());
     EXPECT_EQ(daytime.connections, 1);
 
-    daytime.replies = {line, line};
+    // The clock is set from a second reading, taken after the answer.
+    daytime.replies = {line, "\n60370 24-03-01 16:00:09 00 0 0 45.2 UTC(NIST) * \n"};
     answer = MsgResult::Yes;
     check();
-    EXPECT_EQ(setTo, clockTarget(QDateTime({2024, 3, 1}, {10, 59, 58}), QDateTime({2024, 3, 1}, {16, 0, 1}, Qt::UTC),
-                                 QTimeZone::systemTimeZone()));
-    EXPECT_EQ(setTo.toLocalTime().time(), QDateTime({2024, 3, 1}, {16, 0, 1}, Qt::UTC).toLocalTime().time());
+    EXPECT_EQ(setTo, QDateTime({2024, 3, 1}, {16, 0, 9}, Qt::UTC));
     EXPECT_EQ(messages.back().text, "The time has been set!");
     EXPECT_EQ(messages.back().icon, MsgIcon::Exclamation);
 }
@@ -188,4 +193,22 @@ TEST_F(ClockCheckTest, NeverClaimsAClockItCouldNotSet)
     check();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Greenwich Mean Time\r\nDate: -\r\nTime: \r\nStandard Time"));
+}
+
+TEST_F(ClockCheckTest, AProgramClosedWhileItWaitsForTheServerNeitherAsksNorSetsTheClock)
+{
+    const QByteArray line = "\n60370 24-03-01 16:00:01 00 0 0 45.2 UTC(NIST) * \n";
+    answer = MsgResult::Yes;
+    for (const int closingReading : {1, 2}) {
+        releaseAllForms(); // a program not closed yet
+        messages.clear();
+        daytime.replies = {line, line};
+        daytime.onConnection = [&, readings = 0]() mutable {
+            if (++readings == closingReading)
+                form1().Exit_Click();
+        };
+        check();
+        EXPECT_EQ(messages.size(), closingReading - 1u) << closingReading; // only an offer made before
+        EXPECT_FALSE(setTo.isValid()) << closingReading;
+    }
 }

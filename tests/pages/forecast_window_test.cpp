@@ -3,7 +3,10 @@
 #include "mainwindow/forms.h"
 #include "test_support.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <tuple>
 
 namespace {
 
@@ -20,6 +23,10 @@ TEST(ZoneForecast, FindsTheFirstGroupNamingThePlace)
     using Found = ZoneForecast::Found;
     // A product far longer than any the service sends, its place at the end.
     const QString huge = QString("TXZ105-ELSEWHERE-\r\n.TONIGHT...FAIR.\r\n$$\r\n").repeated(200000) + kGroups;
+    // Four million characters of groups cut at once, the one "$$" at the end:
+    // seeking it again for each group would take hours.
+    const QString cutAtOnce = QString("TXZNNNN").repeated(600000) + "TXZ103-WACO-\r\n.TONIGHT...RAIN.\r\n$$";
+    const QString brokenOff = QString("TXZ.<").repeated(800000) + "$$";
     struct Case {
         const QString& product;
         const char* place;
@@ -36,6 +43,8 @@ TEST(ZoneForecast, FindsTheFirstGroupNamingThePlace)
         {kProduct, "DALLAS HEIGHTS", "TXZ", Found::Uncuttable, ""}, // the uncut group ends the search
         {kGroups, "FORT WORTH", "TXZ", Found::NoBlock, ""},
         {huge, "WACO", "TXZ", Found::Block, "TXZ103-WACO-\r\n.TONIGHT...RAIN"}, // read in one pass
+        {cutAtOnce, "WACO", "TXZ", Found::Block, "TXZ103-WACO-\r\n.TONIGHT...RAIN.\r\n"},
+        {brokenOff, "AUSTIN", "TXZ", Found::NoBlock, ""},
     };
     for (const Case& c : cases) {
         const ZoneForecast result = findZoneForecast(c.product, c.place, c.zone);
@@ -74,4 +83,20 @@ TEST_F(ForecastWindowTest, TheWindowIsAsTallAsItsLinesAndAClickUnloadsIt)
     window.Text1_Click();
     EXPECT_FALSE(wForcastLoaded());
     EXPECT_TRUE(wForcast().Text1->toPlainText().isEmpty());
+}
+
+TEST_F(ForecastWindowTest, OnlyACharacterKeyClosesIt)
+{
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*, bool> keys[] = {
+        {Qt::Key_Shift, Qt::ShiftModifier, "", false}, {Qt::Key_Control, Qt::ControlModifier, "", false},
+        {Qt::Key_Alt, Qt::AltModifier, "", false},     {Qt::Key_Tab, Qt::AltModifier, "\t", false}, // Alt+Tab
+        {Qt::Key_Down, Qt::NoModifier, "", false},     {Qt::Key_A, Qt::NoModifier, "a", true},
+        {Qt::Key_C, Qt::ControlModifier, "\x03", true},
+    };
+    for (const auto& [code, modifiers, text, closes] : keys) {
+        wForcast().PutText(kProduct, "DALLAS", "TXZ");
+        QKeyEvent key(QEvent::KeyPress, code, modifiers, QString::fromLatin1(text));
+        QCoreApplication::sendEvent(wForcast().Text1, &key);
+        EXPECT_EQ(wForcastLoaded(), !closes) << code;
+    }
 }

@@ -5,12 +5,16 @@
 #include "pages/info_windows.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
+#include "platform/inet_control.h"
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
 #include "platform/waits.h"
 #include "pages/pages_test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QBuffer>
 #include <QDate>
 #include <QDir>
@@ -20,6 +24,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -87,7 +94,7 @@ protected:
     void chooseYear(const QString& year)
     {
         window().List2->setCurrentItem(window().List2->findItems(year, Qt::MatchExactly).value(0));
-        window().List2_Click();
+        DoEvents(); // the year is fetched once the list is done
     }
     QString panel() { return window().panel1->text(); }
 };
@@ -195,4 +202,69 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     window().mnuSLV_Click();
     EXPECT_EQ(messages.back().text, "The Maximum Number Of Open Windows\r\nHas Been Reached.  Please Close One\r\n"
                                     "Before Displaying Another Picture.");
+}
+
+TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
+{
+    for (const QByteArray year : {"1997", "1998"}) {
+        server.route("/datacompanysite/hurricane/atlantic/" + year + "/index.html",
+                     HttpReply::text("<PRE> # Name\n  1 STORM OF " + year + "\n</PRE>"));
+    }
+    int requests = 0; // a season takes two: its page and its map
+    QObject::connect(window().Inet1, &InetControl::StateChanged,
+                     [&requests](int state) { requests += state == InetControl::icResolvingHost; });
+    QListWidget& years = *window().List2;
+    auto click = [&years](const char* year) { // a press chooses the item, a release clicks it
+        QListWidgetItem* item = years.findItems(year, Qt::MatchExactly).value(0);
+        years.setCurrentItem(item);
+        emit years.itemClicked(item);
+    };
+    auto key = [&years](Qt::Key code) {
+        QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+        QCoreApplication::sendEvent(&years, &event);
+    };
+    auto clickWhileLoading = [&] {
+        server.route("/datacompanysite/hurricane/atlantic/1997/index.html", [&](const HttpRequestRecord&) {
+            click("1998"); // finds the window busy
+            return HttpReply::text("<PRE> # Name\n  1 STORM OF 1997\n</PRE>");
+        });
+        key(Qt::Key_Down);
+    };
+    const std::tuple<std::function<void()>, int, const char*> steps[] = {
+        {[&] { click("1998"); }, 1, "1998"},           {[&] { click("1998"); }, 0, "1998"}, // chosen again
+        {[&] { key(Qt::Key_Down); }, 1, "1997"},       {[&] { key(Qt::Key_Up); }, 1, "1998"},
+        {[&] { click("1997"); click("1998"); }, 1, "1998"}, // the second comes in before the first request
+        {clickWhileLoading, 1, "1997"},
+    };
+    for (const auto& [act, seasons, shown] : steps) {
+        requests = 0;
+        act();
+        DoEvents();
+        EXPECT_EQ(requests, 2 * seasons) << shown;
+        ASSERT_EQ(window().List3->count(), 1);
+        EXPECT_EQ(window().List3->item(0)->text(), QString("  1 STORM OF ") + shown);
+    }
+}
+
+TEST_F(StormWindowTest, ADoubleClickedStormIsFetchedOnceTheListIsDoneWithTheClicks)
+{
+    server.route("/datacompanysite/hurricane/atlantic/1998/index.html", HttpReply::text(seasonPage()));
+    chooseYear("1998");
+    const QByteArray trackData = "/DataCompanySite/hurricane/atlantic/1998/ALEX/track.dat";
+    server.route(trackData, [this](const HttpRequestRecord&) {
+        window().close(); // deletes the list that was double-clicked
+        return HttpReply::text("data");
+    });
+    QWidget& storms = *window().List3->viewport();
+    const QPointF at = window().List3->visualItemRect(window().List3->item(0)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+        QMouseEvent event(type, at, storms.mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&storms, &event);
+    }
+    EXPECT_EQ(server.count(trackData), 0);
+    DoEvents();
+    DoEvents();
+    EXPECT_GT(server.count(trackData), 0);
+    EXPECT_FALSE(form8Loaded());
 }

@@ -82,3 +82,19 @@ TEST_F(VersionCheckTest, TheSilentCheckSpeaksOnlyWhenOutOfDate)
     CVVersion_Click();
     EXPECT_EQ(messages.back().text, "Site could not be reached at this time!");
 }
+
+TEST_F(VersionCheckTest, AReplyTooLongForAVersionFileAnnouncesNoVersion)
+{
+    const QByteArray longest = "2.0\r\n" + QByteArray(kVersionFileBytes - 5, ' ');
+    const std::pair<QByteArray, const char*> cases[] = {
+        {longest, "Your version is out of date!"},
+        {longest + "!", "Your version is up-to-date!"},
+        {QByteArray(32 * 1024 * 1024, '.'), "Your version is up-to-date!"},
+    };
+    for (const auto& [reply, says] : cases) {
+        server.route("/home/version.nfo", HttpReply::text(reply, "text/plain"));
+        CVVersion_Click();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_TRUE(messages.back().text.startsWith(says)) << reply.size() << " bytes";
+    }
+}
