@@ -23,16 +23,16 @@ private:
     qint64 usual_;
 };
 
-// The page, or `tooLarge` for a reply over the bound; nullopt for any other failure.
-std::optional<QString> fetchWithin(const QString& url, qint64 maxBytes, const std::optional<QString>& tooLarge)
+// The page; nullopt when the fetch failed, timed out or the reply ran over the bound.
+std::optional<QString> fetchWithin(const QString& url, qint64 maxBytes)
 {
     InetControl& inet = *form1().Inet1;
     const ReplyBound bound(inet, maxBytes);
     try {
         Set_Inet(inet);
         return inet.OpenURL(url);
-    } catch (const InetError& error) {
-        return error.kind() == InetErrorKind::TooLarge ? tooLarge : std::nullopt;
+    } catch (const InetError&) {
+        return std::nullopt;
     }
 }
 
@@ -49,12 +49,12 @@ bool refusedWhileBusy(const QString& busyText)
 
 std::optional<QString> fetchPage(const QString& url)
 {
-    return fetchWithin(url, form1().Inet1->maxReplyBytes(), std::nullopt);
+    return fetchWithin(url, form1().Inet1->maxReplyBytes());
 }
 
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
 {
-    return fetchWithin(url, maxBytes, QString());
+    return fetchWithin(url, maxBytes);
 }
 
 bool programClosing()

@@ -15,7 +15,7 @@ bool refusedWhileBusy(const QString& busyText);
 std::optional<QString> fetchPage(const QString& url);
 
 // Like fetchPage for a page that is never longer than `maxBytes`: a longer
-// reply is not read past that bound and comes back as the empty text.
+// reply is not read past that bound and counts as a failed fetch.
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
 
 // True once the program has begun to close. Page commands ask after every

@@ -83,13 +83,13 @@ TEST_F(VersionCheckTest, TheSilentCheckSpeaksOnlyWhenOutOfDate)
     EXPECT_EQ(messages.back().text, "Site could not be reached at this time!");
 }
 
-TEST_F(VersionCheckTest, AReplyTooLongForAVersionFileAnnouncesNoVersion)
+TEST_F(VersionCheckTest, AReplyTooLongForAVersionFileIsNoAnswer)
 {
     const QByteArray longest = "2.0\r\n" + QByteArray(kVersionFileBytes - 5, ' ');
     const std::pair<QByteArray, const char*> cases[] = {
         {longest, "Your version is out of date!"},
-        {longest + "!", "Your version is up-to-date!"},
-        {QByteArray(32 * 1024 * 1024, '.'), "Your version is up-to-date!"},
+        {longest + "!", "Site could not be reached at this time!"},
+        {QByteArray(32 * 1024 * 1024, '.'), "Site could not be reached at this time!"},
     };
     for (const auto& [reply, says] : cases) {
         server.route("/home/version.nfo", HttpReply::text(reply, "text/plain"));
