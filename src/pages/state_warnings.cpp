@@ -68,6 +68,8 @@ void Show_State_Warnings(int Index)
     const QString stateCode = url.startsWith(sources::hawaiiListPrefix()) ? QString() : slotStateCode(entry, url);
     const AlertsAnswer answer =
         stateCode.isEmpty() ? AlertsAnswer() : readActiveAlerts(fetchActiveAlerts(*form1().Inet1, stateCode));
+    if (programClosing())
+        return;
     if (!answer.valid) {
         MsgBox(QStringLiteral("Warnings Not Available!"));
         return;

@@ -73,13 +73,15 @@ QString Form4::text() const
 
 void Form4::mnuSave_Click()
 {
+    // Taken before the dialog: the viewer may be closed while it is open.
+    const QByteArray bytes = (text() + QStringLiteral("\r\n")).toUtf8();
     const QString filter = QStringLiteral("Text Files (*.txt)");
     const auto choice = chooseSaveFile(SaveFileRequest{QStringLiteral("Save As"), {filter}, filter, programFolder()});
     if (!choice)
         return;
     const QString path = textFileName(choice->path);
     QString error;
-    if (!writeFileSafely(path, (text() + QStringLiteral("\r\n")).toUtf8(), &error))
+    if (!writeFileSafely(path, bytes, &error))
         MsgBox(QStringLiteral("The text could not be saved as %1:\r\n%2").arg(path, error), MsgButtons::Ok,
                MsgIcon::Exclamation);
 }

@@ -7,6 +7,7 @@
 #include "pages/forecast_window.h"
 #include "pages/pages_test_support.h"
 #include "pages/text_viewer.h"
+#include "platform/settings_store.h"
 #include "settings/program_state.h"
 
 #include <QAction>
@@ -21,6 +22,7 @@ struct WaitCase {
     const char* name;
     std::function<void()> command;
     QByteArray path; // the request it waits on
+    QByteArray body = "TXZ102-DALLAS-\r\n.TONIGHT...WINDY.\r\n$$\r\n";
 };
 void PrintTo(const WaitCase& c, std::ostream* out) { *out << c.name; }
 
@@ -29,6 +31,7 @@ void station(int item) { form1().StateInfo[item]->trigger(); }
 const WaitCase kCases[] = {
     {"ZoneForecast", [] { station(0); }, "/tx/zone.html"},
     {"StateForecast", [] { station(1); }, "/tx/state.html"},
+    {"StateWarnings", [] { station(2); }, "/api/alerts/active", R"({"features": []})"},
     {"Planets", [] { form1().mnuSmPrS->trigger(); }, "/PlanetReportSite/weatherf/PLANETSF_qx01"},
     {"WeatherHistory", [] { station(5); }, "/TriviaPortalSite/weather/trivia/"},
     {"News", [] { form1().LatestNews->trigger(); }, "/home/news.txt"},
@@ -40,7 +43,8 @@ protected:
     void SetUp() override
     {
         PagesTest::SetUp();
-        program().SlotURL[0] = server.url("/tx/obs.html");
+        program().SlotURL[0] = server.url("/tx/obs.html?issuedby=TX");
+        SaveSetting("Sources", "alertsService", server.url("/api"));
         form1().Label2[0]->setText("DALLAS");
         program().PopupSlot = 0;
         form2().Text2->setText("02134"); // the planets' ZIP code
@@ -56,7 +60,7 @@ TEST_P(PageWaitTest, AProgramClosedInsideTheWaitShowsNothingMore)
     server.route(GetParam().path, [&closed](const HttpRequestRecord&) {
         if (!std::exchange(closed, true))
             form1().Exit_Click();
-        return HttpReply::text("TXZ102-DALLAS-\r\n.TONIGHT...WINDY.\r\n$$\r\n");
+        return HttpReply::text(GetParam().body);
     });
     GetParam().command();
     EXPECT_TRUE(closed);
