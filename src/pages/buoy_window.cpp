@@ -111,6 +111,7 @@ Form11::Form11(QWidget* parent) : QWidget(parent, Qt::Window)
 
     List1 = new QListWidget(this);
     List1->setMinimumSize(360, 320);
+    List1->setUniformItemSizes(true); // one line of text each: a long list lays out at once
     for (const QString& name : builtInBuoyNames())
         List1->addItem(name);
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
