@@ -14,6 +14,16 @@ qsizetype joinedOpen(const QString& kept, QStringView rest, QLatin1StringView op
     return 0;
 }
 
+// Where the next `open` begins from `from` on; -1 when none does.
+qsizetype nextOpen(QStringView text, qsizetype from, QLatin1StringView open)
+{
+    // A search for one character is the quickest there is.
+    qsizetype at = text.indexOf(QChar(open.front()), from);
+    while (at >= 0 && open.size() > 1 && !text.sliced(at).startsWith(open))
+        at = text.indexOf(QChar(open.front()), at + 1);
+    return at;
+}
+
 // Removes from each `open` to the first `close` after it, the first `open`
 // first, so that a removal that brings a new `open` together is seen too.
 // What lies between the runs is copied a stretch at a time.
@@ -29,7 +39,7 @@ bool removeRuns(QString& page, QLatin1StringView open, QChar close)
             kept.chop(joined);
             afterOpen = from + open.size() - joined;
         } else {
-            const qsizetype at = text.indexOf(open, from);
+            const qsizetype at = nextOpen(text, from, open);
             if (at < 0)
                 break;
             kept += text.sliced(from, at - from);
