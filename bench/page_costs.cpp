@@ -42,16 +42,17 @@ namespace {
 constexpr int kBuoyLines = 320000;
 constexpr qsizetype kPageText = 10 * 1000 * 1000;
 
-// Report lines whose IDs are five lower-case letters: no built-in ID
-// (capitals and digits) occurs in their entries.
+// Report lines whose IDs are five capitals without J, L, O, P, R and S: none
+// holds a built-in ID (each of those has a digit or one of those letters).
 QString buoyPage()
 {
+    const QString letters = QStringLiteral("ABCDEFGHIKMNQTUVWXYZ");
     QString page = QStringLiteral("<PRE>\nOffshore Data at 18Z 14APR99\nReports: %1\nheading\n\n").arg(kBuoyLines);
     page.reserve(page.size() + kBuoyLines * 80);
     for (int i = 0; i < kBuoyLines; ++i) {
-        QString id(5, u'a');
-        for (int n = i, k = 4; n > 0 && k >= 0; n /= 26, --k)
-            id[k] = QChar(u'a' + n % 26);
+        QString id(5, letters[0]);
+        for (int n = i, k = 4; n > 0 && k >= 0; n /= letters.size(), --k)
+            id[k] = letters[n % letters.size()];
         page += QStringLiteral("      ") + id
             + QStringLiteral("  45.1N-125.3W12.5  9.8   4512.3 kts       1016.2       11.8  2.1\n");
     }

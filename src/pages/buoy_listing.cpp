@@ -3,33 +3,22 @@
 #include "pages/buoy_page.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
 
 const QString kEntryStart = QStringLiteral("Weather Buoy (ID ");
 
-// Case is ignored as a case-insensitive comparison of texts ignores it:
-// each character folded, a surrogate pair folded as one character.
-std::array<char16_t, 6> folded(QStringView id)
+// A quick first test for a text that may be an ID: the text hashed into
+// far more places than there are IDs.
+constexpr size_t kIdFilterSize = size_t(1) << 20;
+size_t filterPlace(QStringView text)
 {
-    std::array<char16_t, 6> key{};
-    for (qsizetype i = 0; i < id.size(); ++i) {
-        const QChar c = id[i];
-        if (c.isLowSurrogate() && i > 0 && id[i - 1].isHighSurrogate())
-            key[i] = QChar::lowSurrogate(QChar::toCaseFolded(QChar::surrogateToUcs4(id[i - 1], c)));
-        else
-            key[i] = c.toCaseFolded().unicode();
-    }
-    key[id.size()] = u')';
-    return key;
-}
-
-// A quick first test for a text that may be an ID: its first two characters, hashed.
-size_t startHash(QStringView text)
-{
-    const char16_t second = text.size() > 1 ? text[1].unicode() : 0;
-    return (text[0].unicode() * 31u + second) & 0xFFFFu;
+    size_t hash = 2166136261u;
+    for (const QChar c : text)
+        hash = (hash ^ c.unicode()) * 16777619u;
+    return hash & (kIdFilterSize - 1);
 }
 
 bool before(const QString& a, const QString& b)
@@ -38,6 +27,25 @@ bool before(const QString& a, const QString& b)
 }
 
 } // namespace
+
+// Case is ignored as a case-insensitive comparison of texts ignores it:
+// each character folded, a surrogate pair folded as one character.
+BuoyListing::SortKey BuoyListing::sortKey(QStringView id, int listed)
+{
+    std::array<quint64, 6> folded{};
+    for (qsizetype i = 0; i < id.size(); ++i) {
+        const QChar c = id[i];
+        if (c.unicode() < 0x80)
+            folded[i] = c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() + 32 : c.unicode();
+        else if (c.isLowSurrogate() && i > 0 && id[i - 1].isHighSurrogate())
+            folded[i] = QChar::lowSurrogate(QChar::toCaseFolded(QChar::surrogateToUcs4(id[i - 1], c)));
+        else
+            folded[i] = c.toCaseFolded().unicode();
+    }
+    folded[id.size()] = u')';
+    return {folded[0] << 48 | folded[1] << 32 | folded[2] << 16 | folded[3],
+            static_cast<quint32>(folded[4] << 16 | folded[5]), listed};
+}
 
 BuoyListing::BuoyListing(const QString& page, int count, const QStringList& builtInNames, int piece)
     : page_(page), names_(builtInNames), piece_(std::max(1, piece)), linesLeft_(std::max(0, count))
@@ -49,7 +57,7 @@ BuoyListing::BuoyListing(const QString& page, int count, const QStringList& buil
 
 void BuoyListing::prepareIds()
 {
-    idStarts_.assign(0x10000, false);
+    idFilter_.assign(kIdFilterSize, false);
     for (const QString& name : std::as_const(names_)) {
         const std::optional<QString> id = entryId(name);
         if (!id) {
@@ -69,9 +77,16 @@ void BuoyListing::prepareIds()
             continue;
         }
         idOf_.insert(id, static_cast<int>(i));
-        idStarts_[startHash(id)] = true;
-        if (std::find(idLengths_.begin(), idLengths_.end(), id.size()) == idLengths_.end())
-            idLengths_.push_back(id.size());
+        idFilter_[filterPlace(id)] = true;
+        auto reach = std::find_if(reaches_.begin(), reaches_.end(),
+                                  [&](const IdReach& r) { return r.length == id.size(); });
+        if (reach == reaches_.end())
+            reach = reaches_.insert(reach, {id.size()});
+        for (qsizetype back = 1; back < id.size() && back <= kEntryStart.size(); ++back) {
+            if (id.startsWith(QStringView(kEntryStart).last(back)))
+                reach->back = std::max(reach->back, back);
+        }
+        reach->bracket = reach->bracket || id.endsWith(u')');
     }
 }
 
@@ -121,7 +136,7 @@ void BuoyListing::listPiece()
         QString text(kEntryStart.size() + id.size() + 1, Qt::Uninitialized);
         QChar* out = std::copy(kEntryStart.begin(), kEntryStart.end(), text.data());
         *std::copy(id.begin(), id.end(), out) = u')';
-        keys_.push_back({folded(id), static_cast<int>(listed_.size())});
+        keys_.push_back(sortKey(id, static_cast<int>(listed_.size())));
         listed_.push_back(std::move(text));
     }
     std::sort(keys_.begin() + first, keys_.end());
@@ -164,12 +179,11 @@ void BuoyListing::indexPiece()
     for (; indexed_ < end; ++indexed_) {
         const int rank = static_cast<int>(indexed_);
         const QStringView text = listed_[sorted_[indexed_]];
-        for (const qsizetype length : idLengths_) {
-            // Only the places that take in some of the entry's own ID can differ between entries.
-            for (qsizetype at = std::max<qsizetype>(0, kEntryStart.size() - length + 1); at + length <= text.size();
-                 ++at) {
-                const QStringView candidate = text.sliced(at, length);
-                if (!idStarts_[startHash(candidate)])
+        for (const IdReach& reach : reaches_) {
+            const qsizetype last = text.size() - (reach.bracket ? 0 : 1) - reach.length;
+            for (qsizetype at = kEntryStart.size() - reach.back; at <= last; ++at) {
+                const QStringView candidate = text.sliced(at, reach.length);
+                if (!idFilter_[filterPlace(candidate)])
                     continue;
                 const auto found = idOf_.constFind(candidate);
                 if (found == idOf_.constEnd())

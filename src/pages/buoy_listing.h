@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <array>
+#include <tuple>
 #include <vector>
 
 // The buoy window's station list, built from the all-buoys report page a
@@ -41,15 +41,17 @@ public:
     int named() const { return named_; }
 
 private:
-    // An entry's ID folded for comparison, then its closing bracket (all
-    // entries share the text before the ID), and the entry's place in the
-    // page; no two keys are equal.
+    // An entry's ID folded for comparison and then its closing bracket: six
+    // characters at most (all entries share the text before the ID), packed
+    // first character highest. Then the entry's place in the page, so that no
+    // two keys are equal.
     struct SortKey {
-        std::array<char16_t, 6> folded;
+        quint64 head; // characters 1 to 4
+        quint32 tail; // characters 5 and 6
         int listed;
         bool operator<(const SortKey& other) const
         {
-            return folded < other.folded || (folded == other.folded && listed < other.listed);
+            return std::tie(head, tail, listed) < std::tie(other.head, other.tail, other.listed);
         }
     };
     // A sorted stretch of `keys_`: one piece of the listing.
@@ -63,12 +65,21 @@ private:
         std::vector<int> ranks;
         size_t next = 0; // the matches before it are no longer in the list
     };
+    // Where in an entry the IDs of one length may lie: they reach back into
+    // the shared text only as far as one of them begins with its end, and
+    // take in the closing bracket only when one of them ends with one.
+    struct IdReach {
+        qsizetype length;
+        qsizetype back = 0;
+        bool bracket = false;
+    };
     struct Placed {
         QString name;
         bool inList = true;
     };
     enum class Step { List, Merge, Index, Name, Fill, Done };
 
+    static SortKey sortKey(QStringView id, int listed);
     void prepareIds();
     void listPiece();
     void mergePiece();
@@ -96,8 +107,8 @@ private:
     std::vector<QString> ids_;   // the built-in names' distinct IDs
     std::vector<int> nameIds_;   // each name's index into `ids_`, -1 without an ID
     QHash<QStringView, int> idOf_; // the IDs not shared by all entries
-    std::vector<qsizetype> idLengths_;
-    std::vector<bool> idStarts_; // the first two characters of such an ID, hashed
+    std::vector<IdReach> reaches_;
+    std::vector<bool> idFilter_; // the places of such IDs, hashed
     std::vector<IdMatches> matches_;
     size_t indexed_ = 0;
 
