@@ -12,11 +12,6 @@ QString withUnit(const QString& field, const char* unit)
     return leadingNumber(field) != 0 ? field + QLatin1String(unit) : field;
 }
 
-bool before(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) < 0;
-}
-
 } // namespace
 
 std::optional<QString> announcedReports(const QString& page)
@@ -41,66 +36,12 @@ std::optional<ReportTime> reportTime(const QString& page)
     return ReportTime{t.left(2) + QLatin1String(":00 ") + t.right(2), page.mid(p + 4, 7)};
 }
 
-QStringList listedBuoys(const QString& page, int count)
-{
-    QStringList entries;
-    qsizetype pos = 0;
-    for (int i = 0; i < 5 && pos >= 0; ++i)
-        pos = page.indexOf(QLatin1Char('\n'), pos + 1);
-    for (int i = 0; i < count && pos >= 0; ++i) {
-        const qsizetype next = page.indexOf(QLatin1Char('\n'), pos + 1);
-        if (next < 0)
-            break;
-        // The segment starts with the line feed that ends the line before.
-        const QStringView segment = QStringView(page).mid(pos, next - pos);
-        if (segment.size() > 13) {
-            QString id = segment.mid(7, 5).toString();
-            while (id.endsWith(QLatin1Char(' ')))
-                id.chop(1);
-            entries << QStringLiteral("Weather Buoy (ID ") + id + QLatin1Char(')');
-        }
-        pos = next;
-    }
-    return entries;
-}
-
-int insertSorted(QStringList& list, const QString& entry)
-{
-    const auto at = std::upper_bound(list.begin(), list.end(), entry, before);
-    const int row = static_cast<int>(at - list.begin());
-    list.insert(row, entry);
-    return row;
-}
-
-void sortEntries(QStringList& list)
-{
-    std::stable_sort(list.begin(), list.end(), before);
-}
-
 std::optional<QString> entryId(const QString& entry)
 {
     const qsizetype k = entry.indexOf(QLatin1String("(ID "));
     if (k < 0)
         return std::nullopt;
     return entry.mid(k + 4, std::max<qsizetype>(0, entry.size() - k - 5));
-}
-
-int nameBuoys(QStringList& list, const QStringList& builtInNames)
-{
-    int named = 0;
-    for (const QString& name : builtInNames) {
-        const std::optional<QString> id = entryId(name);
-        if (!id)
-            continue;
-        const auto match = std::find_if(list.begin(), list.end(),
-                                        [&](const QString& entry) { return entry.contains(*id); });
-        if (match == list.end())
-            continue;
-        list.erase(match);
-        insertSorted(list, name);
-        ++named;
-    }
-    return named;
 }
 
 QString compassWord(const QString& degrees)
@@ -130,8 +71,12 @@ std::optional<QString> buoyRecord(const QString& page, const QString& id)
     const qsizetype p = page.indexOf(id);
     if (p < 0)
         return std::nullopt;
-    const qsizetype end = page.indexOf(QLatin1Char('\n'), p);
-    return page.mid(p, end < 0 ? -1 : end - p);
+    qsizetype end = page.indexOf(QLatin1Char('\n'), p);
+    if (end < 0)
+        end = page.size();
+    if (end > p && page[end - 1] == QLatin1Char('\r'))
+        --end;
+    return page.mid(p, end - p);
 }
 
 std::array<QString, 8> buoyFields(const QString& record)

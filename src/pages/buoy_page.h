@@ -5,8 +5,8 @@
 #include <optional>
 
 // The all-buoys report page: a header with the number of reports and the
-// time of the report, then one fixed-column line per station. And the buoy
-// window's station list, kept in alphabetical order.
+// time of the report, then one fixed-column line per station (its lines end
+// in LF or CR LF). The station list built from it: buoy_listing.h.
 
 // The number after "Reports:" up to the line end, as a plain number ("  42"
 // gives "42"); nullopt when the page has no "Reports:" with a line end after it.
@@ -20,33 +20,16 @@ struct ReportTime {
 };
 std::optional<ReportTime> reportTime(const QString& page);
 
-// One entry "Weather Buoy (ID <id>)" for each report line: `count` lines
-// from the one after the page's fifth line feed, the ID cut from the line's
-// seventh to eleventh characters. Lines of 12 characters or fewer are passed
-// over; the listing ends early at the last line feed of the page.
-QStringList listedBuoys(const QString& page, int count);
-
-// Puts an entry into a list kept in alphabetical order (case ignored) and
-// returns its row.
-int insertSorted(QStringList& list, const QString& entry);
-// Puts a whole list in that order at once, entries that differ only in case
-// in the order they had: the list that inserting them one by one would give.
-void sortEntries(QStringList& list);
-
 // The station ID of an entry "name (ID <id>)": the text after "(ID " less
 // the last character; nullopt when the entry holds no "(ID ".
 std::optional<QString> entryId(const QString& entry);
-
-// For each built-in name in order: the first entry of the list that contains
-// the name's ID makes way for the built-in name. Returns how many were named.
-int nameBuoys(QStringList& list, const QStringList& builtInNames);
 
 // The compass word of a wind direction in degrees ("N", "NE" ... "NW"), empty
 // for a direction outside 0 to 360.
 QString compassWord(const QString& degrees);
 
 // The station's line of the page, from the first occurrence of its ID to the
-// next line feed; nullopt when the ID is not on the page.
+// line end; nullopt when the ID is not on the page.
 std::optional<QString> buoyRecord(const QString& page, const QString& id);
 
 // A station's line cut into what the window shows beside its captions:

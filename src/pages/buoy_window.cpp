@@ -1,5 +1,6 @@
 #include "pages/buoy_window.h"
 
+#include "pages/buoy_listing.h"
 #include "pages/buoy_page.h"
 #include "pages/buoy_stations.h"
 #include "platform/file_writes.h"
@@ -114,6 +115,7 @@ Form11::Form11(QWidget* parent) : QWidget(parent, Qt::Window)
 
     List1 = new QListWidget(this);
     List1->setMinimumSize(360, 320);
+    List1->setUniformItemSizes(true); // one line of text each: a long list lays out at once
     for (const QString& name : builtInBuoyNames())
         List1->addItem(name);
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
@@ -207,6 +209,9 @@ void Form11::Command1_Click(int Index)
 
 void Form11::Get_Buoy_Data()
 {
+    // "Get Data" stays disabled for the whole fetch: it never runs twice at once.
+    if (!Command1[0]->isEnabled())
+        return;
     const QPointer<Form11> alive(this);
     Command1[0]->setEnabled(false);
     Set_Inet(*Inet1);
@@ -238,10 +243,8 @@ void Form11::Get_Buoy_Data()
     }
     Label2->setText(QStringLiteral("Processing ...."));
     DoEvents();
-    if (!alive)
+    if (!alive || !List_Buoys())
         return;
-    List_Buoys();
-    Name_Buoys();
     Label2->setText(QStringLiteral("Ready ...."));
     Command1[0]->setEnabled(true);
     if (!copied)
@@ -250,24 +253,36 @@ void Form11::Get_Buoy_Data()
                MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void Form11::List_Buoys()
+bool Form11::List_Buoys()
 {
+    const QPointer<Form11> alive(this);
+    {
+        const QSignalBlocker quiet(List1);
+        List1->clear();
+    }
     const double announced = leadingNumber(Label1[19]->text());
     const int count = static_cast<int>(std::clamp(std::floor(announced), 0.0, 1e9));
-    // Sorted in one go: a page of many thousand lines is listed at once.
-    QStringList listed = listedBuoys(BuoyPage, count);
-    sortEntries(listed);
-    setEntries(listed);
-}
-
-void Form11::Name_Buoys()
-{
-    QStringList list = entries();
-    const int named = nameBuoys(list, BuoyNames);
-    setEntries(list);
-    Label1[24]->setText(QString::number(named));
-    if (!list.isEmpty())
+    // The listing keeps its own copy of the page and the names.
+    BuoyListing listing(BuoyPage, count, BuoyNames);
+    while (listing.advance()) {
+        DoEvents();
+        if (!alive)
+            return false;
+    }
+    const QStringList& listed = listing.entries();
+    for (qsizetype from = 0; from < listed.size(); from += BuoyListing::kPiece) {
+        {
+            const QSignalBlocker quiet(List1);
+            List1->addItems(listed.mid(from, BuoyListing::kPiece));
+        }
+        DoEvents();
+        if (!alive)
+            return false;
+    }
+    Label1[24]->setText(QString::number(listing.named()));
+    if (List1->count() > 0)
         selectEntry(0);
+    return true;
 }
 
 QStringList Form11::entries() const
@@ -276,13 +291,6 @@ QStringList Form11::entries() const
     for (int row = 0; row < List1->count(); ++row)
         texts << List1->item(row)->text();
     return texts;
-}
-
-void Form11::setEntries(const QStringList& texts)
-{
-    const QSignalBlocker quiet(List1);
-    List1->clear();
-    List1->addItems(texts);
 }
 
 void Form11::selectEntry(int row)

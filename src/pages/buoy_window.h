@@ -47,10 +47,11 @@ protected:
 
 private:
     void Get_Buoy_Data();
-    void List_Buoys();
-    void Name_Buoys();
+    // Lists the stations of BuoyPage under their built-in names where known,
+    // letting events run between pieces of the work; false when the window
+    // was deleted meanwhile.
+    bool List_Buoys();
     QStringList entries() const;
-    void setEntries(const QStringList& entries);
     // Selects a row as a click would, showing its station.
     void selectEntry(int row);
     void showFields(const QString& text);

@@ -2,17 +2,22 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "pages/buoy_listing.h"
 #include "pages/buoy_page.h"
 #include "pages/buoy_stations.h"
 #include "pages/info_windows.h"
 #include "pages/pages_test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -36,6 +41,8 @@ QString buoyPage(int announced)
         + reportLine("OBS12", kColumns) + "\n" + reportLine("X", "short") + "\n</PRE></HTML>\n";
 }
 
+const QByteArray kPagePath = "/BuoyReportSite/wx/buoydata/curr/all.html";
+
 TEST(BuoyPage, CompassWordsUnitsAndColumns)
 {
     const std::pair<const char*, const char*> directions[] = {
@@ -56,7 +63,7 @@ TEST(BuoyPage, CompassWordsUnitsAndColumns)
     EXPECT_EQ(calm[7], "  MM ");
 }
 
-TEST(BuoyPage, HeaderListingAndNaming)
+TEST(BuoyPage, HeaderSearchAndIds)
 {
     const QString page = buoyPage(3);
     EXPECT_EQ(announcedReports(page), "3");
@@ -67,31 +74,8 @@ TEST(BuoyPage, HeaderListingAndNaming)
     EXPECT_EQ(time->time, "18:00 Z ");
     EXPECT_EQ(time->date, "14APR99");
 
-    EXPECT_EQ(listedBuoys(page, 3),
-              (QStringList{"Weather Buoy (ID 46041)", "Weather Buoy (ID 91S)", "Weather Buoy (ID OBS12)"}));
-    // A page that announces more reports than it has ends the listing at its last line.
-    EXPECT_EQ(listedBuoys(page, 500).size(), 5);
-    EXPECT_EQ(listedBuoys(page, 500).last(), "Weather Buoy (ID </HTM)");
-
-    // Sorted at once as one by one: case ignored, ties kept in page order.
-    const QStringList mixed{"b (ID 2)", "B (ID 2)", "Weather Buoy (ID X)", "A (ID 3)", "a (ID 3)"};
-    QStringList oneByOne;
-    for (const QString& entry : mixed)
-        insertSorted(oneByOne, entry);
-    QStringList atOnce = mixed;
-    sortEntries(atOnce);
-    EXPECT_EQ(atOnce, oneByOne);
-    EXPECT_EQ(atOnce, (QStringList{"A (ID 3)", "a (ID 3)", "b (ID 2)", "B (ID 2)", "Weather Buoy (ID X)"}));
-
-    QStringList list = listedBuoys(page, 3);
-    sortEntries(list);
-    // IDs match as plain substrings: "OBS1" names the entry of "OBS12".
-    const int named = nameBuoys(list, {"Alki Point, WA (ID 91S)", "Central Olympic Coast, WA (ID 46041)",
-                                       "Nowhere (ID 99999)", "Observatory (ID OBS1)"});
-    EXPECT_EQ(named, 3);
-    EXPECT_EQ(list, (QStringList{"Alki Point, WA (ID 91S)", "Central Olympic Coast, WA (ID 46041)",
-                                 "Observatory (ID OBS1)"}));
-
+    const QStringList list{"Alki Point, WA (ID 91S)", "Central Olympic Coast, WA (ID 46041)",
+                           "Observatory (ID OBS1)"};
     EXPECT_EQ(findEntry(list, "COAST", 0), 1);
     EXPECT_EQ(findEntry(list, "o", 2), 2);
     EXPECT_EQ(findEntry(list, "alki", 1), -1);
@@ -158,7 +142,7 @@ TEST_F(BuoyWindowTest, FetchesSavesListsAndShowsTheStations)
     EXPECT_FALSE(QFile::exists(path("Buoy/BuoyData.cvd")));
 
     const QByteArray page = buoyPage(3).toLatin1();
-    server.route("/BuoyReportSite/wx/buoydata/curr/all.html", HttpReply::text(page, "text/html"));
+    server.route(kPagePath, HttpReply::text(page, "text/html"));
     window().Command1_Click(0);
     EXPECT_EQ(window().Label2->text(), "Ready ....");
     EXPECT_TRUE(window().Command1[0]->isEnabled());
@@ -189,7 +173,7 @@ TEST_F(BuoyWindowTest, SearchesWithEnterAndNext)
     EXPECT_EQ(messages[0].text, "Nothing to do!");
     EXPECT_EQ(messages[0].title, "Buoy Search");
 
-    server.route("/BuoyReportSite/wx/buoydata/curr/all.html", HttpReply::text(buoyPage(3).toLatin1()));
+    server.route(kPagePath, HttpReply::text(buoyPage(3).toLatin1()));
     window().Command1_Click(0);
     search("wa (");
     EXPECT_EQ(window().List1->currentRow(), 0);
@@ -219,4 +203,70 @@ TEST_F(BuoyWindowTest, SearchesWithEnterAndNext)
     EXPECT_EQ(window().Text1->selectedText(), "bay");
     window().Text1_Click();
     EXPECT_FALSE(window().TextSelected);
+}
+
+TEST_F(BuoyWindowTest, EveryLineEndIsCutCleanly)
+{
+    // The wave height, the line's last field, is one character short of its column.
+    const QString page = "<PRE>\nOffshore Data at 18Z 14APR99\nReports: 1\nheading\n\n"
+        + reportLine("46041", kColumns.chopped(2)) + "\n</PRE>\n";
+    for (const char* lineEnd : {"\n", "\r\n"}) {
+        server.route(kPagePath, HttpReply::text(QString(page).replace("\n", lineEnd).toLatin1()));
+        window().Command1_Click(0);
+        ASSERT_EQ(window().Label2->text(), "Ready ....") << lineEnd;
+        ASSERT_EQ(window().List1->currentRow(), 0) << lineEnd;
+        EXPECT_EQ(window().Label1[9]->text(), "Central Olympic Coast, WA (ID 46041)") << lineEnd;
+        EXPECT_EQ(window().Label1[16]->text(), " 11.8 C") << lineEnd;
+        EXPECT_EQ(window().Label1[17]->text(), "  2 M") << lineEnd;
+    }
+}
+
+TEST_F(BuoyWindowTest, EventsRunWhileALargePageIsProcessedAndMayCloseTheWindow)
+{
+    // Enough report lines for several pieces of work.
+    const int lines = 3 * BuoyListing::kPiece;
+    QString page = QStringLiteral("<PRE>\nOffshore Data at 18Z 14APR99\nReports: %1\nheading\n\n").arg(lines);
+    for (int i = 0; i < lines; ++i)
+        page += reportLine(QString::number(i, 36), kColumns) + "\r\n";
+    server.route(kPagePath, HttpReply::text(page.toLatin1()));
+
+    struct HandlerCase {
+        const char* name;
+        std::function<void(Form11&)> handler;
+        bool windowStays;
+    };
+    const HandlerCase cases[] = {
+        {"no handler", [](Form11&) {}, true},
+        {"Get Data pressed again", [](Form11& w) { w.Command1_Click(0); }, true},
+        {"the window closed", [](Form11& w) { w.close(); }, false},
+        {"the window deleted", [](Form11& w) { delete &w; }, false},
+    };
+    for (const HandlerCase& c : cases) {
+        form1().BouyInfo->trigger();
+        const QPointer<Form11> shown(&form11());
+        int passes = 0; // event passes seen while the page is processed
+        QTimer watch;
+        watch.setInterval(0);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (shown && shown->Label2->text() == "Processing ...." && ++passes == 2)
+                c.handler(*shown);
+        });
+        watch.start();
+        shown->Command1_Click(0);
+        watch.stop();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The first pass comes when the status is shown; later ones while the list is built.
+        EXPECT_GE(passes, 2) << c.name;
+        ASSERT_EQ(!shown.isNull(), c.windowStays) << c.name;
+        if (c.windowStays) {
+            EXPECT_EQ(shown->Label2->text(), "Ready ....") << c.name;
+            EXPECT_EQ(shown->List1->count(), lines) << c.name;
+            EXPECT_TRUE(shown->Command1[0]->isEnabled()) << c.name;
+        }
+    }
+    // The program stands: the window opens again and lists the page.
+    form1().BouyInfo->trigger();
+    window().Command1_Click(0);
+    EXPECT_EQ(window().Label2->text(), "Ready ....");
+    EXPECT_EQ(window().List1->count(), lines);
 }

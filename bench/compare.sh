@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the benchmark program (Release) at a git revision, `main` unless
+# another is given, and at the working tree, runs both one after the other
+# and prints their figures side by side.
+#   bench/compare.sh [revision]
+set -euo pipefail
+tree="$(cd "$(dirname "$0")/.." && pwd)"
+revision="${1:-main}"
+scratch="$(mktemp -d)"
+cleanup() {
+  git -C "$tree" worktree remove --force "$scratch/base" >/dev/null 2>&1 || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+git -C "$tree" worktree add --detach "$scratch/base" "$revision" >/dev/null 2>&1
+# Both builds run this tree's benchmark: an older revision may have none, or
+# no option to build it.
+rm -rf "$scratch/base/bench"
+cp -r "$tree/bench" "$scratch/base/bench"
+if ! grep -q CORVANE_BENCH "$scratch/base/CMakeLists.txt"; then
+  printf '\noption(CORVANE_BENCH "" OFF)\nif(CORVANE_BENCH)\n  add_subdirectory(bench)\nendif()\n' \
+    >>"$scratch/base/CMakeLists.txt"
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+build() { # source folder, build folder
+  cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCORVANE_BENCH=ON \
+    "${launcher[@]}" >/dev/null
+  cmake --build "$2" --target corvane_bench >/dev/null
+}
+echo "Building at $revision and at the working tree ..." >&2
+build "$scratch/base" "$scratch/build-base"
+build "$tree" "$scratch/build-tree"
+
+"$scratch/build-base/bench/corvane_bench" >"$scratch/base.txt"
+"$scratch/build-tree/bench/corvane_bench" >"$scratch/tree.txt"
+awk -F'\t' -v revision="$revision" '
+  NR == FNR { before[$1] = $2; next }
+  FNR == 1 { printf "%-40s %12s %14s\n", "", revision, "working tree" }
+  { printf "%-40s %12s %14s\n", $1, before[$1], $2 }
+' "$scratch/base.txt" "$scratch/tree.txt"
