@@ -50,7 +50,7 @@ struct ListingCase {
     int named;
 };
 
-// The list as the window's description builds it: each entry put into its
+// The list built the plain, slow way: each entry put into its
 // alphabetical place one at a time, then each name looked for from the top.
 QStringList oneAtATime(const QString& page, int count, const QStringList& names)
 {
