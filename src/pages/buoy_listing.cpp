@@ -239,7 +239,6 @@ void BuoyListing::nameAll()
         else
             placed_[placed].inList = false;
         placed_.push_back({names_[i]});
-        ++named_;
     }
     for (const Placed& p : placed_) {
         if (p.inList)

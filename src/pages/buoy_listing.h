@@ -38,7 +38,7 @@ public:
     // The list, complete once advance() has returned false.
     const QStringList& entries() const { return entries_; }
     // How many built-in names were put in.
-    int named() const { return named_; }
+    int named() const { return static_cast<int>(placed_.size()); }
 
 private:
     // An entry's ID folded for comparison and then its closing bracket: six
@@ -113,8 +113,7 @@ private:
     size_t indexed_ = 0;
 
     std::vector<bool> removed_; // by rank
-    std::vector<Placed> placed_; // in the order put in
-    int named_ = 0;
+    std::vector<Placed> placed_; // the built-in names put in, in that order
 
     QStringList entries_;
     QStringList pendingNames_; // the names in list order, not yet filled in

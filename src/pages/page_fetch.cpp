@@ -23,19 +23,6 @@ private:
     qint64 usual_;
 };
 
-// The page; nullopt when the fetch failed, timed out or the reply ran over the bound.
-std::optional<QString> fetchWithin(const QString& url, qint64 maxBytes)
-{
-    InetControl& inet = *form1().Inet1;
-    const ReplyBound bound(inet, maxBytes);
-    try {
-        Set_Inet(inet);
-        return inet.OpenURL(url);
-    } catch (const InetError&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 bool refusedWhileBusy(const QString& busyText)
@@ -49,12 +36,19 @@ bool refusedWhileBusy(const QString& busyText)
 
 std::optional<QString> fetchPage(const QString& url)
 {
-    return fetchWithin(url, form1().Inet1->maxReplyBytes());
+    return fetchShortPage(url, form1().Inet1->maxReplyBytes());
 }
 
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
 {
-    return fetchWithin(url, maxBytes);
+    InetControl& inet = *form1().Inet1;
+    const ReplyBound bound(inet, maxBytes);
+    try {
+        Set_Inet(inet);
+        return inet.OpenURL(url);
+    } catch (const InetError&) {
+        return std::nullopt;
+    }
 }
 
 bool programClosing()

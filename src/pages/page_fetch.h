@@ -18,7 +18,7 @@ std::optional<QString> fetchPage(const QString& url);
 // reply is not read past that bound and counts as a failed fetch.
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
 
-// True once the program has begun to close. Page commands ask after every
-// wait (a handler run inside it may have closed the program): what they
-// fetched is then dropped, and nothing more is shown or done.
+// True once the program has begun to close. Page and picture commands ask
+// after every wait (a handler run inside it may have closed the program):
+// what they fetched is then dropped, and nothing more is shown or done.
 bool programClosing();

@@ -2,6 +2,7 @@
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "pages/page_fetch.h"
 #include "pictures/fit_viewer.h"
 #include "pictures/picture_window.h"
 #include "platform/animated_picture.h"
@@ -30,13 +31,6 @@ enum class Failure {
 };
 
 enum class Kind { Still, Animated };
-
-// Every wait of a fetch lets the program be closed: a fetch that finds it
-// closing stops without a word and opens nothing.
-bool programClosing()
-{
-    return form1().Unloading != 0;
-}
 
 // The busy and limit tests: true when the fetch must not start.
 bool refused()

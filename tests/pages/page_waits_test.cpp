@@ -7,7 +7,6 @@
 #include "pages/forecast_window.h"
 #include "pages/pages_test_support.h"
 #include "pages/text_viewer.h"
-#include "platform/settings_store.h"
 #include "settings/program_state.h"
 
 #include <QAction>
@@ -44,7 +43,6 @@ protected:
     {
         PagesTest::SetUp();
         program().SlotURL[0] = server.url("/tx/obs.html?issuedby=TX");
-        SaveSetting("Sources", "alertsService", server.url("/api"));
         form1().Label2[0]->setText("DALLAS");
         program().PopupSlot = 0;
         form2().Text2->setText("02134"); // the planets' ZIP code

@@ -7,7 +7,6 @@
 #include "pages/forecast_window.h"
 #include "pages/text_viewer.h"
 #include "pages_test_support.h"
-#include "platform/settings_store.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "support/fetch_log.h"
@@ -26,7 +25,6 @@ protected:
     {
         PagesTest::SetUp();
         station(server.url("/tx/obs.html"), "DALLAS");
-        SaveSetting("Sources", "alertsService", server.url("/api"));
     }
     void station(const QString& url, const QString& place)
     {

@@ -24,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <functional>
 #include <tuple>
 

@@ -3,6 +3,7 @@
 #include "mainwindow/forms.h"
 #include "test_support.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -55,4 +56,25 @@ TEST_F(TextViewerTest, PrintsOnTheDefaultPrinterOrSaysThereIsNone)
 
     form4().mnuExit_Click();
     EXPECT_FALSE(form4Loaded());
+}
+
+TEST_F(TextViewerTest, AViewerClosedWhileItsSaveAsDialogIsOpenStillSavesItsText)
+{
+    form4().setText("kept text");
+    DialogSeam seam;
+    seam.message = [this](const MessageRequest& request) {
+        messages.push_back(request);
+        return MsgResult::Ok;
+    };
+    seam.saveFile = [this](const SaveFileRequest&) {
+        // The program shuts down while the dialog waits: the viewer closes and is deleted.
+        form4().close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(form4Loaded());
+        return std::optional<SaveFileChoice>(SaveFileChoice{path("kept.txt"), "Text Files (*.txt)"});
+    };
+    setDialogSeam(seam);
+    form4().mnuSave_Click();
+    EXPECT_EQ(readFile("kept.txt"), "kept text\r\n");
+    EXPECT_TRUE(messages.empty());
 }

@@ -22,12 +22,6 @@ QRect pictureArea(const Form5& window)
     return area;
 }
 
-// Where a pixel of the picture shows in the window.
-QPoint shownAt(const Form5& window, QPoint pixel)
-{
-    return window.Picture1->mapTo(&window, pixel);
-}
-
 } // namespace
 
 TEST(FitPicture, ThePictureShowsWholeOrItsBarsReachEveryEdgeInsideTheWindow)
@@ -86,10 +80,11 @@ TEST(FitPicture, ThePictureShowsWholeOrItsBarsReachEveryEdgeInsideTheWindow)
         const QRect area = pictureArea(window);
         window.HScroll1->setValue(window.HScroll1->maximum());
         window.VScroll1->setValue(window.VScroll1->maximum());
-        EXPECT_TRUE(area.contains(shownAt(window, {c.picture.width() - 1, c.picture.height() - 1})));
+        const QPoint lastPixel(c.picture.width() - 1, c.picture.height() - 1);
+        EXPECT_TRUE(area.contains(window.Picture1->mapTo(&window, lastPixel)));
         window.HScroll1->setValue(0);
         window.VScroll1->setValue(0);
-        EXPECT_TRUE(area.contains(shownAt(window, {0, 0})));
+        EXPECT_TRUE(area.contains(window.Picture1->mapTo(&window, QPoint(0, 0))));
 
         // The window lies on the screen; a window without bars leaves room
         // for its frame too.

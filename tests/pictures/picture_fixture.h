@@ -33,12 +33,13 @@ protected:
         return windows.empty() ? nullptr : windows[0].data();
     }
 
-    // Picture windows on the screen.
-    static int shownPictures()
+    // Picture windows on the screen; only those of the title when one is given.
+    static int shownPictures(const QString& title = QString())
     {
         int shown = 0;
         for (QWidget* window : QApplication::topLevelWidgets())
-            shown += qobject_cast<Form5*>(window) && window->isVisible();
+            shown += qobject_cast<Form5*>(window) && window->isVisible()
+                && (title.isNull() || window->windowTitle() == title);
         return shown;
     }
 

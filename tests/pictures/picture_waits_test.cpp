@@ -2,8 +2,6 @@
 
 #include "picture_fixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <functional>
 
@@ -29,14 +27,6 @@ void openLargeView(const QString& title)
 void closeNewest()
 {
     program().Pictures.PicWindows[0]->close();
-}
-
-int windowsTitled(const QString& title)
-{
-    int found = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        found += qobject_cast<Form5*>(window) && window->isVisible() && window->windowTitle() == title;
-    return found;
 }
 
 } // namespace
@@ -111,7 +101,7 @@ TEST_F(PictureTest, WhatAHandlerDoesWhileAFetchWaitsLeavesTheRightWindowsAndCoun
         EXPECT_EQ(shownPictures(), c.shown);
         EXPECT_EQ(existingPictures(), c.shown); // nothing hidden left behind
         EXPECT_EQ(program().Pictures.PicCount, c.shown);
-        EXPECT_EQ(windowsTitled("Held"), c.heldShown ? 1 : 0);
+        EXPECT_EQ(shownPictures("Held"), c.heldShown ? 1 : 0);
         if (c.heldShown) {
             EXPECT_EQ(newest()->Picture1->size(), kHeldSize);
         }
