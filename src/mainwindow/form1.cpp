@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "mainwindow/window_layout.h"
 #include "pages/info_windows.h"
 #include "pages/station_info_menu.h"
 
@@ -27,6 +28,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Timer2->setInterval(60000);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     Timer2->start();
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    // Restored after its watch list changed: sized now, before it appears.
+    if (sizeOnRestore && !isMinimized())
+        Size_To_WatchList(*this, *sizeOnRestore);
+    QMainWindow::showEvent(event);
 }
 
 std::array<std::array<QLabel*, 10>*, 9> Form1::stationColumns()
