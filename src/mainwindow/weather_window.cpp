@@ -133,6 +133,11 @@ QString Weather::currentTip() const
     return Place->text() + QStringLiteral(" - ") + Conditions->text() + QStringLiteral(" - ") + Temp->text();
 }
 
+QString Weather::shownTip() const
+{
+    return Temp->text().isEmpty() ? QStringLiteral("Waiting....") : currentTip();
+}
+
 void Weather::Change_Tip(const QString& tip)
 {
     TrayIcons::instance().Tray_Tip(1, cutTip(tip));
@@ -162,7 +167,7 @@ void Weather::Form_Load()
     }
     Add_Tray_Icon();
     DoEvents();
-    Change_Tip(Temp->text().isEmpty() ? QStringLiteral("Waiting....") : currentTip());
+    Change_Tip(shownTip());
 }
 
 void Weather::closeEvent(QCloseEvent* event)
@@ -180,7 +185,7 @@ void Weather::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Timer1->start();
-        Change_Tip(currentTip());
+        Change_Tip(shownTip());
         program().ShownWindow = 2;
     }
     QWidget::changeEvent(event);

@@ -62,6 +62,8 @@ private:
     void updateStationButtons();
     void setTemperatureColor();
     QString currentTip() const;
+    // The tip while the window is shown: "Waiting...." until a temperature came.
+    QString shownTip() const;
     QList<QPixmap> anemometer_, sunshine_;
     int animationFrame_ = 0;
 };

@@ -6,12 +6,14 @@
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
+#include "platform/waits.h"
 #include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -202,4 +204,29 @@ TEST_F(WeatherWindowTest, ClosingOnlyHidesWhileTheProgramRuns)
     window.show();
     window.close();
     EXPECT_NE(GetSetting("MiniStartUp", "Left", "Blank"), "Blank");
+}
+
+TEST_F(WeatherWindowTest, ActivationTipWaitsUntilATemperatureCame)
+{
+    struct Case {
+        const char *place, *conditions, *temperature, *tip;
+    };
+    const Case cases[] = {
+        {"Waiting On Data", "", "", "Waiting...."},
+        {"DALLAS", "SUNNY", "", "Waiting...."},
+        {"DALLAS", "SUNNY", "70", "DALLAS - SUNNY - 70"},
+    };
+    Weather& window = weather();
+    window.Add_Tray_Icon();
+    window.show();
+    for (const Case& c : cases) {
+        window.Place->setText(c.place);
+        window.Conditions->setText(c.conditions);
+        window.Temp->setText(c.temperature);
+        TrayIcons::instance().Tray_Tip(1, "before");
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(waitUntil([] { return TrayIcons::instance().tip(1) != "before"; }, 10.0)) << c.tip;
+        EXPECT_EQ(TrayIcons::instance().tip(1), c.tip);
+    }
 }
