@@ -11,6 +11,11 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+
+namespace {
+constexpr int kNarrowest = 820; // pixels
+} // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
@@ -19,6 +24,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     connectInformationMenus(*this);
     buildStationTable();
     buildStatusBar();
+    // Never narrower than the table and the status bar need.
+    setMinimumWidth(std::max(kNarrowest, minimumSizeHint().width()));
     connectInformationPages(*this);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
@@ -97,5 +104,4 @@ void Form1::buildStationTable()
     area->setContentsMargins(0, 0, 0, 0);
     area->addWidget(Label1[0]);
     Picture1[0]->hide();
-    setMinimumWidth(820);
 }
