@@ -3,6 +3,8 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
+#include "platform/animation_frames.h"
+#include "platform/animation_view.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
@@ -22,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QFileInfo>
+#include <QPainter>
+#include <QTimer>
 #include <QScreen>
 
 namespace {
@@ -52,6 +56,32 @@ protected:
     }
 
     QStringList played;
+};
+
+// Counts the paints of the watched widgets and the layout passes of a window.
+class PaintCounter : public QObject {
+public:
+    void watch(QWidget* widget) { widget->installEventFilter(this); }
+    int paints(QObject* widget) const { return paints_.value(widget); }
+    int layouts = 0;
+    void reset()
+    {
+        paints_.clear();
+        layouts = 0;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints_[watched];
+        else if (event->type() == QEvent::LayoutRequest)
+            ++layouts;
+        return false;
+    }
+
+private:
+    QHash<QObject*, int> paints_;
 };
 
 } // namespace
@@ -229,4 +259,75 @@ TEST_F(WeatherWindowTest, ActivationTipWaitsUntilATemperatureCame)
         EXPECT_TRUE(waitUntil([] { return TrayIcons::instance().tip(1) != "before"; }, 10.0)) << c.tip;
         EXPECT_EQ(TrayIcons::instance().tip(1), c.tip);
     }
+}
+
+TEST_F(WeatherWindowTest, EachTickTurnsTheChosenAnimationByAFrameAndPaintsNothingElse)
+{
+    Weather& window = weather();
+    window.Place->setText("DALLAS");
+    window.show();
+    DoEvents();
+    window.Timer1->stop(); // the ticks below are the only ones
+    PaintCounter counter;
+    for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.Place),
+                            static_cast<QWidget*>(window.Gif89a1[0]), static_cast<QWidget*>(window.Gif89a1[1])})
+        counter.watch(widget);
+    const QList<QPixmap> drawings[] = {anemometerFrames(40), sunshineFrames(40)};
+    for (int kind : {0, 1}) {
+        program().AnimKind = kind;
+        AnimationView& shown = *window.Gif89a1[kind];
+        window.Timer1_Timer(); // brings the chosen animation up
+        DoEvents();
+        counter.reset();
+        const int first = shown.currentFrame();
+        const int frames = static_cast<int>(drawings[kind].size());
+        for (int tick = 1; tick <= frames + 1; ++tick) {
+            window.Timer1_Timer();
+            EXPECT_EQ(shown.currentFrame(), (first + tick) % frames) << "kind " << kind;
+        }
+        DoEvents();
+        EXPECT_TRUE(window.Gif89a1[1 - kind]->isHidden());
+        EXPECT_EQ(counter.paints(&shown), frames + 1) << "kind " << kind;
+        EXPECT_EQ(counter.paints(&window) + counter.paints(window.Place), 0) << "kind " << kind;
+        EXPECT_EQ(counter.layouts, 0) << "kind " << kind;
+
+        // What shows is the current frame over the window's background.
+        QImage expected(40, 40, QImage::Format_RGB32);
+        expected.fill(window.palette().color(QPalette::Window));
+        QPainter(&expected).drawPixmap(0, 0, drawings[kind][shown.currentFrame()]);
+        EXPECT_EQ(shown.grab().toImage().convertToFormat(QImage::Format_RGB32), expected) << "kind " << kind;
+    }
+}
+
+TEST_F(WeatherWindowTest, HiddenOrMinimisedTheAnimationStandsStillWhileItsTimerRunsOn)
+{
+    Weather& window = weather();
+    window.Timer1->setInterval(70);
+    AnimationView& anemometer = *window.Gif89a1[0];
+    PaintCounter counter;
+    counter.watch(&anemometer);
+    const std::function<void()> unseen[] = {[&] { window.hide(); },
+                                            [&] { window.setWindowState(Qt::WindowMinimized); }};
+    for (const auto& putAway : unseen) {
+        window.setWindowState(Qt::WindowNoState);
+        window.show();
+        DoEvents();
+        putAway();
+        window.Timer1->start();
+        const int frame = anemometer.currentFrame();
+        counter.reset();
+        for (int tick = 0; tick < 5; ++tick)
+            window.Timer1_Timer();
+        DoEvents();
+        EXPECT_EQ(anemometer.currentFrame(), frame);
+        EXPECT_EQ(counter.paints(&anemometer), 0);
+        EXPECT_TRUE(window.Timer1->isActive());
+        EXPECT_EQ(window.Timer1->interval(), 70);
+
+        window.setWindowState(Qt::WindowNoState);
+        window.show();
+        window.Timer1_Timer(); // seen again: it moves on
+        EXPECT_EQ(anemometer.currentFrame(), (frame + 1) % anemometer.frameCount());
+    }
+    window.Timer1->stop();
 }
