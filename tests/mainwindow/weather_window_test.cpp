@@ -58,30 +58,19 @@ protected:
     QStringList played;
 };
 
-// Counts the paints of the watched widgets and the layout passes of a window.
+// Counts the paints and layout passes of the widgets it watches.
 class PaintCounter : public QObject {
 public:
-    void watch(QWidget* widget) { widget->installEventFilter(this); }
-    int paints(QObject* widget) const { return paints_.value(widget); }
+    QHash<QObject*, int> paints;
     int layouts = 0;
-    void reset()
-    {
-        paints_.clear();
-        layouts = 0;
-    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            ++paints_[watched];
-        else if (event->type() == QEvent::LayoutRequest)
-            ++layouts;
+        paints[watched] += event->type() == QEvent::Paint;
+        layouts += event->type() == QEvent::LayoutRequest;
         return false;
     }
-
-private:
-    QHash<QObject*, int> paints_;
 };
 
 } // namespace
@@ -269,16 +258,16 @@ TEST_F(WeatherWindowTest, EachTickTurnsTheChosenAnimationByAFrameAndPaintsNothin
     DoEvents();
     window.Timer1->stop(); // the ticks below are the only ones
     PaintCounter counter;
-    for (QWidget* widget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.Place),
-                            static_cast<QWidget*>(window.Gif89a1[0]), static_cast<QWidget*>(window.Gif89a1[1])})
-        counter.watch(widget);
+    for (QWidget* widget : std::initializer_list<QWidget*>{&window, window.Place, window.Gif89a1[0], window.Gif89a1[1]})
+        widget->installEventFilter(&counter);
     const QList<QPixmap> drawings[] = {anemometerFrames(40), sunshineFrames(40)};
     for (int kind : {0, 1}) {
         program().AnimKind = kind;
         AnimationView& shown = *window.Gif89a1[kind];
         window.Timer1_Timer(); // brings the chosen animation up
         DoEvents();
-        counter.reset();
+        counter.paints.clear();
+        counter.layouts = 0;
         const int first = shown.currentFrame();
         const int frames = static_cast<int>(drawings[kind].size());
         for (int tick = 1; tick <= frames + 1; ++tick) {
@@ -287,8 +276,8 @@ TEST_F(WeatherWindowTest, EachTickTurnsTheChosenAnimationByAFrameAndPaintsNothin
         }
         DoEvents();
         EXPECT_TRUE(window.Gif89a1[1 - kind]->isHidden());
-        EXPECT_EQ(counter.paints(&shown), frames + 1) << "kind " << kind;
-        EXPECT_EQ(counter.paints(&window) + counter.paints(window.Place), 0) << "kind " << kind;
+        EXPECT_EQ(counter.paints[&shown], frames + 1) << "kind " << kind;
+        EXPECT_EQ(counter.paints[&window] + counter.paints[window.Place], 0) << "kind " << kind;
         EXPECT_EQ(counter.layouts, 0) << "kind " << kind;
 
         // What shows is the current frame over the window's background.
@@ -305,7 +294,7 @@ TEST_F(WeatherWindowTest, HiddenOrMinimisedTheAnimationStandsStillWhileItsTimerR
     window.Timer1->setInterval(70);
     AnimationView& anemometer = *window.Gif89a1[0];
     PaintCounter counter;
-    counter.watch(&anemometer);
+    anemometer.installEventFilter(&counter);
     const std::function<void()> unseen[] = {[&] { window.hide(); },
                                             [&] { window.setWindowState(Qt::WindowMinimized); }};
     for (const auto& putAway : unseen) {
@@ -315,12 +304,12 @@ TEST_F(WeatherWindowTest, HiddenOrMinimisedTheAnimationStandsStillWhileItsTimerR
         putAway();
         window.Timer1->start();
         const int frame = anemometer.currentFrame();
-        counter.reset();
+        counter.paints.clear();
         for (int tick = 0; tick < 5; ++tick)
             window.Timer1_Timer();
         DoEvents();
         EXPECT_EQ(anemometer.currentFrame(), frame);
-        EXPECT_EQ(counter.paints(&anemometer), 0);
+        EXPECT_EQ(counter.paints[&anemometer], 0);
         EXPECT_TRUE(window.Timer1->isActive());
         EXPECT_EQ(window.Timer1->interval(), 70);
 

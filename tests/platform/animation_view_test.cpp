@@ -27,24 +27,6 @@ QColor paintedAt(AnimationView& view, QPoint at)
 
 } // namespace
 
-TEST(AnimationView, StepsThroughItsFramesAndPaintsTheCurrentOne)
-{
-    AnimationView view;
-    view.resize(8, 8);
-    view.setFrames(framesOf({Qt::red, Qt::green, Qt::blue}));
-    const QColor expected[] = {Qt::red, Qt::green, Qt::blue, Qt::red, Qt::green};
-    for (const QColor& colour : expected) {
-        EXPECT_EQ(paintedAt(view, {4, 4}), colour) << view.currentFrame();
-        view.showNextFrame();
-    }
-    view.setFrames(framesOf({Qt::yellow})); // one frame: nothing to step
-    view.showNextFrame();
-    EXPECT_EQ(view.currentFrame(), 0);
-    view.setFrames({});
-    view.showNextFrame();
-    EXPECT_TRUE(view.currentPixmap().isNull());
-}
-
 TEST(AnimationView, OpaqueViewPaintsItsBackgroundUnderTheFramesAndFollowsItsPalette)
 {
     AnimationView view;
