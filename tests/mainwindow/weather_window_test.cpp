@@ -253,7 +253,6 @@ TEST_F(WeatherWindowTest, ActivationTipWaitsUntilATemperatureCame)
 TEST_F(WeatherWindowTest, EachTickTurnsTheChosenAnimationByAFrameAndPaintsNothingElse)
 {
     Weather& window = weather();
-    window.Place->setText("DALLAS");
     window.show();
     DoEvents();
     window.Timer1->stop(); // the ticks below are the only ones
@@ -312,11 +311,6 @@ TEST_F(WeatherWindowTest, HiddenOrMinimisedTheAnimationStandsStillWhileItsTimerR
         EXPECT_EQ(counter.paints[&anemometer], 0);
         EXPECT_TRUE(window.Timer1->isActive());
         EXPECT_EQ(window.Timer1->interval(), 70);
-
-        window.setWindowState(Qt::WindowNoState);
-        window.show();
-        window.Timer1_Timer(); // seen again: it moves on
-        EXPECT_EQ(anemometer.currentFrame(), (frame + 1) % anemometer.frameCount());
     }
     window.Timer1->stop();
 }
