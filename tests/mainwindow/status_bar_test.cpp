@@ -22,12 +22,10 @@ TEST_F(StatusBarTest, EveryPanelFitsInsideTheWindow)
         QString text; // panel 1
         bool mail;    // panel 6 shown
     };
-    const QString longText = QStringLiteral("Site is currently UnAvailable, Waiting to check next site. ").repeated(4);
     const Case cases[] = {
         {1, "Ready.....", false},
-        {3, "Ready.....", true},
         {10, "Corvane Requesting DATA ..... Please Wait", true},
-        {1, longText, true},
+        {3, QStringLiteral("Site is currently UnAvailable, Waiting to check next site. ").repeated(4), true},
     };
     Form1& main = form1();
     main.show();
@@ -46,8 +44,7 @@ TEST_F(StatusBarTest, EveryPanelFitsInsideTheWindow)
             if (panel->isHidden())
                 continue;
             const QRect at(panel->mapTo(&main, QPoint(0, 0)), panel->size());
-            EXPECT_TRUE(inside.contains(at)) << "panel " << n << " at " << at.x() << "+" << at.width() << " in "
-                                             << main.width() << ", " << c.stations << " stations";
+            EXPECT_TRUE(inside.contains(at)) << "panel " << n << ", " << c.stations << " stations";
             EXPECT_GE(at.width(), std::max(panel->minimumWidth(), 1)) << "panel " << n;
         }
         // Nor is the station table squeezed below what it needs.
