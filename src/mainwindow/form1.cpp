@@ -1,4 +1,5 @@
 #include "mainwindow/form1.h"
+#include "mainwindow/window_layout.h"
 #include "pages/info_windows.h"
 #include "pages/station_info_menu.h"
 
@@ -10,6 +11,11 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+
+namespace {
+constexpr int kNarrowest = 820; // pixels
+} // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent)
 {
@@ -18,6 +24,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     connectInformationMenus(*this);
     buildStationTable();
     buildStatusBar();
+    // Never narrower than the table and the status bar need.
+    setMinimumWidth(std::max(kNarrowest, minimumSizeHint().width()));
     connectInformationPages(*this);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
@@ -27,6 +35,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Timer2->setInterval(60000);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     Timer2->start();
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    // Restored after its watch list changed: sized now, before it appears.
+    if (sizeOnRestore && !isMinimized())
+        Size_To_WatchList(*this, *sizeOnRestore);
+    QMainWindow::showEvent(event);
 }
 
 std::array<std::array<QLabel*, 10>*, 9> Form1::stationColumns()
@@ -88,5 +104,4 @@ void Form1::buildStationTable()
     area->setContentsMargins(0, 0, 0, 0);
     area->addWidget(Label1[0]);
     Picture1[0]->hide();
-    setMinimumWidth(820);
 }

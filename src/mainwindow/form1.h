@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class AnimatedPicture;
 class InetControl;
@@ -156,6 +157,9 @@ public:
     void showStationRows(int stations);
     // The window's height for a number of stations, in twips.
     static int heightForStations(int stations);
+    // The watch-list length that the window is sized for when it is next
+    // restored: the list changed while the window was minimised.
+    std::optional<int> sizeOnRestore;
 
     // Menu commands.
     void Auto_Click();
@@ -175,6 +179,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildStatusBar();

@@ -15,12 +15,15 @@
 namespace {
 constexpr int kBusyPictureSize = 16;
 constexpr int kBusyFrameDelay = 80;
+constexpr int kPanelMargin = 2; // the status bar's own space before its first panel
 } // namespace
 
 void Form1::buildStatusBar()
 {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);
+    // The last panel keeps off the window's edge as the first one does.
+    StatusBar1->setContentsMargins(0, 0, kPanelMargin, 0);
     // Panel widths in pixels; panel 1 takes what is left.
     const int widths[6] = {0, 24, 80, 40, 40, 24};
     for (int i = 0; i < 6; ++i) {

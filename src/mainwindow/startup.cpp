@@ -5,8 +5,16 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "mainwindow/window_layout.h"
+#include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
+#include "options/web_site_editor.h"
+#include "pages/buoy_window.h"
+#include "pages/forecast_window.h"
+#include "pages/horoscope_window.h"
 #include "pages/info_windows.h"
+#include "pages/storm_window.h"
+#include "pages/text_viewer.h"
+#include "pages/uv_window.h"
 #include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "platform/program_folder.h"
@@ -32,6 +40,17 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+
+namespace {
+
+template <typename Window>
+void closeIfLoaded(bool (*loaded)(), Window& (*window)())
+{
+    if (loaded())
+        window().close();
+}
+
+} // namespace
 
 int Form1::heightForStations(int stations)
 {
@@ -204,14 +223,20 @@ void Form1::Form_Unload()
     Timer1->stop();
     Timer2->stop();
     DoEvents();
-    if (form2Loaded())
-        form2().close();
-    if (aboutLoaded())
-        about().close();
-    weather().close();
-    if (wethWindLoaded())
-        wethWind().close();
+    // Every other window closes, in this order; asking for one that is not
+    // open would make it, so those are left alone.
+    closeIfLoaded(form2Loaded, form2);
+    closeIfLoaded(form3Loaded, form3);
+    closeIfLoaded(form4Loaded, form4);
     closePictureWindows();
-    closeInformationWindows();
+    closeIfLoaded(form8Loaded, form8);
+    closeIfLoaded(form9Loaded, form9);
+    closeIfLoaded(form10Loaded, form10);
+    closeIfLoaded(form11Loaded, form11);
+    closeIfLoaded(horoscopeLoaded, horoscope);
+    closeIfLoaded(wForcastLoaded, wForcast);
+    closeIfLoaded(aboutLoaded, about);
+    weather().close();
+    closeIfLoaded(wethWindLoaded, wethWind);
     QCoreApplication::quit();
 }

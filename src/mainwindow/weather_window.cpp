@@ -6,6 +6,7 @@
 #include "mainwindow/window_position.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
+#include "platform/animation_view.h"
 #include "platform/platform_check.h"
 #include "platform/tray_icons.h"
 #include "platform/user_dialogs.h"
@@ -35,6 +36,7 @@ namespace {
 constexpr ColorValue kBlinkBright = kRed;
 constexpr ColorValue kBlinkDark = kDarkRed;
 const QString kSection = QStringLiteral("MiniStartUp");
+constexpr int kAnimationSize = 40; // pixels
 } // namespace
 
 quint32 temperatureColor(const QString& caption)
@@ -83,14 +85,13 @@ Weather::Weather(QWidget* parent) : QWidget(parent, Qt::Tool)
         Command1[i]->setFixedWidth(28);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
-    anemometer_ = anemometerFrames(40);
-    sunshine_ = sunshineFrames(40);
     for (auto& picture : Gif89a1) {
-        picture = new QLabel(this);
-        picture->setFixedSize(40, 40);
+        picture = new AnimationView(this);
+        picture->setFixedSize(kAnimationSize, kAnimationSize);
+        picture->setOpaque(true);
     }
-    Gif89a1[0]->setPixmap(anemometer_.value(0));
-    Gif89a1[1]->setPixmap(sunshine_.value(0));
+    Gif89a1[0]->setFrames(anemometerFrames(kAnimationSize));
+    Gif89a1[1]->setFrames(sunshineFrames(kAnimationSize));
     Gif89a1[1]->hide();
 
     Timer1 = new QTimer(this);
@@ -133,6 +134,11 @@ QString Weather::currentTip() const
     return Place->text() + QStringLiteral(" - ") + Conditions->text() + QStringLiteral(" - ") + Temp->text();
 }
 
+QString Weather::shownTip() const
+{
+    return Temp->text().isEmpty() ? QStringLiteral("Waiting....") : currentTip();
+}
+
 void Weather::Change_Tip(const QString& tip)
 {
     TrayIcons::instance().Tray_Tip(1, cutTip(tip));
@@ -162,7 +168,7 @@ void Weather::Form_Load()
     }
     Add_Tray_Icon();
     DoEvents();
-    Change_Tip(Temp->text().isEmpty() ? QStringLiteral("Waiting....") : currentTip());
+    Change_Tip(shownTip());
 }
 
 void Weather::closeEvent(QCloseEvent* event)
@@ -180,7 +186,7 @@ void Weather::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Timer1->start();
-        Change_Tip(currentTip());
+        Change_Tip(shownTip());
         program().ShownWindow = 2;
     }
     QWidget::changeEvent(event);
@@ -263,17 +269,14 @@ void Weather::Command1_Click(int Index)
 
 void Weather::Timer1_Timer()
 {
+    // Nobody sees the window: the tick does nothing, the timer runs on.
     const int kind = program().AnimKind;
-    if (kind != 0 && kind != 1)
+    if (!isVisible() || isMinimized() || (kind != 0 && kind != 1))
         return;
     Gif89a1[kind]->setVisible(true);
     Gif89a1[1 - kind]->setVisible(false);
     // Only the shown animation moves on, one frame a tick.
-    const QList<QPixmap>& frames = kind == 0 ? anemometer_ : sunshine_;
-    if (!isVisible() || frames.isEmpty())
-        return;
-    animationFrame_ = (animationFrame_ + 1) % frames.size();
-    Gif89a1[kind]->setPixmap(frames[animationFrame_]);
+    Gif89a1[kind]->showNextFrame();
 }
 
 void Weather::Timer2_Timer()

@@ -1,9 +1,8 @@
 #pragma once
 #include <QWidget>
-#include <QList>
-#include <QPixmap>
 #include <array>
 
+class AnimationView;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -26,7 +25,7 @@ public:
     QLabel* Label2 = nullptr;        // "Warning!" while the alert blinks
     std::array<QLabel*, 3> Image1{}; // item 2: the new-mail indicator
     std::array<QPushButton*, 6> Command1{}; // 4 previous, 5 next station
-    std::array<QLabel*, 2> Gif89a1{};       // anemometer and sunshine
+    std::array<AnimationView*, 2> Gif89a1{}; // anemometer and sunshine
     QTimer* Timer1 = nullptr; // animation step; its interval is a setting
     QTimer* Timer2 = nullptr; // alert and mail tick, 500 ms
 
@@ -62,8 +61,8 @@ private:
     void updateStationButtons();
     void setTemperatureColor();
     QString currentTip() const;
-    QList<QPixmap> anemometer_, sunshine_;
-    int animationFrame_ = 0;
+    // The tip while the window is shown: "Waiting...." until a temperature came.
+    QString shownTip() const;
 };
 
 // The text colour of a temperature caption: blue below 60, red above 89,

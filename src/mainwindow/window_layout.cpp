@@ -20,10 +20,13 @@ MainWindowLayout mainWindowLayout(int entries, bool ticker)
 
 void Size_To_WatchList(Form1& main, int entries)
 {
-    if (main.isMinimized())
-        return;
-    const MainWindowLayout layout = mainWindowLayout(entries, main.DisScroll->isChecked());
     main.showStationRows(entries);
+    if (main.isMinimized()) {
+        main.sizeOnRestore = entries;
+        return;
+    }
+    main.sizeOnRestore.reset();
+    const MainWindowLayout layout = mainWindowLayout(entries, main.DisScroll->isChecked());
     if (!main.isMaximized()) {
         main.adjustSize();
         main.resize(main.width(), std::max(main.height(), twipsToPixels(layout.height)));

@@ -12,6 +12,8 @@ struct MainWindowLayout {
 
 MainWindowLayout mainWindowLayout(int entries, bool ticker);
 
-// Sizes the main window for its watch list and centres it on the screen. A
-// minimised window keeps its size and place; a maximised one its size.
+// Shows the main window's rows for its watch list, sizes the window for them
+// and centres it on the screen. A minimised window shows the rows at once but
+// is sized and centred only when it is restored; a maximised one keeps its
+// size.
 void Size_To_WatchList(Form1& main, int entries);

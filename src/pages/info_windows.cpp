@@ -73,15 +73,6 @@ void connectInformationMenus(Form1& main)
     QObject::connect(main.mnuSmPrS, &QAction::triggered, &main, [] { mnuSmPrS_Click(); });
 }
 
-void closeInformationWindows()
-{
-    for (QWidget* window : {static_cast<QWidget*>(theForm8), static_cast<QWidget*>(theForm11),
-                            static_cast<QWidget*>(theHoroscope)}) {
-        if (window)
-            window->close();
-    }
-}
-
 void releaseInformationWindows()
 {
     // The pointers empty themselves.

@@ -25,7 +25,5 @@ void mnuHoro_Click(int Index);
 // planets report; called once when the main window is made.
 void connectInformationMenus(Form1& main);
 
-// Shut-down: closes the windows that are open.
-void closeInformationWindows();
-// Releases them at once (tests).
+// Releases the open ones at once (tests).
 void releaseInformationWindows();

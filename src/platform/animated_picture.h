@@ -1,15 +1,13 @@
 #pragma once
-#include <QLabel>
-#include <QList>
-#include <QPixmap>
+#include "platform/animation_view.h"
 
 class QTimer;
 
-// A picture that plays a list of frames in a loop: the busy indicator and the
-// small windows' animations. It can be shown and hidden, started and stopped
-// independently, carries a tool tip like any widget, and its frame delay sets
-// the pace. A stopped picture keeps showing the frame it stopped on.
-class AnimatedPicture : public QLabel {
+// A picture that plays a list of frames in a loop at its own pace: the busy
+// indicators of the main and the storm windows. It can be shown and hidden, started and
+// stopped independently, carries a tool tip like any widget, and its frame
+// delay sets the pace. A stopped picture keeps showing the frame it stopped on.
+class AnimatedPicture : public AnimationView {
     Q_OBJECT
 public:
     static constexpr int kDefaultFrameDelay = 100;
@@ -20,8 +18,6 @@ public:
     // Replaces the frames and shows the first; a playing picture goes on
     // playing the new ones.
     void setFrames(const QList<QPixmap>& frames);
-    int frameCount() const { return static_cast<int>(frames_.size()); }
-    int currentFrame() const { return current_; }
 
     // Milliseconds each frame stays; values below 10 ms are taken as 10.
     void setFrameDelay(int milliseconds);
@@ -32,11 +28,6 @@ public:
     bool isPlaying() const { return playing_; }
 
 private:
-    void step();
-    void showFrame(int index);
-
-    QList<QPixmap> frames_;
-    int current_ = 0;
     int delay_ = kDefaultFrameDelay;
     bool playing_ = false;
     QTimer* timer_ = nullptr;

@@ -4,14 +4,17 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "mainwindow/window_layout.h"
 #include "platform/tray_icons.h"
 #include "platform/color_values.h"
+#include "platform/twips.h"
 #include "settings/program_state.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -125,4 +128,31 @@ TEST_F(MinimiseTest, LaterMinimisesFollowThePopUpSetting)
     minimise();
     EXPECT_TRUE(weather().isVisible());
     EXPECT_TRUE(weather().windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(MinimiseTest, StationsChangedWhileMinimisedAreShownAndSizedOnRestore)
+{
+    Form1& main = form1();
+    struct Case {
+        int before, after;
+    };
+    for (const Case c : {Case{1, 3}, Case{6, 2}, Case{2, 10}}) {
+        Size_To_WatchList(main, c.before);
+        const QSize shownSize = main.size();
+        minimise();
+        Size_To_WatchList(main, c.after);
+        for (int row = 0; row < 10; ++row)
+            EXPECT_EQ(main.Label2[row]->isHidden(), row >= c.after) << c.after << " stations, row " << row;
+
+        restore();
+        // Every row lies above the status bar, and the window follows the list.
+        const QLabel* last = main.Label2[c.after - 1];
+        EXPECT_TRUE(last->isVisible());
+        EXPECT_LE(last->mapTo(&main, QPoint(0, last->height())).y(), main.StatusBar1->y()) << c.after;
+        EXPECT_GE(main.height(), twipsToPixels(Form1::heightForStations(c.after)));
+        if (c.after > c.before)
+            EXPECT_GT(main.height(), shownSize.height()) << c.after;
+        else
+            EXPECT_LT(main.height(), shownSize.height()) << c.after;
+    }
 }

@@ -3,7 +3,17 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "options/local_radar_editor.h"
 #include "options/options_dialog.h"
+#include "options/web_site_editor.h"
+#include "pages/buoy_window.h"
+#include "pages/forecast_window.h"
+#include "pages/horoscope_window.h"
+#include "pages/info_windows.h"
+#include "pages/storm_window.h"
+#include "pages/text_viewer.h"
+#include "pages/uv_window.h"
+#include "pictures/picture_window.h"
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
@@ -20,6 +30,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <optional>
@@ -230,13 +241,25 @@ TEST_F(StartupTest, TheUsersListsFillTheirMenusAndSitesOpenInTheBrowser)
     EXPECT_EQ(opened, QStringList{"https://storms.example/"});
 }
 
-TEST_F(StartupTest, ShutDownClosesTheOtherWindowsInOrder)
+TEST_F(StartupTest, ShutDownClosesEveryWindowInOrder)
 {
+    // Every kind of window open at once, made in an order unlike the closing one.
+    const QList<QWidget*> open{&wethWind(), &weather(), &about(), &wForcast(), &horoscope(), &form11(),
+                               &form10(), &form9(), &form8(), new Form5(), &form4(), &form3(), &form2(), &form1()};
     CloseRecorder recorder;
-    for (QWidget* window : std::initializer_list<QWidget*>{&wethWind(), &weather(), &about(), &form2()})
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : open) {
         window->installEventFilter(&recorder);
+        window->show();
+        windows << window;
+    }
     form1().close();
-    EXPECT_EQ(recorder.closed, (QStringList{"Form2", "frmAbout", "Weather", "WethWind"}));
+    EXPECT_EQ(recorder.closed.join(' ').toStdString(),
+              "Form1 Form2 Form3 Form4 Form5 Form8 Form9 Form10 Form11 Horoscope WForcast frmAbout Weather WethWind");
+    for (const QPointer<QWidget>& window : windows)
+        EXPECT_TRUE(!window || !window->isVisible()) << window->metaObject()->className();
+    EXPECT_FALSE(form9Loaded());
+    EXPECT_FALSE(form10Loaded());
 }
 
 TEST_F(StartupTest, ShutDownCancelsAPictureTransfer)

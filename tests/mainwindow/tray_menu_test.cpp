@@ -6,6 +6,7 @@
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
 #include "platform/color_values.h"
+#include "platform/waits.h"
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
@@ -120,9 +121,28 @@ TEST_F(TrayMenuTest, ShutDownFromTheTrayWaitsHalfASecond)
 {
     Form1& main = form1();
     main.show();
+    bool fired = false;
+    bool endedEarly = false;
+    bool endedWhenFired = false;
+    // Connected after the window's own handler, so this runs once that has.
+    QObject::connect(main.Timer3, &QTimer::timeout, &main, [&] {
+        fired = true;
+        endedWhenFired = main.Unloading != 0;
+    });
     main.PopMenu_Click(10);
-    EXPECT_TRUE(main.Timer3->isActive());
+    EXPECT_EQ(main.Unloading, 0);
     EXPECT_EQ(main.Timer3->interval(), 500);
+    EXPECT_TRUE(main.Timer3->isSingleShot());
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            endedEarly = endedEarly || (!fired && main.Unloading != 0);
+            return fired;
+        },
+        30.0));
+    EXPECT_FALSE(endedEarly);
+    EXPECT_TRUE(endedWhenFired);
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_FALSE(TrayIcons::instance().shown(1));
 }
 
 TEST_F(TrayMenuTest, ShowingTheMainOrTheCompactWindowHidesTheDigitalOne)

@@ -3,15 +3,19 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
+#include "platform/animation_frames.h"
+#include "platform/animation_view.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
+#include "platform/waits.h"
 #include "platform/color_values.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -20,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QFileInfo>
+#include <QPainter>
+#include <QTimer>
 #include <QScreen>
 
 namespace {
@@ -50,6 +56,21 @@ protected:
     }
 
     QStringList played;
+};
+
+// Counts the paints and layout passes of the widgets it watches.
+class PaintCounter : public QObject {
+public:
+    QHash<QObject*, int> paints;
+    int layouts = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        paints[watched] += event->type() == QEvent::Paint;
+        layouts += event->type() == QEvent::LayoutRequest;
+        return false;
+    }
 };
 
 } // namespace
@@ -202,4 +223,86 @@ TEST_F(WeatherWindowTest, ClosingOnlyHidesWhileTheProgramRuns)
     window.show();
     window.close();
     EXPECT_NE(GetSetting("MiniStartUp", "Left", "Blank"), "Blank");
+}
+
+TEST_F(WeatherWindowTest, ActivationTipWaitsUntilATemperatureCame)
+{
+    struct Case {
+        const char *place, *conditions, *temperature, *tip;
+    };
+    const Case cases[] = {
+        {"Waiting On Data", "", "", "Waiting...."},
+        {"DALLAS", "SUNNY", "", "Waiting...."},
+        {"DALLAS", "SUNNY", "70", "DALLAS - SUNNY - 70"},
+    };
+    Weather& window = weather();
+    window.Add_Tray_Icon();
+    window.show();
+    for (const Case& c : cases) {
+        window.Place->setText(c.place);
+        window.Conditions->setText(c.conditions);
+        window.Temp->setText(c.temperature);
+        TrayIcons::instance().Tray_Tip(1, "before");
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(waitUntil([] { return TrayIcons::instance().tip(1) != "before"; }, 10.0)) << c.tip;
+        EXPECT_EQ(TrayIcons::instance().tip(1), c.tip);
+    }
+}
+
+TEST_F(WeatherWindowTest, EachTickTurnsTheChosenAnimationByAFrameWhileTheWindowIsSeen)
+{
+    Weather& window = weather();
+    window.show();
+    DoEvents();
+    window.Timer1->stop(); // the ticks below are the only ones
+    PaintCounter counter;
+    for (QWidget* widget : std::initializer_list<QWidget*>{&window, window.Place, window.Gif89a1[0], window.Gif89a1[1]})
+        widget->installEventFilter(&counter);
+    const QList<QPixmap> drawings[] = {anemometerFrames(40), sunshineFrames(40)};
+    for (int kind : {0, 1}) {
+        program().AnimKind = kind;
+        AnimationView& shown = *window.Gif89a1[kind];
+        window.Timer1_Timer(); // brings the chosen animation up
+        DoEvents();
+        counter.paints.clear();
+        counter.layouts = 0;
+        const int first = shown.currentFrame();
+        const int frames = static_cast<int>(drawings[kind].size());
+        for (int tick = 1; tick <= frames + 1; ++tick) {
+            window.Timer1_Timer();
+            EXPECT_EQ(shown.currentFrame(), (first + tick) % frames) << "kind " << kind;
+        }
+        DoEvents();
+        EXPECT_TRUE(window.Gif89a1[1 - kind]->isHidden());
+        // Only the picture is painted, once a tick, and nothing is laid out again.
+        EXPECT_EQ(counter.paints[&shown], frames + 1) << "kind " << kind;
+        EXPECT_EQ(counter.paints[&window] + counter.paints[window.Place], 0) << "kind " << kind;
+        EXPECT_EQ(counter.layouts, 0) << "kind " << kind;
+        // It shows the current frame over the window's background.
+        QImage expected(40, 40, QImage::Format_RGB32);
+        expected.fill(window.palette().color(QPalette::Window));
+        QPainter(&expected).drawPixmap(0, 0, drawings[kind][shown.currentFrame()]);
+        EXPECT_EQ(shown.grab().toImage().convertToFormat(QImage::Format_RGB32), expected) << "kind " << kind;
+    }
+
+    // Hidden or minimised, it stands still and paints nothing; the timer runs on.
+    window.Timer1->start();
+    for (const auto& putAway : {std::function<void()>([&] { window.hide(); }),
+                                std::function<void()>([&] { window.setWindowState(Qt::WindowMinimized); })}) {
+        window.setWindowState(Qt::WindowNoState);
+        window.show();
+        DoEvents();
+        putAway();
+        const int frame = window.Gif89a1[1]->currentFrame();
+        counter.paints.clear();
+        for (int tick = 0; tick < 5; ++tick)
+            window.Timer1_Timer();
+        DoEvents();
+        EXPECT_EQ(window.Gif89a1[1]->currentFrame(), frame);
+        EXPECT_EQ(counter.paints[window.Gif89a1[1]], 0);
+        EXPECT_TRUE(window.Timer1->isActive());
+        EXPECT_EQ(window.Timer1->interval(), 25);
+    }
+    window.Timer1->stop();
 }

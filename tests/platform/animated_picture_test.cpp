@@ -18,9 +18,10 @@ QList<QPixmap> coloured(const QList<QColor>& colours)
     return frames;
 }
 
-QColor shownColour(const AnimatedPicture& picture)
+// The colour painted in the middle of the picture.
+QColor shownColour(AnimatedPicture& picture)
 {
-    return picture.pixmap().toImage().pixelColor(1, 1);
+    return picture.grab().toImage().pixelColor(picture.width() / 2, picture.height() / 2);
 }
 
 } // namespace
@@ -84,6 +85,6 @@ TEST(AnimatedPicture, FrameDelayHasAFloorAndOddFrameListsAreHarmless)
     EXPECT_TRUE(waitUntil([&] { return picture.currentFrame() == 1; }, 10.0));
 
     picture.setFrames({});
-    EXPECT_TRUE(picture.pixmap().isNull());
+    EXPECT_TRUE(picture.currentPixmap().isNull());
     pauseLettingEventsRun(0.05);
 }

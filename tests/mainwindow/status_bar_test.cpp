@@ -1,0 +1,54 @@
+// The main window's status bar: every panel lies whole inside the window,
+// whatever the table's size and whatever panel 1 says.
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "mainwindow/window_layout.h"
+#include "platform/waits.h"
+#include "test_support.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+
+class StatusBarTest : public SandboxTest {};
+
+} // namespace
+
+TEST_F(StatusBarTest, EveryPanelFitsInsideTheWindow)
+{
+    struct Case {
+        int stations;
+        QString text; // panel 1
+        bool mail;    // panel 6 shown
+    };
+    const Case cases[] = {
+        {1, "Ready.....", false},
+        {10, "Corvane Requesting DATA ..... Please Wait", true},
+        {3, QStringLiteral("Site is currently UnAvailable, Waiting to check next site. ").repeated(4), true},
+    };
+    Form1& main = form1();
+    main.show();
+    for (const Case& c : cases) {
+        Size_To_WatchList(main, c.stations);
+        main.setPanelText(1, c.text);
+        main.setPanelText(3, "12:39 PM");
+        main.panel(6)->setVisible(c.mail);
+        DoEvents();
+        // The panels keep the margin at the right that the first one has at
+        // the left, and none is squeezed below its width.
+        const int margin = main.panel(1)->mapTo(&main, QPoint(0, 0)).x();
+        const QRect inside = main.rect().adjusted(margin, 0, -margin, 0);
+        for (int n = 1; n <= 6; ++n) {
+            const QLabel* panel = main.panel(n);
+            if (panel->isHidden())
+                continue;
+            const QRect at(panel->mapTo(&main, QPoint(0, 0)), panel->size());
+            EXPECT_TRUE(inside.contains(at)) << "panel " << n << ", " << c.stations << " stations";
+            EXPECT_GE(at.width(), std::max(panel->minimumWidth(), 1)) << "panel " << n;
+        }
+        // Nor is the station table squeezed below what it needs.
+        EXPECT_GE(main.centralWidget()->width(), main.centralWidget()->minimumSizeHint().width());
+    }
+}
+
