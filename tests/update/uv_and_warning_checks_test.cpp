@@ -100,7 +100,7 @@ TEST_F(UvAndWarningChecks, NoKnownStateNoConnectionAndTheHawaiiListGiveNoAlert)
     } cases[] = {
         {"no state known", "World - PARIS", "", 0, server.url(""), kRed, kButtonFaceColor, 0},
         {"no connection", "Texas - DALLAS", "TX", 0, refused, kRed, kButtonFaceColor, 1},
-        {"the Hawaii list", "Hawaii - HILO", "HI", 1, server.url(""), kButtonFaceColor, kButtonFaceColor, 0},
+        {"the Hawaii list keeps its lamp", "Hawaii - HILO", "HI", 1, server.url(""), kGreen, kGreen, 0},
     };
     for (const Case& c : cases) {
         SaveSetting("Sources", "alertsService", c.alertsService);

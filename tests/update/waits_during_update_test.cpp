@@ -1,9 +1,10 @@
 // An update holds at one of its waits (the UV bulletin, a station page, the
-// state's alerts, an alternate page, the mail check) while the servers on 127.0.0.1 run a user's action from inside
-// that wait: the watch list edited in the options dialog, the dialog opened
-// with an empty list from the menu or the tray, "Save && Refresh". The
-// update ends as usual, with the rows of the list as it is then, and the
-// next one shows exactly the list's stations.
+// state's alerts, an alternate page, the mail check) while the local servers
+// run a user's action from inside that wait: the watch list edited in the
+// options dialog, the dialog opened with an empty list from the menu or the
+// tray, "Save && Refresh". The update ends as usual: a row is filled only
+// from its own station's page, rows beyond the list as it is then are blank,
+// and the next update shows exactly the list's stations.
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
