@@ -53,10 +53,7 @@ struct HeldUpdate {
 };
 
 // Test names say which case failed; the captions say the rest.
-void PrintTo(const HeldUpdate& update, std::ostream* out)
-{
-    *out << update.name;
-}
+void PrintTo(const HeldUpdate& update, std::ostream* out) { *out << update.name; }
 
 const char* const kAll = "DALLAS|PORTLAND|TOLEDO";
 
