@@ -51,15 +51,16 @@ void Form1::TheAnimation_Click(int Index)
 // The options dialog, loaded afresh when the watch list is empty so that it
 // shows the saved stations. A dialog already open (opened again from the
 // tray) is only brought to the front: loading it afresh would lose what the
-// user is editing in it.
+// user is editing in it. So is one that another opener is loading: loading
+// it again would fill its lists twice.
 void Form1::Cities_Click()
 {
     Form2& options = form2();
-    if (!options.isVisible() && options.List3->count() == 0) {
+    if (!options.isVisible() && !options.loading() && options.List3->count() == 0) {
         options.loadAfresh();
         DoEvents();
     }
-    if (options.isVisible()) {
+    if (options.isVisible() || options.loading()) {
         options.raise();
         options.activateWindow();
         return;

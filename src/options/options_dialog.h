@@ -32,6 +32,9 @@ public:
     // newly created dialog would be. The window itself stays, so code that
     // holds it while it waits keeps a live dialog.
     void loadAfresh();
+    // True while the load sequence runs. It lets events run, and an opener
+    // run meanwhile must leave the dialog to the one that loads it.
+    bool loading() const { return loading_; }
 
     QTabWidget* SSTab1 = nullptr;
 
@@ -169,4 +172,5 @@ private:
     void watchListChanged();
 
     DesignValues designValues_;
+    bool loading_ = false;
 };

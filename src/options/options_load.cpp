@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -109,6 +110,7 @@ QString blankMeansNothing(const QString& value)
 
 void Form2::Form_Load()
 {
+    const QScopedValueRollback loadingNow(loading_, true);
     ProgramState& state = program();
     centre();
     state.SlotURL = {};

@@ -348,11 +348,6 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
     return body;
 }
 
-QString InetControl::OpenURL(const QString& URL)
-{
-    return OpenURL(URL, RequestHeaders());
-}
-
 QString InetControl::OpenURL(const QString& URL, const RequestHeaders& headers)
 {
     QString contentType;

@@ -107,19 +107,17 @@ public:
     // True while a request runs.
     bool StillExecuting() const { return busy_; }
 
-    // Fetches a page and returns its text, decoded by the character set the
-    // reply declares (header or meta tag), else as UTF-8 when it is valid
-    // UTF-8, else as Latin-1. Empty when the reply was empty.
-    QString OpenURL(const QString& URL);
-    // icByteArray: the body's bytes as they came; icString: the page text
-    // as UTF-8. Any other data type fails.
-    QByteArray OpenURL(const QString& URL, int DataType);
-
     // Header names and values that one request sends beside the control's
     // own; a name given here replaces the control's header of that name.
     using RequestHeaders = QList<QPair<QByteArray, QByteArray>>;
-    // OpenURL(URL) with these headers.
-    QString OpenURL(const QString& URL, const RequestHeaders& headers);
+
+    // Fetches a page and returns its text, decoded by the character set the
+    // reply declares (header or meta tag), else as UTF-8 when it is valid
+    // UTF-8, else as Latin-1. Empty when the reply was empty.
+    QString OpenURL(const QString& URL, const RequestHeaders& headers = {});
+    // icByteArray: the body's bytes as they came; icString: the page text
+    // as UTF-8. Any other data type fails.
+    QByteArray OpenURL(const QString& URL, int DataType);
 
     // Ends the running request; its OpenURL fails as Cancelled. Does nothing
     // when no request runs or the running one has already ended.

@@ -121,18 +121,11 @@ std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit)
         const auto lastEnd = std::find_if(bytes.rbegin(), bytes.rend(), isLineEnd);
         bytes.truncate(bytes.rend() - lastEnd);
     }
-    const QString text = decodeFileText(bytes);
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
-            ++end;
-        lines << text.mid(start, end - start);
-        if (end + 1 < text.size() && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n'))
-            ++end;
-        start = end + 1;
-    }
+    QString text = decodeFileText(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

@@ -77,6 +77,9 @@ struct ProgramState {
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};
     std::array<bool, 10> SlotOn{};
+    // The watch-list entry whose page the running update fetches into each
+    // slot; empty beyond the list.
+    std::array<QString, 10> SlotEntry{};
 
     // The user's local-radar and web-site lists, row i for menu item i.
     ListTable RadarList{};

@@ -11,28 +11,25 @@
 
 AlertsAnswer readActiveAlerts(const QString& answer)
 {
-    AlertsAnswer read;
     const QJsonDocument document = QJsonDocument::fromJson(answer.toUtf8());
     const QJsonValue features = document.object().value(QLatin1String("features"));
     if (!features.isArray())
-        return read;
-    QList<ActiveAlert> alerts;
+        return AlertsAnswer();
+    AlertsAnswer read{true, {}};
     for (const QJsonValue& feature : features.toArray()) {
         const QJsonValue properties = feature.toObject().value(QLatin1String("properties"));
         if (!properties.isObject())
-            return read;
+            return AlertsAnswer();
         const QJsonObject alert = properties.toObject();
         const QJsonValue status = alert.value(QLatin1String("status"));
         if (status.isString() && status.toString().compare(QLatin1String("Actual"), Qt::CaseInsensitive) != 0)
             continue;
-        alerts << ActiveAlert{alert.value(QLatin1String("event")).toString(),
-                              alert.value(QLatin1String("headline")).toString(),
-                              alert.value(QLatin1String("areaDesc")).toString(),
-                              alert.value(QLatin1String("description")).toString(),
-                              alert.value(QLatin1String("instruction")).toString()};
+        read.alerts << ActiveAlert{alert.value(QLatin1String("event")).toString(),
+                                   alert.value(QLatin1String("headline")).toString(),
+                                   alert.value(QLatin1String("areaDesc")).toString(),
+                                   alert.value(QLatin1String("description")).toString(),
+                                   alert.value(QLatin1String("instruction")).toString()};
     }
-    read.valid = true;
-    read.alerts = alerts;
     return read;
 }
 

@@ -93,12 +93,21 @@ bool withoutUvOrWarnings(const QString& siteCode)
 }
 
 // The last slot that the watch list fills now: at most ten slots, -1 for an
-// empty list. Every wait of the pass lets window events run, and a handler
-// among them may shorten the list (a row deleted in the options dialog, the
+// empty list. Every wait of the update lets window events run, and a handler
+// among them may change the list (a row deleted in the options dialog, the
 // dialog loaded afresh), so the pass asks again after each wait.
 int lastWatchedSlot()
 {
     return std::min(static_cast<int>(form2().List3->count()) - 1, 9);
+}
+
+// Whether slot i still holds the entry whose page the update fetched for it:
+// not once that entry was deleted, moved up by a deletion above it, or
+// replaced by another list.
+bool holdsFetchedEntry(int i)
+{
+    const QString entry = slotWatchEntry(i);
+    return !entry.isEmpty() && entry == program().SlotEntry[i];
 }
 
 // A current station beyond the list goes back to slot 0.
@@ -113,16 +122,17 @@ void keepCurrentSlotWithin(Form1& main, int last)
 
 // One slot from its page: the row, its UV and warnings, and the state's
 // alternate page for a station the page does not report. False when the
-// slot's entry left the watch list during one of the slot's waits: its row
-// is then left to the blanking of the rows beyond the list.
+// slot does not hold the entry of its page, or stops holding it during one
+// of the slot's waits: the row then keeps its texts (a row beyond the list
+// is blanked at the end of the pass) and nothing of it is logged.
 bool processSlot(Form1& main, int i)
 {
     ProgramState& state = program();
     bool alternateTried = false;
     for (;;) {
-        if (i > lastWatchedSlot())
+        if (!holdsFetchedEntry(i))
             return false;
-        const QString entry = form2().List3->item(i)->text();
+        const QString entry = state.SlotEntry[i];
         const qsizetype dash = entry.indexOf(QLatin1Char('-'));
         const QString place = entry.mid(dash + 2);
         main.Label2[i]->setText(place.toUpper());
@@ -163,7 +173,7 @@ bool processSlot(Form1& main, int i)
                 Check_Warnings(i, code == QLatin1String("HI") ? 1 : 0, entry);
             else
                 setBackColor(main.S_Warning[i], kButtonFaceColor);
-            if (i > lastWatchedSlot())
+            if (!holdsFetchedEntry(i))
                 return false;
         }
         if (main.CheckAlternate->isChecked() && !alternateTried
@@ -179,7 +189,7 @@ bool processSlot(Form1& main, int i)
                 } catch (const InetError&) {
                 }
                 DoEvents();
-                continue; // the new page is searched as a first download, its entry read again
+                continue; // the new page is searched as a first download, its entry checked again
             }
         }
         break;
@@ -203,9 +213,7 @@ bool Process_Reports()
     bool logWritten = true;
     for (int i = 0; i <= lastWatchedSlot(); ++i) {
         setBackColor(main.S_Warning[i], kButtonFaceColor);
-        if (!processSlot(main, i))
-            break; // the list ends before this slot now, and so it does before every later one
-        if (!Write_Log(i))
+        if (processSlot(main, i) && !Write_Log(i))
             logWritten = false;
     }
 

@@ -1,6 +1,7 @@
 #include "update/state_codes.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace {
 
@@ -32,11 +33,8 @@ const QHash<QString, QString>& codesByName()
 
 bool isStateCode(const QString& code)
 {
-    for (const QString& known : codesByName()) {
-        if (known == code)
-            return true;
-    }
-    return false;
+    const auto& codes = codesByName();
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 } // namespace

@@ -129,6 +129,9 @@ void Form1::RNow_Click()
     if (!IgnoreUV->isChecked())
         Get_UV_Index();
 
+    // Taken with the addresses, before the first page wait.
+    for (int slot = 0; slot < 10; ++slot)
+        state.SlotEntry[slot] = slotWatchEntry(slot);
     if (options.List3->count() > 0) {
         Build_URLs();
         for (int slot = 0; slot < 10; ++slot) {

@@ -3,6 +3,7 @@
 #include "update/place_words.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -14,11 +15,7 @@ struct BulletinEntry {
 
 bool allDigits(const QString& text)
 {
-    for (const QChar c : text) {
-        if (!c.isDigit())
-            return false;
-    }
-    return !text.isEmpty();
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
 bool isStateColumn(const QString& text)

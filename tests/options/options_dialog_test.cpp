@@ -326,6 +326,22 @@ TEST_F(OptionsDialogTest, OpenersLoadAnEmptyListAfreshButNeverAnOpenDialog)
     EXPECT_TRUE(form2Loaded());
 }
 
+// The tray's opener run inside the load that the menu's opener started
+// leaves the dialog to that one: no second load, no second dialog.
+TEST_F(OptionsDialogTest, AnOpenerRunDuringAnotherOnesLoadLeavesItAlone)
+{
+    writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "[INTERVAL]", " 0"});
+    Form2& options = form2();
+    const int states = options.List1->count();
+    options.List3->clear();
+    modalShown.clear();
+    QTimer::singleShot(0, [] { form1().PopMenu_Click(8); }); // runs in the load's first wait
+    form1().Cities_Click();
+    EXPECT_EQ(items(options.List3), QStringList{"Texas - DALLAS"});
+    EXPECT_EQ(options.List1->count(), states);
+    EXPECT_EQ(modalShown.size(), 1);
+}
+
 TEST_F(OptionsDialogTest, EscapeLeavesTheDialogAsItsCloseBoxDoes)
 {
     Form2& options = form2();

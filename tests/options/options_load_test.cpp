@@ -211,12 +211,7 @@ TEST_F(OptionsLoadTest, LoadingAfreshGivesWhatANewDialogGets)
     writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx.txt", "WACO", "",
                                      "Maine", "https://roundup.example/me.txt", "PORTLAND", "[END]"});
     writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - WACO", "True", "[INTERVAL]", " 3"});
-    struct Stored {
-        const char* section;
-        const char* key;
-        const char* usable;
-        const char* unusable; // by any load step
-    };
+    struct Stored { const char *section, *key, *usable, *unusable; }; // unusable by any load step
     const Stored stored[] = {{"Settings", "DigitColor", "2", "7"},  {"Settings", "PopUp", "3", "-1"},
                              {"Settings", "VerifyVersion", "1", "x"}, {"Internet", "KeepLast", "0", "x"},
                              {"Internet", "WarnBlink", "0", "2"},   {"Internet", "Connection", "1", "5"},

@@ -23,6 +23,7 @@ protected:
         installShipped("alter1.cvd");
         addWatchEntry(form2().List3, "Texas - WACO TX", false);
         addWatchEntry(form2().List3, "Texas - NOWHERE TX", false);
+        program().SlotEntry = {"Texas - WACO TX", "Texas - NOWHERE TX"};
         form1().IgnoreUV->setChecked(true);
         form1().IgnoreWarnings->setChecked(true);
     }

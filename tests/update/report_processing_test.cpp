@@ -33,6 +33,7 @@ protected:
     void watch(const QString& entry, const QString& path, const QString& page)
     {
         addWatchEntry(form2().List3, entry, false);
+        program().SlotEntry[0] = entry;
         program().SlotURL[0] = server.url(path);
         program().SlotOn[0] = true;
         program().SlotText[0] = page;

@@ -5,11 +5,7 @@
 TEST(StateCodes, TheEntrysStateNameDecidesAndTheAddressStandsIn)
 {
     const QString roundup = "https://forecast.weather.gov/product.php?site=NWS&issuedby=%1&product=RWR";
-    struct Case {
-        const char* entry;
-        QString url;
-        const char* code;
-    } cases[] = {
+    struct Case { const char* entry; QString url; const char* code; } const cases[] = {
         {"Texas - DALLAS", roundup.arg("TX"), "TX"},
         {"District of Columbia - WASHINGTON", roundup.arg("MD"), "DC"},
         {"west virginia - CHARLESTON", roundup.arg("WV"), "WV"},

@@ -119,11 +119,7 @@ TEST(StationSearch, PlacesAreFoundWhateverTheCaseOfTableAndList)
         + fixedColumns({{"Newark/Liberty", 15}, {"PTSUNNY", 9}, {" 41", 4}, {"  9", 4}, {" 26", 4}, {"W15G32", 10},
                         {"29.88R", 7}})
         + "\r\n";
-    struct Case {
-        const char* place;
-        const char* lineStart;
-        const char* temperature;
-    } cases[] = {
+    struct Case { const char *place, *lineStart, *temperature; } const cases[] = {
         {"CENTRAL PARK", "CENTRAL PARK   PTSUNNY   99", "38"},
         {"Central Park", "CENTRAL PARK   PTSUNNY   99", "38"},
         {"NEWARK/LIBERTY", "NEWARK/LIBERTY PTSUNNY", "41"},

@@ -189,11 +189,9 @@ TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
 // that will not end) is left up, and nothing is dialled again.
 TEST_F(UpdateCycleTest, OnlyALinkTheProgramDialledIsHungUpAndDialledAgain)
 {
-    struct Case {
-        const char* dialled; // the entry the program dialled last
-        int downExitCode;
-        bool endsTheLink;
-    } const cases[] = {{"", 0, false}, {"DSL", 0, true}, {"DSL", 4, false}, {"Night Rate", 0, false}};
+    // The entry the program dialled last, the exit code of ending the link, whether it ends.
+    struct Case { const char* dialled; int downExitCode; bool endsTheLink; } const cases[] = {
+        {"", 0, false}, {"DSL", 0, true}, {"DSL", 4, false}, {"Night Rate", 0, false}};
     FakeNmcli nmcli;
     nmcli.setActive({"DSL:5e5e:pppoe:ppp0"});
     form2().Check1[0]->setChecked(true);

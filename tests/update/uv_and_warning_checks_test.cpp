@@ -89,18 +89,15 @@ TEST_F(UvAndWarningChecks, NoKnownStateNoConnectionAndTheHawaiiListGiveNoAlert)
 {
     const QString refused = QStringLiteral("http://127.0.0.1:%1").arg(LocalHttpServer::refusedPort());
     struct Case {
-        const char* name;
-        const char* entry;
-        const char* stateCode; // in the slot's address
+        const char *name, *entry, *stateCode; // the code in the slot's address
         int kind;
         QString alertsService;
-        ColorValue lampBefore;
-        ColorValue lamp;
+        ColorValue lampBefore, lamp;
         int fetches;
-    } cases[] = {
+    } const cases[] = {
         {"no state known", "World - PARIS", "", 0, server.url(""), kRed, kButtonFaceColor, 0},
         {"no connection", "Texas - DALLAS", "TX", 0, refused, kRed, kButtonFaceColor, 1},
-        {"the Hawaii list", "Hawaii - HILO", "HI", 1, server.url(""), kButtonFaceColor, kButtonFaceColor, 0},
+        {"the Hawaii list keeps its lamp", "Hawaii - HILO", "HI", 1, server.url(""), kGreen, kGreen, 0},
     };
     for (const Case& c : cases) {
         SaveSetting("Sources", "alertsService", c.alertsService);

@@ -35,11 +35,7 @@ QString bulletin()
 TEST(UvBulletin, AStationTakesTheRowOfItsOwnCityAndState)
 {
     const auto values = uvValuesFromBulletin(bulletin());
-    struct Case {
-        const char* place;
-        const char* state;
-        const char* value;
-    } cases[] = {
+    struct Case { const char *place, *state, *value; } const cases[] = {
         {"CHARLESTON", "SC", "9"},   {"CHARLESTON", "WV", "5"},     {"PORTLAND", "ME", "3"},
         {"PORTLAND", "OR", "6"},     {"JACKSON", "MS", "4"},        {"JACKSONVILLE", "FL", "10"},
         {"JACKSON", "WY", "NR"},     {"ST LOUIS", "MO", "8"},       {"ST. LOUIS", "MO", "8"},
