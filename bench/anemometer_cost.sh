@@ -3,7 +3,9 @@
 # two builds of the program side by side under one X server.
 #
 #   bench/anemometer_cost.sh                  builds both: the revision named by
-#                                             BASE_REVISION (default main) and the
+#                                             BASE_REVISION (default ecae3c1, the last
+#                                             revision before the anemometer was
+#                                             made cheaper) and the
 #                                             current tree, in Release form
 #   bench/anemometer_cost.sh BEFORE AFTER     takes two program files as they are
 #
@@ -20,7 +22,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-base=${BASE_REVISION:-main}
+base=${BASE_REVISION:-ecae3c1}
 together=${SIDE_BY_SIDE_SECONDS:-60}
 alone=${ALONE_SECONDS:-30}
 warmup=${WARMUP_SECONDS:-10}
