@@ -24,8 +24,6 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     connectInformationMenus(*this);
     buildStationTable();
     buildStatusBar();
-    // Never narrower than the table and the status bar need.
-    setMinimumWidth(std::max(kNarrowest, minimumSizeHint().width()));
     connectInformationPages(*this);
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
@@ -91,6 +89,9 @@ void Form1::buildStationTable()
     Option1[0]->setChecked(true);
     grid->setColumnStretch(9, 1);
     grid->setRowStretch(11, 1);
+    // The table is never narrower than this; the window takes its least
+    // width from what the table and the status bar need.
+    table->setMinimumWidth(std::max(kNarrowest, grid->minimumSize().width()));
     setCentralWidget(table);
 
     Picture1[0] = new QWidget(this);

@@ -1,8 +1,9 @@
-// The main window's status bar: every panel lies whole inside the window,
-// whatever the table's size and whatever panel 1 says.
+// The main window's height follows its stations, and every panel of its
+// status bar lies whole inside it, whatever panel 1 says.
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/window_layout.h"
+#include "platform/twips.h"
 #include "platform/waits.h"
 #include "test_support.h"
 
@@ -15,7 +16,7 @@ class StatusBarTest : public SandboxTest {};
 
 } // namespace
 
-TEST_F(StatusBarTest, EveryPanelFitsInsideTheWindow)
+TEST_F(StatusBarTest, TheWindowFitsItsStationsAndEveryPanelLiesInsideIt)
 {
     struct Case {
         int stations;
@@ -28,7 +29,10 @@ TEST_F(StatusBarTest, EveryPanelFitsInsideTheWindow)
         {3, QStringLiteral("Site is currently UnAvailable, Waiting to check next site. ").repeated(4), true},
     };
     Form1& main = form1();
+    // Start-up sizes the window before it is first shown.
+    Size_To_WatchList(main, 2);
     main.show();
+    EXPECT_EQ(main.height(), std::max(twipsToPixels(Form1::heightForStations(2)), main.minimumSizeHint().height()));
     for (const Case& c : cases) {
         Size_To_WatchList(main, c.stations);
         main.setPanelText(1, c.text);
@@ -47,8 +51,12 @@ TEST_F(StatusBarTest, EveryPanelFitsInsideTheWindow)
             EXPECT_TRUE(inside.contains(at)) << "panel " << n << ", " << c.stations << " stations";
             EXPECT_GE(at.width(), std::max(panel->minimumWidth(), 1)) << "panel " << n;
         }
-        // Nor is the station table squeezed below what it needs.
+        // Nor is the station table squeezed below what it needs, nor the
+        // window taller than its stations and the table need.
         EXPECT_GE(main.centralWidget()->width(), main.centralWidget()->minimumSizeHint().width());
+        EXPECT_EQ(main.height(),
+                  std::max(twipsToPixels(Form1::heightForStations(c.stations)), main.minimumSizeHint().height()))
+            << c.stations << " stations";
     }
 }
 
