@@ -5,6 +5,8 @@
 #include "platform/twips.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -28,6 +30,8 @@ void Size_To_WatchList(Form1& main, int entries)
     main.sizeOnRestore.reset();
     const MainWindowLayout layout = mainWindowLayout(entries, main.DisScroll->isChecked());
     if (!main.isMaximized()) {
+        // The rows just hidden or shown count before the window is sized.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         main.adjustSize();
         main.resize(main.width(), std::max(main.height(), twipsToPixels(layout.height)));
     }
