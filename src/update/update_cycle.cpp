@@ -96,7 +96,10 @@ void Form1::recoverFromFailedStep(int slot)
 void Form1::RNow_Click()
 {
     ProgramState& state = program();
-    if (Inet2->StillExecuting() || state.UpdateRunning)
+    // Nor does one run while the options dialog loads its watch list (the
+    // load lets events run): it would blank the rows of the stations not
+    // read yet.
+    if (Inet2->StillExecuting() || state.UpdateRunning || form2().loading())
         return;
     UpdateGuard running;
     Form2& options = form2();

@@ -342,6 +342,18 @@ TEST_F(OptionsDialogTest, AnOpenerRunDuringAnotherOnesLoadLeavesItAlone)
     EXPECT_EQ(modalShown.size(), 1);
 }
 
+// An update due while the dialog loads afresh does not run on the half-read
+// watch list, which would blank the rows of the stations not read yet.
+TEST_F(OptionsDialogTest, AnUpdateDueDuringTheLoadLeavesTheRowsAlone)
+{
+    writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "[INTERVAL]", " 0"});
+    form2().List3->clear();
+    form1().Label2[0]->setText("DALLAS");
+    QTimer::singleShot(0, [] { form1().RNow_Click(); }); // runs in the load's first wait
+    form1().Cities_Click();
+    EXPECT_EQ(form1().Label2[0]->text(), "DALLAS");
+}
+
 TEST_F(OptionsDialogTest, EscapeLeavesTheDialogAsItsCloseBoxDoes)
 {
     Form2& options = form2();
