@@ -134,6 +134,16 @@ bool Hang_Up()
     return ended;
 }
 
+QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers)
+{
+    try {
+        Set_Inet(Inet);
+        return Inet.OpenURL(URL, headers);
+    } catch (const InetError&) {
+        return QString();
+    }
+}
+
 QString Byte_String(const QByteArray& Bytes)
 {
     const qsizetype zero = Bytes.indexOf('\0');

@@ -1,8 +1,8 @@
 #pragma once
+#include "platform/inet_control.h"
+
 #include <QByteArray>
 #include <QString>
-
-class InetControl;
 
 // Connection set-up before every download, the picture download into the
 // data folder, and the dial-up link.
@@ -28,6 +28,10 @@ void applyConnectionSettings(InetControl& Inet, const ConnectionSettings& settin
 
 // applyConnectionSettings with the current settings.
 void Set_Inet(InetControl& Inet);
+
+// Set_Inet, then the page's text; the empty text when the fetch failed or
+// timed out. Events run while it waits.
+QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers = {});
 
 // The folder of downloaded pictures, "data" in the program folder.
 QString dataFolder();

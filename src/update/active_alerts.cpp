@@ -1,6 +1,5 @@
 #include "update/active_alerts.h"
 
-#include "platform/inet_control.h"
 #include "settings/connection.h"
 #include "settings/source_addresses.h"
 #include "update/place_words.h"
@@ -53,10 +52,5 @@ QString activeAlertsUrl(const QString& stateCode)
 
 QString fetchActiveAlerts(InetControl& control, const QString& stateCode)
 {
-    try {
-        Set_Inet(control);
-        return control.OpenURL(activeAlertsUrl(stateCode), {{"Accept", "application/geo+json"}});
-    } catch (const InetError&) {
-        return QString();
-    }
+    return fetchTextOrEmpty(control, activeAlertsUrl(stateCode), {{"Accept", "application/geo+json"}});
 }

@@ -16,24 +16,9 @@
 #include <QLabel>
 #include <QListWidget>
 
-namespace {
-
-// A failed fetch gives an empty page, which the readers treat as such.
-QString fetchOrEmpty(InetControl& control, const QString& url)
-{
-    try {
-        Set_Inet(control);
-        return control.OpenURL(url);
-    } catch (const InetError&) {
-        return QString();
-    }
-}
-
-} // namespace
-
 void Get_UV_Index(const QString& url)
 {
-    const QString bulletin = fetchOrEmpty(*form1().Inet2, url.isEmpty() ? sources::uvBulletin() : url);
+    const QString bulletin = fetchTextOrEmpty(*form1().Inet2, url.isEmpty() ? sources::uvBulletin() : url);
     program().UVValues = uvValuesFromBulletin(bulletin);
 }
 
