@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QRegion>
 
 AnimationView::AnimationView(QWidget* parent) : QWidget(parent) {}
 
@@ -19,10 +20,62 @@ void AnimationView::showNextFrame()
     if (frames_.size() < 2)
         return;
     current_ = (current_ + 1) % frames_.size();
-    // Painted now rather than at the next pass of the event loop: a frame
-    // step then costs one paint and nothing else.
-    if (isVisible())
+    if (!isVisible())
+        return;
+    // Where the X server can't copy it in, the frame is painted now rather
+    // than at the next pass of the event loop: one paint and nothing else.
+    if (!copyOnServer())
         repaint();
+}
+
+bool AnimationView::copyOnServer()
+{
+    QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    const QPixmap frame = painted_.value(current_);
+    const QRect at = frameRect(frame.size());
+    // The server's copy must be what a paint would give: an opaque frame,
+    // whole in sight, with pixels as large as the window's.
+    if (!opaque_ || !handle || !handle->isExposed() || handle->devicePixelRatio() != 1.0 ||
+        frame.devicePixelRatio() != 1.0 || at.isEmpty() || !QRegion(at).subtracted(visibleRegion()).isEmpty())
+        return false;
+    const WId id = top->internalWinId();
+    if (!onServer_.loadedFor(id)) {
+        if (id == refusedFor_)
+            return false;
+        QList<QImage> images;
+        for (const QPixmap& painted : painted_)
+            images.append(painted.toImage());
+        if (!onServer_.load(id, images)) {
+            refusedFor_ = id;
+            return false;
+        }
+        // The window's own picture of this view, put back on the screen when
+        // the window is uncovered, holds the frame last painted.
+        if (exposed_ != handle) {
+            if (exposed_)
+                exposed_->removeEventFilter(this);
+            exposed_ = handle;
+            handle->installEventFilter(this);
+        }
+    }
+    onServer_.show(current_, mapTo(top, at.topLeft()));
+    return true;
+}
+
+bool AnimationView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == exposed_ && event->type() == QEvent::Expose) {
+        // After the window has put its picture back: the current frame over it.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isVisible())
+                    copyOnServer();
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void AnimationView::setOpaque(bool opaque)
@@ -35,6 +88,8 @@ void AnimationView::setOpaque(bool opaque)
 
 void AnimationView::prepareFrames()
 {
+    onServer_.clear();
+    refusedFor_ = 0;
     painted_ = frames_;
     if (!opaque_)
         return;
@@ -53,12 +108,16 @@ QSize AnimationView::sizeHint() const
     return frames_.isEmpty() ? QSize() : frames_.first().deviceIndependentSize().toSize();
 }
 
+QRect AnimationView::frameRect(QSize size) const
+{
+    return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+}
+
 void AnimationView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QPixmap frame = painted_.value(current_);
-    const QSize size = frame.deviceIndependentSize().toSize();
-    const QRect at(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    const QRect at = frameRect(frame.deviceIndependentSize().toSize());
     if (opaque_ && !at.contains(rect()))
         painter.fillRect(rect(), palette().color(backgroundRole()));
     if (!frame.isNull())
