@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <utility>
 
 namespace {
 
@@ -51,6 +52,60 @@ void announceNewMail(const std::array<MailAccountState, 3>& accounts)
     // A stopped or stalled tick must not hold the update or the menu for
     // ever; the sound then stays due for the tick's next run.
     waitUntil([] { return !weather().PlayMailSound; }, kMailSoundWaitSeconds);
+}
+
+// Visits every configured account once; see Check_Mail.
+void visitMailboxes()
+{
+    ProgramState& state = program();
+    Form1& main = form1();
+    QStringList& seen = form2().List6;
+    std::array<int, 3> unread{};
+    // Every account starts empty, so that a check ended early by a failing
+    // mailbox leaves no counts of an earlier check behind for the report.
+    state.MailState.fill(MailAccountState{});
+
+    for (int n = 0; n < 3; ++n) {
+        MailAccountState& outcome = state.MailState[n];
+        const std::optional<MailAccount> account = storedMailAccount(n + 1);
+        if (!account)
+            continue;
+        const QString number = numberForm(n + 1);
+
+        Pop3Client mailbox;
+        mailbox.setHost(account->site);
+        mailbox.setUserName(account->name);
+        mailbox.setPassword(account->password);
+        mailbox.setTimeout(state.InetTimeout);
+        main.setPanelText(1, QStringLiteral("Corvane Contacting E-Mail Site #") + number);
+        mailbox.Connect();
+        if (mailbox.Result() == 0) {
+            main.setPanelText(1, QStringLiteral("Corvane Checking E-Mail at Site #") + number);
+            if (mailbox.MessageCount() > 0) {
+                unread[n] = countNewMessages(mailbox, *account, outcome, seen);
+            } else {
+                unread[n] = mailbox.MessageCount();
+                outcome = MailAccountState{account->site, mailbox.MessageCount()};
+            }
+        } else {
+            main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" not available."));
+        }
+        mailbox.Disconnect();
+        main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" checked."));
+    }
+
+    main.setPanelText(1, QStringLiteral("E-Mail Site Check Completed."));
+    if ((unread[0] | unread[1] | unread[2]) != 0)
+        announceNewMail(state.MailState);
+}
+
+// The "Check E-Mail" report, when one was asked for.
+void reportIfAsked()
+{
+    if (!std::exchange(program().MailReportAsked, false))
+        return;
+    MsgBox(mailReport(program().MailState), MsgButtons::Ok, MsgIcon::Information,
+           QStringLiteral("Corvane E-Mail Check"));
 }
 
 } // namespace
@@ -99,50 +154,24 @@ QString mailReport(const std::array<MailAccountState, 3>& accounts)
 void Check_Mail()
 {
     ProgramState& state = program();
-    Form1& main = form1();
-    QStringList& seen = form2().List6;
-    std::array<int, 3> unread{};
-    // Every account starts empty, so that a check ended early by a failing
-    // mailbox leaves no counts of an earlier check behind for the report.
-    state.MailState.fill(MailAccountState{});
-
-    for (int n = 0; n < 3; ++n) {
-        MailAccountState& outcome = state.MailState[n];
-        const std::optional<MailAccount> account = storedMailAccount(n + 1);
-        if (!account)
-            continue;
-        const QString number = numberForm(n + 1);
-
-        Pop3Client mailbox;
-        mailbox.setHost(account->site);
-        mailbox.setUserName(account->name);
-        mailbox.setPassword(account->password);
-        mailbox.setTimeout(state.InetTimeout);
-        main.setPanelText(1, QStringLiteral("Corvane Contacting E-Mail Site #") + number);
-        mailbox.Connect();
-        if (mailbox.Result() == 0) {
-            main.setPanelText(1, QStringLiteral("Corvane Checking E-Mail at Site #") + number);
-            if (mailbox.MessageCount() > 0) {
-                unread[n] = countNewMessages(mailbox, *account, outcome, seen);
-            } else {
-                unread[n] = mailbox.MessageCount();
-                outcome = MailAccountState{account->site, mailbox.MessageCount()};
-            }
-        } else {
-            main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" not available."));
-        }
-        mailbox.Disconnect();
-        main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" checked."));
+    if (state.MailChecking)
+        return;
+    state.MailChecking = true;
+    try {
+        visitMailboxes();
+    } catch (const Pop3Error&) {
+        state.MailChecking = false;
+        reportIfAsked();
+        throw;
     }
-
-    main.setPanelText(1, QStringLiteral("E-Mail Site Check Completed."));
-    if ((unread[0] | unread[1] | unread[2]) != 0)
-        announceNewMail(state.MailState);
+    state.MailChecking = false;
+    reportIfAsked();
 }
 
 // The "Check E-Mail" menu. Index 0 toggles the automatic check after each
-// update; index 1 checks at once and reports. A mailbox failing midway ends
-// the check, and the report then tells what was found up to there.
+// update; index 1 checks at once and reports, or, when a check is under way,
+// has that one report as it ends. A mailbox failing midway ends the check,
+// and the report then tells what was found up to there.
 void Form1::CkMail_Click(int Index)
 {
     if (Index == 0) {
@@ -151,11 +180,10 @@ void Form1::CkMail_Click(int Index)
     }
     if (Index != 1)
         return;
+    program().MailReportAsked = true;
     try {
         Check_Mail();
     } catch (const Pop3Error&) {
-        // Reported below from whatever the check had recorded.
+        // Reported by the check from whatever it had recorded.
     }
-    MsgBox(mailReport(program().MailState), MsgButtons::Ok, MsgIcon::Information,
-           QStringLiteral("Corvane E-Mail Check"));
 }

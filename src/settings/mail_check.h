@@ -42,4 +42,9 @@ inline constexpr double kMailSoundWaitSeconds = 3;
 // two mail pictures and raises the compact window's sound and mail flags.
 // A mailbox that fails in the middle of its session ends the check there
 // with Pop3Error, for the caller to handle.
+//
+// One check runs at a time: asked for while another is under way (from
+// inside one of its waits), it does nothing, since the check under way
+// serves it. Once a check ends, successful or not, it shows the "Check
+// E-Mail" report if MailReportAsked was set meanwhile, and clears it.
 void Check_Mail();

@@ -73,6 +73,8 @@ struct ProgramState {
 
     // The outcome of the last mail check, accounts 1 to 3.
     std::array<MailAccountState, 3> MailState{};
+    bool MailChecking = false;   // a mail check is visiting the mailboxes (waiting lets events run)
+    bool MailReportAsked = false; // "Check E-Mail > Now": the report follows the check's end
 
     // Station URL table, rebuilt from the watch list at every update.
     std::array<QString, 10> SlotURL{};

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -211,6 +212,46 @@ TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheChec
     EXPECT_EQ(later.connectionCount(), 0);
     EXPECT_EQ(weather().GotMail, 0);
     EXPECT_THROW(Check_Mail(), Pop3Error);
+}
+
+TEST_F(MailCheckTest, ACheckAskedForDuringAnotherIsServedByTheOneUnderWay)
+{
+    FakePop3Server first, second;
+    ASSERT_TRUE(first.listen());
+    ASSERT_TRUE(second.listen());
+    first.addMailbox("lee", "pw", {"a1"});
+    second.addMailbox("kim", "pw2", {"b1"});
+    storeAccount(1, first.host(), "lee", "pw");
+    storeAccount(2, second.host(), "kim", "pw2");
+    const QString bothSites = line(first.host(), "1 unread message.") + line(second.host(), "1 unread message.");
+
+    // "Now" while the update's check waits for the second mailbox: the
+    // report comes once that check ends, and tells all it found.
+    bool asked = false;
+    qsizetype reportsMeanwhile = -1;
+    second.onCommand([&](const QByteArray& command) {
+        if (command == "STAT" && !std::exchange(asked, true)) {
+            form1().CkMail_Click(1);
+            reportsMeanwhile = messages.size();
+        }
+    });
+    messages.clear();
+    Check_Mail();
+    EXPECT_EQ(reportsMeanwhile, 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, bothSites);
+    EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + first.host() + " - " + second.host());
+
+    // The update's check while "Now" waits: the one report tells all.
+    first.deliver("lee", "a2");
+    second.deliver("kim", "b2");
+    asked = false;
+    second.onCommand([&](const QByteArray& command) {
+        if (command == "STAT" && !std::exchange(asked, true))
+            Check_Mail();
+    });
+    EXPECT_EQ(checkNow(), bothSites);
+    EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + first.host() + " - " + second.host());
 }
 
 TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopped)
