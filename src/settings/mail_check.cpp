@@ -159,7 +159,7 @@ void Check_Mail()
     state.MailChecking = true;
     try {
         visitMailboxes();
-    } catch (const Pop3Error&) {
+    } catch (...) {
         state.MailChecking = false;
         reportIfAsked();
         throw;
