@@ -5,6 +5,7 @@
 #include "mainwindow/forms.h"
 #include "platform/list_safe_text.h"
 #include "platform/screen.h"
+#include "platform/text_files.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -46,9 +47,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     // The alternate-place table is built into the program.
     QFile table(QStringLiteral(":/alternate_places.txt"));
     if (table.open(QIODevice::ReadOnly)) {
-        QString text = QString::fromUtf8(table.readAll());
-        text.remove(QLatin1Char('\r'));
-        List8 = text.split(QLatin1Char('\n'));
+        List8 = splitLines(QString::fromUtf8(table.readAll()));
         while (!List8.isEmpty() && List8.last().isEmpty())
             List8.removeLast();
     }

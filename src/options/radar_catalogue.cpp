@@ -1,5 +1,6 @@
 #include "options/radar_catalogue.h"
 
+#include "platform/text_files.h"
 #include "settings/source_addresses.h"
 
 #include <QFile>
@@ -54,8 +55,7 @@ QString radarPageArgument(const QString& radar)
 std::vector<RadarEntry> parseRadarCatalogue(const QString& text)
 {
     std::vector<RadarEntry> entries;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line.remove(QLatin1Char('\r'));
+    for (const QString& line : splitLines(text)) {
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         if (auto entry = parseLine(line))

@@ -1,5 +1,7 @@
 #include "pages/buoy_stations.h"
 
+#include "platform/text_files.h"
+
 #include <QFile>
 
 const QStringList& builtInBuoyNames()
@@ -7,8 +9,9 @@ const QStringList& builtInBuoyNames()
     static const QStringList names = [] {
         QStringList lines;
         QFile file(QStringLiteral(":/buoy_stations.txt"));
-        if (file.open(QIODevice::ReadOnly | QIODevice::Text))
-            lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (file.open(QIODevice::ReadOnly))
+            lines = splitLines(QString::fromUtf8(file.readAll()));
+        lines.removeAll(QString());
         return lines;
     }();
     return names;

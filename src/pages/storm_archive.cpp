@@ -1,6 +1,9 @@
 #include "pages/storm_archive.h"
 
 #include "platform/number_formats.h"
+#include "platform/text_files.h"
+
+#include <algorithm>
 
 QStringList stormYears(int area, int currentYear)
 {
@@ -35,8 +38,8 @@ std::optional<QStringList> stormTable(const QString& page)
     if (end < 0)
         return std::nullopt;
     const QString table = page.mid(start, end - start);
-    QStringList lines = table.left(table.lastIndexOf(QLatin1Char('\n')) + 1).split(QLatin1Char('\n'));
-    lines.removeLast(); // the empty text after the last line feed
+    const qsizetype lastEnd = std::max(table.lastIndexOf(QLatin1Char('\n')), table.lastIndexOf(QLatin1Char('\r')));
+    QStringList lines = splitLines(table.left(lastEnd + 1));
     if (!lines.isEmpty())
         lines.removeFirst(); // the heading
     return lines;

@@ -22,7 +22,7 @@ QString seasonMapAddress(const QString& siteRoot, int area, const QString& year)
 QString stormMapAddress(const QString& siteRoot, int area, const QString& year, const QString& name);
 
 // The storm lines of an index page: the text from " # Name" to the next
-// "</PRE>", less its heading line and anything after its last line feed.
+// "</PRE>", less its heading line and anything after its last line end.
 // nullopt when the page holds no such table.
 std::optional<QStringList> stormTable(const QString& page);
 

@@ -1,5 +1,6 @@
 #include "platform/dialup.h"
 
+#include "platform/text_files.h"
 #include "platform/waits.h"
 
 #include <QElapsedTimer>
@@ -83,9 +84,7 @@ bool nmcliAvailable()
 QList<ActiveLink> parseActiveLinks(const QString& terseOutput)
 {
     QList<ActiveLink> links;
-    for (QString line : terseOutput.split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    for (const QString& line : splitLines(terseOutput)) {
         if (line.isEmpty())
             continue;
         const QStringList fields = terseFields(line);

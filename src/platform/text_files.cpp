@@ -110,6 +110,15 @@ std::optional<QString> CommaInput::next()
     return value;
 }
 
+QStringList splitLines(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit)
 {
     QFile file(path);
@@ -121,12 +130,7 @@ std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit)
         const auto lastEnd = std::find_if(bytes.rbegin(), bytes.rend(), isLineEnd);
         bytes.truncate(bytes.rend() - lastEnd);
     }
-    QString text = decodeFileText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return splitLines(decodeFileText(bytes));
 }
 
 namespace {

@@ -31,6 +31,10 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The lines of a text without their line ends: CR LF, LF and CR alone each
+// end a line. The empty text after the last line end is no line.
+QStringList splitLines(QString text);
+
 // Whole lines of a file without their line ends; nullopt when the file cannot
 // be read. With a byte limit at most that much is read, and the line that the
 // limit cuts is left out.

@@ -37,6 +37,18 @@ bool isStateCode(const QString& code)
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
+// Stations the station list files under a neighbouring state's group (the
+// District's group holds the airports around it), with the state each lies in.
+struct StationElsewhere {
+    const char* group;
+    const char* station;
+    const char* state;
+};
+constexpr StationElsewhere kStationsElsewhere[] = {
+    {"District of Columbia", "BALTIMORE", "Maryland"},
+    {"District of Columbia", "DULLES", "Virginia"},
+};
+
 } // namespace
 
 QString stateCodeForName(const QString& name)
@@ -61,10 +73,18 @@ QString issuedByCode(const QString& url)
 QString watchEntryState(const QString& watchEntry)
 {
     const qsizetype dash = watchEntry.indexOf(QLatin1String(" -"));
-    QString stateName = dash < 0 ? QString() : watchEntry.left(dash).trimmed();
-    if (stateName.startsWith(QLatin1Char('*')))
-        stateName.remove(0, 1);
-    return stateName;
+    if (dash < 0)
+        return QString();
+    QString group = watchEntry.left(dash).trimmed();
+    if (group.startsWith(QLatin1Char('*')))
+        group.remove(0, 1);
+    const QString station = watchEntry.mid(dash + 2).trimmed();
+    for (const StationElsewhere& elsewhere : kStationsElsewhere) {
+        if (group.compare(QLatin1String(elsewhere.group), Qt::CaseInsensitive) == 0
+            && station.compare(QLatin1String(elsewhere.station), Qt::CaseInsensitive) == 0)
+            return QLatin1String(elsewhere.state);
+    }
+    return group;
 }
 
 QString slotStateCode(const QString& watchEntry, const QString& slotUrl)

@@ -13,13 +13,15 @@ QString stateCodeForName(const QString& name);
 // otherwise (no such parameter, an office's longer code, an unknown code).
 QString issuedByCode(const QString& url);
 
-// The state name of a watch-list entry ("Texas - DALLAS" gives "Texas"); an
-// alternate-list entry's "*" before the name is dropped. Empty for an
-// entry without " - ".
+// The name of the state a watch-list entry's station lies in: the entry's
+// state name ("Texas - DALLAS" gives "Texas"), an alternate-list entry's "*"
+// before it dropped, except for the few stations the station list files under
+// a neighbouring state ("District of Columbia - BALTIMORE" gives "Maryland").
+// Empty for an entry without " - ".
 QString watchEntryState(const QString& watchEntry);
 
-// The code of the station a slot watches. The watch-list entry's state name
-// ("Texas - DALLAS") decides: it names the station's own state where the
+// The code of the station a slot watches. The watch-list entry's state
+// (watchEntryState) decides: it names the station's own state where the
 // report address may not (the District's stations share Maryland's roundup,
 // issuedby=MD). A state name of the user's own falls back to the address's
 // issuedby code. Empty when neither gives one.

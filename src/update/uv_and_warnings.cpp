@@ -1,5 +1,6 @@
 #include "update/uv_and_warnings.h"
 
+#include "platform/text_files.h"
 #include "update/place_words.h"
 
 #include <QStringList>
@@ -37,7 +38,7 @@ std::vector<BulletinEntry> bulletinEntries(const QString& bulletin)
 {
     std::vector<BulletinEntry> entries;
     bool underHeading = false;
-    for (const QString& line : bulletin.split(QLatin1Char('\n'))) {
+    for (const QString& line : splitLines(bulletin)) {
         if (!underHeading) {
             underHeading = line.contains(QLatin1String("CITY")) && line.contains(QLatin1String("UVI"));
             continue;

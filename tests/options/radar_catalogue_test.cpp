@@ -48,7 +48,7 @@ TEST(RadarCatalogue, LinesOfAnotherShapeAreLeftOut)
     const QString text = "# a note\r\n"
                          "\n"
                          "Here  TX|NEX|abc\r\n"
-                         "Still|NO|NationalRadarSite|/still.gif\n"
+                         "Still|NO|NationalRadarSite|/still.gif\r"
                          "Loop|YES|CampusRadarSite|/loop.gif\n"
                          "No radar|NEX|\n"
                          "Extra|NEX|abc|def\n"

@@ -50,7 +50,11 @@ TEST(StormArchive, YearsAddressesNamesAndTables)
         EXPECT_EQ(Get_Storm_Name(line), name) << line;
     EXPECT_EQ(stormLineTitle("  1 ALLISON          JUN 03-06 "), " ALLISON          JUN 03-");
 
-    EXPECT_EQ(stormTable("<PRE> # Name  Date\n  1 ANA\n  2 BOB\n  3 LAST</PRE>"), (QStringList{"  1 ANA", "  2 BOB"}));
+    for (const QString end : {"\n", "\r\n", "\r"}) {
+        EXPECT_EQ(stormTable("<PRE> # Name  Date" + end + "  1 ANA" + end + "  2 BOB" + end + "  3 LAST</PRE>"),
+                  (QStringList{"  1 ANA", "  2 BOB"}))
+            << end.toLatin1().toHex().toStdString();
+    }
     EXPECT_FALSE(stormTable(" # Name  Date\n  1 ANA\n"));
     EXPECT_FALSE(stormTable("<PRE>nothing</PRE>"));
 

@@ -9,7 +9,7 @@ TEST(DialUpLinks, TerseListingIsSplitAtUnescapedColons)
     const QList<ActiveLink> links = parseActiveLinks(
         "Wired connection 1:0a1b:802-3-ethernet:eth0\n"
         "ISP\\: night rate:77ff:gsm:cdc-wdm0\r\n"
-        "\n"
+        "\r"
         "back\\\\slash:99::\n");
     ASSERT_EQ(links.size(), 3);
     EXPECT_EQ(links[0].name, "Wired connection 1");

@@ -40,8 +40,12 @@ TEST_F(UvAndWarningChecks, BulletinValuesReachTheStationRowsOfTheirState)
 {
     const QByteArray heading = "CITY               STATE  UVI";
     server.route("/uv.txt", HttpReply::text("UV INDEX\n" + heading + "\nCHARLESTON           SC     9\n"
-                                            "CHARLESTON           WV     5\n", "text/plain"));
+                                            "CHARLESTON           WV     5\n"
+                                            "BALTIMORE            MD     6\n", "text/plain"));
     Get_UV_Index(server.url("/uv.txt"));
+    station(0, "BALTIMORE", "MD");
+    Show_Slot_UV(0, "District of Columbia - BALTIMORE"); // filed under the District, in Maryland
+    EXPECT_EQ(form1().Label10[0]->text(), "6");
     station(0, "CHARLESTON", "SC");
     Show_Slot_UV(0, "West Virginia - CHARLESTON");
     EXPECT_EQ(form1().Label10[0]->text(), "5");

@@ -15,26 +15,27 @@ QString entry(const QString& city, const QString& state, const QString& value)
 // A line of two entries, the right one 36 characters after the left.
 QString line(const QString& left, const QString& right = QString())
 {
-    return left.leftJustified(36) + right + "\r\n";
+    return left.leftJustified(36) + right + "\n";
 }
 
-QString bulletin()
+// The bulletin with each line ended by `end`.
+QString bulletin(const char* end = "\r\n")
 {
     const QString heading = QStringLiteral("CITY               STATE  UVI");
-    return "UV INDEX: CLEAR SKY FORECAST AT SOLAR NOON\r\n\r\n" + line(heading, heading)
+    QString text = "UV INDEX: CLEAR SKY FORECAST AT SOLAR NOON\n\n" + line(heading, heading)
         + line(entry("CHARLESTON", "SC", "9"), entry("CHARLESTON", "WV", "5"))
         + line(entry("PORTLAND", "ME", "3"), entry("PORTLAND", "OR", "6"))
         + line(entry("JACKSON", "MS", "4"), entry("JACKSONVILLE", "FL", "10"))
         + line(entry("ST. LOUIS", "MO", "8"), entry("WASHINGTON", "DC", "7"))
         + line(entry("CHICAGO", "IL", "2"), entry("DALLAS", "TX", "11")) + line(entry("BOSTON", "MA", "1"))
-        + "\r\nTHE UV INDEX IS ISSUED DAILY\r\n";
+        + "\nTHE UV INDEX IS ISSUED DAILY\n";
+    return text.replace(QLatin1Char('\n'), QLatin1String(end));
 }
 
 } // namespace
 
-TEST(UvBulletin, AStationTakesTheRowOfItsOwnCityAndState)
+TEST(UvBulletin, AStationTakesTheRowOfItsOwnCityAndStateWhateverTheLineEnds)
 {
-    const auto values = uvValuesFromBulletin(bulletin());
     struct Case { const char *place, *state, *value; } const cases[] = {
         {"CHARLESTON", "SC", "9"},   {"CHARLESTON", "WV", "5"},     {"PORTLAND", "ME", "3"},
         {"PORTLAND", "OR", "6"},     {"JACKSON", "MS", "4"},        {"JACKSONVILLE", "FL", "10"},
@@ -43,8 +44,12 @@ TEST(UvBulletin, AStationTakesTheRowOfItsOwnCityAndState)
         {"Dallas", "TX", "11"},      {"DALLAS/FT WORTH", "TX", "11"}, {"DALLAS", "", "NR"},
         {"ABILENE", "TX", "NR"},     {"ALBUQUERQUE", "NM", "NA"},   {"BOSTON", "MA", "1"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(uvForPlace(c.place, c.state, values), c.value) << c.place << " " << c.state;
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        const auto values = uvValuesFromBulletin(bulletin(end));
+        for (const Case& c : cases)
+            EXPECT_EQ(uvForPlace(c.place, c.state, values), c.value)
+                << c.place << " " << c.state << " with " << QByteArray(end).toHex().toStdString();
+    }
 }
 
 TEST(UvBulletin, WithoutItsTableNoCityHasAValue)
