@@ -60,13 +60,12 @@ void announceNewMail(const std::array<MailAccountState, 3>& accounts)
 // The mailbox of the check under way, for cancelMailCheck.
 Pop3Client* mailboxInUse = nullptr;
 
-// Visits every configured account once; see Check_Mail. Stops where the
-// program began to close.
-void visitMailboxes()
+// Visits every configured account once, counting against `seen`; see
+// Check_Mail. Stops where the program began to close.
+void visitMailboxes(QStringList& seen)
 {
     ProgramState& state = program();
     Form1& main = form1();
-    QStringList& seen = form2().List6;
     std::array<int, 3> unread{};
     // Every account starts empty, so that a check ended early by a failing
     // mailbox leaves no counts of an earlier check behind for the report.
@@ -168,15 +167,22 @@ void Check_Mail()
     if (state.MailChecking)
         return;
     state.MailChecking = true;
-    try {
-        visitMailboxes();
-    } catch (...) {
+    // The check counts against its own copy of the seen list and stores it
+    // when it ends: the options dialog loaded afresh in one of its waits
+    // empties the dialog's list, and what was counted must not count again.
+    QStringList seen = form2().List6;
+    auto finish = [&] {
+        form2().List6 = seen;
         state.MailChecking = false;
         reportIfAsked();
+    };
+    try {
+        visitMailboxes(seen);
+    } catch (...) {
+        finish();
         throw;
     }
-    state.MailChecking = false;
-    reportIfAsked();
+    finish();
 }
 
 void cancelMailCheck()

@@ -4,7 +4,8 @@
 // options dialog, the dialog opened with an empty list from the menu or the
 // tray, "Save && Refresh". The update ends as usual: a row is filled only
 // from its own station's page, rows beyond the list as it is then are blank,
-// and the next update shows exactly the list's stations.
+// and the next update shows exactly the list's stations and finds no mail
+// new a second time.
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
@@ -40,7 +41,7 @@ void saveAndRefresh() { form2().Command1_Click(0); }
 
 // A watch-list row deleted (or all of them, row -1) in the options dialog,
 // then perhaps one more command, from inside the wait for `heldAt`: a
-// request's path, or "mail" (the mailbox's STAT).
+// request's path, or a command to the mailbox.
 struct HeldUpdate {
     const char* name;
     QByteArray heldAt;
@@ -71,7 +72,8 @@ const HeldUpdate kHeldUpdates[] = {
     {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 2, kAll, false},
     {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 2, kAll,
      false},
-    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "mail", -1, openOptions, kAll, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 2, kAll, false},
     {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 0, "", true},
     {"SaveAndRefreshWithAStationDeleted", "/alerts/active?area=OH", 0, saveAndRefresh, "||", 0, "PORTLAND|TOLEDO",
      true},
@@ -101,11 +103,8 @@ protected:
                                                           {"alternateObservations", server.url("/obs/")}};
         for (const auto& [source, address] : local)
             SaveSetting("Sources", source, address);
-        mail.addMailbox("walker", "secret");
-        mail.onCommand([this](const QByteArray& command) {
-            if (command == "STAT")
-                runHeldAction("mail");
-        });
+        mail.addMailbox("walker", "secret", {"m1", "m2"});
+        mail.onCommand([this](const QByteArray& command) { runHeldAction(command); });
 
         writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx/roundup.txt"), "DALLAS", "",
                                          "Maine", server.url("/me/roundup.txt"), "PORTLAND", "", "Ohio",
@@ -197,6 +196,7 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(server.count("/me/roundup.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
     EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
     EXPECT_EQ(main.panelText(1), "Ready.....");
+    EXPECT_EQ(program().MailState[0].Unread, 0); // each message counted as new once
 }
 
 INSTANTIATE_TEST_SUITE_P(ActionsInsideWaits, WaitsDuringUpdateTest, ::testing::ValuesIn(kHeldUpdates),
