@@ -33,6 +33,10 @@ void Form1::TempD_Click(int Index)
         return;
     TempD[Index]->setChecked(true);
     TempD[1 - Index]->setChecked(false);
+    // An update under way (this click came in one of its waits) has shown
+    // part of its rows in the other unit: the refresh follows it.
+    if (program().UpdateRunning)
+        program().RefreshAsked = true;
     RNow_Click();
 }
 

@@ -21,6 +21,7 @@
 #include "pictures/map_urls.h"
 #include "pictures/picture_window.h"
 #include "settings/connection.h"
+#include "settings/mail_check.h"
 #include "settings/user_lists.h"
 #include "platform/tray_icons.h"
 #include "platform/waits.h"
@@ -216,6 +217,7 @@ void Form1::Form_Unload()
         tray.Tray_Delete(2);
     weather().Delete_Tray_Icon();
     Inet1->Cancel();
+    cancelMailCheck();
     weather().Timer1->stop();
     weather().Timer2->stop();
     if (aboutLoaded())

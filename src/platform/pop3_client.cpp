@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QScopeGuard>
 #include <QSslSocket>
 #include <QTimer>
 #include <algorithm>
@@ -110,6 +111,14 @@ void Pop3Client::Disconnect()
     closeSession();
     result_ = Pop3Status::NotConnected;
     messageCount_ = 0;
+}
+
+void Pop3Client::Cancel()
+{
+    if (!waiting_)
+        return;
+    cancelled_ = true;
+    waiting_->quit();
 }
 
 void Pop3Client::logIn()
@@ -242,8 +251,17 @@ void Pop3Client::waitFor(const std::function<bool()>& done, const char* step)
     connect(socket, &QAbstractSocket::disconnected, &loop, &QEventLoop::quit);
     connect(socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
 
+    cancelled_ = false;
+    waiting_ = &loop;
+    const auto notWaiting = qScopeGuard([this] { waiting_ = nullptr; });
+
     bool wasConnected = socket->state() == QAbstractSocket::ConnectedState;
     for (;;) {
+        // A handler that ran in the last wait may have cancelled the step:
+        // the program's shut-down does, since the loop no longer waits once
+        // the application has been told to quit.
+        if (cancelled_)
+            fail(Pop3Status::Cancelled, QLatin1String(step) + QStringLiteral(": cancelled"));
         // Take what has come, never much more than one line's worth.
         while (socket->bytesAvailable() > 0 && buffer_.size() <= 2 * kMaxLineBytes)
             buffer_ += socket->read(kMaxLineBytes);

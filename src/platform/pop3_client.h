@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
+class QEventLoop;
 class QSslSocket;
 
 // A POP3 mailbox reader for the mail check: it logs in, tells how many
@@ -37,6 +38,8 @@ class QSslSocket;
 // - Disconnect never throws: it says goodbye (QUIT) while the session is
 //   still good and closes the connection in every case. Afterwards Result()
 //   is NotConnected.
+// - Cancel, called from an event handler while a step waits, ends that step
+//   at once as a failure with the status Cancelled.
 
 enum class Pop3Status {
     Connected = 0,      // logged in, count read
@@ -49,6 +52,7 @@ enum class Pop3Status {
     ServerRefused = 7,  // the server answered -ERR (a wrong password, for example)
     ProtocolError = 8,  // an answer that is no POP3 answer, or too long
     BadCredentials = 9, // a user name or password that cannot be sent (line breaks, empty)
+    Cancelled = 10,     // Cancel ended the step that was waiting
 };
 
 class Pop3Error : public std::runtime_error {
@@ -101,6 +105,9 @@ public:
     QString MessageId() const { return messageId_; }
     // Logs out (QUIT) and closes the connection.
     void Disconnect();
+    // Ends the step that waits now (of Connect, FetchMessage or Disconnect)
+    // as a failure and closes the session; nothing when no step waits.
+    void Cancel();
 
 private:
     struct Endpoint {
@@ -128,4 +135,6 @@ private:
     Pop3Status result_ = Pop3Status::NotConnected;
     int messageCount_ = 0;
     QString messageId_;
+    QEventLoop* waiting_ = nullptr; // the loop of the step that waits, for Cancel
+    bool cancelled_ = false;
 };

@@ -5,6 +5,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
+#include "pages/page_fetch.h"
 #include "platform/pop3_client.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QScopeGuard>
 #include <utility>
 
 namespace {
@@ -50,29 +52,35 @@ void announceNewMail(const std::array<MailAccountState, 3>& accounts)
     compact.PlayMailSound = 1;
     compact.GotMail = 1;
     // A stopped or stalled tick must not hold the update or the menu for
-    // ever; the sound then stays due for the tick's next run.
-    waitUntil([] { return !weather().PlayMailSound; }, kMailSoundWaitSeconds);
+    // ever; the sound then stays due for the tick's next run. The shut-down
+    // stops the tick: the wait ends with it.
+    waitUntil([] { return !weather().PlayMailSound || programClosing(); }, kMailSoundWaitSeconds);
 }
 
-// Visits every configured account once; see Check_Mail.
-void visitMailboxes()
+// The mailbox of the check under way, for cancelMailCheck.
+Pop3Client* mailboxInUse = nullptr;
+
+// Visits every configured account once, counting against `seen`; see
+// Check_Mail. Stops where the program began to close.
+void visitMailboxes(QStringList& seen)
 {
     ProgramState& state = program();
     Form1& main = form1();
-    QStringList& seen = form2().List6;
     std::array<int, 3> unread{};
     // Every account starts empty, so that a check ended early by a failing
     // mailbox leaves no counts of an earlier check behind for the report.
     state.MailState.fill(MailAccountState{});
 
-    for (int n = 0; n < 3; ++n) {
+    Pop3Client mailbox;
+    mailboxInUse = &mailbox;
+    const auto released = qScopeGuard([] { mailboxInUse = nullptr; });
+    for (int n = 0; n < 3 && !programClosing(); ++n) {
         MailAccountState& outcome = state.MailState[n];
         const std::optional<MailAccount> account = storedMailAccount(n + 1);
         if (!account)
             continue;
         const QString number = numberForm(n + 1);
 
-        Pop3Client mailbox;
         mailbox.setHost(account->site);
         mailbox.setUserName(account->name);
         mailbox.setPassword(account->password);
@@ -94,6 +102,8 @@ void visitMailboxes()
         main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" checked."));
     }
 
+    if (programClosing())
+        return; // nothing is announced on the program's way out
     main.setPanelText(1, QStringLiteral("E-Mail Site Check Completed."));
     if ((unread[0] | unread[1] | unread[2]) != 0)
         announceNewMail(state.MailState);
@@ -102,7 +112,7 @@ void visitMailboxes()
 // The "Check E-Mail" report, when one was asked for.
 void reportIfAsked()
 {
-    if (!std::exchange(program().MailReportAsked, false))
+    if (!std::exchange(program().MailReportAsked, false) || programClosing())
         return;
     MsgBox(mailReport(program().MailState), MsgButtons::Ok, MsgIcon::Information,
            QStringLiteral("Corvane E-Mail Check"));
@@ -157,15 +167,28 @@ void Check_Mail()
     if (state.MailChecking)
         return;
     state.MailChecking = true;
-    try {
-        visitMailboxes();
-    } catch (...) {
+    // The check counts against its own copy of the seen list and stores it
+    // when it ends: the options dialog loaded afresh in one of its waits
+    // empties the dialog's list, and what was counted must not count again.
+    QStringList seen = form2().List6;
+    auto finish = [&] {
+        form2().List6 = seen;
         state.MailChecking = false;
         reportIfAsked();
+    };
+    try {
+        visitMailboxes(seen);
+    } catch (...) {
+        finish();
         throw;
     }
-    state.MailChecking = false;
-    reportIfAsked();
+    finish();
+}
+
+void cancelMailCheck()
+{
+    if (mailboxInUse)
+        mailboxInUse->Cancel();
 }
 
 // The "Check E-Mail" menu. Index 0 toggles the automatic check after each

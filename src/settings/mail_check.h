@@ -47,4 +47,12 @@ inline constexpr double kMailSoundWaitSeconds = 3;
 // inside one of its waits), it does nothing, since the check under way
 // serves it. Once a check ends, successful or not, it shows the "Check
 // E-Mail" report if MailReportAsked was set meanwhile, and clears it.
+//
+// The program closing during a check ends it: the mailbox's wait ends at
+// once (see cancelMailCheck), no further account is visited, and nothing
+// is announced or reported.
 void Check_Mail();
+
+// Ends the wait of the check under way at once; the shut-down calls it.
+// Nothing when no check runs.
+void cancelMailCheck();

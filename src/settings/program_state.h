@@ -64,7 +64,7 @@ struct ProgramState {
     // The update: its schedule, its pages and its dial-up state.
     int MinutesSinceUpdate = 0;
     bool UpdateRunning = false;       // an update is under way (waiting lets events run)
-    bool RefreshAsked = false;        // "Save && Refresh" came while an update ran: another follows it
+    bool RefreshAsked = false;        // "Save && Refresh" or a unit switch came while an update ran: another follows it
     bool AutoDialOn = true;           // dial (and check the version) before the next update
     bool ConnectedAtStart = false;    // a dial-up link was up at start: never hung up
     std::array<QString, 10> SlotText{}; // each slot's last page, kept from update to update

@@ -1,11 +1,18 @@
 // The program run as a separate process, the way the desktop starts and ends
 // it: a second copy is refused, and the signals of a log-out close it through
-// its normal shut-down.
+// its normal shut-down, also while it waits for a mailbox.
+#include "platform/text_files.h"
 #include "platform/waits.h"
+#include "settings/settings_file.h"
+#include "settings/string_routines.h"
+#include "settings/version.h"
+#include "support/fake_pop3_server.h"
+#include "support/local_http_server.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -87,6 +94,14 @@ protected:
 
     bool lockFileExists() const { return QFile::exists(runtime_.path() + QStringLiteral("/corvane.lock")); }
 
+    QString homeFile(const QString& name) const { return home_.path() + QLatin1Char('/') + name; }
+
+    void store(const QString& section, const QString& key, const QString& value) const
+    {
+        QSettings(config_.path() + QStringLiteral("/Corvane/Corvane.conf"), QSettings::IniFormat)
+            .setValue(section + QLatin1Char('/') + key, value);
+    }
+
     void expectClosedNormallyBy(ProgramCopy& copy, int signalNumber)
     {
         copy.sendSignal(signalNumber);
@@ -136,3 +151,45 @@ TEST_P(ProgramSignalTest, EndsTheProgramThroughItsNormalShutDown)
 }
 
 INSTANTIATE_TEST_SUITE_P(LogOutSignals, ProgramSignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
+
+// The start-up's update checks three mailboxes, a minute allowed for each
+// step; the server holds its answer to the first one's STAT. The signal
+// ends the program at once all the same.
+TEST_F(ProgramProcessTest, ASignalDuringAMailCheckEndsTheProgramAtOnce)
+{
+    LocalHttpServer pages;
+    ASSERT_TRUE(pages.listen());
+    pages.route("/tx.txt", HttpReply::text("<pre></pre>"));
+    FakePop3Server mail;
+    ASSERT_TRUE(mail.listen());
+    mail.answer("STAT", "");
+
+    ASSERT_TRUE(QFile::remove(homeFile(QStringLiteral("States_Cities.cvd"))));
+    ASSERT_TRUE(writeLinesSafely(homeFile(QStringLiteral("States_Cities.cvd")),
+                                 {"[US States/Cities]", "Texas", pages.url("/tx.txt"), "DALLAS", "[END]"}));
+    SettingsRecord record;
+    record.version = versionText();
+    record.watchList = {{QStringLiteral("Texas - DALLAS")}};
+    record.menuFlags[FlagIgnoreUV] = record.menuFlags[FlagIgnoreWarnings] = true;
+    record.ckMail = true;
+    ASSERT_TRUE(writeLinesSafely(homeFile(QStringLiteral("CRVN.ini")), composeSettings(record).fileLines));
+    for (const char* source : {"homePage", "uvBulletin", "alertsService"})
+        store(QStringLiteral("Sources"), QLatin1String(source), pages.url(""));
+    store(QStringLiteral("Internet"), QStringLiteral("Internet Time Out"), QStringLiteral("60"));
+    for (const QString n : {"1", "2", "3"}) {
+        const QString user = QStringLiteral("user") + n;
+        mail.addMailbox(user.toLatin1(), "pw");
+        QString password = QStringLiteral("pw");
+        store(QStringLiteral("EMail"), QStringLiteral("Site") + n, mail.host());
+        store(QStringLiteral("EMail"), QStringLiteral("Name") + n, user);
+        store(QStringLiteral("EMail"), QStringLiteral("Pass") + n, Flip_Bits(password));
+    }
+
+    ProgramCopy copy(environment());
+    ASSERT_TRUE(copy.start());
+    ASSERT_TRUE(waitUntil([&] { return mail.commands().contains("STAT") || !copy.running(); }, kStartSeconds)
+                && copy.running())
+        << "the check never waited: " << copy.errors().toStdString();
+    expectClosedNormallyBy(copy, SIGTERM);
+    EXPECT_EQ(mail.connectionCount(), 1);
+}

@@ -312,6 +312,70 @@ TEST_F(MailCheckTest, TheMenuTogglesTheAutomaticCheckAndTheUpdateChecksOnlyWhenI
     EXPECT_FALSE(main.CkMail[0]->isChecked());
 }
 
+namespace {
+
+// The program closed while a check waits: for a mailbox's answer that never
+// comes (the command held), or for the compact window's tick to take the
+// mail sound (no command held).
+struct ClosedDuringCheck {
+    const char* name;
+    QByteArray held;
+    int visited; // accounts
+};
+
+void PrintTo(const ClosedDuringCheck& c, std::ostream* out) { *out << c.name; }
+
+const ClosedDuringCheck kClosedDuringChecks[] = {
+    {"TheLogIn", "STAT", 1},
+    {"TheMessageList", "UIDL 2", 1},
+    {"TheMailSound", "", 3},
+};
+
+class MailCheckClosingTest : public MailCheckTest, public ::testing::WithParamInterface<ClosedDuringCheck> {};
+
+} // namespace
+
+// The wait ends at once, though each step may take a minute: no later
+// account is visited, and the report asked for is not shown.
+TEST_P(MailCheckClosingTest, TheWaitEndsAtOnceAndNothingMoreIsDone)
+{
+    const ClosedDuringCheck& c = GetParam();
+    FakePop3Server server;
+    ASSERT_TRUE(server.listen());
+    server.addMailbox("lee", "pw", {"a1", "a2"});
+    server.addMailbox("kim", "pw");
+    server.addMailbox("sam", "pw");
+    if (!c.held.isEmpty())
+        server.answer(c.held, "");
+    storeAccount(1, server.host(), "lee", "pw");
+    storeAccount(2, server.host(), "kim", "pw");
+    storeAccount(3, server.host(), "sam", "pw");
+    program().InetTimeout = 60;
+    weather().Timer2->stop(); // only the close can end the wait for the sound
+
+    QElapsedTimer sinceClose;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        const bool waiting = c.held.isEmpty() ? weather().PlayMailSound != 0 : server.commands().contains(c.held);
+        if (waiting && !sinceClose.isValid()) {
+            sinceClose.start();
+            form1().close();
+        }
+    });
+    closer.start(0);
+    messages.clear();
+    form1().CkMail_Click(1);
+
+    ASSERT_TRUE(sinceClose.isValid()) << "the check never waited there";
+    EXPECT_LT(sinceClose.elapsed(), kMailSoundWaitSeconds * 1000);
+    EXPECT_EQ(server.connectionCount(), c.visited);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(program().MailChecking);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProgramClosedDuring, MailCheckClosingTest, ::testing::ValuesIn(kClosedDuringChecks),
+                         [](const ::testing::TestParamInfo<ClosedDuringCheck>& info) { return info.param.name; });
+
 // --- A real server ------------------------------------------------------------
 
 TEST_F(MailCheckTest, ARealMailboxIsCheckedEndToEnd)

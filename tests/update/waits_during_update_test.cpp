@@ -2,9 +2,10 @@
 // state's alerts, an alternate page, the mail check) while the local servers
 // run a user's action from inside that wait: the watch list edited in the
 // options dialog, the dialog opened with an empty list from the menu or the
-// tray, "Save && Refresh". The update ends as usual: a row is filled only
-// from its own station's page, rows beyond the list as it is then are blank,
-// and the next update shows exactly the list's stations.
+// tray, "Save && Refresh", the other temperature unit. The update ends as
+// usual: a row is filled only from its own station's page, rows beyond the
+// list as it is then are blank, and the next update shows exactly the list's
+// stations, in the unit chosen last, and finds no mail new a second time.
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
@@ -37,10 +38,13 @@ QByteArray roundup(std::initializer_list<const char*> places)
 void openOptions() { form1().Cities_Click(); }
 void openOptionsFromTheTray() { form1().PopMenu_Click(8); }
 void saveAndRefresh() { form2().Command1_Click(0); }
+void switchToCelsius() { form1().TempD_Click(1); }
 
-// A watch-list row deleted (or all of them, row -1) in the options dialog,
-// then perhaps one more command, from inside the wait for `heldAt`: a
-// request's path, or "mail" (the mailbox's STAT).
+constexpr int kNoneDeleted = -2;
+
+// A watch-list row deleted (or all of them, row -1; or none) in the options
+// dialog, then perhaps one more command, from inside the wait for `heldAt`:
+// a request's path, or a command to the mailbox.
 struct HeldUpdate {
     const char* name;
     QByteArray heldAt;
@@ -71,7 +75,10 @@ const HeldUpdate kHeldUpdates[] = {
     {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 2, kAll, false},
     {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 2, kAll,
      false},
-    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "mail", -1, openOptions, kAll, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 2, kAll, false},
+    {"SwitchToCelsiusWhileTheRowsAreProcessed", "/alerts/active?area=TX", kNoneDeleted, switchToCelsius, kAll, 2, kAll,
+     true},
     {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 0, "", true},
     {"SaveAndRefreshWithAStationDeleted", "/alerts/active?area=OH", 0, saveAndRefresh, "||", 0, "PORTLAND|TOLEDO",
      true},
@@ -101,11 +108,8 @@ protected:
                                                           {"alternateObservations", server.url("/obs/")}};
         for (const auto& [source, address] : local)
             SaveSetting("Sources", source, address);
-        mail.addMailbox("walker", "secret");
-        mail.onCommand([this](const QByteArray& command) {
-            if (command == "STAT")
-                runHeldAction("mail");
-        });
+        mail.addMailbox("walker", "secret", {"m1", "m2"});
+        mail.onCommand([this](const QByteArray& command) { runHeldAction(command); });
 
         writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx/roundup.txt"), "DALLAS", "",
                                          "Maine", server.url("/me/roundup.txt"), "PORTLAND", "", "Ohio",
@@ -140,8 +144,10 @@ protected:
         const HeldUpdate* action = held;
         held = nullptr; // once
         Form2& options = form2();
-        options.List3->setCurrentRow(action->deleted);
-        options.Command1_Click(action->deleted < 0 ? 3 : 2);
+        if (action->deleted != kNoneDeleted) {
+            options.List3->setCurrentRow(action->deleted);
+            options.Command1_Click(action->deleted < 0 ? 3 : 2);
+        }
         if (action->then)
             action->then();
     }
@@ -197,6 +203,12 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(server.count("/me/roundup.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
     EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
     EXPECT_EQ(main.panelText(1), "Ready.....");
+    // Every row in the unit chosen last (50 F is 10 C), and each message
+    // counted as new once.
+    const QString degrees = main.TempD[1]->isChecked() ? "10" : "50";
+    for (int row = 0; row < form2().List3->count(); ++row)
+        EXPECT_EQ(main.Label4[row]->text(), degrees) << row;
+    EXPECT_EQ(program().MailState[0].Unread, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(ActionsInsideWaits, WaitsDuringUpdateTest, ::testing::ValuesIn(kHeldUpdates),
