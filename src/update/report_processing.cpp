@@ -61,7 +61,7 @@ void Find_Alternate(int Index)
     main.Label4[Index]->setText(reading.temperature);
     main.Label6[Index]->setText(reading.humidity);
     main.Label7[Index]->setText(main.TempD[1]->isChecked() ? Convert_Speed(reading.wind) : reading.wind);
-    main.Label3[Index]->setText(cutToCaption(reading.condition)); // the rest of the conditions row
+    main.Label3[Index]->setText(cutToCaption(reading.condition)); // the rest of the row, however long
     main.Label8[Index]->setText(QStringLiteral("NR"));
     main.Label5[Index]->setText(QStringLiteral("NR"));
 }
