@@ -1,8 +1,10 @@
 #include "options/watch_list.h"
 
+#include "settings/caption_length.h"
+
 QString watchEntry(const QString& state, const QString& place, bool alternate)
 {
-    return (alternate ? QStringLiteral("*") : QString()) + state + QStringLiteral(" - ") + place;
+    return cutToCaption((alternate ? QStringLiteral("*") : QString()) + state + QStringLiteral(" - ") + place);
 }
 
 int moveTarget(int k, int rows, int direction)

@@ -6,7 +6,8 @@
 // to its list.
 
 // A watch-list entry: the state, " - " and the place; a place from the
-// alternate list is marked with a leading "*".
+// alternate list is marked with a leading "*". It is cut to
+// kLongestCaption characters.
 QString watchEntry(const QString& state, const QString& place, bool alternate);
 
 // The row that the highlighted row k changes places with when moved up

@@ -1,6 +1,7 @@
 #include "settings/settings_file.h"
 
 #include "platform/number_formats.h"
+#include "settings/caption_length.h"
 
 #include <algorithm>
 
@@ -165,7 +166,7 @@ LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
             break;
         const auto mark = reader.next();
         if (loaded.watchList.size() < kKeptWatchEntries)
-            loaded.watchList.append({value, mark ? truth(*mark) : std::nullopt});
+            loaded.watchList.append({cutToCaption(value), mark ? truth(*mark) : std::nullopt});
     }
 
     if (const auto value = reader.next())

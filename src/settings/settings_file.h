@@ -69,7 +69,9 @@ struct LoadedEntry {
 
 struct LoadedSettings {
     bool accepted = false;           // false: the file is too old; nothing else is read
-    QList<LoadedEntry> watchList;    // the first kKeptWatchEntries; later ones are read past
+    // The first kKeptWatchEntries, each cut to kLongestCaption characters;
+    // later ones are read past.
+    QList<LoadedEntry> watchList;
     bool endedInWatchList = false;   // the file ended before "[INTERVAL]": nothing more
     std::optional<int> interval;     // the rounded number, possibly outside 0-9
     std::array<std::optional<bool>, 13> menuFlags{};

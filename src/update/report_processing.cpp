@@ -10,6 +10,7 @@
 #include "platform/program_folder.h"
 #include "platform/color_values.h"
 #include "platform/waits.h"
+#include "settings/caption_length.h"
 #include "settings/connection.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
@@ -60,7 +61,7 @@ void Find_Alternate(int Index)
     main.Label4[Index]->setText(reading.temperature);
     main.Label6[Index]->setText(reading.humidity);
     main.Label7[Index]->setText(main.TempD[1]->isChecked() ? Convert_Speed(reading.wind) : reading.wind);
-    main.Label3[Index]->setText(reading.condition);
+    main.Label3[Index]->setText(cutToCaption(reading.condition)); // the rest of the row, however long
     main.Label8[Index]->setText(QStringLiteral("NR"));
     main.Label5[Index]->setText(QStringLiteral("NR"));
 }
@@ -73,10 +74,12 @@ StationRow rowOf(Form1& main, int i)
     return row;
 }
 
+// The readings come from page text and may run on: each label is cut to
+// the longest caption.
 void showRow(Form1& main, int i, const StationRow& row)
 {
     for (int label = 3; label <= 10; ++label)
-        (*main.stationColumns()[label - 2])[i]->setText(row.label(label));
+        (*main.stationColumns()[label - 2])[i]->setText(cutToCaption(row.label(label)));
 }
 
 SearchMarkers searchMarkers()

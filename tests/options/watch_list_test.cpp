@@ -2,6 +2,7 @@
 
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
+#include "settings/caption_length.h"
 #include "test_support.h"
 #include "watch_rows.h"
 
@@ -38,6 +39,8 @@ TEST(WatchListRules, EntriesMovesAndTheRowHighlightedAfterADelete)
 {
     EXPECT_EQ(watchEntry("Texas", "WACO", false), "Texas - WACO");
     EXPECT_EQ(watchEntry("Texas", "Abilene", true), "*Texas - Abilene");
+    const QString endless(100000, 'W'); // a damaged line of a city list
+    EXPECT_EQ(watchEntry("Texas", endless, true), ("*Texas - " + endless).left(kLongestCaption));
 
     struct Move { int k, rows, direction, expected; };
     for (const Move& m : {Move{1, 3, 0, 0}, Move{0, 3, 0, -1}, Move{1, 3, 1, 2}, Move{2, 3, 1, -1},

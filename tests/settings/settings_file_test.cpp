@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "settings/caption_length.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -205,6 +207,36 @@ TEST(SettingsFile, CommaInAnEntrySplitsItAsItAlwaysHas)
     EXPECT_EQ(loaded.watchList[0].text, "Texas - FORT WORTH");
     EXPECT_FALSE(loaded.watchList[0].logIt.has_value()); // " TX" is no truth value
     EXPECT_EQ(loaded.watchList[1].text, "True");
+}
+
+// However long a watch entry runs, it is kept cut to the longest caption
+// and the file is read on as before; an unclosed quote takes the rest of the
+// file into one entry, which is cut too.
+TEST(SettingsFile, LongWatchEntriesAreCutAndTheRestReadAsBefore)
+{
+    const QString entry = "Texas - " + QString(1000000, 'X');
+    const QString longest = entry.left(kLongestCaption);
+    const QString pair = QString::fromUtf8("\U0001F300"); // one character, two UTF-16 units
+    struct Case { const char* name; QString line; QString kept; bool readsOn; };
+    const Case cases[] = {
+        {"a megabyte", entry, longest, true},
+        {"just the longest", longest, longest, true},
+        {"a pair across the cut", longest.chopped(1) + pair, longest.chopped(1), true},
+        {"an unclosed quote", "\"" + entry, longest, false},
+    };
+    for (const Case& c : cases) {
+        QStringList lines = composeSettings(sampleRecord()).fileLines;
+        lines[1] = c.line;
+        const LoadedSettings loaded = parseLines(lines);
+        ASSERT_FALSE(loaded.watchList.isEmpty()) << c.name;
+        EXPECT_EQ(loaded.watchList[0].text, c.kept) << c.name;
+        EXPECT_EQ(loaded.endedInWatchList, !c.readsOn) << c.name;
+        if (c.readsOn) {
+            EXPECT_EQ(loaded.watchList[0].logIt, true) << c.name;
+            EXPECT_EQ(loaded.watchList.value(1).text, "*Ohio - Toledo") << c.name;
+            EXPECT_EQ(loaded.celsius, true) << c.name;
+        }
+    }
 }
 
 TEST(SettingsFile, TruncatedFilesStopWithoutInventingValues)

@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 #include "platform/tray_icons.h"
 #include "platform/color_values.h"
+#include "settings/caption_length.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "support/local_http_server.h"
@@ -103,5 +104,33 @@ TEST_F(ReportProcessingTest, HostilePagesOfEverySourceEndQuickly)
             EXPECT_LT(clock.elapsed(), 3000) << path.toStdString();
             EXPECT_EQ(form1().Label2[0]->text(), "BOSTON");
         }
+    }
+}
+
+// Readings that run on for megabytes reach the row's labels cut to the
+// longest caption: the remarks of a roundup line and the sky of the
+// alternate conditions file.
+TEST_F(ReportProcessingTest, EndlessReadingsAreCutInTheirLabels)
+{
+    installShipped("alter1.cvd");
+    form1().IgnoreWarnings->setChecked(true);
+    const QString endless(2000000, 'Z');
+    const QString conditions = "WACO" + QString(13, ' ') + "50   65%   NORTH at 10    RAIN" + endless + "\n";
+    struct Case { const char* name; QString entry; QString page; QString conditions; QLabel* label; QString kept; };
+    const Case cases[] = {
+        {"roundup remarks", "Texas - DALLAS",
+         "DALLAS         SUNNY    80   50   35  N5       30.00S  HAZE" + endless + "\r\n", QString(),
+         form1().Label9[0], ("HAZE" + endless).left(kLongestCaption)},
+        {"alternate sky", "Texas - WACO TX", QString(), conditions, form1().Label3[0],
+         ("RAIN" + endless).left(kLongestCaption)},
+    };
+    for (const Case& c : cases) {
+        form2().List3->clear();
+        for (auto* column : form1().stationColumns())
+            (*column)[0]->clear();
+        watch(c.entry, "/tx.txt", c.page);
+        program().AltText = c.conditions;
+        Process_Reports();
+        EXPECT_EQ(c.label->text(), c.kept) << c.name;
     }
 }
