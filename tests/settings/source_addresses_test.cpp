@@ -9,29 +9,80 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QMap>
+#include <QRegularExpression>
 #include <QSet>
-#include <functional>
 
 using SourceAddressesTest = SandboxTest;
 
-// Every source and site takes the user's address from the settings store's
-// "Sources" section, under its function's name.
-TEST_F(SourceAddressesTest, TheUsersOwnAddressReplacesEachBuiltInOne)
+namespace {
+
+// Every key of section "Sources" and the address it gives.
+const std::pair<const char*, QString (*)()> kKeys[] = {
+    {"homePage", sources::homePage}, {"portalForecastFolder", sources::portalForecastFolder},
+    {"uvBulletin", sources::uvBulletin}, {"alertsService", sources::alertsService},
+    {"alternateConditions", sources::alternateConditions},
+    {"alternateObservations", sources::alternateObservations},
+    {"ClimateResearchSite", sites::ClimateResearchSite}, {"CampusRadarSite", sites::CampusRadarSite},
+    {"VisualisationSite", sites::VisualisationSite}, {"TvNetworkSite", sites::TvNetworkSite},
+    {"DataCompanySite", sites::DataCompanySite}, {"CampusMeteoSite", sites::CampusMeteoSite},
+    {"GoesImageSite", sites::GoesImageSite}, {"IslandCampusSite", sites::IslandCampusSite},
+    {"UkMetSite", sites::UkMetSite}, {"ObservatorySite", sites::ObservatorySite},
+    {"ArcticInstituteSite", sites::ArcticInstituteSite}, {"AntarcticCentreSite", sites::AntarcticCentreSite},
+    {"PrairieCampusSite", sites::PrairieCampusSite}, {"ForecastCompanySite", sites::ForecastCompanySite},
+    {"IslandNewsSite", sites::IslandNewsSite}, {"NewsNetworkSite", sites::NewsNetworkSite},
+    {"SpaceScienceSite", sites::SpaceScienceSite}, {"NavyOceanSite", sites::NavyOceanSite},
+    {"QuakeCentreSite", sites::QuakeCentreSite}, {"MarineSchoolSite", sites::MarineSchoolSite},
+    {"WeatherPortalSite", sites::WeatherPortalSite}, {"FireAssessmentSite", sites::FireAssessmentSite},
+    {"SatDataSite", sites::SatDataSite}, {"AviationSite", sites::AviationSite},
+    {"AviationDataSite", sites::AviationDataSite}, {"SatStationSite", sites::SatStationSite},
+    {"SolarImageSite", sites::SolarImageSite}, {"SolarMirrorSite", sites::SolarMirrorSite},
+    {"NationalRadarSite", sites::NationalRadarSite}, {"StateRadarSite", sites::StateRadarSite},
+    {"BuoyReportSite", sites::BuoyReportSite}, {"HoroscopePortalSite", sites::HoroscopePortalSite},
+    {"TimeServerSite", sites::TimeServerSite}, {"PlanetReportSite", sites::PlanetReportSite},
+    {"TriviaPortalSite", sites::TriviaPortalSite}, {"SkyGuideSite", sites::SkyGuideSite},
+    {"NewsWireSite", sites::NewsWireSite},
+};
+
+// The README's table of keys ("| `key` | `default` | what it moves |"):
+// each key with its default.
+QMap<QString, QString> readmeKeys()
 {
-    const std::pair<const char*, std::function<QString()>> keys[] = {
-        {"homePage", sources::homePage}, {"portalForecastFolder", sources::portalForecastFolder},
-        {"uvBulletin", sources::uvBulletin}, {"alternateConditions", sources::alternateConditions},
-        {"alternateObservations", sources::alternateObservations}, {"alertsService", sources::alertsService},
-        {"ClimateResearchSite", sites::ClimateResearchSite}, {"NewsWireSite", sites::NewsWireSite},
-    };
-    for (const auto& [key, address] : keys) {
+    QFile readme(QStringLiteral(CORVANE_DATA_DIR "/../README.md"));
+    EXPECT_TRUE(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype section = text.indexOf("\n## Site addresses\n");
+    const QStringList lines = text.mid(section).section("\n## ", 1, 1).split('\n');
+    const QRegularExpression row("^\\| `([^`]+)` \\| `([^`]+)` \\| .+ \\|$");
+    QMap<QString, QString> keys;
+    for (const QString& line : lines) {
+        const QRegularExpressionMatch match = row.match(line);
+        if (match.hasMatch())
+            keys.insert(match.captured(1), match.captured(2));
+    }
+    return keys;
+}
+
+} // namespace
+
+// The README names every key with its default, and each one replaces it:
+// a key it misspells or leaves out does nothing for the user who sets it.
+TEST_F(SourceAddressesTest, EveryKeyOfTheReadmeReplacesTheDefaultItNames)
+{
+    QMap<QString, QString> documented = readmeKeys();
+    for (const auto& [key, address] : kKeys) {
+        ASSERT_TRUE(documented.contains(key)) << key << " is not in the README";
         const QString builtIn = address();
+        EXPECT_EQ(builtIn, documented.take(key)) << key;
         SaveSetting("Sources", key, "  ");
         EXPECT_EQ(address(), builtIn) << key << ": a blank key counts as none";
         SaveSetting("Sources", key, "http://127.0.0.1:8080/mirror/" + QString(key));
         EXPECT_EQ(address(), "http://127.0.0.1:8080/mirror/" + QString(key)) << key;
     }
+    EXPECT_TRUE(documented.isEmpty()) << "the README names keys that nothing reads: "
+                                      << documented.keys().join(", ").toStdString();
 }
 
 TEST_F(SourceAddressesTest, RootsLoseATrailingSlashAndTestRedirectionsWin)
