@@ -27,7 +27,6 @@ qsizetype zoneStart(const QString& page, const QString& slotUrl, const QString& 
 SearchMarkers programSearchMarkers()
 {
     const SiteMarkers sites = programSiteMarkers();
-    // The weather service's roundup product address, up to the state code.
     return {QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="), sites.portalHost,
             sites.decodedHourly, sites.portalFolder};
 }

@@ -22,8 +22,8 @@ struct SearchMarkers {
     QString portalFolder;    // the portal's forecast folder: its pages are portal pages too
 };
 
-// The program's own: fixed parts of the sources' addresses, as the site
-// codes use them (update/site_code.h).
+// The program's own: the weather service's roundup address up to the state
+// code, and the markers of the site codes (update/site_code.h).
 SearchMarkers programSearchMarkers();
 
 // Searches the page for the place as the watch list spells it, whatever the
