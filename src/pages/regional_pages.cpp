@@ -2,12 +2,12 @@
 
 #include "pages/page_fetch.h"
 #include "pages/page_text.h"
-#include "settings/source_addresses.h"
 #include "settings/string_routines.h"
+#include "update/site_code.h"
 
 std::optional<QString> regionalFolder(const QString& slotUrl)
 {
-    if (slotUrl.startsWith(sources::hawaiiListPrefix()))
+    if (slotUrl.startsWith(hawaiiListPrefix()))
         return std::nullopt;
     const qsizetype slash = slotUrl.lastIndexOf(QLatin1Char('/'));
     if (slash < 0)

@@ -6,9 +6,9 @@
 #include "pages/text_viewer.h"
 #include "platform/user_dialogs.h"
 #include "settings/program_state.h"
-#include "settings/source_addresses.h"
 #include "update/active_alerts.h"
 #include "update/place_words.h"
+#include "update/site_code.h"
 #include "update/state_codes.h"
 #include "update/uv_and_warning_checks.h"
 
@@ -65,7 +65,7 @@ void Show_State_Warnings(int Index)
         return;
     const QString url = program().SlotURL[Index];
     const QString entry = slotWatchEntry(Index);
-    const QString stateCode = url.startsWith(sources::hawaiiListPrefix()) ? QString() : slotStateCode(entry, url);
+    const QString stateCode = url.startsWith(hawaiiListPrefix()) ? QString() : slotStateCode(entry, url);
     const AlertsAnswer answer =
         stateCode.isEmpty() ? AlertsAnswer() : readActiveAlerts(fetchActiveAlerts(*form1().Inet1, stateCode));
     if (programClosing())

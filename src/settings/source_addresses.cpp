@@ -35,18 +35,7 @@ QString homePage()
     return configuredRoot("homePage", QStringLiteral("https://corvane.example.org/home"));
 }
 
-QString roundupBase()
-{
-    return configured("roundupBase", QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="));
-}
-
-// A public weather portal whose city pages the "UA" reader takes apart.
-QString portalHost()
-{
-    return configured("portalHost", QStringLiteral("www.timeanddate.com"));
-}
-
-// The portal's weather folder; the alternate places' page templates start with it.
+// The portal's weather folder; the alternate places' pages are paths in it.
 QString portalForecastFolder()
 {
     return configuredRoot("portalForecastFolder", QStringLiteral("https://www.timeanddate.com/weather"));
@@ -57,35 +46,6 @@ QString uvBulletin()
 {
     return configured("uvBulletin",
                       QStringLiteral("https://www.cpc.ncep.noaa.gov/products/stratosphere/uv_index/bulletin.txt"));
-}
-
-// The University of Hawaii's weather centre, which lists the islands' observations.
-QString hawaiiListHost()
-{
-    return configured("hawaiiListHost", QStringLiteral("www.mkwc.ifa.hawaii.edu"));
-}
-
-QString hawaiiListPrefix()
-{
-    return QStringLiteral("https://") + hawaiiListHost();
-}
-
-// The University of Wyoming's weather server: surface reports of cities worldwide.
-QString worldListMarker()
-{
-    return configured("worldListMarker", QStringLiteral("weather.uwyo.edu/"));
-}
-
-// The Singapore weather service's weather pages (current observations).
-QString singaporeMarker()
-{
-    return configured("singaporeMarker", QStringLiteral("www.nea.gov.sg/weather"));
-}
-
-// Plymouth State University's weather centre: decoded hourly observation lists.
-QString decodedHourlyHost()
-{
-    return configured("decodedHourlyHost", QStringLiteral("vortex.plymouth.edu"));
 }
 
 // No public server publishes the alternate conditions file and the per-state

@@ -4,43 +4,24 @@
 // Every address the program fetches from is named here, so that the windows,
 // the update and the shipped data agree on one set of values.
 //
-// Each address, host marker and site root below can be replaced by the user:
-// a key of section "Sources" in the per-user settings store, named as the
-// function ("alertsService=http://127.0.0.1:8080"), gives the value used
-// instead (a mirror, or a local server under test). A blank key counts as
-// missing; a root that paths are added to loses a trailing "/". Only the
-// planets partner identifier and the two addresses made from others
-// (hawaiiListPrefix, SkyGuideHomePage) have no key of their own.
+// Each address and site root below can be replaced by the user: a key of
+// section "Sources" in the per-user settings store, named as the function
+// ("alertsService=http://127.0.0.1:8080"), gives the value used instead (a
+// mirror, or a local server under test). A blank key counts as missing; a
+// root that paths are added to loses a trailing "/". Only the planets
+// partner identifier and the sky pages' home page (made from its site) have
+// no key of their own. Which reader a station's page gets is told by the
+// page's own address (update/site_code.h), not by a setting.
 namespace sources {
 
 // Home-page folder of the program (version file, news), without a trailing "/".
 QString homePage();
-
-// Host name by which a report URL is recognised as a portal city page.
-QString portalHost();
 
 // Forecast folder of the portal, where the alternate-place pages live.
 QString portalForecastFolder();
 
 // The national UV index bulletin: one row per city with its UV value.
 QString uvBulletin();
-
-// The national weather service's roundup product address up to the state
-// code that follows it ("...issuedby=TX&..."): such a report page is
-// searched from that state's zone codes on.
-QString roundupBase();
-
-// Markers by which a report URL is recognised as one of the university and
-// world sources (each a plain substring of the URL).
-QString hawaiiListHost();        // a university's Hawaii observation list
-QString worldListMarker();       // a university's world city list: host and a trailing "/"
-QString singaporeMarker();       // the Singapore weather service: host and its first path word
-QString decodedHourlyHost();     // a university's decoded hourly observation list
-
-// Scheme and host of the Hawaii observation list's addresses ("https://"
-// and hawaiiListHost, 31 characters as built in): report URLs that begin
-// with it have no state forecasts or warnings pages.
-QString hawaiiListPrefix();
 
 // The partner identifier by which the planets report's service knows us.
 QString planetReportPartner();

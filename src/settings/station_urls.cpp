@@ -4,7 +4,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "settings/program_state.h"
-#include "settings/source_addresses.h"
+#include "update/site_code.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -50,7 +50,7 @@ QString completeStateUrl(const QString& url, const QString& place, bool fahrenhe
 } // namespace
 
 SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, const QStringList& stateUrls,
-                       const QStringList& alternates, bool fahrenheit, const QString& portalHost)
+                       const QStringList& alternates, bool fahrenheit, const SiteMarkers& markers)
 {
     SlotUrls built;
     const qsizetype count = std::min<qsizetype>(watchList.size(), 10);
@@ -66,12 +66,14 @@ SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, 
         for (qsizetype j = 0; j < names.size(); ++j) {
             if (names[j] != state)
                 continue;
-            const QString url = alternate ? alternates.value(j + 1) : stateUrls.value(j);
+            QString url = alternate ? alternates.value(j + 1) : stateUrls.value(j);
             if (url.isEmpty())
                 continue; // a table row without its URL gives no page to fetch
+            if (alternate)
+                url.prepend(markers.portalFolder);
             built.url[i] = url;
             built.on[i] = true;
-            if (!portalHost.isEmpty() && url.contains(portalHost)) {
+            if (isPortalPage(url, markers.portalHost, markers.portalFolder)) {
                 built.url[i] = alternate ? completeAlternateTemplate(url, place, fahrenheit)
                                          : completeStateUrl(url, place, fahrenheit);
                 break;
@@ -91,7 +93,7 @@ void Build_URLs()
     for (int i = 0; i < options.List1->count(); ++i)
         states << options.List1->item(i)->text();
     const SlotUrls built = buildSlotUrls(watchList, states, options.List5, options.List8,
-                                         form1().TempD[0]->isChecked(), sources::portalHost());
+                                         form1().TempD[0]->isChecked(), programSiteMarkers());
     program().SlotURL = built.url;
     program().SlotOn = built.on;
 }

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <array>
 
+struct SiteMarkers;
+
 // Turns the watch list into the report-page URL of each of the ten slots.
 
 struct SlotUrls {
@@ -11,11 +13,13 @@ struct SlotUrls {
 };
 
 // `states` and `stateUrls` are the parallel state and URL lists, `alternates`
-// the alternate-place table ("*" state, URL template, places...). An entry
+// the alternate-place table ("*" state, URL template, places...), whose
+// templates are paths in the portal's forecast folder (markers.portalFolder).
+// Portal pages are told by `markers` as the site codes tell them. An entry
 // whose state is in neither table, or whose table row has no URL, leaves its
 // slot empty and off.
 SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, const QStringList& stateUrls,
-                       const QStringList& alternates, bool fahrenheit, const QString& portalHost);
+                       const QStringList& alternates, bool fahrenheit, const SiteMarkers& markers);
 
 // A place made safe for a portal URL: blanks and hyphens become "_",
 // apostrophes go, and the first full stop is removed.

@@ -82,12 +82,6 @@ void showRow(Form1& main, int i, const StationRow& row)
         (*main.stationColumns()[label - 2])[i]->setText(cutToCaption(row.label(label)));
 }
 
-SearchMarkers searchMarkers()
-{
-    const SiteMarkers sites = configuredSiteMarkers();
-    return {sources::roundupBase(), sites.portalHost, sites.decodedHourly};
-}
-
 // The sources whose pages carry no UV index and have no warnings page.
 bool withoutUvOrWarnings(const QString& siteCode)
 {
@@ -147,7 +141,7 @@ bool processSlot(Form1& main, int i)
         bool checkUvAndWarnings = true;
         const QString page = state.SlotText[i];
         if (!(page.isEmpty() && !main.Label4[i]->text().isEmpty())) {
-            const StationSearch found = findStationLine(page, url, place, searchMarkers());
+            const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
             if (found.status == StationSearch::Found) {
                 StationRow row = rowOf(main, i);
                 Parse_Report({code, found.line, page, place, found.position, main.TempD[1]->isChecked(),
@@ -166,7 +160,7 @@ bool processSlot(Form1& main, int i)
                 setBackColor(main.S_Warning[i], kButtonFaceColor);
             }
         }
-        const QString hourly = configuredSiteMarkers().decodedHourly;
+        const QString hourly = programSiteMarkers().decodedHourly;
         if (checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
             if (!main.IgnoreUV->isChecked())
                 Show_Slot_UV(i, entry);

@@ -2,10 +2,33 @@
 
 #include "settings/source_addresses.h"
 
-SiteMarkers configuredSiteMarkers()
+namespace {
+
+const QLatin1String kHawaiiListHost("www.mkwc.ifa.hawaii.edu"); // a university's Hawaii observation list
+
+} // namespace
+
+SiteMarkers programSiteMarkers()
 {
-    return SiteMarkers{sources::hawaiiListHost(), sources::worldListMarker(), sources::singaporeMarker(),
-                       sources::decodedHourlyHost(), sources::portalHost()};
+    return SiteMarkers{
+        kHawaiiListHost,
+        QStringLiteral("weather.uwyo.edu/"),      // a university's world city list: host and a trailing "/"
+        QStringLiteral("www.nea.gov.sg/weather"), // the Singapore weather service: host and its first path word
+        QStringLiteral("vortex.plymouth.edu"),    // a university's decoded hourly observation list
+        QStringLiteral("www.timeanddate.com"),    // the portal whose city pages the "UA" reader takes apart
+        sources::portalForecastFolder(),
+    };
+}
+
+bool isPortalPage(const QString& url, const QString& portalHost, const QString& portalFolder)
+{
+    return (!portalHost.isEmpty() && url.contains(portalHost))
+        || (!portalFolder.isEmpty() && url.startsWith(portalFolder + QLatin1Char('/')));
+}
+
+QString hawaiiListPrefix()
+{
+    return QStringLiteral("https://") + kHawaiiListHost;
 }
 
 QString siteCodeFor(const QString& slotUrl, const SiteMarkers& markers)
@@ -21,12 +44,12 @@ QString siteCodeFor(const QString& slotUrl, const SiteMarkers& markers)
         return QStringLiteral("W2");
     if (has(markers.decodedHourly))
         return QStringLiteral("CA");
-    if (has(markers.portalHost))
+    if (isPortalPage(slotUrl, markers.portalHost, markers.portalFolder))
         return QStringLiteral("UA");
     return QStringLiteral("NA");
 }
 
 QString siteCodeFor(const QString& slotUrl)
 {
-    return siteCodeFor(slotUrl, configuredSiteMarkers());
+    return siteCodeFor(slotUrl, programSiteMarkers());
 }

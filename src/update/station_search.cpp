@@ -1,6 +1,7 @@
 #include "update/station_search.h"
 
 #include "settings/string_routines.h"
+#include "update/site_code.h"
 
 namespace {
 
@@ -23,13 +24,20 @@ qsizetype zoneStart(const QString& page, const QString& slotUrl, const QString& 
 
 } // namespace
 
+SearchMarkers programSearchMarkers()
+{
+    const SiteMarkers sites = programSiteMarkers();
+    return {QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="), sites.portalHost,
+            sites.decodedHourly, sites.portalFolder};
+}
+
 StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
                               const SearchMarkers& markers)
 {
     StationSearch result;
     if (place.isEmpty())
         return result;
-    const bool portal = holds(slotUrl, markers.portalHost);
+    const bool portal = isPortalPage(slotUrl, markers.portalHost, markers.portalFolder);
     bool stationAhead = holds(slotUrl, markers.decodedHourly); // a "Station" may still follow
     bool returnAhead = true;                                    // a carriage return may still follow
 

@@ -19,7 +19,12 @@ struct SearchMarkers {
     QString roundupBase;     // the roundup pages' address up to the state code that follows it
     QString portalHost;      // a portal page: the whole page, tags removed, is the line
     QString decodedHourly;   // the decoded hourly list: the search starts after "Station"
+    QString portalFolder;    // the portal's forecast folder: its pages are portal pages too
 };
+
+// The program's own: the weather service's roundup address up to the state
+// code, and the markers of the site codes (update/site_code.h).
+SearchMarkers programSearchMarkers();
 
 // Searches the page for the place as the watch list spells it, whatever the
 // case of either ("CENTRAL PARK" finds "Central Park").

@@ -1,6 +1,7 @@
 #include "options/states_cities.h"
 #include "settings/source_addresses.h"
 #include "update/site_code.h"
+#include "update/station_search.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,7 +80,7 @@ TEST(ShippedData, AlternatePlaceTableHasEveryBlockWithItsPlaces)
     for (const auto& [state, count] : expected) {
         ASSERT_EQ(items[row], "*" + state);
         const QString& url = items[row + 1];
-        EXPECT_TRUE(url.startsWith(sources::portalForecastFolder() + "/forecast/@_")) << url.toStdString();
+        EXPECT_TRUE(url.startsWith("/forecast/@_")) << url.toStdString(); // in the portal's forecast folder
         EXPECT_EQ(url.count('@'), 1) << url.toStdString();
         EXPECT_TRUE(url.contains("_US_f.html")) << url.toStdString();
         const QStringList block = rowsAfter(items, "*" + state, 2);
@@ -92,8 +93,8 @@ TEST(ShippedData, AlternatePlaceTableHasEveryBlockWithItsPlaces)
         }
     }
     EXPECT_EQ(row, items.size()) << "[END] must follow the last place directly";
-    EXPECT_TRUE(items.contains(sources::portalForecastFolder() + "/forecast/@_US_f.html"));
-    EXPECT_TRUE(items.contains(sources::portalForecastFolder() + "/forecast/@_KS_US_f.html "));
+    EXPECT_TRUE(items.contains("/forecast/@_US_f.html"));
+    EXPECT_TRUE(items.contains("/forecast/@_KS_US_f.html "));
     for (const char* place : {"Villa Olivia ", "Terre Haute ", "Portsmouth ", "Trenton ", "Winston-Salem",
                               "St. Louis", "Martha's Vineyard"})
         EXPECT_TRUE(items.contains(QString(place))) << place;
@@ -110,7 +111,7 @@ TEST(ShippedData, AlternatePlacesHaveOneKindOfLineEndAndOnlyTheFourTrailingBlank
     for (const QString& item : alternateTable()) {
         EXPECT_TRUE(fitsTheSettingsFile(item)) << item.toStdString();
         EXPECT_FALSE(item.startsWith(' ')) << item.toStdString();
-        if (item.endsWith(' ') && !item.startsWith("http"))
+        if (item.endsWith(' ') && !item.startsWith('/')) // places, not page paths
             trailing.append(item);
     }
     EXPECT_EQ(trailing, (QStringList{"Terre Haute ", "Portsmouth ", "Trenton ", "Villa Olivia "}));
@@ -191,7 +192,7 @@ TEST(ShippedData, RoundupAddressesCarryTheStateWhereTheAlternateLookupReadsIt)
         EXPECT_TRUE(url.contains("issuedby=" + code + "&")) << url.toStdString();
         // The station search starts at the state's zone codes, named by the
         // two characters after the roundup base.
-        EXPECT_TRUE(url.contains(sources::roundupBase() + code)) << url.toStdString();
+        EXPECT_TRUE(url.contains(programSearchMarkers().roundupBase + code)) << url.toStdString();
         // Every shipped page is a state roundup table.
         EXPECT_EQ(siteCodeFor(url), "NA") << url.toStdString();
     }
@@ -199,17 +200,18 @@ TEST(ShippedData, RoundupAddressesCarryTheStateWhereTheAlternateLookupReadsIt)
 
 TEST(ShippedData, SourceMarkersTellTheSourcesApart)
 {
-    const QString prefix = sources::hawaiiListPrefix();
+    const QString prefix = hawaiiListPrefix();
     EXPECT_EQ(prefix.size(), 31);
     EXPECT_TRUE(prefix.startsWith("http"));
     EXPECT_EQ(siteCodeFor(prefix + "/obs.txt"), "HI");
     EXPECT_FALSE(sources::homePage().endsWith('/'));
     EXPECT_FALSE(sources::portalForecastFolder().endsWith('/'));
-    EXPECT_TRUE(sources::portalForecastFolder().contains(sources::portalHost()));
+    const SiteMarkers sites = programSiteMarkers();
+    EXPECT_TRUE(sources::portalForecastFolder().contains(sites.portalHost));
     EXPECT_TRUE(sources::alternateObservations().endsWith("/wxnet/fcst/fcstdir/OBS/"));
 
-    const QStringList markers = {sources::hawaiiListHost(), sources::worldListMarker(), sources::singaporeMarker(),
-                                 sources::decodedHourlyHost(), sources::portalHost()};
+    const QStringList markers = {sites.hawaiiHost, sites.worldList, sites.singapore, sites.decodedHourly,
+                                 sites.portalHost};
     for (const QString& marker : markers) {
         EXPECT_FALSE(marker.isEmpty());
         EXPECT_FALSE(marker.contains("/ak/")) << marker.toStdString();

@@ -1,7 +1,6 @@
 // The shipped stations of the states whose real roundup tables we hold are
 // spelled as those tables spell them: the update finds each one's own row.
 #include "options/states_cities.h"
-#include "settings/source_addresses.h"
 #include "support/samples.h"
 #include "update/station_search.h"
 
@@ -24,7 +23,7 @@ TEST(ShippedStations, EveryStationOfACheckedStateIsARowOfItsTable)
         for (const QString& city : cities) {
             const std::string where = std::string(state) + ": " + city.toStdString();
             const StationSearch found =
-                findStationLine(roundup, states.urls[at], city, {sources::roundupBase(), QString(), QString()});
+                findStationLine(roundup, states.urls[at], city, programSearchMarkers());
             ASSERT_EQ(found.status, StationSearch::Found) << where;
             // The name column of the row found is the station's name, not a
             // longer one or a heading that holds it.

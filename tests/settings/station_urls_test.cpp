@@ -6,18 +6,20 @@
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
 #include "test_support.h"
+#include "update/site_code.h"
 
 #include <QAction>
 #include <QListWidget>
 
 namespace {
 
-const QString kPortal = "portal.example";
-const QStringList kStates{"Texas", "Maine", "Ohio", "Ohio"};
+const SiteMarkers kPortal{"", "", "", "", "portal.example", "https://mirror.example/weather"};
+const QStringList kStates{"Texas", "Maine", "Ohio", "Ohio", "Iowa"};
 const QStringList kStateUrls{"https://roundup.example/tx/rwr.txt", "https://roundup.example/me/rwr.txt",
-                             "https://portal.example/cities/OH", "https://other.example/oh.txt"};
-const QStringList kAlternates{"*Ohio", "https://portal.example/forecast/@_OH_US_f.html", "Toledo", "",
-                              "*Maine", "https://plain.example/maine.txt", "Bangor", "[END]"};
+                             "https://portal.example/cities/OH", "https://other.example/oh.txt",
+                             "https://mirror.example/weather/cities/IA"};
+const QStringList kAlternates{"*Ohio", "/forecast/@_OH_US_f.html", "Toledo", "", "*Maine", "/maine.txt", "Bangor",
+                              "[END]"};
 
 SlotUrls build(const QStringList& watch, bool fahrenheit = true)
 {
@@ -55,20 +57,23 @@ TEST(BuildUrls, PortalPagesAreCompletedWithThePlaceAndUnit)
 {
     EXPECT_EQ(build({"Ohio - Toledo"}).url[0], "https://portal.example/cities/Toledo_OH_f.html");
     EXPECT_EQ(build({"Ohio - Toledo"}, false).url[0], "https://portal.example/cities/Toledo_OH_c.html");
+    // A state URL in the portal's forecast folder is a portal page too.
+    EXPECT_EQ(build({"Iowa - Ames"}).url[0], "https://mirror.example/weather/cities/Ames_IA_f.html");
+    // The alternate places' pages lie in the portal's forecast folder.
     EXPECT_EQ(build({"*Ohio - Martha's St. Winston-Salem Jr."}).url[0],
-              "https://portal.example/forecast/Marthas_St_Winston_Salem_Jr._OH_US_f.html");
-    EXPECT_EQ(build({"*Ohio - Toledo"}, false).url[0], "https://portal.example/forecast/Toledo_OH_US_c.html");
-    // A template of another host is used as it stands, whatever the unit.
-    EXPECT_EQ(build({"*Maine - Bangor"}, false).url[0], "https://plain.example/maine.txt");
+              "https://mirror.example/weather/forecast/Marthas_St_Winston_Salem_Jr._OH_US_f.html");
+    EXPECT_EQ(build({"*Ohio - Toledo"}, false).url[0], "https://mirror.example/weather/forecast/Toledo_OH_US_c.html");
+    // A template without "@" or "_f." is used as it stands, whatever the unit.
+    EXPECT_EQ(build({"*Maine - Bangor"}, false).url[0], "https://mirror.example/weather/maine.txt");
 }
 
 TEST(BuildUrls, TemplatesWithoutMarkersChangeOnlyWhatTheyHold)
 {
-    const QStringList alternates{"*Iowa", "https://portal.example/forecast/fixed_f.html", "Ames", "",
-                                 "*Utah", "https://portal.example/forecast/@.html", "Provo", "[END]"};
+    const QStringList alternates{"*Iowa", "/forecast/fixed_f.html", "Ames", "", "*Utah", "/forecast/@.html", "Provo",
+                                 "[END]"};
     SlotUrls built = buildSlotUrls({"*Iowa - Ames", "*Utah - Provo"}, {}, {}, alternates, false, kPortal);
-    EXPECT_EQ(built.url[0], "https://portal.example/forecast/fixed_c.html");
-    EXPECT_EQ(built.url[1], "https://portal.example/forecast/Provo.html");
+    EXPECT_EQ(built.url[0], "https://mirror.example/weather/forecast/fixed_c.html");
+    EXPECT_EQ(built.url[1], "https://mirror.example/weather/forecast/Provo.html");
 }
 
 TEST(BuildUrls, NonPortalStatesShareOnePageAndLaterEqualNamesWin)
@@ -113,15 +118,17 @@ TEST_F(BuildUrlsWindows, ReadsTheOptionListsAndTheUnitMenu)
 {
     Form2& options = form2();
     options.List1->addItems({"Texas", "Ohio"});
-    options.List5 = QStringList{"https://roundup.example/tx.txt", "https://" + sources::portalHost() + "/w/OH"};
-    options.List3->addItems({"Ohio - Dayton", "Texas - DALLAS"});
+    options.List5 = QStringList{"https://roundup.example/tx.txt", "https://www.timeanddate.com/w/OH"};
+    options.List3->addItems({"Ohio - Dayton", "Texas - DALLAS", "*Ohio - Toledo"});
     form1().TempD[0]->setChecked(false);
     program().SlotURL[5] = "https://stale.example/";
     program().SlotOn[5] = true;
 
     Build_URLs();
-    EXPECT_EQ(program().SlotURL[0], "https://" + sources::portalHost() + "/w/Dayton_OH_c.html");
+    EXPECT_EQ(program().SlotURL[0], "https://www.timeanddate.com/w/Dayton_OH_c.html");
     EXPECT_EQ(program().SlotURL[1], "https://roundup.example/tx.txt");
+    // The built-in alternate places lie in the portal's forecast folder.
+    EXPECT_EQ(program().SlotURL[2], sources::portalForecastFolder() + "/forecast/Toledo_OH_US_c.html");
     EXPECT_TRUE(program().SlotOn[0] && program().SlotOn[1]);
     EXPECT_TRUE(program().SlotURL[5].isEmpty()); // nothing of an earlier call survives
     EXPECT_FALSE(program().SlotOn[5]);

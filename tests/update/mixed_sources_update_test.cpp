@@ -140,6 +140,19 @@ const QStringList kWatchList = {"Texas - DALLAS", "Texas - AUSTIN", "Alaska - AN
 using Row = QStringList;
 const Row kNotAvailable = {"NOT AVBL", "", "", "", "", "", "", "NR"};
 
+// The rows of the first update, in English units.
+const std::array<Row, 10> kEnglishRows = {
+    Row{"PTCLDY", "72", "55", "55", "S12G20", "30.01R", "HAZE", "NR"},
+    Row{"SUNNY", "80", "50", "35", "CALM", "30.05F", "", "NR"},
+    Row{"LGT SNOW", "12", "N/A", "85", "N15G25", "29.85F", "W/C  -5  Vis 10", "NR"},
+    Row{"MOSUNNY", "84", "68", "59", "NR", "30.02R", "HAZE", "NR"},
+    Row{"RAIN", "65", "60", "84", "NE8", "29.95S", "FOG", "NR"},
+    Row{"PTCLOUDY", "72", "50", "46", "W17G23", "29.92", "", "NA"},
+    Row{"RAIN", "52", " 42", " 81", "NW12mph", "NR", "", "NA"},
+    Row{"CLOUDY", "59", "NA", "NA", "NA", "NA", "NA", "NA"},
+    Row{"THUNDERY SHOWERS", "87/77", "NA", "NA", "NA", "NA", "NA", "NA"},
+    kNotAvailable};
+
 class MixedSourcesUpdateTest : public SandboxTest {
 protected:
     void SetUp() override
@@ -284,16 +297,7 @@ TEST_F(MixedSourcesUpdateTest, EveryKindOfSourceInEnglishUnits)
     Form1& main = form1();
     main.RNow_Click();
 
-    expectRows({Row{"PTCLDY", "72", "55", "55", "S12G20", "30.01R", "HAZE", "NR"},
-                Row{"SUNNY", "80", "50", "35", "CALM", "30.05F", "", "NR"},
-                Row{"LGT SNOW", "12", "N/A", "85", "N15G25", "29.85F", "W/C  -5  Vis 10", "NR"},
-                Row{"MOSUNNY", "84", "68", "59", "NR", "30.02R", "HAZE", "NR"},
-                Row{"RAIN", "65", "60", "84", "NE8", "29.95S", "FOG", "NR"},
-                Row{"PTCLOUDY", "72", "50", "46", "W17G23", "29.92", "", "NA"},
-                Row{"RAIN", "52", " 42", " 81", "NW12mph", "NR", "", "NA"},
-                Row{"CLOUDY", "59", "NA", "NA", "NA", "NA", "NA", "NA"},
-                Row{"THUNDERY SHOWERS", "87/77", "NA", "NA", "NA", "NA", "NA", "NA"}, kNotAvailable},
-               10);
+    expectRows(kEnglishRows, 10);
     EXPECT_EQ(main.Label2[6]->text(), "TOLEDO");
     EXPECT_EQ(main.Label2[0]->toolTip(), "DALLAS, Texas ");
 
@@ -321,6 +325,19 @@ TEST_F(MixedSourcesUpdateTest, EveryKindOfSourceInEnglishUnits)
     // The compact window's next tick puts up the tray's alert icon.
     weather().Timer2_Timer();
     EXPECT_TRUE(TrayIcons::instance().shown(2));
+}
+
+// The sources are told apart by their own addresses alone: keys named as
+// the old markers, set to the host of every page here, would otherwise make
+// each station a Hawaii list or a portal page, or start Dallas's search at
+// the page's top (where a heading names Dallas).
+TEST_F(MixedSourcesUpdateTest, KeysOfTheOldSourceMarkersChangeNoReading)
+{
+    for (const char* key :
+         {"portalHost", "hawaiiListHost", "worldListMarker", "singaporeMarker", "decodedHourlyHost", "roundupBase"})
+        SaveSetting("Sources", key, "127.0.0.1");
+    form1().RNow_Click();
+    expectRows(kEnglishRows, 10);
 }
 
 // The second update, in metric units: the Texas request fails at Dallas, so

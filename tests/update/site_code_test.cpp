@@ -5,7 +5,7 @@
 
 namespace {
 const SiteMarkers kMarkers{"hawaii.example", "world.example/", "sg.example/obs", "hourly.example",
-                           "portal.example"};
+                           "portal.example", "https://mirror.example/portal"};
 } // namespace
 
 TEST(SiteCode, EachSourceByItsMarker)
@@ -16,6 +16,10 @@ TEST(SiteCode, EachSourceByItsMarker)
     EXPECT_EQ(siteCodeFor("https://sg.example/obs/now.html", kMarkers), "W2");
     EXPECT_EQ(siteCodeFor("https://hourly.example/decoded/CA.txt", kMarkers), "CA");
     EXPECT_EQ(siteCodeFor("https://portal.example/weather/Toledo_OH_f.html", kMarkers), "UA");
+    // The pages in the portal's forecast folder, wherever it lies, and only those.
+    EXPECT_EQ(siteCodeFor("https://mirror.example/portal/forecast/Dayton_OH_US_f.html", kMarkers), "UA");
+    EXPECT_EQ(siteCodeFor("https://mirror.example/portals/tx.txt", kMarkers), "NA");
+    EXPECT_EQ(siteCodeFor("https://mirror.example/tx/portal/x", kMarkers), "NA");
     EXPECT_EQ(siteCodeFor("https://roundup.example/data/tx/roundup.txt", kMarkers), "NA");
     EXPECT_EQ(siteCodeFor("", kMarkers), "NA");
 }
@@ -46,13 +50,13 @@ TEST(SiteCode, EmptyMarkersNeverMatch)
     EXPECT_EQ(siteCodeFor("https://anything.example/ak/x", SiteMarkers{}), "AK");
 }
 
-TEST(SiteCode, ConfiguredSourcesAreTellApart)
+TEST(SiteCode, TheProgramsMarkersTellTheShippedSourcesApart)
 {
-    const SiteMarkers configured = configuredSiteMarkers();
-    EXPECT_EQ(configured.portalHost, sources::portalHost());
-    EXPECT_EQ(siteCodeFor("https://" + sources::portalHost() + "/weather/usa/toledo"), "UA");
-    EXPECT_EQ(siteCodeFor("https://" + sources::hawaiiListHost() + "/list.txt"), "HI");
-    EXPECT_EQ(siteCodeFor("https://" + sources::worldListMarker() + "list.txt"), "W1");
-    EXPECT_EQ(siteCodeFor("https://" + sources::singaporeMarker() + "/now"), "W2");
-    EXPECT_EQ(siteCodeFor("https://" + sources::decodedHourlyHost() + "/list.txt"), "CA");
+    const SiteMarkers markers = programSiteMarkers();
+    EXPECT_EQ(siteCodeFor("https://" + markers.portalHost + "/weather/usa/toledo"), "UA");
+    EXPECT_EQ(siteCodeFor(sources::portalForecastFolder() + "/forecast/Dayton_OH_US_f.html"), "UA");
+    EXPECT_EQ(siteCodeFor(hawaiiListPrefix() + "/list.txt"), "HI");
+    EXPECT_EQ(siteCodeFor("https://" + markers.worldList + "list.txt"), "W1");
+    EXPECT_EQ(siteCodeFor("https://" + markers.singapore + "/now"), "W2");
+    EXPECT_EQ(siteCodeFor("https://" + markers.decodedHourly + "/list.txt"), "CA");
 }

@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const SearchMarkers kMarkers{"https://roundup.example/foldr/", "portal.example", "hourly.example"};
+const SearchMarkers kMarkers{"https://roundup.example/foldr/", "portal.example", "hourly.example",
+                             "https://mirror.example/portal"};
 } // namespace
 
 TEST(StationSearch, SkipsShortLinesAndKeepsALeadingBlank)
@@ -31,7 +32,7 @@ TEST(StationSearch, RoundupPagesStartAtTheStatesZoneCodes)
 
 TEST(StationSearch, TheStateCodeIsTheTwoCharactersAfterTheRoundupBase)
 {
-    const SearchMarkers markers{"roundup.example/rwr.php?issuedby=", "", ""};
+    const SearchMarkers markers{"roundup.example/rwr.php?issuedby=", "", "", ""};
     const QString page = "AUSTIN IS NAMED IN A HEADER LINE THAT IS LONG ENOUGH\r\n"
                          "TXZ001>002\r\nAUSTIN         SUNNY    80  50  35 N5       30.00S\r\n";
     const StationSearch found =
@@ -98,6 +99,10 @@ TEST(StationSearch, PortalPagesAreTheWholePageWithoutTagsAndHourlyListsStartAfte
         findStationLine("<b>Toledo</b> Temperature 50", "https://portal.example/x", "Toledo", kMarkers);
     ASSERT_EQ(portal.status, StationSearch::Found);
     EXPECT_EQ(portal.line, "Toledo Temperature 50");
+    EXPECT_EQ(findStationLine("<b>Toledo</b> Temperature 50", "https://mirror.example/portal/forecast/x", "Toledo",
+                              kMarkers)
+                  .line,
+              "Toledo Temperature 50");
 
     const QString hourly = "KLAX in the header\nStation  Sky\nKLAX   CLR  20  10 ... long enough row here\n";
     const StationSearch list = findStationLine(hourly, "https://hourly.example/list", "KLAX", kMarkers);
