@@ -362,7 +362,7 @@ void Form8::VScroll1_Change()
 
 void Form8::Inet1_StateChanged(int State)
 {
-    panel1->setText(stormTransferText(State, FetchItem, Inet1->lastErrorNumber()));
+    panel1->setText(stormTransferText(State, FetchItem, Inet1->lastErrorNumber(), Inet1->lastHttpStatus()));
     if (State == 0 || (State >= 1 && State <= 3))
         return;
     if (State >= 4 && State <= 7) {
