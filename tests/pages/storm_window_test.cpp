@@ -5,6 +5,7 @@
 #include "pages/info_windows.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
+#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
@@ -155,6 +156,14 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
     EXPECT_EQ(window().Text1->toPlainText(), QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
                                                  + QString(20, ' ') + "Sub Tropical Storms!");
     EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+
+    // The map comes but finds the disk full.
+    server.route(storm + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    setWriteFailureForTesting([](const QString&) { return true; });
+    window().List3_DblClick();
+    setWriteFailureForTesting({});
+    EXPECT_EQ(panel(), "Picture Could Not Be Saved");
+    EXPECT_TRUE(window().map()->pixmap().isNull());
 }
 
 TEST_F(StormWindowTest, ASeasonPageWithoutATableKeepsTheListAndSaysSo)
