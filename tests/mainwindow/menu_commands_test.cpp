@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -179,8 +180,43 @@ TEST_F(MenuCommandsTest, SaveSettingsWritesTheFileAndReadDocsOpensTheDocumentati
     main.SaveS->trigger();
     EXPECT_TRUE(QFile::exists(path("CRVN.ini")));
     QStringList opened;
-    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; }, {}});
+    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; return true; }, {}});
     main.ReadDocs->trigger();
     clearDesktopSeam();
     EXPECT_EQ(opened, QStringList{path("corvane.rtf")});
+}
+
+TEST_F(MenuCommandsTest, WhatTheDesktopHasNoProgramForIsSaidInAMessage)
+{
+    Form1& main = form1();
+    program().WebSiteList[0][1] = QStringLiteral("https://storms.example/");
+    bool desktopOpens = false;
+    QStringList opened;
+    setDesktopSeam(DesktopSeam{[&](const QString& target) {
+                                   opened << target;
+                                   return desktopOpens;
+                               },
+                               {}});
+    const struct { const char* what; std::function<void()> choose; QString target; } cases[] = {
+        {"Read Docs", [&] { main.ReadDocs->trigger(); }, path("corvane.rtf")},
+        {"a web site", [&] { main.mnuWebSite_Click(0); }, "https://storms.example/"},
+    };
+    for (const bool opens : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + (opens ? ", opened" : ", no program"));
+            desktopOpens = opens;
+            opened.clear();
+            messages.clear();
+            c.choose();
+            EXPECT_EQ(opened, QStringList{c.target});
+            QStringList said;
+            for (const MessageRequest& message : messages) {
+                said << message.text;
+                EXPECT_EQ(message.icon, MsgIcon::Exclamation);
+            }
+            const QString cannotOpen = c.target + "\r\ncould not be opened: the desktop has no program for it.";
+            EXPECT_EQ(said, opens ? QStringList{} : QStringList{cannotOpen});
+        }
+    }
+    clearDesktopSeam();
 }
