@@ -4,7 +4,14 @@
 #include "platform/animated_picture.h"
 #include "platform/inet_control.h"
 
-QString inet2StateText(int State, int ErrorNumber)
+QString requestAnsweredText(int HttpStatus, const QString& successText)
+{
+    if (HttpStatus >= 400)
+        return QStringLiteral("Corvane DATA Request Failed (HTTP %1)").arg(HttpStatus);
+    return successText;
+}
+
+QString inet2StateText(int State, int ErrorNumber, int HttpStatus)
 {
     switch (State) {
     case 0:
@@ -21,7 +28,7 @@ QString inet2StateText(int State, int ErrorNumber)
         return QStringLiteral("Corvane Recovering DATA ..... Please Wait");
     case 8:
     case 12:
-        return kRequestSuccessfulText;
+        return requestAnsweredText(HttpStatus);
     case 9:
         return QStringLiteral("Corvane Disconnecting..... Please Wait");
     case 10:
@@ -33,18 +40,18 @@ QString inet2StateText(int State, int ErrorNumber)
     }
 }
 
-std::optional<QString> inet1StateText(int State, int ErrorNumber)
+std::optional<QString> inet1StateText(int State, int ErrorNumber, int HttpStatus)
 {
     if (State == 0)
         return std::nullopt;
     if (State == 4)
-        return inet2StateText(5, ErrorNumber);
-    return inet2StateText(State, ErrorNumber);
+        return inet2StateText(5, ErrorNumber, HttpStatus);
+    return inet2StateText(State, ErrorNumber, HttpStatus);
 }
 
 void Form1::Inet1_StateChanged(int State)
 {
-    const std::optional<QString> text = inet1StateText(State, Inet1->lastErrorNumber());
+    const std::optional<QString> text = inet1StateText(State, Inet1->lastErrorNumber(), Inet1->lastHttpStatus());
     if (!text)
         return;
     if (State >= 1 && State <= 3) {
@@ -69,7 +76,7 @@ void Form1::Inet2_StateChanged(int State)
 {
     // The update shows its progress as texts only; the busy indicator
     // belongs to the on-demand fetches.
-    setPanelText(1, inet2StateText(State, Inet2->lastErrorNumber()));
+    setPanelText(1, inet2StateText(State, Inet2->lastErrorNumber(), Inet2->lastHttpStatus()));
     if (State == 10 || State == 11)
         Inet2->Cancel();
 }

@@ -1,5 +1,6 @@
 #include "pages/storm_archive.h"
 
+#include "mainwindow/transfer_state.h"
 #include "platform/number_formats.h"
 #include "platform/text_files.h"
 
@@ -102,7 +103,7 @@ QString missingStormDataNotice()
         + indent + QStringLiteral("Sub Tropical Storms!");
 }
 
-QString stormTransferText(int State, const QString& fetchItem, int errorNumber)
+QString stormTransferText(int State, const QString& fetchItem, int errorNumber, int httpStatus)
 {
     switch (State) {
     case 0:
@@ -118,7 +119,7 @@ QString stormTransferText(int State, const QString& fetchItem, int errorNumber)
     case 7:
         return QStringLiteral("Corvane Retrieving ") + fetchItem + QStringLiteral(" ..... Please Wait");
     case 8:
-        return QStringLiteral("Corvane DATA Request Successful");
+        return requestAnsweredText(httpStatus);
     case 9:
         return QStringLiteral("Corvane Disconnecting..... Please Wait");
     case 10:
@@ -126,7 +127,7 @@ QString stormTransferText(int State, const QString& fetchItem, int errorNumber)
     case 11:
         return QStringLiteral("Corvane Encountered an ERROR!");
     case 12:
-        return QStringLiteral("Corvane Data Request Successful");
+        return requestAnsweredText(httpStatus, QStringLiteral("Corvane Data Request Successful"));
     default:
         return QStringLiteral("Corvane ERROR Number: ") + numberForm(errorNumber) + QStringLiteral(" occured.");
     }

@@ -40,5 +40,6 @@ QString stormLegend();
 QString missingStormDataNotice();
 
 // The status text of a transfer state of the window's own control while it
-// fetches `fetchItem` ("Storm Data" or "Storm Track Picture").
-QString stormTransferText(int State, const QString& fetchItem, int errorNumber);
+// fetches `fetchItem` ("Storm Data" or "Storm Track Picture"); an answer with
+// an HTTP error status reads as a failed request.
+QString stormTransferText(int State, const QString& fetchItem, int errorNumber, int httpStatus);

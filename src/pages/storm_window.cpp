@@ -258,9 +258,13 @@ void Form8::fetchStorm(const QString& URL)
     if (waitEnded(alive))
         return;
     FetchItem = QStringLiteral("Storm Track Picture");
-    Get_Track_Picture(URL, fileName);
+    const DownloadOutcome download = Get_Track_Picture(URL, fileName);
     if (waitEnded(alive))
         return;
+    if (download == DownloadOutcome::NotWritten) {
+        panel1->setText(QStringLiteral("Picture Could Not Be Saved"));
+        return;
+    }
     QFile file(QDir(dataFolder()).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
         panel1->setText(QStringLiteral("Picture Could Not Be Recovered"));
@@ -332,10 +336,10 @@ void Form8::Fill_Storm_List(const QString& Page, bool& OK)
     List3->addItems(*lines);
 }
 
-void Form8::Get_Track_Picture(const QString& URL, const QString& FileName)
+DownloadOutcome Form8::Get_Track_Picture(const QString& URL, const QString& FileName)
 {
     Set_Inet(*Inet1);
-    downloadToDataFolder(*Inet1, URL, FileName);
+    return downloadToDataFolder(*Inet1, URL, FileName);
 }
 
 void Form8::Option1_Click(int Index)
@@ -362,7 +366,7 @@ void Form8::VScroll1_Change()
 
 void Form8::Inet1_StateChanged(int State)
 {
-    panel1->setText(stormTransferText(State, FetchItem, Inet1->lastErrorNumber()));
+    panel1->setText(stormTransferText(State, FetchItem, Inet1->lastErrorNumber(), Inet1->lastHttpStatus()));
     if (State == 0 || (State >= 1 && State <= 3))
         return;
     if (State >= 4 && State <= 7) {

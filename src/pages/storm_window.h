@@ -5,6 +5,7 @@
 #include <array>
 
 class AnimatedPicture;
+enum class DownloadOutcome;
 class InetControl;
 class QFrame;
 class QGroupBox;
@@ -75,7 +76,7 @@ private:
     void Get_Storm_Data(const QString& IndexURL);
     QString Show_Storm_Text(const QString& Text);
     void Fill_Storm_List(const QString& Page, bool& OK);
-    void Get_Track_Picture(const QString& URL, const QString& FileName);
+    DownloadOutcome Get_Track_Picture(const QString& URL, const QString& FileName);
     void setDataText(const QString& text);
     QByteArray mapBytes;  // the map's file as it was fetched
     QString mapFileName;  // and its name

@@ -27,6 +27,7 @@ constexpr int kMissingPictureHeight = 405;
 
 enum class Failure {
     NotRecovered, // the download left no file
+    NotSaved,     // the picture came but could not be written (a full disk)
     NotAvailable, // anything else
 };
 
@@ -43,11 +44,23 @@ bool refused()
     return pictureWindowsFull();
 }
 
+QString failureText(Failure failure)
+{
+    switch (failure) {
+    case Failure::NotRecovered:
+        return QStringLiteral("Picture Could Not Be Recovered");
+    case Failure::NotSaved:
+        return QStringLiteral("Picture Could Not Be Saved");
+    case Failure::NotAvailable:
+        break;
+    }
+    return QStringLiteral("Picture Not Available At This Time");
+}
+
 void report(Failure failure)
 {
     Form1& main = form1();
-    main.setPanelText(1, failure == Failure::NotRecovered ? QStringLiteral("Picture Could Not Be Recovered")
-                                                          : QStringLiteral("Picture Not Available At This Time"));
+    main.setPanelText(1, failureText(failure));
     main.Gif89a1->stop();
     main.Picture2->hide();
 }
@@ -75,9 +88,15 @@ bool prepareFetch()
 // a still picture or as an animation. Windows may have opened while the
 // picture came in (another window's large view, a fetch chosen before the
 // download began), so the limit is tested again.
-void openDownloaded(const QString& FileName, const QString& Title, Kind kind)
+void openDownloaded(DownloadOutcome download, const QString& FileName, const QString& Title, Kind kind)
 {
-    if (programClosing() || pictureWindowsFull())
+    if (programClosing())
+        return;
+    if (download == DownloadOutcome::NotWritten) {
+        report(Failure::NotSaved);
+        return;
+    }
+    if (pictureWindowsFull())
         return;
     Form5* window = newPictureWindow();
     QFile file(QDir(dataFolder()).filePath(FileName));
@@ -109,8 +128,7 @@ void fetchAndOpen(const QString URL, const QString Title, Kind kind)
     if (!prepareFetch())
         return;
     const QString FileName = Get_FileName(URL);
-    Get_File(URL, FileName);
-    openDownloaded(FileName, Title, kind);
+    openDownloaded(Get_File(URL, FileName), FileName, Title, kind);
 }
 
 void lookUpAndOpen(const QString& Argument, const QString Title)
@@ -148,8 +166,7 @@ void lookUpAndOpen(const QString& Argument, const QString Title)
     }
     const QString URL = sites::WeatherPortalSite() + page.mid(q, r - q);
     const QString FileName = Get_FileName(URL);
-    Get_File(URL, FileName);
-    openDownloaded(FileName, Title, Kind::Still);
+    openDownloaded(Get_File(URL, FileName), FileName, Title, Kind::Still);
 }
 
 } // namespace

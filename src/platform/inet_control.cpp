@@ -159,6 +159,7 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
     Transfer transfer;
     busy_ = true;
     lastErrorNumber_ = 0;
+    lastHttpStatus_ = 0;
     current_ = &transfer;
     // However this ends, the control is free again (unless it is gone).
     struct Release {
@@ -291,6 +292,8 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
     transfer.ended = true;
     transfer.idle.stop();
     transfer.whole.stop();
+    if (reply)
+        lastHttpStatus_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply && !transfer.cancelled && !transfer.timedOut && !transfer.tooLarge) {
         const QByteArray rest = reply->readAll();
         if (transfer.body.size() + rest.size() > limit)

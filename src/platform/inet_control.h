@@ -15,7 +15,7 @@
 // Every failure (time-out, refused or reset connection, cancel, a reply over
 // the size bound, a certificate that does not verify) is thrown as InetError.
 // A reply with an HTTP error status is not a failure: its body is returned
-// like any other page.
+// like any other page, and lastHttpStatus tells the status.
 
 enum class InetErrorKind {
     TimedOut = 1,  // nothing arrived for RequestTimeout seconds, or the request outlived its whole bound
@@ -125,6 +125,10 @@ public:
 
     // The error number of the last request, 0 when it succeeded.
     int lastErrorNumber() const { return lastErrorNumber_; }
+    // The HTTP status of the last request's answer (200, 404...), 0 while
+    // a request runs or when none came. Known before the states that
+    // follow the answer are reported.
+    int lastHttpStatus() const { return lastHttpStatus_; }
 
 signals:
     void StateChanged(int State);
@@ -143,6 +147,7 @@ private:
     qint64 maxReplyBytes_ = kDefaultMaxReplyBytes;
     bool busy_ = false;
     int lastErrorNumber_ = 0;
+    int lastHttpStatus_ = 0;
     Transfer* current_ = nullptr;
 };
 

@@ -4,9 +4,11 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <cstdio>
 #include <cstdlib>
 
@@ -113,7 +115,9 @@ std::optional<QColor> chooseColor(const QColor& initial)
     return chosen;
 }
 
-std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request)
+namespace {
+
+std::optional<SaveFileChoice> askSaveFile(const SaveFileRequest& request)
 {
     if (seam().saveFile)
         return seam().saveFile(request);
@@ -123,6 +127,27 @@ std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request)
     if (path.isEmpty())
         return std::nullopt;
     return SaveFileChoice{path, filter};
+}
+
+// The path with the extension of the file type ("Gif Files (*.gif)") added
+// when its file name has none; a type of any extension ("*.*") adds nothing.
+QString withTypeExtension(const QString& path, const QString& filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*(\\.[^*;\\s)]+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    if (!match.hasMatch() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        return path;
+    return path + match.captured(1);
+}
+
+} // namespace
+
+std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request)
+{
+    std::optional<SaveFileChoice> choice = askSaveFile(request);
+    if (choice)
+        choice->path = withTypeExtension(choice->path, choice->filter);
+    return choice;
 }
 
 std::unique_ptr<QPrinter> defaultPrinter()

@@ -52,7 +52,9 @@ struct SaveFileChoice {
     QString path;
     QString filter; // the file type chosen
 };
-// The file the user chose to save to, or nullopt when the choice was cancelled.
+// The file the user chose to save to, or nullopt when the choice was
+// cancelled. A name without an extension gets the chosen type's, as file
+// dialogs do ("copy" saved as "Gif Files (*.gif)" is "copy.gif").
 std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request);
 
 // The printer to print on: the system's default printer, or nullptr when

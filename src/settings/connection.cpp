@@ -68,29 +68,29 @@ bool acceptableFileName(const QString& name)
 
 } // namespace
 
-bool downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName)
+DownloadOutcome downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName)
 {
     if (!acceptableFileName(FileName))
-        return false;
+        return DownloadOutcome::NotFetched;
     QByteArray bytes;
     try {
         bytes = Inet.OpenURL(URL, InetControl::icByteArray);
     } catch (const InetError&) {
-        return false;
+        return DownloadOutcome::NotFetched;
     }
-    if (!QDir().mkpath(dataFolder()))
-        return false;
     // Written beside and renamed over the old file: a shorter picture never
     // leaves the tail of a longer one behind, and a failed write leaves the
     // old file as it was.
-    return writeFileSafely(QDir(dataFolder()).filePath(FileName), bytes);
+    if (!QDir().mkpath(dataFolder()) || !writeFileSafely(QDir(dataFolder()).filePath(FileName), bytes))
+        return DownloadOutcome::NotWritten;
+    return DownloadOutcome::Written;
 }
 
-void Get_File(const QString& URL, const QString& FileName)
+DownloadOutcome Get_File(const QString& URL, const QString& FileName)
 {
     InetControl& inet = *form1().Inet1;
     Set_Inet(inet);
-    downloadToDataFolder(inet, URL, FileName);
+    return downloadToDataFolder(inet, URL, FileName);
 }
 
 bool Is_Connected()

@@ -36,15 +36,21 @@ QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetContro
 // The folder of downloaded pictures, "data" in the program folder.
 QString dataFolder();
 
+enum class DownloadOutcome {
+    Written,
+    NotFetched, // the request failed, or the name would leave the data folder
+    NotWritten, // the bytes came but could not be written (a full disk)
+};
+
 // Fetches URL as bytes with the control as it is set up and writes them to
-// FileName in the data folder, replacing a file of that name whole. Returns
-// whether a file was written; a failed request writes nothing, and a name
-// that would leave the data folder is refused.
-bool downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName);
+// FileName in the data folder, replacing a file of that name whole. A failed
+// request writes nothing, and a name that would leave the data folder is
+// refused.
+DownloadOutcome downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName);
 
 // Set_Inet on the main window's Inet1, then downloadToDataFolder; reports
 // nothing.
-void Get_File(const QString& URL, const QString& FileName);
+DownloadOutcome Get_File(const QString& URL, const QString& FileName);
 
 // True while a dial-up kind of link is active.
 bool Is_Connected();

@@ -87,10 +87,10 @@ void Form1::recoverFromFailedStep(int slot)
     const bool lastShares = slot == 9 && state.SlotURL[8] == state.SlotURL[9];
     if (nextShares || lastShares)
         return;
-    // A request that has ended reports no further state: the wait for its
-    // success text is only for one that still runs.
+    // A request that has ended reports no further state: the wait for the
+    // text of its answer is only for one that still runs.
     if (!waitUntil([this] { return !Inet2->StillExecuting(); }, program().InetTimeout + 5))
-        waitUntil([this] { return panelText(1) == kRequestSuccessfulText; }, 15);
+        waitUntil([this] { return panelText(1) == requestAnsweredText(Inet2->lastHttpStatus()); }, 15);
 }
 
 void Form1::RNow_Click()

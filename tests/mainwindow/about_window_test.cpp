@@ -22,7 +22,7 @@ protected:
         SandboxTest::SetUp();
         savedPath = qgetenv("PATH");
         setDesktopSeam(DesktopSeam{
-            [this](const QString& target) { opened << target; },
+            [this](const QString& target) { opened << target; return true; },
             [this](const QString& program, const QStringList&) {
                 started << program;
                 return true;

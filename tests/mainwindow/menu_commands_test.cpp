@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTimer>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -179,8 +181,31 @@ TEST_F(MenuCommandsTest, SaveSettingsWritesTheFileAndReadDocsOpensTheDocumentati
     main.SaveS->trigger();
     EXPECT_TRUE(QFile::exists(path("CRVN.ini")));
     QStringList opened;
-    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; }, {}});
+    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; return true; }, {}});
     main.ReadDocs->trigger();
     clearDesktopSeam();
     EXPECT_EQ(opened, QStringList{path("corvane.rtf")});
+}
+
+TEST_F(MenuCommandsTest, WhatTheDesktopHasNoProgramForIsSaidInAMessage)
+{
+    Form1& main = form1();
+    program().WebSiteList[0][1] = QStringLiteral("https://storms.example/");
+    bool desktopOpens = false;
+    setDesktopSeam(DesktopSeam{[&](const QString&) { return desktopOpens; }, {}});
+    const std::pair<std::function<void()>, QString> choices[] = {
+        {[&] { main.ReadDocs->trigger(); }, path("corvane.rtf")},
+        {[&] { main.mnuWebSite_Click(0); }, "https://storms.example/"},
+    };
+    for (const auto& [choose, target] : choices) {
+        for (const bool opens : {false, true}) {
+            desktopOpens = opens;
+            messages.clear();
+            choose();
+            EXPECT_EQ(messages.size(), opens ? 0u : 1u) << target.toStdString();
+            for (const MessageRequest& message : messages)
+                EXPECT_EQ(message.text, target + "\r\ncould not be opened: the desktop has no program for it.");
+        }
+    }
+    clearDesktopSeam();
 }

@@ -230,7 +230,7 @@ TEST_F(StartupTest, TheUsersListsFillTheirMenusAndSitesOpenInTheBrowser)
     writeLines("WebSites.cvd", {"[WEB SITES]", "Storm Centre", "https://storms.example/", "[END]"});
     writeLines("LocalRadar.cvd", {"[LOCAL RADAR]", "Home Radar", "https://radar.example/r.gif", "NO", "[END]"});
     QStringList opened;
-    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; }, {}});
+    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; return true; }, {}});
     ASSERT_TRUE(form1().Form_Load());
     EXPECT_EQ(form1().mnuWebSite[0]->text(), "Storm Centre");
     EXPECT_TRUE(form1().mnuWebSite[0]->isVisible());

@@ -37,15 +37,15 @@ TEST(TransferStateTexts, EveryStateHasItsText)
                              kRecovering, kRecovering,    kRecovering,   kSuccessful, kDisconnecting,
                              kDisconnected, kUnavailable, kSuccessful};
     for (int state = 0; state <= 12; ++state) {
-        EXPECT_EQ(inet2StateText(state, 0), update[state]) << state;
+        EXPECT_EQ(inet2StateText(state, 0, 200), update[state]) << state;
         if (state > 0) {
-            EXPECT_EQ(inet1StateText(state, 0), state == 4 ? kRecovering : update[state]) << state;
+            EXPECT_EQ(inet1StateText(state, 0, 200), state == 4 ? kRecovering : update[state]) << state;
         }
     }
-    EXPECT_FALSE(inet1StateText(0, 0).has_value());
-    EXPECT_EQ(inet2StateText(13, 0), "Corvane ERROR Number: 0 occured.");
-    EXPECT_EQ(inet2StateText(-1, 3), "Corvane ERROR Number: 3 occured.");
-    EXPECT_EQ(inet1StateText(40, 7), "Corvane ERROR Number: 7 occured.");
+    EXPECT_FALSE(inet1StateText(0, 0, 0).has_value());
+    EXPECT_EQ(inet2StateText(13, 0, 0), "Corvane ERROR Number: 0 occured.");
+    EXPECT_EQ(inet2StateText(-1, 3, 0), "Corvane ERROR Number: 3 occured.");
+    EXPECT_EQ(inet1StateText(40, 7, 0), "Corvane ERROR Number: 7 occured.");
 }
 
 TEST_F(TransferStateTest, StatusBarHasSixPanelsWithTheMailPanelHidden)
@@ -140,6 +140,34 @@ TEST_F(TransferStateTest, RealFetchesReportThroughTheirHandlers)
     EXPECT_THROW(form.Inet1->OpenURL(refused), InetError);
     EXPECT_EQ(form.panelText(1), kUnavailable);
     EXPECT_FALSE(busyShown());
+}
+
+TEST_F(TransferStateTest, AnAnswerWithAnErrorStatusReadsAsAFailedRequestButItsPageStillComes)
+{
+    LocalHttpServer server;
+    ASSERT_TRUE(server.listen());
+    Form1& form = form1();
+    form.Inet1->setAccessType(InetControl::icDirect);
+    form.Inet2->setAccessType(InetControl::icDirect);
+    const struct { int status; QString panel; } cases[] = {
+        {404, "Corvane DATA Request Failed (HTTP 404)"},
+        {429, "Corvane DATA Request Failed (HTTP 429)"},
+        {500, "Corvane DATA Request Failed (HTTP 500)"},
+        {200, kSuccessful}, // after a failed one
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status);
+        HttpReply reply = HttpReply::text("page " + QByteArray::number(c.status));
+        reply.status = c.status;
+        const QByteArray path = "/status/" + QByteArray::number(c.status);
+        server.route(path, reply);
+        for (InetControl* control : {form.Inet1, form.Inet2}) {
+            form.setPanelText(1, QString());
+            EXPECT_EQ(control->OpenURL(server.url(path)), QString::fromLatin1(reply.body));
+            EXPECT_EQ(form.panelText(1), c.panel);
+        }
+        EXPECT_FALSE(busyShown());
+    }
 }
 
 TEST_F(TransferStateTest, DisconnectedOrErrorStateCancelsARunningRequest)

@@ -274,7 +274,7 @@ TEST_F(LocalRadarEditor, AFileThatCannotBeWrittenOrDeletedSaysSoAndStaysWhole)
 TEST_F(LocalRadarEditor, FindRadarsOpensTheHelpPageAndTheMenuRaisesOneEditor)
 {
     QStringList opened;
-    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; }, {}});
+    setDesktopSeam(DesktopSeam{[&](const QString& target) { opened << target; return true; }, {}});
     form1().mnuEditRadar->trigger();
     ASSERT_TRUE(form9Loaded());
     Form9* first = &form9();

@@ -55,7 +55,7 @@ protected:
     void SetUp() override
     {
         PagesTest::SetUp();
-        setDesktopSeam(DesktopSeam{[this](const QString& target) { opened << target; }, {}});
+        setDesktopSeam(DesktopSeam{[this](const QString& target) { opened << target; return true; }, {}});
     }
     void TearDown() override
     {

@@ -5,6 +5,7 @@
 #include "pages/info_windows.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
+#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
@@ -59,9 +60,10 @@ TEST(StormArchive, YearsAddressesNamesAndTables)
     EXPECT_FALSE(stormTable("<PRE>nothing</PRE>"));
 
     EXPECT_EQ(withLineBreaks("a\nb\n", QLatin1Char('\n')), "a\r\nb\r\n");
-    EXPECT_EQ(stormTransferText(6, "Storm Data", 0), "Corvane Retrieving Storm Data ..... Please Wait");
-    EXPECT_EQ(stormTransferText(13, "", 5), "Corvane ERROR Number:  5 occured.");
-    EXPECT_EQ(stormTransferText(0, "", 0), "");
+    EXPECT_EQ(stormTransferText(6, "Storm Data", 0, 0), "Corvane Retrieving Storm Data ..... Please Wait");
+    EXPECT_EQ(stormTransferText(13, "", 5, 0), "Corvane ERROR Number:  5 occured.");
+    EXPECT_EQ(stormTransferText(0, "", 0, 0), "");
+    EXPECT_EQ(stormTransferText(12, "Storm Data", 0, 404), "Corvane DATA Request Failed (HTTP 404)");
     EXPECT_TRUE(stormLegend().startsWith("Saffir-Simpson Scale \r\nThe chart color codes intensity"));
     EXPECT_TRUE(stormLegend().contains("Light Magenta"));
 }
@@ -156,6 +158,14 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
     EXPECT_EQ(window().Text1->toPlainText(), QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
                                                  + QString(20, ' ') + "Sub Tropical Storms!");
     EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+
+    // The map comes but finds the disk full.
+    server.route(storm + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    setWriteFailureForTesting([](const QString&) { return true; });
+    window().List3_DblClick();
+    setWriteFailureForTesting({});
+    EXPECT_EQ(panel(), "Picture Could Not Be Saved");
+    EXPECT_TRUE(window().map()->pixmap().isNull());
 }
 
 TEST_F(StormWindowTest, ASeasonPageWithoutATableKeepsTheListAndSaysSo)

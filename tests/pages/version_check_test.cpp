@@ -46,7 +46,7 @@ protected:
         installShipped("States_Cities.cvd");
         ASSERT_TRUE(server.listen());
         about().Label4->setText(server.url("/home"));
-        setDesktopSeam(DesktopSeam{[this](const QString& target) { opened << target; }, {}});
+        setDesktopSeam(DesktopSeam{[this](const QString& target) { opened << target; return true; }, {}});
     }
     void TearDown() override
     {

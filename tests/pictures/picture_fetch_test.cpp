@@ -2,6 +2,7 @@
 
 #include "picture_fixture.h"
 #include "platform/animated_picture.h"
+#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "settings/connection.h"
 
@@ -18,6 +19,11 @@ QStringList dataFiles()
     return QDir(dataFolder()).entryList(QDir::Files);
 }
 
+void writesFail(bool fail)
+{
+    setWriteFailureForTesting(fail ? std::function<bool(const QString&)>([](const QString&) { return true; }) : nullptr);
+}
+
 } // namespace
 
 TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
@@ -26,6 +32,7 @@ TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
     server.route("/flat.png", HttpReply::bytes(stillPicture(QSize(100, 27), "PNG")));
     server.route("/flat.gif", HttpReply::bytes(animatedGif(QSize(40, 27), 2)));
     server.route("/page/", HttpReply::text("<img src=\"/Radar/Now.gif\"> <img src=\"/radar/later.gif"));
+    server.route("/lookup/", HttpReply::text("<img src=\"/radar/now.gif\">"));
     const QString refused = QStringLiteral("http://127.0.0.1:%1/gone.gif").arg(LocalHttpServer::refusedPort());
     const QString page = server.url("/page/@");
     const struct {
@@ -34,6 +41,10 @@ TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
         const char* status;
     } cases[] = {
         {"nothing downloaded", [&] { Get_Picture(refused, "T"); }, "Picture Could Not Be Recovered"},
+        {"downloaded onto a full disk", [&] { writesFail(true); Get_Picture(server.url("/sat.gif"), "T"); },
+         "Picture Could Not Be Saved"},
+        {"looked up, then onto a full disk",
+         [&] { writesFail(true); Get_Local_Radar(server.url("/lookup/@/radar/"), "T"); }, "Picture Could Not Be Saved"},
         {"an error page", [&] { Get_Picture(server.url("/error.gif"), "T"); }, "Picture Not Available At This Time"},
         {"a still 405 twips high", [&] { Get_Picture(server.url("/flat.png"), "T"); },
          "Picture Not Available At This Time"},
@@ -54,6 +65,7 @@ TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
         SCOPED_TRACE(c.what);
         writeFile("data/older.gif", "an earlier picture");
         c.fetch();
+        writesFail(false);
         EXPECT_EQ(form1().panelText(1), c.status);
         EXPECT_FALSE(form1().Picture2->isVisibleTo(&form1()));
         EXPECT_FALSE(form1().Gif89a1->isPlaying());

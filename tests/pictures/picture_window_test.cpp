@@ -97,6 +97,8 @@ TEST_F(PictureTest, SavingOffersThePicturesOwnTypeAndWritesItsOwnBytes)
         QStringList filters;
         QByteArray written; // "BMP" for a bitmap of the picture; empty for nothing
         const char* message;
+        QString type = {};             // the file type chosen; bitmaps when empty
+        const char* savedAs = nullptr; // the file written, when not the name chosen
     } cases[] = {
         {"gif copy of a GIF shown before a later fetch", satellite, "copy.gif", {all, bmp, "Gif Files (*.gif)"}, gif, ""},
         {"jpg copy", infrared, "copy.JPG", {all, bmp, "Jpg Files (*.jpg)"}, jpg, ""},
@@ -108,14 +110,20 @@ TEST_F(PictureTest, SavingOffersThePicturesOwnTypeAndWritesItsOwnBytes)
         {"cannot write", satellite, "no/such/folder/copy.gif", {all, bmp, "Gif Files (*.gif)"}, "",
          "The picture could not be saved to "},
         {"cancelled", satellite, nullptr, {all, bmp, "Gif Files (*.gif)"}, "", ""},
+        {"no extension: the chosen type's", satellite, "sat", {all, bmp, "Gif Files (*.gif)"}, gif, "",
+         "Gif Files (*.gif)", "sat.gif"},
+        {"no extension, bitmaps", infrared, "ir", {all, bmp, "Jpg Files (*.jpg)"}, "BMP", "", bmp, "ir.bmp"},
+        {"no extension, all files", satellite, "plain", {all, bmp, "Gif Files (*.gif)"}, "",
+         "Pictures are saved as .bmp, .gif or .jpg files: nothing was saved.", all},
     };
     QTemporaryDir target;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         messages.clear();
         saveRequests.clear();
-        const QString chosen = c.name ? target.filePath(c.name) : QString();
-        saveAnswer = c.name ? std::optional<SaveFileChoice>(SaveFileChoice{chosen, bmp}) : std::nullopt;
+        const QString chosen = c.name ? target.filePath(c.savedAs ? c.savedAs : c.name) : QString();
+        const SaveFileChoice choice{c.name ? target.filePath(c.name) : QString(), c.type.isEmpty() ? bmp : c.type};
+        saveAnswer = c.name ? std::optional<SaveFileChoice>(choice) : std::nullopt;
         c.window->xfiler[0]->trigger();
         ASSERT_EQ(saveRequests.size(), 1u);
         EXPECT_EQ(saveRequests[0].filters, c.filters);

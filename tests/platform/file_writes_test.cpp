@@ -60,7 +60,8 @@ protected:
                                            return told(); }},
             {"data/radar.gif", [this] { InetControl inet;
                                         inet.setAccessType(InetControl::icDirect);
-                                        return !downloadToDataFolder(inet, server.url("/radar.gif"), "radar.gif"); }},
+                                        return downloadToDataFolder(inet, server.url("/radar.gif"), "radar.gif")
+                                            == DownloadOutcome::NotWritten; }},
             {"Log/CV_Log.txt", [this] { return !appendLines(path("Log/CV_Log.txt"), {QString(9000, 'r'), "half"}); }},
         };
     }

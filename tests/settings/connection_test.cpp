@@ -144,14 +144,14 @@ TEST_F(ConnectionTest, DownloadWritesTheBytesWholeIntoTheDataFolder)
     inet.setAccessType(InetControl::icDirect);
 
     EXPECT_FALSE(QDir(dataFolder()).exists());
-    ASSERT_TRUE(downloadToDataFolder(inet, server.url("/radar/loop.gif"), QStringLiteral("loop.gif")));
+    ASSERT_EQ(downloadToDataFolder(inet, server.url("/radar/loop.gif"), QStringLiteral("loop.gif")), DownloadOutcome::Written);
     QFile written(path("data/loop.gif"));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), picture);
     written.close();
 
     // A shorter picture under the same name leaves no tail of the longer one.
-    ASSERT_TRUE(downloadToDataFolder(inet, server.url("/small.gif"), QStringLiteral("loop.gif")));
+    ASSERT_EQ(downloadToDataFolder(inet, server.url("/small.gif"), QStringLiteral("loop.gif")), DownloadOutcome::Written);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(written.readAll(), "tiny");
 }
@@ -166,14 +166,14 @@ TEST_F(ConnectionTest, FailedDownloadWritesNothingAndOddNamesAreRefused)
     writeFile("data/old.gif", "previous");
 
     const QString refused = QStringLiteral("http://127.0.0.1:%1/x.gif").arg(LocalHttpServer::refusedPort());
-    EXPECT_FALSE(downloadToDataFolder(inet, refused, QStringLiteral("x.gif")));
-    EXPECT_FALSE(downloadToDataFolder(inet, server.url("/silent"), QStringLiteral("old.gif")));
+    EXPECT_EQ(downloadToDataFolder(inet, refused, QStringLiteral("x.gif")), DownloadOutcome::NotFetched);
+    EXPECT_EQ(downloadToDataFolder(inet, server.url("/silent"), QStringLiteral("old.gif")), DownloadOutcome::NotFetched);
     EXPECT_EQ(readFile("data/old.gif"), "previous");
     EXPECT_EQ(QDir(path("data")).entryList(QDir::Files), QStringList{"old.gif"});
 
     for (const QString& name : {QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("../CRVN.ini"),
                                 QStringLiteral("sub/pic.gif")})
-        EXPECT_FALSE(downloadToDataFolder(inet, server.url("/pic.gif"), name)) << name.toStdString();
+        EXPECT_EQ(downloadToDataFolder(inet, server.url("/pic.gif"), name), DownloadOutcome::NotFetched) << name.toStdString();
     EXPECT_EQ(server.count("/pic.gif"), 0);
     EXPECT_FALSE(QFile::exists(path("CRVN.ini")));
 }
