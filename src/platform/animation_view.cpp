@@ -39,7 +39,10 @@ bool AnimationView::copyOnServer()
     if (!opaque_ || !handle || !handle->isExposed() || handle->devicePixelRatio() != 1.0 ||
         frame.devicePixelRatio() != 1.0 || at.isEmpty() || !QRegion(at).subtracted(visibleRegion()).isEmpty())
         return false;
-    const WId id = top->internalWinId();
+    // The native window the window has now: Qt builds it anew when some of
+    // the window's flags change, and the widget's own id may still name the
+    // one destroyed. The frames kept for that one are dropped on loading.
+    const WId id = handle->winId();
     if (!onServer_.loadedFor(id)) {
         if (id == refusedFor_)
             return false;
