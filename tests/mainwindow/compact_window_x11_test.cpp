@@ -106,3 +106,22 @@ TEST_F(OnAnXServerCompactWindow, TheAnemometerTurnsOnWithoutAnXErrorAfterAlwaysO
     }
     EXPECT_EQ(errors.errors, 0);
 }
+
+TEST_F(OnAnXServerCompactWindow, TheFirstStepAfterSwitchingAnimationsShowsOnlyWhereTheAnimationIsLaidOut)
+{
+    int movedByTheirLayout = 0;
+    for (const int kind : {1, 0, 1}) {
+        SCOPED_TRACE(kind);
+        program().AnimKind = kind;
+        compact->Timer1_Timer(); // shows the chosen animation, hides the other and steps
+        const QRect before = compact->Gif89a1[kind]->geometry(); // until the window's layout has run
+        const QImage shownThere = onScreen(before);
+        DoEvents();
+        if (compact->Gif89a1[kind]->geometry() != before) {
+            ++movedByTheirLayout;
+            EXPECT_NE(shownThere, currentFrame(kind));
+        }
+        EXPECT_TRUE(showsSoon(kind));
+    }
+    EXPECT_GT(movedByTheirLayout, 0);
+}
