@@ -22,10 +22,16 @@ void AnimationView::showNextFrame()
     current_ = (current_ + 1) % frames_.size();
     if (!isVisible())
         return;
+    if (copyOnServer())
+        return;
     // Where the X server can't copy it in, the frame is painted now rather
     // than at the next pass of the event loop: one paint and nothing else.
-    if (!copyOnServer())
+    // A view moved since its last paint may still wait for its layout (as
+    // one just shown in place of another does): it is painted after that.
+    if (placeInWindow() == paintedAt_)
         repaint();
+    else
+        update();
 }
 
 bool AnimationView::copyOnServer()
@@ -35,11 +41,17 @@ bool AnimationView::copyOnServer()
     const QPixmap frame = painted_.value(current_);
     const QRect at = frameRect(frame.size());
     // The server's copy must be what a paint would give: an opaque frame,
-    // whole in sight, with pixels as large as the window's.
+    // whole in sight, with pixels as large as the window's, where the
+    // window's picture holds this view (not where a layout still to run
+    // will move it from).
     if (!opaque_ || !handle || !handle->isExposed() || handle->devicePixelRatio() != 1.0 ||
-        frame.devicePixelRatio() != 1.0 || at.isEmpty() || !QRegion(at).subtracted(visibleRegion()).isEmpty())
+        frame.devicePixelRatio() != 1.0 || at.isEmpty() || !QRegion(at).subtracted(visibleRegion()).isEmpty() ||
+        placeInWindow() != paintedAt_)
         return false;
-    const WId id = top->internalWinId();
+    // The native window the window has now: Qt builds it anew when some of
+    // the window's flags change, and the widget's own id may still name the
+    // one destroyed. The frames kept for that one are dropped on loading.
+    const WId id = handle->winId();
     if (!onServer_.loadedFor(id)) {
         if (id == refusedFor_)
             return false;
@@ -108,6 +120,11 @@ QSize AnimationView::sizeHint() const
     return frames_.isEmpty() ? QSize() : frames_.first().deviceIndependentSize().toSize();
 }
 
+QRect AnimationView::placeInWindow() const
+{
+    return QRect(mapTo(window(), QPoint(0, 0)), size());
+}
+
 QRect AnimationView::frameRect(QSize size) const
 {
     return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
@@ -115,6 +132,7 @@ QRect AnimationView::frameRect(QSize size) const
 
 void AnimationView::paintEvent(QPaintEvent*)
 {
+    paintedAt_ = placeInWindow();
     QPainter painter(this);
     const QPixmap frame = painted_.value(current_);
     const QRect at = frameRect(frame.deviceIndependentSize().toSize());

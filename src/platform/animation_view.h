@@ -41,6 +41,8 @@ protected:
 
 private:
     void prepareFrames();
+    // Where this view is in its window now.
+    QRect placeInWindow() const;
     // Where a frame of this size is painted, in this widget.
     QRect frameRect(QSize size) const;
     // Has the X server copy the current frame into the window; false where
@@ -51,6 +53,7 @@ private:
     QList<QPixmap> painted_; // the frames as painted: over the background when opaque
     int current_ = 0;
     bool opaque_ = false;
+    QRect paintedAt_;       // where in its window this view was last painted
     X11Frames onServer_;    // the painted frames, kept by the X server for one window
     WId refusedFor_ = 0;    // the window the server could not keep them for
     QPointer<QWindow> exposed_; // the window whose exposes bring the frame back
