@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -118,6 +119,9 @@ int fillTemporary(int fd, const QString& target, const QByteArray& bytes)
     return written.st_size == bytes.size() ? 0 : EIO;
 }
 
+// The write that passed the limit returns EFBIG; nothing else is to be done.
+void onFileSizeSignal(int) {}
+
 } // namespace
 
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
@@ -176,6 +180,17 @@ bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     return true;
+}
+
+void failWritesPastTheFileSizeLimit()
+{
+    // A handler rather than SIG_IGN: an ignored signal would stay ignored in
+    // the programs this one starts.
+    struct sigaction action {};
+    action.sa_handler = onFileSizeSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
 bool isSaveTemporaryName(const QString& fileName)

@@ -19,6 +19,11 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
 // is removed again).
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// Makes a write past the file-size limit (ulimit -f) fail as a full disk
+// does, where the signal SIGXFSZ would otherwise end the program in the middle
+// of it. Called once at start-up.
+void failWritesPastTheFileSizeLimit();
+
 // Whether a file name is one of the temporaries that writeFileSafely makes:
 // the target's name, ".corvane-save-" and six letters or digits.
 bool isSaveTemporaryName(const QString& fileName);

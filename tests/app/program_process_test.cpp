@@ -1,8 +1,9 @@
 // The program run as a separate process, the way the desktop starts and ends
-// it: a second copy is refused, and the signals of a log-out close it through
-// its normal shut-down.
+// it: a second copy is refused, the signals of a log-out close it through its
+// normal shut-down, and a file-size limit does not end it.
 #include "platform/waits.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -29,6 +31,17 @@ public:
         process_.setProcessEnvironment(environment);
         process_.setStandardInputFile(QProcess::nullDevice());
         process_.setStandardOutputFile(QProcess::nullDevice());
+    }
+
+    // Starts it under a file-size limit (ulimit -f) of this many bytes.
+    void limitFileSize(rlim_t bytes)
+    {
+        process_.setChildProcessModifier([bytes] {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
     }
 
     bool start()
@@ -85,6 +98,8 @@ protected:
         return environment;
     }
 
+    QString configPath(const QString& relative) const { return config_.path() + QLatin1Char('/') + relative; }
+
     bool lockFileExists() const { return QFile::exists(runtime_.path() + QStringLiteral("/corvane.lock")); }
 
     void expectClosedNormallyBy(ProgramCopy& copy, int signalNumber)
@@ -136,3 +151,25 @@ TEST_P(ProgramSignalTest, EndsTheProgramThroughItsNormalShutDown)
 }
 
 INSTANTIATE_TEST_SUITE_P(LogOutSignals, ProgramSignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
+
+// The first start stores the windows' places; under a limit that the store's
+// file passes, those writes fail and the program goes on.
+TEST_F(ProgramProcessTest, WritesPastAFileSizeLimitFailWithoutEndingTheProgram)
+{
+    const QString store = configPath(QStringLiteral("Corvane/Corvane.conf"));
+    ASSERT_TRUE(QDir().mkpath(configPath(QStringLiteral("Corvane"))));
+    const QByteArray old = "[Padding]\nText=" + QByteArray(4096, 'p') + '\n';
+    QFile file(store);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+
+    ProgramCopy copy(environment());
+    copy.limitFileSize(2048);
+    ASSERT_TRUE(copy.start());
+    ASSERT_TRUE(copy.waitForErrorText(kStartedUp, kStartSeconds)) << copy.errors().toStdString();
+    expectClosedNormallyBy(copy, SIGTERM);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(QDir(configPath(QStringLiteral("Corvane"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Corvane.conf")}); // no temporary left
+}

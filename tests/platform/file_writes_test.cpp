@@ -14,6 +14,7 @@
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "settings/user_lists.h"
+#include "support/file_size_limit.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -132,6 +133,19 @@ TEST_F(FailingDisk, OnARealFullDiskEveryOldFileStaysWhole)
     ASSERT_TRUE(appendLines(path("Log/CV_Log.txt"), {"", "next"}));
     EXPECT_EQ(readFile("Log/CV_Log.txt"), "old content\r\nnext\r\n");
     ::umount2(folder.constData(), MNT_DETACH);
+}
+
+// ulimit -f: a write past the limit fails, reported, as on a full disk.
+TEST_F(FailingDisk, PastTheFileSizeLimitEveryOldFileStaysWhole)
+{
+    const std::vector<Writer> all = writers();
+    for (const Writer& writer : all)
+        writeFile(writer.file, "old content");
+    const QStringList before = filesBelow();
+    const FileSizeLimit limit(1);
+    for (const Writer& writer : all)
+        expectRefusedAndKept(writer);
+    EXPECT_EQ(filesBelow(), before); // no temporaries
 }
 
 TEST_F(FailingDisk, StartUpRemovesOnlyTheTemporariesASaveLeaves)
