@@ -1,6 +1,7 @@
 #include "platform/file_writes.h"
 
 #include "platform/program_folder.h"
+#include "platform/settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -215,7 +216,8 @@ int removeStaleSaveTemporaries(const QString& folder)
 
 void removeStaleSaveTemporaries()
 {
-    for (const QString& folder : {programFolder(), programPath(QStringLiteral("Buoy")), programPath(QStringLiteral("data"))})
+    for (const QString& folder : {programFolder(), programPath(QStringLiteral("Buoy")), programPath(QStringLiteral("data")),
+                                  QFileInfo(settingsStorePath()).path()})
         removeStaleSaveTemporaries(folder);
 }
 

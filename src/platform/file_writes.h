@@ -33,8 +33,8 @@ bool isSaveTemporaryName(const QString& fileName);
 // many were removed.
 int removeStaleSaveTemporaries(const QString& folder);
 
-// The same for every folder of the program folder that the program writes
-// into: the program folder itself, Buoy and data. Called once at start-up.
+// The same for every folder that the program writes into: the program folder
+// itself, Buoy, data and the settings store's folder. Called once at start-up.
 void removeStaleSaveTemporaries();
 
 // For tests: while set, every write or append whose target path the check

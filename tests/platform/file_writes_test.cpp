@@ -8,6 +8,7 @@
 #include "pages/text_viewer.h"
 #include "pictures/picture_saving.h"
 #include "platform/inet_control.h"
+#include "platform/settings_store.h"
 #include "platform/text_files.h"
 #include "settings/connection.h"
 #include "settings/icon_definitions.h"
@@ -168,6 +169,11 @@ TEST_F(FailingDisk, StartUpRemovesOnlyTheTemporariesASaveLeaves)
     QStringList left = filesBelow();
     for (const QString& file : stale)
         left.removeOne(file);
+    ASSERT_TRUE(SaveSetting("EMail", "Site1", "pop.example")); // the store's folder too
+    QFile storeTemporary(settingsStorePath() + ".corvane-save-Ab12Cd");
+    ASSERT_TRUE(storeTemporary.open(QIODevice::WriteOnly));
     removeStaleSaveTemporaries();
     EXPECT_EQ(filesBelow(), left);
+    EXPECT_FALSE(storeTemporary.exists());
+    EXPECT_EQ(GetSetting("EMail", "Site1", "?"), "pop.example");
 }
