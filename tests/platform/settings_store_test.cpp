@@ -53,8 +53,6 @@ const QStringList kAwkwardValues = {
     "tab\tline\nreturn\r", QString(QChar(1)) + "1f", "\x7f", QString::fromUtf8("Zürich – ☂"),
     QString::fromLatin1("\x8f\x9a\xe1\xff"), QString(QChar(0xD83D)) + QChar(0xDE00)};
 
-} // namespace
-
 // What QSettings makes of the file as it is now.
 QString readByQSettings(const QString& storeFile, int copy, const QString& key)
 {
@@ -62,6 +60,8 @@ QString readByQSettings(const QString& storeFile, int copy, const QString& key)
     QFile::copy(storeFile, copied);
     return QSettings(copied, QSettings::IniFormat).value(key, "(missing)").toString();
 }
+
+} // namespace
 
 // The file stays one that QSettings reads, and files that QSettings wrote are
 // read, and kept whole by a later save.
