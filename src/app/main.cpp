@@ -1,5 +1,6 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "platform/file_writes.h"
 #include "platform/shutdown_signals.h"
 #include "platform/single_instance.h"
 #include "platform/user_dialogs.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char* argv[])
 {
+    failWritesPastTheFileSizeLimit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setQuitOnLastWindowClosed(false);

@@ -5,6 +5,7 @@
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
 #include "settings/string_routines.h"
 
 #include <QLineEdit>
@@ -46,11 +47,17 @@ void Form2::Command9_Click()
         if (answer == MsgResult::Cancel)
             return;
     }
-    SaveSetting(QStringLiteral("Proxy"), QStringLiteral("Username"), user);
-    SaveSetting(QStringLiteral("Proxy"), QStringLiteral("Password"), scrambled(password));
+    const QString proxy = QStringLiteral("Proxy");
+    QString error;
+    const bool saved = SaveSettings({{proxy, QStringLiteral("Username"), user},
+                                     {proxy, QStringLiteral("Password"), scrambled(password)}},
+                                    &error);
     program().ProxyUserName = user;
     program().ProxyPwd = password;
-    MsgBox(QStringLiteral("Password setting has been saved."), MsgButtons::Ok, MsgIcon::Information);
+    if (saved)
+        MsgBox(QStringLiteral("Password setting has been saved."), MsgButtons::Ok, MsgIcon::Information);
+    else
+        reportStoreNotSaved(error);
 }
 
 void Form2::Command5_Click()
@@ -63,9 +70,14 @@ void Form2::Command5_Click()
         }
     }
     if (const int account = chosenAccount(Option2)) {
-        SaveSetting(kMail, key("Site", account), Text3[0]->text());
-        SaveSetting(kMail, key("Name", account), Text3[1]->text());
-        SaveSetting(kMail, key("Pass", account), scrambled(Text3[2]->text()));
+        QString error;
+        if (!SaveSettings({{kMail, key("Site", account), Text3[0]->text()},
+                           {kMail, key("Name", account), Text3[1]->text()},
+                           {kMail, key("Pass", account), scrambled(Text3[2]->text())}},
+                          &error)) {
+            reportStoreNotSaved(error);
+            return;
+        }
     }
     MsgBox(QStringLiteral("The E-Mail Site Info has been saved!"), MsgButtons::Ok, MsgIcon::Exclamation,
            QStringLiteral("E-Mail Settings"));
@@ -77,8 +89,12 @@ void Form2::Command8_Click()
                QStringLiteral("E-Mail Delete"), MsgDefault::Second) == MsgResult::Cancel)
         return;
     if (const int account = chosenAccount(Option2)) {
-        for (const char* name : {"Site", "Name", "Pass"})
-            DeleteSetting(kMail, key(name, account));
+        // The boxes go on showing an account that is still stored.
+        QString error;
+        if (!DeleteSettings(kMail, {key("Site", account), key("Name", account), key("Pass", account)}, &error)) {
+            reportStoreNotSaved(error);
+            return;
+        }
     }
     for (QLineEdit* box : Text3)
         box->clear();

@@ -90,28 +90,34 @@ void Form2::saveAndHide(int Index)
     hide();
     if (Index == 0)
         blankStationRows(main);
-    Save_Settings(); // a file that cannot be written has been reported
+    const bool saved = Save_Settings(); // a failure has been reported
 
+    const QString settings = QStringLiteral("Settings");
+    QList<StoreValue> values;
     for (int i = 0; i < 4; ++i) {
         if (Option5[i]->isChecked()) {
-            Save_Reg(QStringLiteral("PopUp"), QString::number(i));
+            values.append({settings, QStringLiteral("PopUp"), QString::number(i)});
             state.PopUpIndex = i;
             break;
         }
     }
-    Save_Reg(QStringLiteral("VerifyVersion"), digitOf(Check7));
+    values.append({settings, QStringLiteral("VerifyVersion"), digitOf(Check7)});
     state.VerifyVersionOn = valueOf(Check7);
     applyFloor(Text7, 10, QStringLiteral("30"));
-    SaveSetting(kInternet, QStringLiteral("Internet Time Out"), Text7->text());
+    values.append({kInternet, QStringLiteral("Internet Time Out"), Text7->text()});
     applyFloor(Text6, 1, QStringLiteral("3"));
-    SaveSetting(kInternet, QStringLiteral("Pause Time"), Text6->text());
-    SaveSetting(kInternet, QStringLiteral("KeepLast"), digitOf(Check6));
-    SaveSetting(kInternet, QStringLiteral("WarnBlink"), digitOf(Check8));
+    values.append({kInternet, QStringLiteral("Pause Time"), Text6->text()});
+    values.append({kInternet, QStringLiteral("KeepLast"), digitOf(Check6)});
+    values.append({kInternet, QStringLiteral("WarnBlink"), digitOf(Check8)});
     state.KeepLastOn = valueOf(Check6);
-    SaveSetting(kInternet, QStringLiteral("AutoOff"), digitOf(Check1[0]));
-    SaveSetting(kInternet, QStringLiteral("Dialup Name"), Text5->text());
-    SaveSetting(kInternet, QStringLiteral("Connection"), Option4[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
-    SaveSetting(kInternet, QStringLiteral("Time Out"), QString::number(Slider1->value()));
+    values.append({kInternet, QStringLiteral("AutoOff"), digitOf(Check1[0])});
+    values.append({kInternet, QStringLiteral("Dialup Name"), Text5->text()});
+    values.append({kInternet, QStringLiteral("Connection"), Option4[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1")});
+    values.append({kInternet, QStringLiteral("Time Out"), QString::number(Slider1->value())});
+    // When Save_Settings failed it said so: one report is enough.
+    QString error;
+    if (!SaveSettings(values, &error) && saved)
+        reportStoreNotSaved(error);
     DoEvents();
 
     if (const auto minutes = minutesForInterval(Combo1->currentIndex()))

@@ -1,6 +1,7 @@
 #include "platform/file_writes.h"
 
 #include "platform/program_folder.h"
+#include "platform/settings_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -118,6 +120,9 @@ int fillTemporary(int fd, const QString& target, const QByteArray& bytes)
     return written.st_size == bytes.size() ? 0 : EIO;
 }
 
+// The write that passed the limit returns EFBIG; nothing else is to be done.
+void onFileSizeSignal(int) {}
+
 } // namespace
 
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
@@ -178,6 +183,17 @@ bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
     return true;
 }
 
+void failWritesPastTheFileSizeLimit()
+{
+    // A handler rather than SIG_IGN: an ignored signal would stay ignored in
+    // the programs this one starts.
+    struct sigaction action {};
+    action.sa_handler = onFileSizeSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}
+
 bool isSaveTemporaryName(const QString& fileName)
 {
     const qsizetype infixAt = fileName.size() - kTemporaryTagLength - kTemporaryInfix.size();
@@ -200,7 +216,8 @@ int removeStaleSaveTemporaries(const QString& folder)
 
 void removeStaleSaveTemporaries()
 {
-    for (const QString& folder : {programFolder(), programPath(QStringLiteral("Buoy")), programPath(QStringLiteral("data"))})
+    for (const QString& folder : {programFolder(), programPath(QStringLiteral("Buoy")), programPath(QStringLiteral("data")),
+                                  QFileInfo(settingsStorePath()).path()})
         removeStaleSaveTemporaries(folder);
 }
 

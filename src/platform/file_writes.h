@@ -19,6 +19,11 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
 // is removed again).
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// Makes a write past the file-size limit (ulimit -f) fail as a full disk
+// does, where the signal SIGXFSZ would otherwise end the program in the middle
+// of it. Called once at start-up.
+void failWritesPastTheFileSizeLimit();
+
 // Whether a file name is one of the temporaries that writeFileSafely makes:
 // the target's name, ".corvane-save-" and six letters or digits.
 bool isSaveTemporaryName(const QString& fileName);
@@ -28,8 +33,8 @@ bool isSaveTemporaryName(const QString& fileName);
 // many were removed.
 int removeStaleSaveTemporaries(const QString& folder);
 
-// The same for every folder of the program folder that the program writes
-// into: the program folder itself, Buoy and data. Called once at start-up.
+// The same for every folder that the program writes into: the program folder
+// itself, Buoy, data and the settings store's folder. Called once at start-up.
 void removeStaleSaveTemporaries();
 
 // For tests: while set, every write or append whose target path the check

@@ -232,8 +232,15 @@ void addWatchEntry(QListWidget* list, const QString& text, bool logIt)
 
 bool Save_Reg(const QString& key, const QString& value)
 {
-    SaveSetting(QStringLiteral("Settings"), key, value);
-    return true;
+    return SaveSetting(QStringLiteral("Settings"), key, value);
+}
+
+void reportStoreNotSaved(const QString& error)
+{
+    MsgBox(QStringLiteral("Your settings could not be saved to %1 (%2).\n"
+                          "The settings saved before are unchanged.")
+               .arg(QDir::toNativeSeparators(settingsStorePath()), error),
+           MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool Set_ForeColors(ColorValue color)
@@ -272,8 +279,13 @@ bool Save_Settings()
                MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
+    QList<StoreValue> mirror;
     for (const auto& [key, value] : output.storeValues)
-        Save_Reg(key, value);
+        mirror.append({QStringLiteral("Settings"), key, value});
+    if (!SaveSettings(mirror, &error)) {
+        reportStoreNotSaved(error);
+        return false;
+    }
     return true;
 }
 

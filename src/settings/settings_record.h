@@ -12,15 +12,21 @@ class QListWidget;
 
 // Writes the settings file and the store mirror; repaints the station table
 // in the chosen colours. Returns false (after telling the user) when the file
-// could not be written; the previous file is then left whole.
+// or the store could not be written; what they held before is then left
+// whole, and a file that could not be written is not mirrored.
 bool Save_Settings();
 
 // Sets the defaults and reads the settings file into the holders. Never
 // empties the watch list: the caller does that first.
 void Load_Settings();
 
-// Writes one value to the store's "Settings" section.
+// Writes one value to the store's "Settings" section; false when the store
+// could not be written.
 bool Save_Reg(const QString& key, const QString& value);
+
+// Tells the user that the store could not be written, naming its file and
+// the reason a failed SaveSettings gave.
+void reportStoreNotSaved(const QString& error);
 
 // Paint every label of the main window's station table (not the warning lamps).
 bool Set_ForeColors(ColorValue color);

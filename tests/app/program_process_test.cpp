@@ -1,6 +1,7 @@
 // The program run as a separate process, the way the desktop starts and ends
-// it: a second copy is refused, and the signals of a log-out close it through
-// its normal shut-down, also while it waits for a mailbox.
+// it: a second copy is refused, the signals of a log-out close it through its
+// normal shut-down, also while it waits for a mailbox, and a file-size limit
+// does not end it.
 #include "platform/text_files.h"
 #include "platform/waits.h"
 #include "settings/settings_file.h"
@@ -9,6 +10,7 @@
 #include "support/fake_pop3_server.h"
 #include "support/local_http_server.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -17,6 +19,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -36,6 +39,17 @@ public:
         process_.setProcessEnvironment(environment);
         process_.setStandardInputFile(QProcess::nullDevice());
         process_.setStandardOutputFile(QProcess::nullDevice());
+    }
+
+    // Starts it under a file-size limit (ulimit -f) of this many bytes.
+    void limitFileSize(rlim_t bytes)
+    {
+        process_.setChildProcessModifier([bytes] {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = bytes;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        });
     }
 
     bool start()
@@ -91,6 +105,8 @@ protected:
         environment.insert(QStringLiteral("CORVANE_UNATTENDED"), QStringLiteral("1"));
         return environment;
     }
+
+    QString configPath(const QString& relative) const { return config_.path() + QLatin1Char('/') + relative; }
 
     bool lockFileExists() const { return QFile::exists(runtime_.path() + QStringLiteral("/corvane.lock")); }
 
@@ -192,4 +208,26 @@ TEST_F(ProgramProcessTest, ASignalDuringAMailCheckEndsTheProgramAtOnce)
         << "the check never waited: " << copy.errors().toStdString();
     expectClosedNormallyBy(copy, SIGTERM);
     EXPECT_EQ(mail.connectionCount(), 1);
+}
+
+// The first start stores the windows' places; under a limit that the store's
+// file passes, those writes fail and the program goes on.
+TEST_F(ProgramProcessTest, WritesPastAFileSizeLimitFailWithoutEndingTheProgram)
+{
+    const QString storeFile = configPath(QStringLiteral("Corvane/Corvane.conf"));
+    ASSERT_TRUE(QDir().mkpath(configPath(QStringLiteral("Corvane"))));
+    const QByteArray old = "[Padding]\nText=" + QByteArray(4096, 'p') + '\n';
+    QFile file(storeFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    file.close();
+
+    ProgramCopy copy(environment());
+    copy.limitFileSize(2048);
+    ASSERT_TRUE(copy.start());
+    ASSERT_TRUE(copy.waitForErrorText(kStartedUp, kStartSeconds)) << copy.errors().toStdString();
+    expectClosedNormallyBy(copy, SIGTERM);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(QDir(configPath(QStringLiteral("Corvane"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Corvane.conf")}); // no temporary left
 }

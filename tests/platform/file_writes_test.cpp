@@ -8,12 +8,14 @@
 #include "pages/text_viewer.h"
 #include "pictures/picture_saving.h"
 #include "platform/inet_control.h"
+#include "platform/settings_store.h"
 #include "platform/text_files.h"
 #include "settings/connection.h"
 #include "settings/icon_definitions.h"
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "settings/user_lists.h"
+#include "support/file_size_limit.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -135,6 +137,19 @@ TEST_F(FailingDisk, OnARealFullDiskEveryOldFileStaysWhole)
     ::umount2(folder.constData(), MNT_DETACH);
 }
 
+// ulimit -f: a write past the limit fails, reported, as on a full disk.
+TEST_F(FailingDisk, PastTheFileSizeLimitEveryOldFileStaysWhole)
+{
+    const std::vector<Writer> all = writers();
+    for (const Writer& writer : all)
+        writeFile(writer.file, "old content");
+    const QStringList before = filesBelow();
+    const FileSizeLimit limit(1);
+    for (const Writer& writer : all)
+        expectRefusedAndKept(writer);
+    EXPECT_EQ(filesBelow(), before); // no temporaries
+}
+
 TEST_F(FailingDisk, StartUpRemovesOnlyTheTemporariesASaveLeaves)
 {
     QString temporary; // the one a save makes while its bytes go down
@@ -155,6 +170,11 @@ TEST_F(FailingDisk, StartUpRemovesOnlyTheTemporariesASaveLeaves)
     QStringList left = filesBelow();
     for (const QString& file : stale)
         left.removeOne(file);
+    ASSERT_TRUE(SaveSetting("EMail", "Site1", "pop.example")); // the store's folder too
+    QFile storeTemporary(settingsStorePath() + ".corvane-save-Ab12Cd");
+    ASSERT_TRUE(storeTemporary.open(QIODevice::WriteOnly));
     removeStaleSaveTemporaries();
     EXPECT_EQ(filesBelow(), left);
+    EXPECT_FALSE(storeTemporary.exists());
+    EXPECT_EQ(GetSetting("EMail", "Site1", "?"), "pop.example");
 }

@@ -91,7 +91,7 @@ TEST_F(MailCheckTest, AccountsNotInUseAreSkippedSilently)
     options.Command5_Click();
     ASSERT_EQ(GetSetting("EMail", "Site2", "?"), "Blank");
     storeAccount(3, server.host(), "lee", "pw");
-    DeleteSetting("EMail", "Pass3");
+    DeleteSettings("EMail", {"Pass3"});
 
     EXPECT_EQ(checkNow(), kNoMail);
     EXPECT_EQ(server.connectionCount(), 0);
@@ -207,7 +207,7 @@ TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheChec
     later.addMailbox("lee", "pw", {"l1"});
     storeAccount(1, dropping.host(), "lee", "pw");
     storeAccount(2, later.host(), "lee", "pw");
-    DeleteSetting("EMail", "Site3");
+    DeleteSettings("EMail", {"Site3"});
     EXPECT_EQ(checkNow(), line(dropping.host(), "1 unread message."));
     EXPECT_EQ(later.connectionCount(), 0);
     EXPECT_EQ(weather().GotMail, 0);
