@@ -17,7 +17,7 @@ inline constexpr qint64 kVersionFileBytes = 1024;
 
 // Fetches the version file on the main window's first transfer control;
 // "ERROR" when the fetch fails. A reply too long to be a version file is not
-// read past kVersionFileBytes and comes back empty, announcing no version.
+// read past kVersionFileBytes: it counts as a failed fetch and gives "ERROR".
 // Status panel 1 then reads "Version Test Completed".
 QString Get_Version_File(const QString& url);
 
