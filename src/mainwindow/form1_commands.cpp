@@ -33,8 +33,8 @@ void Form1::TempD_Click(int Index)
         return;
     TempD[Index]->setChecked(true);
     TempD[1 - Index]->setChecked(false);
-    // An update under way (this click came in one of its waits) has shown
-    // part of its rows in the other unit: the refresh follows it.
+    // An update under way (this click came in one of its waits) keeps the
+    // unit it started with: the refresh that follows it shows the new one.
     if (program().UpdateRunning)
         program().RefreshAsked = true;
     RNow_Click();

@@ -155,10 +155,10 @@ void setText(QLineEdit* edit, const std::optional<QString>& value)
         edit->setText(*value);
 }
 
-void buildUrlsWhenWatching(Form2& options)
+void buildUrlsWhenWatching(Form2& options, Form1& main)
 {
     if (options.List3->count() > 0)
-        Build_URLs();
+        Build_URLs(main.TempD[1]->isChecked());
 }
 
 // Moves what the file held into the holders, field by field, in file order.
@@ -167,7 +167,7 @@ void applyLoaded(const LoadedSettings& loaded, Form2& options, Form1& main)
     for (const LoadedEntry& entry : loaded.watchList)
         addWatchEntry(options.List3, entry.text, entry.logIt.value_or(false));
     if (loaded.endedInWatchList) {
-        buildUrlsWhenWatching(options);
+        buildUrlsWhenWatching(options, main);
         return;
     }
 
@@ -218,7 +218,7 @@ void applyLoaded(const LoadedSettings& loaded, Form2& options, Form1& main)
         selectSound(options.Combo4, *loaded.mailSound);
     setChecked(main.TempD[0], loaded.fahrenheit);
     setChecked(main.TempD[1], loaded.celsius);
-    buildUrlsWhenWatching(options);
+    buildUrlsWhenWatching(options, main);
 }
 
 } // namespace

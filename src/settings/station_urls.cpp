@@ -1,12 +1,10 @@
 #include "settings/station_urls.h"
 
-#include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "settings/program_state.h"
 #include "update/site_code.h"
 
-#include <QAction>
 #include <QListWidget>
 #include <algorithm>
 
@@ -83,7 +81,7 @@ SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, 
     return built;
 }
 
-void Build_URLs()
+void Build_URLs(bool celsius)
 {
     Form2& options = form2();
     QStringList watchList;
@@ -92,8 +90,8 @@ void Build_URLs()
     QStringList states;
     for (int i = 0; i < options.List1->count(); ++i)
         states << options.List1->item(i)->text();
-    const SlotUrls built = buildSlotUrls(watchList, states, options.List5, options.List8,
-                                         form1().TempD[0]->isChecked(), programSiteMarkers());
+    const SlotUrls built =
+        buildSlotUrls(watchList, states, options.List5, options.List8, !celsius, programSiteMarkers());
     program().SlotURL = built.url;
     program().SlotOn = built.on;
 }

@@ -25,5 +25,6 @@ SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, 
 // apostrophes go, and the first full stop is removed.
 QString urlSafePlace(const QString& place);
 
-// Rebuilds program().SlotURL and SlotOn from the options dialog's lists.
-void Build_URLs();
+// Rebuilds program().SlotURL and SlotOn from the options dialog's lists;
+// portal pages are asked for in degrees Celsius when `celsius` is set.
+void Build_URLs(bool celsius);

@@ -6,7 +6,6 @@
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
@@ -61,7 +60,7 @@ bool appendLogRecord(const QString& placeCaption, bool separateFiles, const QStr
     return appendLines(folder + QLatin1Char('/') + logFileName(placeCaption, separateFiles), lines);
 }
 
-bool Write_Log(int index)
+bool Write_Log(int index, bool celsius)
 {
     Form2& options = form2();
     Form1& main = form1();
@@ -73,8 +72,8 @@ bool Write_Log(int index)
     const LogRecord record{item->text(), main.Label3[index]->text(), main.Label4[index]->text(),
                            main.Label5[index]->text(), main.Label6[index]->text(), main.Label7[index]->text(),
                            main.Label8[index]->text(), main.Label9[index]->text(), main.Label10[index]->text()};
-    const QStringList lines = logRecordLines(record, options.Check4->isChecked(), main.TempD[0]->isChecked(),
-                                             QDateTime::currentDateTime());
+    const QStringList lines =
+        logRecordLines(record, options.Check4->isChecked(), !celsius, QDateTime::currentDateTime());
     return appendLogRecord(main.Label2[index]->text(), options.Check3->isChecked(), lines);
 }
 

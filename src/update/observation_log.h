@@ -26,9 +26,9 @@ QString logFileName(const QString& placeCaption, bool separateFiles);
 bool appendLogRecord(const QString& placeCaption, bool separateFiles, const QStringList& lines);
 
 // Writes the log record of slot `index` from the station table, when logging
-// is on and the slot's watch-list entry is checked. Returns false when the
-// record could not be written.
-bool Write_Log(int index);
+// is on and the slot's watch-list entry is checked; `celsius` is the unit the
+// row was read in. Returns false when the record could not be written.
+bool Write_Log(int index, bool celsius);
 
 // The status text that says records were lost: names the Log folder.
 QString logNotWrittenText();

@@ -40,7 +40,7 @@ void clearReadings(Form1& main, int i)
     main.Label10[i]->setText(QStringLiteral("NR"));
 }
 
-void Find_Alternate(int Index)
+void Find_Alternate(int Index, bool celsius)
 {
     Form1& main = form1();
     const auto names = alternateRowNames(programPath(QStringLiteral("alter1.cvd")));
@@ -54,13 +54,13 @@ void Find_Alternate(int Index)
         main.Label9[Index]->setText(QStringLiteral("Alternate Site N/F"));
         return;
     }
-    const AlternateReading reading = parseAlternateRow(*rowName, program().AltText, main.TempD[1]->isChecked());
+    const AlternateReading reading = parseAlternateRow(*rowName, program().AltText, celsius);
     main.Label9[Index]->setText(reading.status);
     if (!reading.found)
         return;
     main.Label4[Index]->setText(reading.temperature);
     main.Label6[Index]->setText(reading.humidity);
-    main.Label7[Index]->setText(main.TempD[1]->isChecked() ? Convert_Speed(reading.wind) : reading.wind);
+    main.Label7[Index]->setText(celsius ? Convert_Speed(reading.wind) : reading.wind);
     main.Label3[Index]->setText(cutToCaption(reading.condition)); // the rest of the row, however long
     main.Label8[Index]->setText(QStringLiteral("NR"));
     main.Label5[Index]->setText(QStringLiteral("NR"));
@@ -122,13 +122,16 @@ void keepCurrentSlotWithin(Form1& main, int last)
 // slot does not hold the entry of its page, or stops holding it during one
 // of the slot's waits: the row then keeps its texts (a row beyond the list
 // is blanked at the end of the pass) and nothing of it is logged.
-bool processSlot(Form1& main, int i)
+bool processSlot(Form1& main, int i, bool celsius)
 {
     ProgramState& state = program();
     bool alternateTried = false;
     for (;;) {
         if (!holdsFetchedEntry(i))
             return false;
+        // Readings of an update in the other unit are not kept as this one's.
+        if (state.RowsCelsius != celsius && !alternateTried)
+            clearReadings(main, i);
         const QString entry = state.SlotEntry[i];
         const qsizetype dash = entry.indexOf(QLatin1Char('-'));
         const QString place = entry.mid(dash + 2);
@@ -144,9 +147,7 @@ bool processSlot(Form1& main, int i)
             const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
             if (found.status == StationSearch::Found) {
                 StationRow row = rowOf(main, i);
-                Parse_Report({code, found.line, page, place, found.position, main.TempD[1]->isChecked(),
-                              state.KeepLastOn != 0},
-                             row);
+                Parse_Report({code, found.line, page, place, found.position, celsius, state.KeepLastOn != 0}, row);
                 showRow(main, i, row);
             }
             if (found.status == StationSearch::Missing) {
@@ -192,7 +193,7 @@ bool processSlot(Form1& main, int i)
         break;
     }
     if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")))
-        Find_Alternate(i);
+        Find_Alternate(i, celsius);
     if (alternateTried && main.Label9[i]->text().isEmpty())
         main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
     return true;
@@ -200,7 +201,7 @@ bool processSlot(Form1& main, int i)
 
 } // namespace
 
-bool Process_Reports()
+bool Process_Reports(bool celsius)
 {
     ProgramState& state = program();
     Form1& main = form1();
@@ -210,9 +211,10 @@ bool Process_Reports()
     bool logWritten = true;
     for (int i = 0; i <= lastWatchedSlot(); ++i) {
         setBackColor(main.S_Warning[i], kButtonFaceColor);
-        if (processSlot(main, i) && !Write_Log(i))
+        if (processSlot(main, i, celsius) && !Write_Log(i, celsius))
             logWritten = false;
     }
+    state.RowsCelsius = celsius;
 
     // The rows beyond the list as it is now are emptied, and the current
     // station is one of the list's.

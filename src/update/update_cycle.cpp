@@ -132,11 +132,14 @@ void Form1::RNow_Click()
     if (!IgnoreUV->isChecked())
         Get_UV_Index();
 
-    // Taken with the addresses, before the first page wait.
+    // Taken with the addresses, before the first page wait. The unit stays
+    // the update's own: one chosen in a later wait is shown by the refresh
+    // that follows it, so no row or log record mixes the two.
     for (int slot = 0; slot < 10; ++slot)
         state.SlotEntry[slot] = slotWatchEntry(slot);
+    const bool celsius = TempD[1]->isChecked();
     if (options.List3->count() > 0) {
-        Build_URLs();
+        Build_URLs(celsius);
         for (int slot = 0; slot < 10; ++slot) {
             DoEvents();
             if (!state.SlotOn[slot])
@@ -180,7 +183,7 @@ void Form1::RNow_Click()
     // logged, fetched or announced on its way out.
     if (Unloading)
         return;
-    const bool logWritten = Process_Reports();
+    const bool logWritten = Process_Reports(celsius);
     compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
                        + QStringLiteral(" - ") + compact.Temp->text());
 

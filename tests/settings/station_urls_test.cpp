@@ -1,6 +1,5 @@
 #include "settings/station_urls.h"
 
-#include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "settings/program_state.h"
@@ -8,7 +7,6 @@
 #include "test_support.h"
 #include "update/site_code.h"
 
-#include <QAction>
 #include <QListWidget>
 
 namespace {
@@ -114,17 +112,16 @@ protected:
     }
 };
 
-TEST_F(BuildUrlsWindows, ReadsTheOptionListsAndTheUnitMenu)
+TEST_F(BuildUrlsWindows, ReadsTheOptionListsInTheUnitGiven)
 {
     Form2& options = form2();
     options.List1->addItems({"Texas", "Ohio"});
     options.List5 = QStringList{"https://roundup.example/tx.txt", "https://www.timeanddate.com/w/OH"};
     options.List3->addItems({"Ohio - Dayton", "Texas - DALLAS", "*Ohio - Toledo"});
-    form1().TempD[0]->setChecked(false);
     program().SlotURL[5] = "https://stale.example/";
     program().SlotOn[5] = true;
 
-    Build_URLs();
+    Build_URLs(/*celsius=*/true);
     EXPECT_EQ(program().SlotURL[0], "https://www.timeanddate.com/w/Dayton_OH_c.html");
     EXPECT_EQ(program().SlotURL[1], "https://roundup.example/tx.txt");
     // The built-in alternate places lie in the portal's forecast folder.

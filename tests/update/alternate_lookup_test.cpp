@@ -42,7 +42,7 @@ QString conditionsRow(const QString& name, const QString& temp, const QString& h
 TEST_F(AlternateLookupTest, AStationWithoutAReadingIsFoundInTheConditionsFile)
 {
     program().AltText = "CURRENT CONDITIONS\n" + conditionsRow("WACO", "50", "65%", "NORTH at 10", "light rain");
-    Process_Reports();
+    Process_Reports(/*celsius=*/false);
     Form1& main = form1();
     EXPECT_EQ(main.Label2[0]->text(), "WACO TX");
     EXPECT_EQ(main.Label3[0]->text(), "LIGHT RAIN");
@@ -58,17 +58,15 @@ TEST_F(AlternateLookupTest, AStationWithoutAReadingIsFoundInTheConditionsFile)
 
 TEST_F(AlternateLookupTest, MetricRowsAndAFileWithoutTheRow)
 {
-    form1().TempD[0]->setChecked(false);
-    form1().TempD[1]->setChecked(true);
     program().AltText = conditionsRow("WACO", "50", "65", "NORTH at 10", "fair");
-    Process_Reports();
+    Process_Reports(/*celsius=*/true);
     EXPECT_EQ(form1().Label4[0]->text(), "10");
     EXPECT_EQ(form1().Label7[0]->text(), "N16");
 
-    Process_Reports(); // a row with readings and no new page keeps them
+    Process_Reports(/*celsius=*/true); // a row with readings and no new page keeps them
     EXPECT_EQ(form1().Label9[0]->text(), "Alternate Site Used");
     form1().Label4[0]->clear();
     program().KeepLastOn = 0; // otherwise the missing station keeps its row
-    Process_Reports(); // no fresh conditions file: the row name is known but its row is not there
+    Process_Reports(/*celsius=*/true); // no fresh conditions file: the row name is known but its row is not there
     EXPECT_EQ(form1().Label9[0]->text(), "Alternate Site N/R");
 }

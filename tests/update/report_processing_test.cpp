@@ -49,7 +49,7 @@ TEST_F(ReportProcessingTest, ThePlacesTipNamesTheStateAsTheEntryWritesIt)
 {
     watch("Texas - DALLAS", "/tx.txt", "DALLAS         SUNNY    80   50   35  N5       30.00S  HAZE\r\n");
     form1().IgnoreWarnings->setChecked(true);
-    Process_Reports();
+    Process_Reports(/*celsius=*/false);
     EXPECT_EQ(form1().Label2[0]->text(), "DALLAS");
     EXPECT_EQ(form1().Label2[0]->toolTip(), "DALLAS, Texas ");
     EXPECT_EQ(form1().Label3[0]->text(), "SUNNY");
@@ -66,7 +66,7 @@ TEST_F(ReportProcessingTest, AnUnendedLineOfASourceWithoutWarningsKeepsTheRowAnd
     main.Label10[0]->setText("NA");
     setBackColor(main.S_Warning[0], kRed);
     SaveSetting("Sources", "alertsService", server.url(""));
-    Process_Reports();
+    Process_Reports(/*celsius=*/false);
     EXPECT_EQ(main.Label3[0]->text(), "SUNNY");
     EXPECT_EQ(main.Label10[0]->text(), "NA");
     EXPECT_EQ(backColor(main.S_Warning[0]), kButtonFaceColor);
@@ -99,7 +99,7 @@ TEST_F(ReportProcessingTest, HostilePagesOfEverySourceEndQuickly)
             program().SlotText[0] = page;
             form1().Label4[0]->clear();
             const qint64 started = threadCpuMilliseconds();
-            Process_Reports();
+            Process_Reports(/*celsius=*/false);
             EXPECT_LT(threadCpuMilliseconds() - started, 3000) << path.toStdString();
             EXPECT_EQ(form1().Label2[0]->text(), "BOSTON");
         }
@@ -129,7 +129,7 @@ TEST_F(ReportProcessingTest, EndlessReadingsAreCutInTheirLabels)
             (*column)[0]->clear();
         watch(c.entry, "/tx.txt", c.page);
         program().AltText = c.conditions;
-        Process_Reports();
+        Process_Reports(/*celsius=*/false);
         EXPECT_EQ(c.label->text(), c.kept) << c.name;
     }
 }

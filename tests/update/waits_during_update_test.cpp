@@ -4,8 +4,9 @@
 // options dialog, the dialog opened with an empty list from the menu or the
 // tray, "Save && Refresh", the other temperature unit. The update ends as
 // usual: a row is filled only from its own station's page, rows beyond the
-// list as it is then are blank, and the next update shows exactly the list's
-// stations, in the unit chosen last, and finds no mail new a second time.
+// list as it is then are blank, its rows and log records keep the unit it
+// started with, and the next update shows exactly the list's stations, in
+// the unit chosen last, and finds no mail new a second time.
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
@@ -14,12 +15,14 @@
 #include "platform/waits.h"
 #include "report_lines.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
 #include "settings/string_routines.h"
 #include "support/fake_pop3_server.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
@@ -51,6 +54,7 @@ struct HeldUpdate {
     int deleted;
     void (*then)();
     QString rows;        // the places of rows 0 to 2 when the held update has ended
+    int logged;          // the log records it wrote: none for a station no longer in its slot
     int currentSlot;     // the current station then (each test starts on slot 2)
     QString list;        // the places of the watch list afterwards, as the next update shows them
     bool refreshFollows; // that next update starts by itself
@@ -62,26 +66,28 @@ void PrintTo(const HeldUpdate& update, std::ostream* out) { *out << update.name;
 const char* const kAll = "DALLAS|PORTLAND|TOLEDO";
 
 const HeldUpdate kHeldUpdates[] = {
-    {"DeleteTheStationInHand", "/alerts/active?area=OH", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
-    {"DeleteTheStationInHandAtItsAlternatePage", "/obs/OH.OBS", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND",
+    {"DeleteTheStationInHand", "/alerts/active?area=OH", 2, nullptr, "DALLAS|PORTLAND|", 2, 0, "DALLAS|PORTLAND",
      false},
-    {"DeleteAStationAbove", "/alerts/active?area=OH", 0, nullptr, "DALLAS|PORTLAND|", 0, "PORTLAND|TOLEDO", false},
-    {"DeleteTheStationInHandWithOthersBelow", "/alerts/active?area=TX", 0, nullptr, "DALLAS||", 0, "PORTLAND|TOLEDO",
+    {"DeleteTheStationInHandAtItsAlternatePage", "/obs/OH.OBS", 2, nullptr, "DALLAS|PORTLAND|", 2, 0,
+     "DALLAS|PORTLAND", false},
+    {"DeleteAStationAbove", "/alerts/active?area=OH", 0, nullptr, "DALLAS|PORTLAND|", 2, 0, "PORTLAND|TOLEDO", false},
+    {"DeleteTheStationInHandWithOthersBelow", "/alerts/active?area=TX", 0, nullptr, "DALLAS||", 0, 0,
+     "PORTLAND|TOLEDO", false},
+    {"DeleteTheFirstWhileThePagesLoad", "/me/roundup.txt", 0, nullptr, "||", 0, 0, "PORTLAND|TOLEDO", false},
+    {"DeleteAllAtTheFirstStation", "/alerts/active?area=TX", -1, nullptr, "||", 0, 0, "", false},
+    {"DeleteTheLastWhileThePagesLoad", "/me/roundup.txt", 2, nullptr, "DALLAS|PORTLAND|", 2, 0, "DALLAS|PORTLAND",
      false},
-    {"DeleteTheFirstWhileThePagesLoad", "/me/roundup.txt", 0, nullptr, "||", 0, "PORTLAND|TOLEDO", false},
-    {"DeleteAllAtTheFirstStation", "/alerts/active?area=TX", -1, nullptr, "||", 0, "", false},
-    {"DeleteTheLastWhileThePagesLoad", "/me/roundup.txt", 2, nullptr, "DALLAS|PORTLAND|", 0, "DALLAS|PORTLAND", false},
-    {"OptionsMenuOnAnEmptyList", "/alerts/active?area=TX", -1, openOptions, kAll, 2, kAll, false},
-    {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 2, kAll, false},
-    {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 2, kAll,
+    {"OptionsMenuOnAnEmptyList", "/alerts/active?area=TX", -1, openOptions, kAll, 3, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 3, 2, kAll, false},
+    {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 3, 2, kAll,
      false},
-    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 2, kAll, false},
-    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 2, kAll, false},
-    {"SwitchToCelsiusWhileTheRowsAreProcessed", "/alerts/active?area=TX", kNoneDeleted, switchToCelsius, kAll, 2, kAll,
-     true},
-    {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 0, "", true},
-    {"SaveAndRefreshWithAStationDeleted", "/alerts/active?area=OH", 0, saveAndRefresh, "||", 0, "PORTLAND|TOLEDO",
-     true},
+    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 3, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 3, 2, kAll, false},
+    {"SwitchToCelsiusWhileTheRowsAreProcessed", "/alerts/active?area=TX", kNoneDeleted, switchToCelsius, kAll, 3, 2,
+     kAll, true},
+    {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 2, 0, "", true},
+    {"SaveAndRefreshWithAStationDeleted", "/alerts/active?area=OH", 0, saveAndRefresh, "||", 2, 0,
+     "PORTLAND|TOLEDO", true},
 };
 
 class WaitsDuringUpdateTest : public SandboxTest, public ::testing::WithParamInterface<HeldUpdate> {
@@ -114,18 +120,20 @@ protected:
         writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", server.url("/tx/roundup.txt"), "DALLAS", "",
                                          "Maine", server.url("/me/roundup.txt"), "PORTLAND", "", "Ohio",
                                          server.url("/oh/roundup.txt"), "TOLEDO", "[END]"});
-        writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "False", "Maine - PORTLAND",
-                                "False", "Ohio - TOLEDO", "False", "[INTERVAL]", " 0"});
+        writeLines("CRVN.ini", {"[CRVN INFO] Version 1.7.7", "Texas - DALLAS", "True", "Maine - PORTLAND",
+                                "True", "Ohio - TOLEDO", "True", "[INTERVAL]", " 0"});
         QString password = "secret";
         SaveSetting("EMail", "Site1", mail.host());
         SaveSetting("EMail", "Name1", "walker");
         SaveSetting("EMail", "Pass1", Flip_Bits(password));
 
-        form2();
         Form1& main = form1();
         main.CheckAlternate->setChecked(true);
         main.CkMail[0]->setChecked(true);
         program().InetTimeout = 5;
+        // Every station is logged, also once the list is loaded afresh.
+        form2().Check2->setChecked(true);
+        Save_Settings();
     }
 
     // The page at this path, after the held action when the update waits for it.
@@ -160,6 +168,12 @@ protected:
         return captions.join('|');
     }
 
+    // The temperature lines of the log records written so far.
+    QStringList loggedTemperatures() const
+    {
+        return readFile("Log/CV_Log.txt").split("\r\n").filter("Temperature");
+    }
+
     static QString watchedPlaces()
     {
         QStringList list;
@@ -181,6 +195,12 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     Form1& main = form1();
     main.Option1_Click(2);
     const QPointer<Form2> dialog = &form2();
+    // Every row in one unit: 50 F is 10 C.
+    const auto inTheUnitNow = [&main] {
+        return main.TempD[1]->isChecked() ? std::pair{"10", "Temperature (C): 10"}
+                                          : std::pair{"50", "Temperature (F): 50"};
+    };
+    const auto [startDegrees, startLogLine] = inTheUnitNow();
     held = &c;
 
     main.RNow_Click();
@@ -194,6 +214,16 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
         EXPECT_EQ(main.Label3[row]->text().isEmpty(), main.Label2[row]->text().isEmpty()) << row;
     EXPECT_EQ(program().CurrentSlot, c.currentSlot);
     EXPECT_EQ(watchedPlaces(), c.list);
+    // The held update's rows and log records keep the unit it started with,
+    // whatever was chosen in its waits.
+    for (int row = 0; row < 3; ++row) {
+        if (!main.Label2[row]->text().isEmpty()) {
+            EXPECT_EQ(main.Label4[row]->text(), startDegrees) << row;
+        }
+    }
+    const QStringList logged = loggedTemperatures();
+    EXPECT_EQ(logged.size(), c.logged);
+    EXPECT_EQ(logged.count(startLogLine), logged.size()) << "a record in another unit";
 
     const int pagesBefore = server.count("/me/roundup.txt");
     if (c.refreshFollows)
@@ -203,11 +233,14 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(server.count("/me/roundup.txt"), pagesBefore + (c.list.isEmpty() ? 0 : 1));
     EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
     EXPECT_EQ(main.panelText(1), "Ready.....");
-    // Every row in the unit chosen last (50 F is 10 C), and each message
-    // counted as new once.
-    const QString degrees = main.TempD[1]->isChecked() ? "10" : "50";
+    // Every row and record of that update in the unit chosen last, and each
+    // message counted as new once.
+    const auto [degrees, logLine] = inTheUnitNow();
     for (int row = 0; row < form2().List3->count(); ++row)
         EXPECT_EQ(main.Label4[row]->text(), degrees) << row;
+    const QStringList loggedNext = loggedTemperatures().mid(c.logged);
+    EXPECT_EQ(loggedNext.size(), form2().List3->count());
+    EXPECT_EQ(loggedNext.count(logLine), loggedNext.size()) << "a record in another unit";
     EXPECT_EQ(program().MailState[0].Unread, 0);
 }
 
