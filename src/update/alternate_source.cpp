@@ -4,8 +4,6 @@
 #include "platform/text_files.h"
 #include "update/unit_conversions.h"
 
-#include <QDateTime>
-#include <QFileInfo>
 #include <cmath>
 
 QString Trim_Spaces(QString& text)
@@ -22,23 +20,7 @@ QString Trim_Spaces(QString& text)
 
 std::optional<QStringList> alternateRowNames(const QString& path)
 {
-    struct Kept {
-        QString path;
-        qint64 size = -1;
-        QDateTime modified;
-        QStringList names;
-    };
-    static Kept kept;
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    if (kept.path == path && kept.size == info.size() && kept.modified == info.lastModified())
-        return kept.names;
-    auto names = readWholeLines(path, kRowNamesByteLimit);
-    if (!names)
-        return std::nullopt;
-    kept = {path, info.size(), info.lastModified(), *names};
-    return names;
+    return readWholeLines(path, kRowNamesByteLimit);
 }
 
 std::optional<QString> alternateRowName(const QStringList& rowNames, const QString& placeCaption, bool* usable)
