@@ -53,6 +53,17 @@ QString shortDirection(const QString& word)
     return word;
 }
 
+// Where the line that `from` is in ends (at its CR or LF); -1 when no line
+// end follows.
+qsizetype lineEnd(const QString& text, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r'))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 AlternateReading parseAlternateRow(const QString& rowName, const QString& conditions, bool celsius)
@@ -62,7 +73,7 @@ AlternateReading parseAlternateRow(const QString& rowName, const QString& condit
     const qsizetype start = conditions.indexOf(rowName);
     if (start < 0)
         return reading;
-    const qsizetype end = conditions.indexOf(QLatin1Char('\n'), start);
+    const qsizetype end = lineEnd(conditions, start);
     if (end <= start)
         return reading;
     QString row = conditions.mid(start, end - start);
