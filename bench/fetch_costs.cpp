@@ -3,7 +3,8 @@
 // memory), and the buoy window's "Get Data" on a 320,000-line page none of
 // whose IDs is built in (its wall-clock time and the longest stretch in which
 // no window event ran, in milliseconds).
-// The memory figure comes first, while the process is still small.
+// The memory figure comes first: memory that earlier work freed could take in
+// the reply unseen.
 
 #include "buoy_report_page.h"
 #include "mainwindow/form1.h"
