@@ -22,7 +22,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-base=${BASE_REVISION:-ecae3c1}
+source "$root/bench/two_programs.sh"
 together=${SIDE_BY_SIDE_SECONDS:-60}
 alone=${ALONE_SECONDS:-30}
 warmup=${WARMUP_SECONDS:-10}
@@ -39,60 +39,25 @@ cleanup() {
 }
 trap cleanup EXIT
 
-build() { # source folder, build folder
-    local launcher=()
-    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "${launcher[@]}" >/dev/null
-    cmake --build "$2" --target corvane >/dev/null
-}
-
-if (($# == 2)); then
-    before=$(realpath "$1")
-    after=$(realpath "$2")
-    before_name=$1
-    after_name=$2
-else
-    echo "Building $base and the current tree (Release)..." >&2
-    mkdir -p "$work/base-src"
-    git -C "$root" archive "$base" | tar -x -C "$work/base-src"
-    build "$work/base-src" "$work/base-build"
-    build "$root" "$work/current-build"
-    before=$work/base-build/corvane
-    after=$work/current-build/corvane
-    before_name="$base ($(git -C "$root" rev-parse --short "$base"))"
-    after_name="current tree"
-fi
+programs_to_compare "$@"
 
 cpu_ns() { # pid: processor time of all its threads so far, in nanoseconds
     cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%.0f\n", n }'
 }
 
-# One X server on a free display.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xserver=$!
-pids+=("$xserver")
-read -r -t 30 display <"$work/display" || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$display
+start_x_server
 if command -v trayer >/dev/null; then
     trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 &
     pids+=("$!")
 fi
 
-isolate=()
-if unshare -rn true 2>/dev/null; then
-    isolate=(unshare -rn)
-else
-    echo "No private network namespace here: the programs' first update may reach the Internet" >&2
-fi
+find_isolation
 
 # A program folder with one station, the compact window at start-up, manual
 # refresh and the anemometer at 25 ms; settings and lock of its own.
 start() { # program file, name of its folder
     local home=$work/$2
-    mkdir -p "$home/config" "$home/runtime"
-    chmod 700 "$home/runtime"
-    cp -r "$root/data/." "$home/"
+    make_program_folder "$home"
     printf '%s\r\n' "[CRVN INFO] Version 1.7.7" "Texas - DALLAS" "False" "[INTERVAL]" " 0" "[PARAMETERS]" \
         False False False False True False False False True True False True True " 25" >"$home/CRVN.ini"
     CORVANE_HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime CORVANE_UNATTENDED=1 \

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the benchmark program (Release) at a git revision, ecae3c1 (the last
+# Builds the benchmark programs (Release) at a git revision, ecae3c1 (the last
 # one before these costs were brought down) unless
-# another is given, and at the working tree, runs both one after the other
-# and prints their figures side by side.
+# another is given, and at the working tree, runs each revision's programs one
+# after the other and prints their figures side by side.
 #   bench/compare.sh [revision]
 set -euo pipefail
 tree="$(cd "$(dirname "$0")/.." && pwd)"
@@ -29,16 +29,18 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 build() { # source folder, build folder
   cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCORVANE_BENCH=ON \
     "${launcher[@]}" >/dev/null
-  cmake --build "$2" --target corvane_bench >/dev/null
+  cmake --build "$2" --target corvane_bench corvane_fetch_bench >/dev/null
 }
 echo "Building at $revision and at the working tree ..." >&2
 build "$scratch/base" "$scratch/build-base"
 build "$tree" "$scratch/build-tree"
 
-"$scratch/build-base/bench/corvane_bench" >"$scratch/base.txt"
-"$scratch/build-tree/bench/corvane_bench" >"$scratch/tree.txt"
+for side in base tree; do
+  "$scratch/build-$side/bench/corvane_bench" >"$scratch/$side.txt"
+  "$scratch/build-$side/bench/corvane_fetch_bench" >>"$scratch/$side.txt"
+done
 awk -F'\t' -v revision="$revision" '
   NR == FNR { before[$1] = $2; next }
-  FNR == 1 { printf "%-40s %12s %14s\n", "", revision, "working tree" }
-  { printf "%-40s %12s %14s\n", $1, before[$1], $2 }
+  FNR == 1 { printf "%-56s %12s %14s\n", "", revision, "working tree" }
+  { printf "%-56s %12s %14s\n", $1, before[$1], $2 }
 ' "$scratch/base.txt" "$scratch/tree.txt"

@@ -4,8 +4,6 @@
 #include "platform/text_files.h"
 #include "update/unit_conversions.h"
 
-#include <QDateTime>
-#include <QFileInfo>
 #include <cmath>
 
 QString Trim_Spaces(QString& text)
@@ -22,23 +20,7 @@ QString Trim_Spaces(QString& text)
 
 std::optional<QStringList> alternateRowNames(const QString& path)
 {
-    struct Kept {
-        QString path;
-        qint64 size = -1;
-        QDateTime modified;
-        QStringList names;
-    };
-    static Kept kept;
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return std::nullopt;
-    if (kept.path == path && kept.size == info.size() && kept.modified == info.lastModified())
-        return kept.names;
-    auto names = readWholeLines(path, kRowNamesByteLimit);
-    if (!names)
-        return std::nullopt;
-    kept = {path, info.size(), info.lastModified(), *names};
-    return names;
+    return readWholeLines(path, kRowNamesByteLimit);
 }
 
 std::optional<QString> alternateRowName(const QStringList& rowNames, const QString& placeCaption, bool* usable)
@@ -71,6 +53,17 @@ QString shortDirection(const QString& word)
     return word;
 }
 
+// Where the line that `from` is in ends (at its CR or LF); -1 when no line
+// end follows.
+qsizetype lineEnd(const QString& text, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r'))
+            return i;
+    }
+    return -1;
+}
+
 } // namespace
 
 AlternateReading parseAlternateRow(const QString& rowName, const QString& conditions, bool celsius)
@@ -80,7 +73,7 @@ AlternateReading parseAlternateRow(const QString& rowName, const QString& condit
     const qsizetype start = conditions.indexOf(rowName);
     if (start < 0)
         return reading;
-    const qsizetype end = conditions.indexOf(QLatin1Char('\n'), start);
+    const qsizetype end = lineEnd(conditions, start);
     if (end <= start)
         return reading;
     QString row = conditions.mid(start, end - start);

@@ -14,10 +14,8 @@ QString Trim_Spaces(QString& text);
 // Bytes of alter1.cvd that are read; the lines past them are left out.
 inline constexpr qint64 kRowNamesByteLimit = 1024 * 1024;
 
-// The row names (the lines) of the alter1.cvd at `path`; nullopt when it
-// cannot be read. The file is read once and kept while its size and time
-// stay the same, so looking up one unavailable station after another costs
-// no new read.
+// The row names (the lines) of the alter1.cvd at `path`, read afresh at each
+// call; nullopt when it cannot be read.
 std::optional<QStringList> alternateRowNames(const QString& path);
 
 // The first line of alter1.cvd that equals or contains the place caption

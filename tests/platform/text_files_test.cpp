@@ -5,6 +5,7 @@
 #include "update/alternate_source.h"
 
 #include <QDir>
+#include <QFile>
 #include <functional>
 
 TEST(CommaInput, ValuesEndAtCommasAndLineEndsAndQuotesRunToTheNextQuote)
@@ -104,11 +105,18 @@ TEST_F(TextFilesTest, EveryReaderTakesCrLfLfAndCrAlone)
         {"alternate row names", {"ABILENE", "AUSTIN"},
          [](const QString& path) { return alternateRowNames(path).value_or(QStringList{"<unreadable>"}); },
          {"ABILENE", "AUSTIN"}},
+        {"alternate conditions", {"header", "WACO" + QString(13, '.') + "70   50%   NORTH at 10    clear", "next"},
+         [](const QString& path) {
+             QFile file(path);
+             const QString text = file.open(QIODevice::ReadOnly) ? decodeFileText(file.readAll()) : QString();
+             const AlternateReading reading = parseAlternateRow("WACO", text, false);
+             return QStringList{reading.status, reading.temperature, reading.wind, reading.condition};
+         },
+         {"Alternate Site Used", "70", "N10", "CLEAR"}},
     };
     int file = 0;
     for (const char* end : {"\r\n", "\n", "\r"}) {
         for (const Reader& reader : readers) {
-            // A new name each time: nothing read before can stand in for it.
             const QString name = QStringLiteral("file%1.cvd").arg(++file);
             writeFile(name, reader.lines.join(end) + end);
             EXPECT_EQ(reader.read(path(name)), reader.expected)
