@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 AlertsAnswer readActiveAlerts(const QString& answer)
 {
@@ -38,10 +39,10 @@ WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
     if (!answer.valid)
         return state;
     state.lamp = answer.alerts.isEmpty() ? kGreen : kRed;
-    for (const ActiveAlert& alert : answer.alerts) {
-        if (namesPlace(alert.areas, place) || namesPlace(alert.description, place))
-            state.alert = true;
-    }
+    const PlaceWords words(place);
+    state.alert = std::any_of(answer.alerts.begin(), answer.alerts.end(), [&](const ActiveAlert& alert) {
+        return words.namedIn(alert.areas) || words.namedIn(alert.description);
+    });
     return state;
 }
 
