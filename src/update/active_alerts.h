@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/color_values.h"
+#include "update/place_words.h"
 
 #include <QList>
 #include <QString>
@@ -15,6 +16,10 @@ struct ActiveAlert {
     QString areas;       // the areas it covers, "; " between them
     QString description;
     QString instruction; // what to do; often empty
+    // Where words of the description name no place: the issuing office's
+    // own name in "The National Weather Service in Jackson has issued ..."
+    // (the sender being "NWS Jackson MS"), and "mobile home(s)".
+    QList<PlaceSpan> notPlaces;
 };
 
 struct AlertsAnswer {
@@ -33,8 +38,8 @@ struct WarningState {
 };
 
 // The station's lamp and alert: an alert names the place when its areas or
-// its description hold the place's name as whole words, case ignored
-// (update/place_words.h).
+// its description (outside its notPlaces) hold the place's name as whole
+// words, case ignored (update/place_words.h).
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
 // The address of a state's active alerts ("TX").
