@@ -14,8 +14,8 @@
 // A word is never matched inside a longer one: "Jacksonville" does not name
 // JACKSON.
 //
-// The text is read where it lies, one word after the other: the time a
-// search takes grows with the text's length, and it copies nothing.
+// The text is searched where it lies: the time a search takes grows with
+// the text's length, and it copies nothing.
 
 struct PlaceSpan {
     qsizetype start = 0;  // where the place's first word begins in the text
