@@ -2,11 +2,14 @@
 # Builds the benchmark program (Release) at a git revision, ecae3c1 (the last
 # one before these costs were brought down) unless
 # another is given, and at the working tree, runs both one after the other
-# and prints their figures side by side.
-#   bench/compare.sh [revision]
+# and prints their figures side by side. The program is corvane_bench (the
+# page figures) unless another is named: corvane_alert_bench gives the
+# warning checks' figures.
+#   bench/compare.sh [revision [program]]
 set -euo pipefail
 tree="$(cd "$(dirname "$0")/.." && pwd)"
 revision="${1:-ecae3c1}"
+program="${2:-corvane_bench}"
 scratch="$(mktemp -d)"
 cleanup() {
   git -C "$tree" worktree remove --force "$scratch/base" >/dev/null 2>&1 || true
@@ -29,14 +32,14 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 build() { # source folder, build folder
   cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCORVANE_BENCH=ON \
     "${launcher[@]}" >/dev/null
-  cmake --build "$2" --target corvane_bench >/dev/null
+  cmake --build "$2" --target "$program" >/dev/null
 }
 echo "Building at $revision and at the working tree ..." >&2
 build "$scratch/base" "$scratch/build-base"
 build "$tree" "$scratch/build-tree"
 
-"$scratch/build-base/bench/corvane_bench" >"$scratch/base.txt"
-"$scratch/build-tree/bench/corvane_bench" >"$scratch/tree.txt"
+"$scratch/build-base/bench/$program" >"$scratch/base.txt"
+"$scratch/build-tree/bench/$program" >"$scratch/tree.txt"
 awk -F'\t' -v revision="$revision" '
   NR == FNR { before[$1] = $2; next }
   FNR == 1 { printf "%-40s %12s %14s\n", "", revision, "working tree" }
