@@ -19,8 +19,6 @@ struct ActiveAlert {
     QString instruction; // what to do; often empty
     QString sender;      // the issuing office, "NWS Jackson MS"
 };
-// Moved as bytes: a long list grows in place, without copying each alert.
-Q_DECLARE_TYPEINFO(ActiveAlert, Q_RELOCATABLE_TYPE);
 
 struct AlertsAnswer {
     bool valid = false;        // the service answered with a list of alerts
