@@ -2,11 +2,16 @@
 # Builds the benchmark programs (Release) at a git revision, ecae3c1 (the last
 # one before these costs were brought down) unless
 # another is given, and at the working tree, runs each revision's programs one
-# after the other and prints their figures side by side.
-#   bench/compare.sh [revision]
+# after the other and prints their figures side by side. The programs are
+# corvane_bench and corvane_fetch_bench (the page and fetch figures) unless
+# others are named: corvane_alert_bench gives the warning checks' figures
+# (revisions from 8a8460d on have the alerts it measures).
+#   bench/compare.sh [revision [program ...]]
 set -euo pipefail
 tree="$(cd "$(dirname "$0")/.." && pwd)"
 revision="${1:-ecae3c1}"
+programs=("${@:2}")
+[ ${#programs[@]} -gt 0 ] || programs=(corvane_bench corvane_fetch_bench)
 scratch="$(mktemp -d)"
 cleanup() {
   git -C "$tree" worktree remove --force "$scratch/base" >/dev/null 2>&1 || true
@@ -29,15 +34,17 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 build() { # source folder, build folder
   cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCORVANE_BENCH=ON \
     "${launcher[@]}" >/dev/null
-  cmake --build "$2" --target corvane_bench corvane_fetch_bench >/dev/null
+  cmake --build "$2" --target "${programs[@]}" >/dev/null
 }
 echo "Building at $revision and at the working tree ..." >&2
 build "$scratch/base" "$scratch/build-base"
 build "$tree" "$scratch/build-tree"
 
 for side in base tree; do
-  "$scratch/build-$side/bench/corvane_bench" >"$scratch/$side.txt"
-  "$scratch/build-$side/bench/corvane_fetch_bench" >>"$scratch/$side.txt"
+  : >"$scratch/$side.txt"
+  for program in "${programs[@]}"; do
+    "$scratch/build-$side/bench/$program" >>"$scratch/$side.txt"
+  done
 done
 awk -F'\t' -v revision="$revision" '
   NR == FNR { before[$1] = $2; next }

@@ -358,12 +358,12 @@ QString InetControl::OpenURL(const QString& URL, const RequestHeaders& headers)
     return decodePageText(body, contentType);
 }
 
-QByteArray InetControl::OpenURL(const QString& URL, int DataType)
+QByteArray InetControl::OpenURL(const QString& URL, int DataType, const RequestHeaders& headers)
 {
     if (DataType == icByteArray)
-        return fetch(URL, nullptr);
+        return fetch(URL, nullptr, headers);
     if (DataType == icString)
-        return OpenURL(URL).toUtf8();
+        return OpenURL(URL, headers).toUtf8();
     throw InetError(InetErrorKind::Other, QStringLiteral("Invalid data type %1").arg(DataType));
 }
 

@@ -117,7 +117,7 @@ public:
     QString OpenURL(const QString& URL, const RequestHeaders& headers = {});
     // icByteArray: the body's bytes as they came; icString: the page text
     // as UTF-8. Any other data type fails.
-    QByteArray OpenURL(const QString& URL, int DataType);
+    QByteArray OpenURL(const QString& URL, int DataType, const RequestHeaders& headers = {});
 
     // Ends the running request; its OpenURL fails as Cancelled. Does nothing
     // when no request runs or the running one has already ended.

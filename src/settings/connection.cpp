@@ -144,6 +144,16 @@ QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetContro
     }
 }
 
+QByteArray fetchBytesOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers)
+{
+    try {
+        Set_Inet(Inet);
+        return Inet.OpenURL(URL, InetControl::icByteArray, headers);
+    } catch (const InetError&) {
+        return QByteArray();
+    }
+}
+
 QString Byte_String(const QByteArray& Bytes)
 {
     const qsizetype zero = Bytes.indexOf('\0');

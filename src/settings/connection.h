@@ -32,6 +32,8 @@ void Set_Inet(InetControl& Inet);
 // Set_Inet, then the page's text; the empty text when the fetch failed or
 // timed out. Events run while it waits.
 QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers = {});
+// The same for the reply's bytes as they came.
+QByteArray fetchBytesOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers = {});
 
 // The folder of downloaded pictures, "data" in the program folder.
 QString dataFolder();

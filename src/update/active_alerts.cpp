@@ -2,34 +2,107 @@
 
 #include "settings/connection.h"
 #include "settings/source_addresses.h"
+#include "update/json_reader.h"
 #include "update/place_words.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QRegularExpression>
+#include <algorithm>
 
-AlertsAnswer readActiveAlerts(const QString& answer)
+namespace {
+
+// The office's name in the name of an alert's sender: "NWS Jackson MS" gives
+// "Jackson"; empty for a sender named otherwise.
+QString officeName(const QString& senderName)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(answer.toUtf8());
-    const QJsonValue features = document.object().value(QLatin1String("features"));
-    if (!features.isArray())
-        return AlertsAnswer();
-    AlertsAnswer read{true, {}};
-    for (const QJsonValue& feature : features.toArray()) {
-        const QJsonValue properties = feature.toObject().value(QLatin1String("properties"));
-        if (!properties.isObject())
-            return AlertsAnswer();
-        const QJsonObject alert = properties.toObject();
-        const QJsonValue status = alert.value(QLatin1String("status"));
-        if (status.isString() && status.toString().compare(QLatin1String("Actual"), Qt::CaseInsensitive) != 0)
-            continue;
-        read.alerts << ActiveAlert{alert.value(QLatin1String("event")).toString(),
-                                   alert.value(QLatin1String("headline")).toString(),
-                                   alert.value(QLatin1String("areaDesc")).toString(),
-                                   alert.value(QLatin1String("description")).toString(),
-                                   alert.value(QLatin1String("instruction")).toString()};
-    }
-    return read;
+    static const QRegularExpression form(QStringLiteral("^NWS\\s+(.+?)(?:\\s+[A-Z]{2})?$"));
+    return form.match(senderName.trimmed()).captured(1);
+}
+
+// Where the words of an alert's description name no place: the office that
+// says it issued the alert ("The National Weather Service in Jackson has
+// issued ...", "... will be issued by the National Weather Service in
+// Honolulu HI"), and mobile homes.
+QList<PlaceSpan> notPlaces(const ActiveAlert& alert)
+{
+    static const PlaceWords mobileHome(QStringLiteral("mobile home"));
+    static const PlaceWords mobileHomes(QStringLiteral("mobile homes"));
+    QList<PlaceSpan> spans = mobileHome.allIn(alert.description) + mobileHomes.allIn(alert.description);
+    const QString office = officeName(alert.sender);
+    if (!office.isEmpty())
+        spans += PlaceWords(QStringLiteral("National Weather Service in ") + office).allIn(alert.description);
+    return spans;
+}
+
+// The alert names the place in its areas, or in its description outside
+// the words that name no place (only looked for where it names the place).
+bool alertNamesPlace(const ActiveAlert& alert, const PlaceWords& place)
+{
+    return place.namedIn(alert.areas)
+        || (place.firstIn(alert.description) && place.namedIn(alert.description, notPlaces(alert)));
+}
+
+// One alert's properties into `alert`; `actual` is left false for a test
+// message or an exercise.
+bool readProperties(JsonReader& json, ActiveAlert& alert, bool& actual)
+{
+    const std::pair<QByteArrayView, QString ActiveAlert::*> fields[] = {
+        {"event", &ActiveAlert::event},
+        {"headline", &ActiveAlert::headline},
+        {"areaDesc", &ActiveAlert::areas},
+        {"description", &ActiveAlert::description},
+        {"instruction", &ActiveAlert::instruction},
+        {"senderName", &ActiveAlert::sender},
+    };
+    actual = true;
+    return json.readObject([&](QByteArrayView key) {
+        if (key == "status") {
+            const bool given = json.atString();
+            QString status;
+            if (!json.readText(status))
+                return false;
+            actual = !given || status.compare(QLatin1String("Actual"), Qt::CaseInsensitive) == 0;
+            return true;
+        }
+        for (const auto& [name, field] : fields) {
+            if (key == name)
+                return json.readText(alert.*field);
+        }
+        return json.skip();
+    });
+}
+
+// One entry of the answer's "features": the alert in its "properties",
+// which it must have.
+bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
+{
+    bool hasProperties = false;
+    return json.readObject([&](QByteArrayView key) {
+        if (key != "properties")
+            return json.skip();
+        hasProperties = true;
+        ActiveAlert alert;
+        bool actual = false;
+        if (!readProperties(json, alert, actual))
+            return false;
+        if (actual)
+            alerts.append(std::move(alert));
+        return true;
+    }) && hasProperties;
+}
+
+} // namespace
+
+AlertsAnswer readActiveAlerts(QByteArrayView answer)
+{
+    JsonReader json(answer);
+    AlertsAnswer read;
+    const bool whole = json.readObject([&](QByteArrayView key) {
+        if (key != "features")
+            return json.skip();
+        read.valid = true;
+        return json.readArray([&] { return readFeature(json, read.alerts); });
+    });
+    return whole && json.atEnd() && read.valid ? read : AlertsAnswer();
 }
 
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
@@ -38,10 +111,9 @@ WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
     if (!answer.valid)
         return state;
     state.lamp = answer.alerts.isEmpty() ? kGreen : kRed;
-    for (const ActiveAlert& alert : answer.alerts) {
-        if (namesPlace(alert.areas, place) || namesPlace(alert.description, place))
-            state.alert = true;
-    }
+    const PlaceWords words(place);
+    state.alert = std::any_of(answer.alerts.begin(), answer.alerts.end(),
+                              [&](const ActiveAlert& alert) { return alertNamesPlace(alert, words); });
     return state;
 }
 
@@ -50,7 +122,7 @@ QString activeAlertsUrl(const QString& stateCode)
     return sources::alertsService() + QStringLiteral("/alerts/active?area=") + stateCode;
 }
 
-QString fetchActiveAlerts(InetControl& control, const QString& stateCode)
+QByteArray fetchActiveAlerts(InetControl& control, const QString& stateCode)
 {
-    return fetchTextOrEmpty(control, activeAlertsUrl(stateCode), {{"Accept", "application/geo+json"}});
+    return fetchBytesOrEmpty(control, activeAlertsUrl(stateCode), {{"Accept", "application/geo+json"}});
 }

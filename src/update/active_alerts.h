@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/color_values.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -15,6 +17,7 @@ struct ActiveAlert {
     QString areas;       // the areas it covers, "; " between them
     QString description;
     QString instruction; // what to do; often empty
+    QString sender;      // the issuing office, "NWS Jackson MS"
 };
 
 struct AlertsAnswer {
@@ -22,10 +25,11 @@ struct AlertsAnswer {
     QList<ActiveAlert> alerts; // the actual alerts in it (test messages and exercises left out)
 };
 
-// Reads the service's answer. Anything but a JSON object whose "features"
-// is a list of alert entries (an error body, an HTML page, an empty or a
-// cut-off answer) is no valid answer.
-AlertsAnswer readActiveAlerts(const QString& answer);
+// Reads the service's answer (JSON, in UTF-8), in time in step with its
+// length. Anything but a JSON object whose "features" is a list of alert
+// entries (an error body, an HTML page, an empty or a cut-off answer) is no
+// valid answer.
+AlertsAnswer readActiveAlerts(QByteArrayView answer);
 
 struct WarningState {
     ColorValue lamp = kButtonFaceColor; // button face: no data; green: no alerts; red: alerts in the state
@@ -34,13 +38,16 @@ struct WarningState {
 
 // The station's lamp and alert: an alert names the place when its areas or
 // its description hold the place's name as whole words, case ignored
-// (update/place_words.h).
+// (update/place_words.h). Words of the description that name no place do
+// not count: the issuing office's own name where the description says who
+// issues it ("The National Weather Service in Jackson has issued ...", the
+// sender being "NWS Jackson MS"), and "mobile home(s)".
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
 // The address of a state's active alerts ("TX").
 QString activeAlertsUrl(const QString& stateCode);
 
 // Fetches a state's active alerts with the control after the connection
-// set-up, asking for GeoJSON; the empty text when the fetch failed. Events
-// run while it waits.
-QString fetchActiveAlerts(InetControl& control, const QString& stateCode);
+// set-up, asking for GeoJSON: the answer's bytes, none when the fetch
+// failed. Events run while it waits.
+QByteArray fetchActiveAlerts(InetControl& control, const QString& stateCode);

@@ -1,15 +1,8 @@
 #include "update/place_words.h"
 
-#include <QList>
+#include <algorithm>
 
 namespace {
-
-// A word (folded to one case) or a break; where it stands in its text.
-struct Token {
-    QString word; // empty for a break
-    qsizetype start = 0;
-    qsizetype end = 0;
-};
 
 bool partsWordsOnly(QChar c)
 {
@@ -17,49 +10,125 @@ bool partsWordsOnly(QChar c)
         || c == QLatin1Char('\'');
 }
 
-QList<Token> tokens(const QString& text)
-{
-    QList<Token> found;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        const QChar c = text[i];
-        if (c.isLetterOrNumber()) {
-            Token word{QString(), i, i};
-            while (i < text.size() && text[i].isLetterOrNumber())
-                word.word += text[i++].toCaseFolded();
-            word.end = i;
-            found << word;
-        } else {
-            // Runs of breaks count as one.
-            if (!partsWordsOnly(c) && (found.isEmpty() || !found.last().word.isEmpty()))
-                found << Token{QString(), i, i + 1};
+} // namespace
+
+// Reads a text word by word where it lies.
+class PlaceWords::Reader {
+public:
+    explicit Reader(QStringView text) : text_(text) {}
+
+    // Moves to the next word; false when there is none.
+    bool next()
+    {
+        qsizetype i = end_;
+        breakBefore_ = false;
+        while (i < text_.size() && !text_[i].isLetterOrNumber()) {
+            if (!partsWordsOnly(text_[i]))
+                breakBefore_ = true;
             ++i;
         }
+        if (i == text_.size())
+            return false;
+        start_ = i;
+        while (i < text_.size() && text_[i].isLetterOrNumber())
+            ++i;
+        end_ = i;
+        return true;
     }
-    return found;
+
+    // The word's characters, each in one case.
+    QString folded() const
+    {
+        QString word;
+        for (qsizetype k = start_; k < end_; ++k)
+            word += text_[k].toCaseFolded();
+        return word;
+    }
+
+    // The word, case ignored, is `folded`.
+    bool wordIs(const QString& folded) const
+    {
+        if (end_ - start_ != folded.size())
+            return false;
+        for (qsizetype k = 0; k < folded.size(); ++k) {
+            if (text_[start_ + k].toCaseFolded() != folded[k])
+                return false;
+        }
+        return true;
+    }
+
+    qsizetype start() const { return start_; }
+    qsizetype end() const { return end_; }
+    bool breakBefore() const { return breakBefore_; }
+
+private:
+    QStringView text_;
+    qsizetype start_ = 0;
+    qsizetype end_ = 0;
+    bool breakBefore_ = false;
+};
+
+PlaceWords::PlaceWords(const QString& place)
+{
+    Reader reader(place);
+    // Marks before the first word or after the last belong to no word.
+    while (reader.next())
+        words_ << Word{reader.folded(), !words_.isEmpty() && reader.breakBefore()};
 }
 
-} // namespace
+std::optional<PlaceSpan> PlaceWords::matchAt(Reader at) const
+{
+    const qsizetype start = at.start();
+    for (qsizetype k = 0;; ++k) {
+        if (!at.wordIs(words_[k].folded) || (k > 0 && at.breakBefore() != words_[k].breakBefore))
+            return std::nullopt;
+        if (k + 1 == words_.size())
+            return PlaceSpan{start, at.end() - start};
+        if (!at.next())
+            return std::nullopt;
+    }
+}
+
+std::optional<PlaceSpan> PlaceWords::nextIn(Reader& reader) const
+{
+    if (words_.isEmpty())
+        return std::nullopt;
+    while (reader.next()) {
+        if (const std::optional<PlaceSpan> span = matchAt(reader))
+            return span;
+    }
+    return std::nullopt;
+}
+
+QList<PlaceSpan> PlaceWords::allIn(QStringView text) const
+{
+    QList<PlaceSpan> spans;
+    Reader reader(text);
+    while (const std::optional<PlaceSpan> span = nextIn(reader))
+        spans << *span;
+    return spans;
+}
+
+std::optional<PlaceSpan> PlaceWords::firstIn(QStringView text) const
+{
+    Reader reader(text);
+    return nextIn(reader);
+}
+
+bool PlaceWords::namedIn(QStringView text, const QList<PlaceSpan>& passedOver) const
+{
+    Reader reader(text);
+    while (const std::optional<PlaceSpan> span = nextIn(reader)) {
+        if (std::none_of(passedOver.begin(), passedOver.end(),
+                         [&](const PlaceSpan& other) { return other.holds(*span); }))
+            return true;
+    }
+    return false;
+}
 
 std::optional<PlaceSpan> findPlaceWords(const QString& text, const QString& place)
 {
-    QList<Token> wanted = tokens(place);
-    // Marks before the first word or after the last belong to no word.
-    while (!wanted.isEmpty() && wanted.first().word.isEmpty())
-        wanted.removeFirst();
-    while (!wanted.isEmpty() && wanted.last().word.isEmpty())
-        wanted.removeLast();
-    if (wanted.isEmpty())
-        return std::nullopt;
-    const QList<Token> words = tokens(text);
-    for (qsizetype at = 0; at + wanted.size() <= words.size(); ++at) {
-        qsizetype k = 0;
-        while (k < wanted.size() && words[at + k].word == wanted[k].word)
-            ++k;
-        if (k == wanted.size())
-            return PlaceSpan{words[at].start, words[at + k - 1].end - words[at].start};
-    }
-    return std::nullopt;
+    return PlaceWords(place).firstIn(text);
 }
 
 bool namesPlace(const QString& text, const QString& place)

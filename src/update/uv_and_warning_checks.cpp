@@ -43,11 +43,11 @@ void Check_Warnings(int Index, int Kind, const QString& watchEntry)
         WarningState warning;
         if (!stateCode.isEmpty()) {
             if (!state.WarningsCache.contains(stateCode)) {
-                const QString answer = fetchActiveAlerts(*main.Inet2, stateCode);
+                const AlertsAnswer answer = readActiveAlerts(fetchActiveAlerts(*main.Inet2, stateCode));
                 state.WarningsCache.insert(stateCode, answer);
             }
             // Events ran while the alerts came in: the place is read afresh.
-            warning = warningsFor(readActiveAlerts(state.WarningsCache.value(stateCode)), main.Label2[Index]->text());
+            warning = warningsFor(state.WarningsCache.value(stateCode), main.Label2[Index]->text());
         }
         setBackColor(main.S_Warning[Index], warning.lamp);
         state.WarnFlag[Index] = warning.alert;

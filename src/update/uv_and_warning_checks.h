@@ -12,8 +12,8 @@ void Get_UV_Index(const QString& url = QString());
 // The station's UV value into its row, or "NR".
 void Show_Slot_UV(int Index, const QString& watchEntry);
 
-// The active alerts of the station's state (fetched once per state and
-// pass): the station's lamp and its alert flags. A station of no known
+// The active alerts of the station's state (fetched and read once per state
+// and pass): the station's lamp and its alert flags. A station of no known
 // state gets the no-data lamp and fetches nothing; Kind 1 (the Hawaii list)
 // fetches nothing, never alerts and keeps its lamp.
 void Check_Warnings(int Index, int Kind, const QString& watchEntry);

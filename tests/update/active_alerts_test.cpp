@@ -9,16 +9,27 @@
 
 namespace {
 
-// An answer of the alerts service with one alert per entry (areas, description, status).
-QString answerWith(std::initializer_list<std::array<const char*, 3>> alerts)
+// A saved answer as the service sends it.
+QByteArray sample(const char* name)
+{
+    return sampleText(name).toUtf8();
+}
+
+struct MadeAlert {
+    const char *areas, *description, *status = "Actual", *sender = "NWS Fort Worth TX";
+};
+
+// An answer of the alerts service with one alert per entry.
+QByteArray answerWith(std::initializer_list<MadeAlert> alerts)
 {
     QJsonArray features;
-    for (const auto& [areas, description, status] : alerts) {
-        const QJsonObject properties{{"areaDesc", areas}, {"description", description}, {"status", status},
+    for (const auto& [areas, description, status, sender] : alerts) {
+        const QJsonObject properties{{"areaDesc", areas},       {"description", description},
+                                     {"status", status},        {"senderName", sender},
                                      {"event", "Flood Warning"}, {"instruction", QJsonValue()}};
         features.append(QJsonObject{{"type", "Feature"}, {"properties", properties}});
     }
-    return QString::fromUtf8(QJsonDocument(QJsonObject{{"type", "FeatureCollection"}, {"features", features}}).toJson());
+    return QJsonDocument(QJsonObject{{"type", "FeatureCollection"}, {"features", features}}).toJson();
 }
 
 } // namespace
@@ -27,24 +38,24 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
 {
     struct Case {
         const char* name;
-        QString answer;
+        QByteArray answer;
         const char* place;
         ColorValue lamp;
         bool alert;
         int alerts;
     } cases[] = {
-        {"Montana, two advisories for mountains", sampleText("alerts-active-MT-2024-03-05.json"), "BOZEMAN", kRed,
+        {"Montana, two advisories for mountains", sample("alerts-active-MT-2024-03-05.json"), "BOZEMAN", kRed,
          false, 2},
-        {"Hawaii, surf warning naming islands only", sampleText("alerts-active-HI-2024-03-14.json"), "LIHUE", kRed,
+        {"Hawaii, surf warning naming islands only", sample("alerts-active-HI-2024-03-14.json"), "LIHUE", kRed,
          false, 1},
-        {"Hawaii, Kona in the areas", sampleText("alerts-active-HI-2026-09-25-excerpt.json"), "KONA", kRed, true, 1},
-        {"Hawaii, Honolulu in the description", sampleText("alerts-active-HI-2026-09-25-excerpt.json"), "HONOLULU",
-         kRed, true, 1},
-        {"Hawaii, Hilo not named", sampleText("alerts-active-HI-2026-09-25-excerpt.json"), "HILO", kRed, false, 1},
-        {"Texas, nothing in effect", sampleText("alerts-active-TX-2024-05-none.json"), "DALLAS", kGreen, false, 0},
-        {"error body", sampleText("alerts-error-500-2021.json"), "DALLAS", kButtonFaceColor, false, 0},
-        {"error body, older form", sampleText("alerts-error-500-2020.json"), "DALLAS", kButtonFaceColor, false, 0},
-        {"cut-off answer", sampleText("alerts-active-MT-2024-03-05.json").left(900), "BOZEMAN", kButtonFaceColor,
+        {"Hawaii, Kona in the areas", sample("alerts-active-HI-2026-09-25-excerpt.json"), "KONA", kRed, true, 1},
+        {"Hawaii, Honolulu only as the office that issues the next statement",
+         sample("alerts-active-HI-2026-09-25-excerpt.json"), "HONOLULU", kRed, false, 1},
+        {"Hawaii, Hilo not named", sample("alerts-active-HI-2026-09-25-excerpt.json"), "HILO", kRed, false, 1},
+        {"Texas, nothing in effect", sample("alerts-active-TX-2024-05-none.json"), "DALLAS", kGreen, false, 0},
+        {"error body", sample("alerts-error-500-2021.json"), "DALLAS", kButtonFaceColor, false, 0},
+        {"error body, older form", sample("alerts-error-500-2020.json"), "DALLAS", kButtonFaceColor, false, 0},
+        {"cut-off answer", sample("alerts-active-MT-2024-03-05.json").left(900), "BOZEMAN", kButtonFaceColor,
          false, 0},
         {"page not found", "<html><h1>404 Not Found</h1></html>", "DALLAS", kButtonFaceColor, false, 0},
         {"empty answer", "", "DALLAS", kButtonFaceColor, false, 0},
@@ -65,6 +76,26 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
         {"place spelled with a full stop", answerWith({{"St. Louis, MO", "Heat.", "Actual"}}), "ST LOUIS", kRed,
          true, 1},
         {"a test message only", answerWith({{"Dallas, TX", "This is a test.", "Test"}}), "DALLAS", kGreen, false, 0},
+        {"the issuing office's name",
+         answerWith({{"Rankin, MS", "The National Weather Service in Jackson has issued a\n\n* Tornado Warning for...",
+                      "Actual", "NWS Jackson MS"}}),
+         "JACKSON", kRed, false, 1},
+        {"the office's two-word name in capitals across a line end",
+         answerWith({{"Polk, IA", "THE NATIONAL WEATHER\nSERVICE IN DES MOINES HAS ISSUED A FLOOD WATCH.", "Actual",
+                      "NWS Des Moines IA"}}),
+         "DES MOINES", kRed, false, 1},
+        {"the office's name with its state's code",
+         answerWith({{"Butler, KS", "Issued by the National Weather Service in Wichita KS.", "Actual",
+                      "NWS Wichita KS"}}),
+         "WICHITA", kRed, false, 1},
+        {"the office's place named again",
+         answerWith({{"Mobile Inland", "The National Weather Service in Mobile has issued a warning for Mobile.",
+                      "Actual", "NWS Mobile AL"}}),
+         "MOBILE", kRed, true, 1},
+        {"mobile homes", answerWith({{"Baldwin Inland", "Mobile homes will be damaged. Secure a mobile home."}}),
+         "MOBILE", kRed, false, 1},
+        {"mobile homes and the place",
+         answerWith({{"Baldwin Inland", "Mobile homes near Mobile will be damaged."}}), "MOBILE", kRed, true, 1},
     };
     for (const Case& c : cases) {
         const AlertsAnswer answer = readActiveAlerts(c.answer);

@@ -1,0 +1,185 @@
+// Prints what the update's warning checks cost with large alerts answers:
+// five stations of one state are checked one after the other, as one update
+// does, against an answer served on 127.0.0.1 by a child process. For each
+// answer, measured in a fresh process, it prints the wall-clock time of the
+// five checks, the longest stretch in which window events could not run,
+// and how far the process's peak memory rose above what it held before the
+// checks; then the longest stretch of the next update's checks, which find
+// memory that the first one used and gave back.
+//
+// The answers: one alert whose areas run to 33 MB (under the 32 MiB bound of
+// a reply) for Texas, and 100,000 alerts of 160 bytes each (16 MB) for
+// Oklahoma.
+
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
+#include "platform/color_values.h"
+#include "platform/settings_store.h"
+#include "settings/program_state.h"
+#include "support/local_http_server.h"
+#include "update/uv_and_warning_checks.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kStations = 5;
+const char* const kPlaces[kStations] = {"DALLAS", "HOUSTON", "AUSTIN", "EL PASO", "FORT WORTH"};
+
+QByteArray hugeAreas()
+{
+    const QByteArray zones = "Harris; Fort Bend; Brazoria; Galveston; Chambers; Liberty; Montgomery; Waller; ";
+    QByteArray answer = R"({"type": "FeatureCollection", "features": [{"properties": {"status": "Actual",)"
+                        R"( "event": "Flood Watch", "description": "Heavy rain.", "areaDesc": ")";
+    answer += zones.repeated(33'000'000 / zones.size());
+    return answer + R"("}}]})";
+}
+
+QByteArray manyAlerts()
+{
+    // 160 bytes each, the comma between two included.
+    const QByteArray alert = R"({"properties": {"status": "Actual", "event": "Flood Warning", "areaDesc": )"
+                             R"("Harris, TX", "description": "Flooding along Buffalo Bayou near Katy and Fulshear."}})";
+    QByteArray features = (alert + ",").repeated(100'000);
+    features.chop(1);
+    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
+}
+
+// A figure of /proc/self/status in kB ("VmRSS:" now, "VmHWM:" at most).
+long memoryKb(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// The peak so far becomes the memory held now.
+void resetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// Serves both answers from a child process, so that its copies of them
+// count in no figure; its port, or 0 when it could not start.
+quint16 startServer(int argc, char** argv)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return 0;
+    if (fork() == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        QCoreApplication app(argc, argv);
+        LocalHttpServer server;
+        server.route("/alerts/active?area=TX", HttpReply::text(hugeAreas(), "application/geo+json"));
+        server.route("/alerts/active?area=OK", HttpReply::text(manyAlerts(), "application/geo+json"));
+        quint16 port = server.listen() ? server.port() : 0;
+        if (write(pipeEnds[1], &port, sizeof port) != sizeof port || port == 0)
+            _exit(1);
+        _exit(app.exec());
+    }
+    quint16 port = 0;
+    if (read(pipeEnds[0], &port, sizeof port) != sizeof port)
+        return 0;
+    return port;
+}
+
+void measure(const char* name, const QString& state, const QString& code)
+{
+    for (int i = 0; i < kStations; ++i) {
+        program().SlotURL[i] = QStringLiteral("http://127.0.0.1/product.php?site=NWS&issuedby=%1&product=RWR").arg(code);
+        form1().Label2[i]->setText(QString::fromLatin1(kPlaces[i]));
+    }
+
+    // A timer of no interval fires whenever window events run.
+    QElapsedTimer clock;
+    qint64 lastEvents = 0;
+    qint64 longestStall = 0;
+    QTimer events;
+    QObject::connect(&events, &QTimer::timeout, [&] {
+        longestStall = std::max(longestStall, clock.nsecsElapsed() - lastEvents);
+        lastEvents = clock.nsecsElapsed();
+    });
+    events.start(0);
+
+    // One update's checks: their time and the longest stall among them.
+    const auto update = [&] {
+        program().WarningsCache.clear(); // as each update begins
+        lastEvents = 0;
+        longestStall = 0;
+        clock.start();
+        for (int i = 0; i < kStations; ++i)
+            Check_Warnings(i, 0, state + QStringLiteral(" - ") + kPlaces[i]);
+        const qint64 taken = clock.nsecsElapsed();
+        longestStall = std::max(longestStall, taken - lastEvents);
+        return std::pair(taken / 1e6, longestStall / 1e6);
+    };
+    resetPeak();
+    const long before = memoryKb("VmRSS:");
+    const auto [taken, stall] = update();
+    const long peak = memoryKb("VmHWM:");
+    const double nextStall = update().second;
+
+    if (backColor(form1().S_Warning[kStations - 1]) != kRed)
+        std::fprintf(stderr, "%s: the alerts were not read\n", name);
+    std::printf("%s, five stations (ms)\t%.0f\n", name, taken);
+    std::printf("%s, longest stall (ms)\t%.0f\n", name, stall);
+    std::printf("%s, peak memory above start (MB)\t%.0f\n", name, (peak - before) / 1024.0);
+    std::printf("%s, the next update's longest stall (ms)\t%.0f\n", name, nextStall);
+    std::fflush(stdout);
+}
+
+// Measures in a process of its own, which starts from fresh memory as the
+// program's first update does.
+void measureApart(int argc, char** argv, const QString& service, const char* name, const QString& state,
+                  const QString& code)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        QApplication app(argc, argv);
+        SaveSetting(QStringLiteral("Sources"), QStringLiteral("alertsService"), service);
+        measure(name, state, code);
+        releaseAllForms();
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home, config;
+    qputenv("CORVANE_HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("CORVANE_UNATTENDED", "1");
+    QFile::copy(QStringLiteral(CORVANE_SOURCE_DIR "/data/States_Cities.cvd"), home.filePath("States_Cities.cvd"));
+    const quint16 port = startServer(argc, argv);
+    if (port == 0) {
+        std::fprintf(stderr, "the server of the answers did not start\n");
+        return 1;
+    }
+    const QString service = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    measureApart(argc, argv, service, "one alert, 33 MB of areas", QStringLiteral("Texas"), QStringLiteral("TX"));
+    measureApart(argc, argv, service, "100,000 alerts, 16 MB", QStringLiteral("Oklahoma"), QStringLiteral("OK"));
+    return 0;
+}
