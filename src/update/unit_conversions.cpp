@@ -26,24 +26,8 @@ QString compassWord(const QString& directionText)
 {
     if (!directionText.isEmpty() && !readsAsNumber(directionText))
         return directionText; // a word such as "VRB"
-    const double d = leadingNumber(directionText);
-    if (d == 0 || d == 360)
-        return QStringLiteral("N");
-    if (d >= 1 && d <= 89)
-        return QStringLiteral("NE");
-    if (d == 90)
-        return QStringLiteral("E");
-    if (d >= 91 && d <= 179)
-        return QStringLiteral("SE");
-    if (d == 180)
-        return QStringLiteral("S");
-    if (d >= 181 && d <= 269)
-        return QStringLiteral("SW");
-    if (d == 270)
-        return QStringLiteral("W");
-    if (d >= 271 && d <= 359)
-        return QStringLiteral("NW");
-    return directionText;
+    const QString point = compassPoint(leadingNumber(directionText));
+    return point.isEmpty() ? directionText : point;
 }
 
 } // namespace
@@ -58,6 +42,27 @@ bool readsAsNumber(QStringView text)
     if (i < text.size() && text[i] == QLatin1Char('.'))
         ++i;
     return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+}
+
+QString compassPoint(double degrees)
+{
+    if (degrees == 0 || degrees == 360)
+        return QStringLiteral("N");
+    if (degrees >= 1 && degrees <= 89)
+        return QStringLiteral("NE");
+    if (degrees == 90)
+        return QStringLiteral("E");
+    if (degrees >= 91 && degrees <= 179)
+        return QStringLiteral("SE");
+    if (degrees == 180)
+        return QStringLiteral("S");
+    if (degrees >= 181 && degrees <= 269)
+        return QStringLiteral("SW");
+    if (degrees == 270)
+        return QStringLiteral("W");
+    if (degrees >= 271 && degrees <= 359)
+        return QStringLiteral("NW");
+    return QString();
 }
 
 QString Strip_Spaces(const QString& caption)
