@@ -188,11 +188,6 @@ void WethWind::setWindDelay(int ms)
     WindTimer->setInterval(ms);
 }
 
-int WethWind::windDelay() const
-{
-    return WindTimer->interval();
-}
-
 void WethWind::Form_Activate()
 {
     Weather& small = weather();
