@@ -175,8 +175,7 @@ void Form1::RNow_Click()
     if (Unloading)
         return;
     const bool logWritten = Process_Reports();
-    compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
-                       + QStringLiteral(" - ") + compact.Temp->text());
+    compact.Change_Tip(compact.currentTip());
 
     if (CkMail[0]->isChecked()) {
         try {
