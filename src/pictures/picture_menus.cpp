@@ -101,34 +101,6 @@ void PictureMenus::addSkyItems(QMenu* TheSky)
     Phase = addItem(TheSky, "Show Moon Phase", &PictureMenus::Phase_Click);
 }
 
-void PictureMenus::fillMapMenu(const QString& caption, QMenu* submenu)
-{
-    static const std::pair<const char*, void (PictureMenus::*)(QMenu*)> builders[] = {
-        {"GOES Satellites", &PictureMenus::buildGoes},
-        {"METEOSAT (Europe, Africa, India)", &PictureMenus::buildMeteosat},
-        {"Satellite Composites", &PictureMenus::buildCompositeSatellites},
-        {"Forecast && Satellite", &PictureMenus::buildContinents},
-        {"Radar", &PictureMenus::buildRadar},
-        {"Earthwatch \u00a9", &PictureMenus::buildEarthwatch},
-        {"The Weather Channel \u00a9", &PictureMenus::buildWeatherChannel},
-        {"Unisys \u00a9", &PictureMenus::buildUnisys},
-        {"Weather Bank \u00a9", &PictureMenus::buildWeatherBank},
-        {"Plymouth State", &PictureMenus::buildPlymouth},
-        {"Polar Weather", &PictureMenus::buildPolar},
-        {"Composite Satellite Maps", &PictureMenus::buildGoesComposites},
-        {"Jet Stream", &PictureMenus::buildJetStream},
-        {"Ocean Maps && Buoys", &PictureMenus::buildOcean},
-        {"Fire Maps", &PictureMenus::buildFires},
-        {"Allergy Maps", &PictureMenus::buildAllergy},
-        {"Volcano Watch", &PictureMenus::buildVolcanoes},
-        {"Earthquake Maps", &PictureMenus::buildQuakes},
-    };
-    for (const auto& [name, build] : builders) {
-        if (caption == QString::fromUtf8(name))
-            (this->*build)(submenu);
-    }
-}
-
 void PictureMenus::buildGoes(QMenu* menu)
 {
     QMenu* GOES8 = menu->addMenu(QStringLiteral("GOES 8 (Eastern US)"));
