@@ -188,17 +188,11 @@ void WethWind::setWindDelay(int ms)
     WindTimer->setInterval(ms);
 }
 
-int WethWind::windDelay() const
-{
-    return WindTimer->interval();
-}
-
 void WethWind::Form_Activate()
 {
     Weather& small = weather();
     small.Timer1->start();
-    small.Change_Tip(small.Place->text() + QStringLiteral(" - ") + small.Conditions->text() + QStringLiteral(" - ")
-                     + small.Temp->text());
+    small.Change_Tip(small.currentTip());
     program().ShownWindow = 3;
     form1().Display_Digital();
     Command1[4]->setEnabled(true);
@@ -237,8 +231,7 @@ void WethWind::Command1_Click(int Index)
     small.DewPoint->setText(main.Label9[slot]->text());
     small.Wind->setText(main.Label7[slot]->text());
     setForeColor(small.Temp, temperatureColor(small.Temp->text()));
-    small.Change_Tip(small.Place->text() + QStringLiteral(" - ") + small.Conditions->text() + QStringLiteral(" - ")
-                     + small.Temp->text());
+    small.Change_Tip(small.currentTip());
     const bool first = slot == 0;
     const bool lastOne = slot == last || slot == 9;
     for (auto* buttons : {&small.Command1, &Command1}) {

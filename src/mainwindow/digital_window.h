@@ -42,7 +42,6 @@ public:
     void clearCell(int cell);
     void showConditionPicture(int n);
     void setWindDelay(int ms);
-    int windDelay() const;
     // The glyph a cell shows last (-1 none).
     int cellGlyph(int cell) const { return cellGlyph_[cell]; }
 

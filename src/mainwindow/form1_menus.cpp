@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 namespace {
 
@@ -130,23 +131,41 @@ void Form1::buildCatalogueMenus()
         connect(TheWebCamsList[i], &QAction::triggered, this, [this, i] { TheWebCamsList_Click(i); });
     }
     Maps->addSeparator();
-    const QStringList pictureMenus = {
-        "GOES Satellites", "METEOSAT (Europe, Africa, India)", "Satellite Composites", "-",
-        "Forecast && Satellite", "-", "Radar", "Earthwatch \u00a9", "The Weather Channel \u00a9",
-        "Unisys \u00a9", "Weather Bank \u00a9", "Plymouth State", "Polar Weather",
-        "Composite Satellite Maps", "Jet Stream", "Ocean Maps && Buoys", "Fire Maps", "Allergy Maps", "-",
-        "Volcano Watch", "Earthquake Maps"};
-    for (const QString& caption : pictureMenus) {
-        if (caption == QLatin1String("-")) {
+    // The catalogue's submenus; a separator where no builder is named.
+    const std::pair<const char*, void (PictureMenus::*)(QMenu*)> pictureMenus[] = {
+        {"GOES Satellites", &PictureMenus::buildGoes},
+        {"METEOSAT (Europe, Africa, India)", &PictureMenus::buildMeteosat},
+        {"Satellite Composites", &PictureMenus::buildCompositeSatellites},
+        {"", nullptr},
+        {"Forecast && Satellite", &PictureMenus::buildContinents},
+        {"", nullptr},
+        {"Radar", &PictureMenus::buildRadar},
+        {"Earthwatch \u00a9", &PictureMenus::buildEarthwatch},
+        {"The Weather Channel \u00a9", &PictureMenus::buildWeatherChannel},
+        {"Unisys \u00a9", &PictureMenus::buildUnisys},
+        {"Weather Bank \u00a9", &PictureMenus::buildWeatherBank},
+        {"Plymouth State", &PictureMenus::buildPlymouth},
+        {"Polar Weather", &PictureMenus::buildPolar},
+        {"Composite Satellite Maps", &PictureMenus::buildGoesComposites},
+        {"Jet Stream", &PictureMenus::buildJetStream},
+        {"Ocean Maps && Buoys", &PictureMenus::buildOcean},
+        {"Fire Maps", &PictureMenus::buildFires},
+        {"Allergy Maps", &PictureMenus::buildAllergy},
+        {"", nullptr},
+        {"Volcano Watch", &PictureMenus::buildVolcanoes},
+        {"Earthquake Maps", &PictureMenus::buildQuakes},
+    };
+    for (const auto& [caption, build] : pictureMenus) {
+        if (!build) {
             Maps->addSeparator();
             continue;
         }
-        QMenu* submenu = Maps->addMenu(caption);
-        if (caption == QLatin1String("Ocean Maps && Buoys")) {
+        QMenu* submenu = Maps->addMenu(QString::fromUtf8(caption));
+        if (build == &PictureMenus::buildOcean) {
             Ocemap = submenu;
             BouyInfo = Ocemap->addAction(QStringLiteral("Worldwide Buoy Info"));
         }
-        Catalogue->fillMapMenu(caption, submenu);
+        (Catalogue->*build)(submenu);
     }
 
     PltWt = menuBar()->addMenu(QStringLiteral("&Pilot Weather"));

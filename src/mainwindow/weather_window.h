@@ -46,6 +46,8 @@ public:
 
     // Tray icon 1's tip, cut to what a tip can show.
     void Change_Tip(const QString& tip);
+    // The current station's tip: "place - conditions - temperature".
+    QString currentTip() const;
     void Add_Tray_Icon();
     void Delete_Tray_Icon();
 
@@ -60,7 +62,6 @@ protected:
 private:
     void updateStationButtons();
     void setTemperatureColor();
-    QString currentTip() const;
     // The tip while the window is shown: "Waiting...." until a temperature came.
     QString shownTip() const;
 };

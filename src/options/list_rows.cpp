@@ -30,6 +30,14 @@ void onRowChosen(QListWidget* list, const std::function<void()>& chosen)
     list->installEventFilter(new FocusChoosesNothing(list));
 }
 
+QStringList rowTexts(const QListWidget* list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
 void selectListRow(QListWidget* list, int row)
 {
     const QSignalBlocker quiet(list);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 #include <functional>
 #include <initializer_list>
 
@@ -8,6 +9,9 @@ class QListWidget;
 // that is chosen already), reached with the arrow keys, or made current by
 // the program. Giving the list the keyboard focus chooses no row.
 void onRowChosen(QListWidget* list, const std::function<void()>& chosen);
+
+// The texts of the list's rows, top to bottom.
+QStringList rowTexts(const QListWidget* list);
 
 // Row work on lists that run side by side, row k of each belonging to one
 // entry. None of these runs the lists' selection handlers: the caller runs

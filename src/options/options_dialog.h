@@ -111,7 +111,6 @@ public:
     // walks over List4 (and List8); 0 when the dialog is created.
     qsizetype StateRow = 0;
     void Load_States();
-    void Skip_Block();
     void Load_Cities(const QString& State);
     void List1_Click();
 

@@ -214,11 +214,6 @@ void Form2::Load_States()
         List1->setCurrentRow(0);
 }
 
-void Form2::Skip_Block()
-{
-    StateRow = ::Skip_Block(List4, StateRow);
-}
-
 void Form2::Load_Cities(const QString& State)
 {
     List2->clear();

@@ -12,14 +12,6 @@
 
 namespace {
 
-QStringList rowTexts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
 QString highlightedText(const QListWidget* list)
 {
     const QListWidgetItem* item = list->currentItem();

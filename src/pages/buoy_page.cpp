@@ -1,6 +1,7 @@
 #include "pages/buoy_page.h"
 
 #include "platform/number_formats.h"
+#include "update/unit_conversions.h"
 
 #include <algorithm>
 
@@ -46,24 +47,7 @@ std::optional<QString> entryId(const QString& entry)
 
 QString compassWord(const QString& degrees)
 {
-    const double d = leadingNumber(degrees);
-    if (d == 0 || d == 360)
-        return QStringLiteral("N");
-    if (d == 90)
-        return QStringLiteral("E");
-    if (d == 180)
-        return QStringLiteral("S");
-    if (d == 270)
-        return QStringLiteral("W");
-    if (d >= 1 && d <= 89)
-        return QStringLiteral("NE");
-    if (d >= 91 && d <= 179)
-        return QStringLiteral("SE");
-    if (d >= 181 && d <= 269)
-        return QStringLiteral("SW");
-    if (d >= 271 && d <= 359)
-        return QStringLiteral("NW");
-    return QString();
+    return compassPoint(leadingNumber(degrees));
 }
 
 std::optional<QString> buoyRecord(const QString& page, const QString& id)

@@ -1,5 +1,6 @@
 #include "pages/buoy_window.h"
 
+#include "options/list_rows.h"
 #include "pages/buoy_listing.h"
 #include "pages/buoy_page.h"
 #include "pages/buoy_stations.h"
@@ -175,7 +176,7 @@ void Form11::Form_Load()
 {
     QDir().mkpath(programPath(QStringLiteral("Buoy")));
     centreOnScreen(this);
-    BuoyNames = entries();
+    BuoyNames = rowTexts(List1);
     List1->clear();
 }
 
@@ -192,7 +193,7 @@ void Form11::Command1_Click(int Index)
         const int selected = List1->currentRow();
         if (selected < 0)
             return;
-        const int row = findEntry(entries(), Text1->text(), selected + 1);
+        const int row = findEntry(rowTexts(List1), Text1->text(), selected + 1);
         if (row < 0) {
             Command1[2]->setEnabled(false);
             MsgBox(QStringLiteral("Nothing Found!"), MsgButtons::Ok, MsgIcon::Exclamation, kSearchTitle);
@@ -285,14 +286,6 @@ bool Form11::List_Buoys()
     return true;
 }
 
-QStringList Form11::entries() const
-{
-    QStringList texts;
-    for (int row = 0; row < List1->count(); ++row)
-        texts << List1->item(row)->text();
-    return texts;
-}
-
 void Form11::selectEntry(int row)
 {
     {
@@ -341,7 +334,7 @@ void Form11::Text1_KeyPress(int KeyAscii)
         MsgBox(QStringLiteral("Nothing to do!"), MsgButtons::Ok, MsgIcon::Exclamation, kSearchTitle);
         return;
     }
-    const int row = findEntry(entries(), Text1->text(), 0);
+    const int row = findEntry(rowTexts(List1), Text1->text(), 0);
     if (row < 0) {
         Command1[2]->setEnabled(false);
         return;

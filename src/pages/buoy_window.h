@@ -51,7 +51,6 @@ private:
     // letting events run between pieces of the work; false when the window
     // was deleted meanwhile.
     bool List_Buoys();
-    QStringList entries() const;
     // Selects a row as a click would, showing its station.
     void selectEntry(int row);
     void showFields(const QString& text);

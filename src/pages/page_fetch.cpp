@@ -5,25 +5,7 @@
 #include "platform/inet_control.h"
 #include "settings/connection.h"
 
-namespace {
-
-// The control's reply bound for one request; the usual bound again after it.
-class ReplyBound {
-public:
-    ReplyBound(InetControl& inet, qint64 maxBytes) : inet_(inet), usual_(inet.maxReplyBytes())
-    {
-        inet_.setMaxReplyBytes(maxBytes);
-    }
-    ~ReplyBound() { inet_.setMaxReplyBytes(usual_); }
-    ReplyBound(const ReplyBound&) = delete;
-    ReplyBound& operator=(const ReplyBound&) = delete;
-
-private:
-    InetControl& inet_;
-    qint64 usual_;
-};
-
-} // namespace
+#include <QScopeGuard>
 
 bool refusedWhileBusy(const QString& busyText)
 {
@@ -42,7 +24,9 @@ std::optional<QString> fetchPage(const QString& url)
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
 {
     InetControl& inet = *form1().Inet1;
-    const ReplyBound bound(inet, maxBytes);
+    // The bound holds for this request alone.
+    const auto usualBound = qScopeGuard([&inet, usual = inet.maxReplyBytes()] { inet.setMaxReplyBytes(usual); });
+    inet.setMaxReplyBytes(maxBytes);
     try {
         Set_Inet(inet);
         return inet.OpenURL(url);

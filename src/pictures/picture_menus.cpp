@@ -46,27 +46,22 @@ void tableUnderTitle(const std::array<QAction*, N>& items, int Index, const QStr
         fetch(table.value(Index), QString::fromUtf8(titles[Index]));
 }
 
-// The n characters of a code string that belong to item Index.
-QString codeOf(const char* codes, int n, int Index)
-{
-    return QLatin1String(codes).mid(n * Index, n);
-}
-
-// An aviation data picture whose address is head, code and tail, under the
-// title prefix followed by the item's caption.
+// An aviation data picture whose address is head, the item's code and tail,
+// under the title prefix followed by the item's caption.
 template <std::size_t N>
-void codedPicture(const std::array<QAction*, N>& items, int Index, const QString& head, const QString& code,
-                  const char* tail, const char* prefix)
+void codedPicture(const std::array<QAction*, N>& items, int Index, const QString& head,
+                  const char* const (&codes)[N], const char* tail, const char* prefix)
 {
     if (const auto title = caption(items, Index))
-        Get_Picture(head + code + QLatin1String(tail), QLatin1String(prefix) + *title);
+        Get_Picture(head + QLatin1String(codes[Index]) + QLatin1String(tail), QLatin1String(prefix) + *title);
 }
 
 template <std::size_t N>
 void pilotReport(const std::array<QAction*, N>& items, int Index, const char* tail, const char* prefix)
 {
-    codedPicture(items, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/pireps/pireps_"),
-                 codeOf("USAKNWSWNCSCNESE", 2, Index), tail, prefix);
+    static const char* const regions[8] = {"US", "AK", "NW", "SW", "NC", "SC", "NE", "SE"};
+    codedPicture(items, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/pireps/pireps_"), regions,
+                 tail, prefix);
 }
 
 const char* const kRegions[8] = {"Entire U.S.",  "Alaska",       "NorthWest", "SouthWest",
@@ -104,34 +99,6 @@ void PictureMenus::addSkyItems(QMenu* TheSky)
     EDANow = TheSky->addAction(QStringLiteral("Earth Daylight Area"));
     connect(EDANow, &QAction::triggered, this, [] { EDANow_Click(); });
     Phase = addItem(TheSky, "Show Moon Phase", &PictureMenus::Phase_Click);
-}
-
-void PictureMenus::fillMapMenu(const QString& caption, QMenu* submenu)
-{
-    static const std::pair<const char*, void (PictureMenus::*)(QMenu*)> builders[] = {
-        {"GOES Satellites", &PictureMenus::buildGoes},
-        {"METEOSAT (Europe, Africa, India)", &PictureMenus::buildMeteosat},
-        {"Satellite Composites", &PictureMenus::buildCompositeSatellites},
-        {"Forecast && Satellite", &PictureMenus::buildContinents},
-        {"Radar", &PictureMenus::buildRadar},
-        {"Earthwatch \u00a9", &PictureMenus::buildEarthwatch},
-        {"The Weather Channel \u00a9", &PictureMenus::buildWeatherChannel},
-        {"Unisys \u00a9", &PictureMenus::buildUnisys},
-        {"Weather Bank \u00a9", &PictureMenus::buildWeatherBank},
-        {"Plymouth State", &PictureMenus::buildPlymouth},
-        {"Polar Weather", &PictureMenus::buildPolar},
-        {"Composite Satellite Maps", &PictureMenus::buildGoesComposites},
-        {"Jet Stream", &PictureMenus::buildJetStream},
-        {"Ocean Maps && Buoys", &PictureMenus::buildOcean},
-        {"Fire Maps", &PictureMenus::buildFires},
-        {"Allergy Maps", &PictureMenus::buildAllergy},
-        {"Volcano Watch", &PictureMenus::buildVolcanoes},
-        {"Earthquake Maps", &PictureMenus::buildQuakes},
-    };
-    for (const auto& [name, build] : builders) {
-        if (caption == QString::fromUtf8(name))
-            (this->*build)(submenu);
-    }
 }
 
 void PictureMenus::buildGoes(QMenu* menu)
@@ -567,39 +534,37 @@ void PictureMenus::PRWCond_Click(int Index) { pilotReport(PRWCond, Index, "_WX.g
 void PictureMenus::CVWFs_Click(int Index)
 {
     static const char* const hours[6] = {"01", "02", "03", "06", "09", "12"};
-    if (caption(CVWFs, Index))
-        codedPicture(CVWFs, Index, sites::AviationSite() + QStringLiteral("/awc/vvgraf/RUC_"),
-                     QLatin1String(hours[Index]), "_CNVPCPN.GIF", "Convective Weather Forecast - ");
+    codedPicture(CVWFs, Index, sites::AviationSite() + QStringLiteral("/awc/vvgraf/RUC_"), hours, "_CNVPCPN.GIF",
+                 "Convective Weather Forecast - ");
 }
 
 void PictureMenus::ACIcing_Click(int Index)
 {
     static const char* const files[3] = {"LTSTICG.GIF", "ICGCAN.GIF", "LTSTICG9.GIF"};
-    if (caption(ACIcing, Index))
-        codedPicture(ACIcing, Index, sites::SatDataSite() + QStringLiteral("/arad/fpdt/ltsticg/"),
-                     QLatin1String(files[Index]), "", "Aircraft Icing - ");
+    codedPicture(ACIcing, Index, sites::SatDataSite() + QStringLiteral("/arad/fpdt/ltsticg/"), files, "",
+                 "Aircraft Icing - ");
 }
 
 void PictureMenus::PFLevels_Click(int Index)
 {
-    codedPicture(PFLevels, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/icing/ruc"),
-                 codeOf("0003060912", 2, Index), "hr_lvl_frzg.gif", "Freezing Level - ");
+    static const char* const hours[5] = {"00", "03", "06", "09", "12"};
+    codedPicture(PFLevels, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/icing/ruc"), hours,
+                 "hr_lvl_frzg.gif", "Freezing Level - ");
 }
 
 void PictureMenus::PCASig_Click(int Index)
 {
-    QString code = codeOf("ICTBIFCBAL", 2, Index);
-    if (code == QLatin1String("AL"))
-        code = QStringLiteral("ALL");
-    codedPicture(PCASig, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/airmets/airmets_"), code,
+    static const char* const kinds[5] = {"IC", "TB", "IF", "CB", "ALL"};
+    codedPicture(PCASig, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/airmets/airmets_"), kinds,
                  ".gif", "Current Airmets/SIGMETs - ");
 }
 
 void PictureMenus::PltFltConds_Click(int Index)
 {
-    codedPicture(PltFltConds, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/metars/sfc_"),
-                 codeOf("inapaklwswmclascoddenabqpirictausmsplitdtwevvmgmalbbwiclttpa", 3, Index), ".gif",
-                 "Flight Conditions - ");
+    static const char* const areas[20] = {"ina", "pak", "lws", "wmc", "las", "cod", "den", "abq", "pir", "ict",
+                                          "aus", "msp", "lit", "dtw", "evv", "mgm", "alb", "bwi", "clt", "tpa"};
+    codedPicture(PltFltConds, Index, sites::AviationDataSite() + QStringLiteral("/projects/adds/metars/sfc_"), areas,
+                 ".gif", "Flight Conditions - ");
 }
 
 void PictureMenus::Cyclone_Click(int Index) { tableUnderCaption(Cyclone, Index, urls().CycloneURL, Get_Picture); }

@@ -17,11 +17,30 @@ public:
 
     // Adds "Solar Data", "Earth Daylight Area" and "Show Moon Phase".
     void addSkyItems(QMenu* TheSky);
-    // Fills the submenu of "&Maps && Pictures" with this caption (after the
-    // items that others put there first).
-    void fillMapMenu(const QString& caption, QMenu* submenu);
     void fillPilotMenu(QMenu* PltWt);
     void addCycloneItems(QMenu* mnuTropical);
+
+    // Each fills one submenu of "&Maps && Pictures" (after the items that
+    // others put there first): "GOES Satellites", "METEOSAT (Europe, Africa,
+    // India)", "Satellite Composites", "Forecast && Satellite" and so on.
+    void buildGoes(QMenu* menu);
+    void buildMeteosat(QMenu* menu);
+    void buildCompositeSatellites(QMenu* menu);
+    void buildContinents(QMenu* menu);
+    void buildRadar(QMenu* menu);
+    void buildEarthwatch(QMenu* menu);
+    void buildWeatherChannel(QMenu* menu);
+    void buildUnisys(QMenu* menu);
+    void buildWeatherBank(QMenu* menu);
+    void buildPlymouth(QMenu* menu);
+    void buildPolar(QMenu* menu);
+    void buildGoesComposites(QMenu* menu);
+    void buildJetStream(QMenu* menu);
+    void buildOcean(QMenu* menu);
+    void buildFires(QMenu* menu);
+    void buildAllergy(QMenu* menu);
+    void buildVolcanoes(QMenu* menu);
+    void buildQuakes(QMenu* menu);
 
     std::array<QAction*, 11> SolarDataX{};
     QAction* EDANow = nullptr;
@@ -134,23 +153,4 @@ private:
                   ArrayHandler handler);
     QAction* addItem(QMenu* menu, const char* caption, ItemHandler handler);
     void continentMap(int continent, int Index);
-
-    void buildGoes(QMenu* menu);
-    void buildMeteosat(QMenu* menu);
-    void buildCompositeSatellites(QMenu* menu);
-    void buildContinents(QMenu* menu);
-    void buildRadar(QMenu* menu);
-    void buildEarthwatch(QMenu* menu);
-    void buildWeatherChannel(QMenu* menu);
-    void buildUnisys(QMenu* menu);
-    void buildWeatherBank(QMenu* menu);
-    void buildPlymouth(QMenu* menu);
-    void buildPolar(QMenu* menu);
-    void buildGoesComposites(QMenu* menu);
-    void buildJetStream(QMenu* menu);
-    void buildOcean(QMenu* menu);
-    void buildFires(QMenu* menu);
-    void buildAllergy(QMenu* menu);
-    void buildVolcanoes(QMenu* menu);
-    void buildQuakes(QMenu* menu);
 };

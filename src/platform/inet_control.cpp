@@ -6,6 +6,7 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
@@ -162,17 +163,12 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
     lastHttpStatus_ = 0;
     current_ = &transfer;
     // However this ends, the control is free again (unless it is gone).
-    struct Release {
-        InetControl* control;
-        Transfer& transfer;
-        ~Release()
-        {
-            if (!transfer.orphaned) {
-                control->busy_ = false;
-                control->current_ = nullptr;
-            }
+    const auto release = qScopeGuard([this, &transfer] {
+        if (!transfer.orphaned) {
+            busy_ = false;
+            current_ = nullptr;
         }
-    } release{this, transfer};
+    });
 
     auto gone = [&transfer] { return transfer.orphaned; };
     auto orphanedError = [] {

@@ -7,6 +7,7 @@
 #include "platform/user_dialogs.h"
 #include "platform/number_formats.h"
 #include "settings/program_state.h"
+#include "update/unit_conversions.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -51,18 +52,6 @@ QString definitionsPath()
     return programPath(QStringLiteral("CVIcons.cvd"));
 }
 
-// Leading and trailing blanks only; other white space is part of the caption.
-QString withoutOuterBlanks(const QString& text)
-{
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from] == QLatin1Char(' '))
-        ++from;
-    while (to > from && text[to - 1] == QLatin1Char(' '))
-        --to;
-    return text.mid(from, to - from);
-}
-
 // A category read from the file as the nearest whole number. Values beyond
 // the range of an int are kept out of range (they choose the unknown
 // picture) instead of wrapping round into a valid category.
@@ -97,7 +86,8 @@ int conditionPictureNumber(const QString& caption, int hour, const std::vector<Q
 
 bool Pick_Icon(QLabel* ctl)
 {
-    ctl->setText(withoutOuterBlanks(ctl->text()));
+    // Blanks only: other white space is part of the caption.
+    ctl->setText(Strip_Spaces(ctl->text()));
     const int number = conditionPictureNumber(ctl->text(), QTime::currentTime().hour(), program().IconName,
                                               program().IconCategory);
     Form2& options = form2();

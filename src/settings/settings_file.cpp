@@ -37,30 +37,19 @@ std::optional<bool> truth(const QString& text)
     return value;
 }
 
-// Reads values one after another; past the end every read gives nothing.
-class Reader {
-public:
-    explicit Reader(CommaInput& input) : input_(input) {}
-    std::optional<QString> next() { return input_.next(); }
-    bool atEnd() const { return input_.atEnd(); }
-
-    // The next value when it is there and not empty.
-    std::optional<QString> nextFilled()
-    {
-        auto value = next();
-        if (value && value->isEmpty())
-            return std::nullopt;
-        return value;
-    }
-
-private:
-    CommaInput& input_;
-};
+// The next value when it is there and not empty.
+std::optional<QString> nextFilled(CommaInput& input)
+{
+    auto value = input.next();
+    if (value && value->isEmpty())
+        return std::nullopt;
+    return value;
+}
 
 template <typename T, typename F>
-std::optional<T> convertFilled(Reader& reader, F convert)
+std::optional<T> convertFilled(CommaInput& input, F convert)
 {
-    const auto value = reader.nextFilled();
+    const auto value = nextFilled(input);
     if (!value)
         return std::nullopt;
     return convert(*value);
@@ -149,34 +138,33 @@ SettingsOutput composeSettings(const SettingsRecord& record)
 LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
 {
     LoadedSettings loaded;
-    Reader reader(input);
 
-    if (!acceptsSettingsHeader(reader.next().value_or(QString()), currentVersion))
+    if (!acceptsSettingsHeader(input.next().value_or(QString()), currentVersion))
         return loaded;
     loaded.accepted = true;
 
     // The watch list runs up to the "[INTERVAL]" line.
     for (;;) {
-        if (reader.atEnd()) {
+        if (input.atEnd()) {
             loaded.endedInWatchList = true;
             return loaded;
         }
-        const QString value = reader.next().value_or(QString());
+        const QString value = input.next().value_or(QString());
         if (value.startsWith(QLatin1Char('[')))
             break;
-        const auto mark = reader.next();
+        const auto mark = input.next();
         if (loaded.watchList.size() < kKeptWatchEntries)
             loaded.watchList.append({cutToCaption(value), mark ? truth(*mark) : std::nullopt});
     }
 
-    if (const auto value = reader.next())
+    if (const auto value = input.next())
         loaded.interval = wholeNumber(*value);
-    reader.next(); // "[PARAMETERS]"
+    input.next(); // "[PARAMETERS]"
 
     for (auto& flag : loaded.menuFlags)
-        flag = convertFilled<bool>(reader, truth);
+        flag = convertFilled<bool>(input, truth);
 
-    if (const auto step = reader.next()) {
+    if (const auto step = input.next()) {
         loaded.hasAnimationLine = true;
         loaded.animationNumber = static_cast<int>(roundHalfEven(leadingNumber(*step)));
         if (!step->isEmpty() && loaded.animationNumber > 0)
@@ -186,20 +174,20 @@ LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
     auto option = [](const QString& text) {
         return std::optional<int>(static_cast<int>(roundHalfEven(leadingNumber(text))));
     };
-    if (const auto value = reader.next())
+    if (const auto value = input.next())
         loaded.whichOption1 = option(*value);
-    if (const auto value = reader.next())
+    if (const auto value = input.next())
         loaded.whichOption2 = option(*value);
 
-    loaded.proxyServer = reader.nextFilled();
-    loaded.proxyPort = reader.nextFilled();
-    loaded.zipCode = reader.nextFilled();
-    loaded.logFile = convertFilled<int>(reader, wholeNumber);
-    loaded.separateLogFile = convertFilled<int>(reader, wholeNumber);
-    loaded.compressed = convertFilled<int>(reader, wholeNumber);
-    loaded.disScroll = convertFilled<bool>(reader, truth);
-    loaded.ckMail = convertFilled<bool>(reader, truth);
-    loaded.colorSettings = convertFilled<int>(reader, wholeNumber);
+    loaded.proxyServer = nextFilled(input);
+    loaded.proxyPort = nextFilled(input);
+    loaded.zipCode = nextFilled(input);
+    loaded.logFile = convertFilled<int>(input, wholeNumber);
+    loaded.separateLogFile = convertFilled<int>(input, wholeNumber);
+    loaded.compressed = convertFilled<int>(input, wholeNumber);
+    loaded.disScroll = convertFilled<bool>(input, truth);
+    loaded.ckMail = convertFilled<bool>(input, truth);
+    loaded.colorSettings = convertFilled<int>(input, wholeNumber);
 
     auto color = [](const QString& text) -> std::optional<ColorValue> {
         const auto value = strictNumber(text);
@@ -207,13 +195,13 @@ LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)
             return std::nullopt;
         return colorFromNumber(*value);
     };
-    loaded.textColor = convertFilled<ColorValue>(reader, color);
-    loaded.backColor = convertFilled<ColorValue>(reader, color);
+    loaded.textColor = convertFilled<ColorValue>(input, color);
+    loaded.backColor = convertFilled<ColorValue>(input, color);
 
-    reader.next(); // "[ALERT]"
-    loaded.alertSound = reader.nextFilled();
-    loaded.mailSound = reader.nextFilled();
-    loaded.fahrenheit = convertFilled<bool>(reader, truth);
-    loaded.celsius = convertFilled<bool>(reader, truth);
+    input.next(); // "[ALERT]"
+    loaded.alertSound = nextFilled(input);
+    loaded.mailSound = nextFilled(input);
+    loaded.fahrenheit = convertFilled<bool>(input, truth);
+    loaded.celsius = convertFilled<bool>(input, truth);
     return loaded;
 }

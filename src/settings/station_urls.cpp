@@ -1,6 +1,7 @@
 #include "settings/station_urls.h"
 
 #include "mainwindow/forms.h"
+#include "options/list_rows.h"
 #include "options/options_dialog.h"
 #include "settings/program_state.h"
 #include "update/site_code.h"
@@ -84,14 +85,8 @@ SlotUrls buildSlotUrls(const QStringList& watchList, const QStringList& states, 
 void Build_URLs(bool celsius)
 {
     Form2& options = form2();
-    QStringList watchList;
-    for (int i = 0; i < options.List3->count(); ++i)
-        watchList << options.List3->item(i)->text();
-    QStringList states;
-    for (int i = 0; i < options.List1->count(); ++i)
-        states << options.List1->item(i)->text();
-    const SlotUrls built =
-        buildSlotUrls(watchList, states, options.List5, options.List8, !celsius, programSiteMarkers());
+    const SlotUrls built = buildSlotUrls(rowTexts(options.List3), rowTexts(options.List1), options.List5,
+                                         options.List8, !celsius, programSiteMarkers());
     program().SlotURL = built.url;
     program().SlotOn = built.on;
 }

@@ -4,57 +4,57 @@
 #include "platform/sound_player.h"
 #include "settings/program_state.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-struct WindPattern {
-    const char* pattern;
-    int directionEnd;           // characters 1 to directionEnd
-    int speedFrom, speedTo;
-    int gustFrom, gustTo;       // 0 when the pattern has no gust
+// The shapes of wind texts: "L" a letter, "N" a digit.
+constexpr std::array<const char*, 19> kWindShapes = {
+    "LN",     "LNN",     "LNNN",     "LLN",      "LLNN",     "LLNNN",    "LLLN",
+    "LLLNN",  "LLLNNN",  "LNLN",     "LNLNN",    "LNNLN",    "LLNLNN",   "LNNLNN",
+    "LLNNLN", "LLNNLNN", "LLNNLNNN", "LLLNNLNN", "LLLNNNLNNN",
 };
-
-// Letter (L) and digit (N) patterns of the wind texts the sources write.
-constexpr std::array<WindPattern, 19> kWindPatterns = {{
-    {"LN", 1, 2, 2, 0, 0},          {"LNN", 1, 2, 3, 0, 0},         {"LNNN", 1, 2, 4, 0, 0},
-    {"LLN", 2, 3, 3, 0, 0},         {"LLNN", 2, 3, 4, 0, 0},        {"LLNNN", 2, 3, 5, 0, 0},
-    {"LLLN", 3, 4, 4, 0, 0},        {"LLLNN", 3, 4, 5, 0, 0},       {"LLLNNN", 3, 4, 6, 0, 0},
-    {"LNLN", 1, 2, 2, 4, 4},        {"LNLNN", 1, 2, 2, 4, 5},       {"LNNLN", 1, 2, 3, 5, 5},
-    {"LLNLNN", 2, 3, 3, 5, 6},      {"LNNLNN", 1, 2, 3, 5, 6},      {"LLNNLN", 2, 3, 4, 6, 6},
-    {"LLNNLNN", 2, 3, 4, 6, 7},     {"LLNNLNNN", 2, 3, 4, 6, 8},    {"LLLNNLNN", 3, 4, 5, 7, 8},
-    {"LLLNNNLNNN", 3, 4, 6, 8, 10},
-}};
 
 QString padded(const QString& text)
 {
     return text.leftJustified(3, QLatin1Char(' '));
 }
 
-QString digitsAsNumber(const QString& text, int from, int to)
-{
-    return QString::number(text.mid(from - 1, to - from + 1).toInt());
-}
-
 } // namespace
+
+std::optional<WindGroups> windGroups(const QString& wind)
+{
+    QString shape;
+    for (const QChar c : wind)
+        shape += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? QLatin1Char('N') : QLatin1Char('L');
+    if (std::none_of(kWindShapes.begin(), kWindShapes.end(),
+                     [&shape](const char* known) { return shape == QLatin1String(known); }))
+        return std::nullopt;
+    // The speed's digits follow the direction's letters; a letter after
+    // them starts the gust.
+    const qsizetype speedAt = shape.indexOf(QLatin1Char('N'));
+    const qsizetype gustAt = shape.indexOf(QLatin1Char('L'), speedAt);
+    WindGroups groups;
+    groups.direction = wind.left(speedAt);
+    groups.speed = wind.mid(speedAt, (gustAt < 0 ? wind.size() : gustAt) - speedAt);
+    if (gustAt >= 0) {
+        groups.gustLetter = wind[gustAt];
+        groups.gust = wind.mid(gustAt + 1);
+    }
+    return groups;
+}
 
 WindParts splitWind(const QString& wind)
 {
-    QString pattern;
-    for (const QChar c : wind)
-        pattern += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? QLatin1Char('N') : QLatin1Char('L');
-
     QString direction;
     QString speed = QStringLiteral("0");
     QString gust;
-    for (const WindPattern& known : kWindPatterns) {
-        if (pattern != QLatin1String(known.pattern))
-            continue;
-        direction = wind.left(known.directionEnd);
-        speed = digitsAsNumber(wind, known.speedFrom, known.speedTo);
-        if (known.gustFrom > 0)
-            gust = digitsAsNumber(wind, known.gustFrom, known.gustTo);
-        break;
+    if (const std::optional<WindGroups> groups = windGroups(wind)) {
+        direction = groups->direction;
+        speed = QString::number(groups->speed.toInt());
+        if (!groups->gust.isEmpty())
+            gust = QString::number(groups->gust.toInt());
     }
     if (speed == QLatin1String("0"))
         direction = QStringLiteral("N");

@@ -1,7 +1,23 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 // Small text routines shared by the windows and the update.
+
+// A wind text of a shape the sources write, cut into its groups as they
+// stand: the direction letters, the speed digits and, when there is a gust,
+// the letter before it and its digits ("SW15G25": "SW", "15", 'G', "25").
+// The 19 shapes are one to three letters with one to three digits ("N8",
+// "WSW100"), and ten of these with a letter and one to three digits of gust
+// behind ("N8G9" ... "WSW100G120"); any character but a digit counts as a
+// letter.
+struct WindGroups {
+    QString direction, speed;
+    QChar gustLetter;
+    QString gust; // empty without a gust
+};
+// nullopt for a text of any other shape.
+std::optional<WindGroups> windGroups(const QString& wind);
 
 // The parts of a wind text such as "SW15G25", each padded with blanks to
 // three characters: direction ("SW "), speed ("15 ") and gust ("25 ", empty

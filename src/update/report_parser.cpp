@@ -50,69 +50,6 @@ void reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLas
     markNotAvailable(row);
 }
 
-enum class Outcome { Finished, StartOver };
-
-// One pass of a parser's plan over the line, with the recovery from failed
-// steps.
-class PlanRun {
-public:
-    PlanRun(const ReportRequest& request, const StationRow& atEntry, ParseState& state, bool& retried,
-            qsizetype& linePosition)
-        : request_(request), atEntry_(atEntry), state_(state), retried_(retried), linePosition_(linePosition) {}
-
-    Outcome run(const ParserPlan& plan)
-    {
-        for (const Step& step : plan.steps()) {
-            try {
-                step(state_);
-            } catch (const ParseFailure&) {
-                if (state_.field != 7 && !retried_) {
-                    switch (retry()) {
-                    case Retry::NewLine: return Outcome::StartOver;
-                    case Retry::PlaceGone: markNotAvailable(state_.row); return Outcome::Finished;
-                    case Retry::NoLineEnd: break;
-                    }
-                }
-                // Empty the field in hand and go on with the next step.
-                if (const int label = plan.labelOfField(state_.field))
-                    state_.row.label(label).clear();
-                state_.fieldLost = true;
-            } catch (const ReportNotAvailable&) {
-                reportNotAvailable(state_.row, atEntry_, request_.keepLast);
-                return Outcome::Finished;
-            }
-        }
-        return Outcome::Finished;
-    }
-
-private:
-    enum class Retry { NewLine, PlaceGone, NoLineEnd };
-
-    // Looks for the place again past the start of the failed line; the
-    // line up to the next carriage return becomes the one to parse.
-    Retry retry()
-    {
-        const QString& page = request_.pageText;
-        const qsizetype from = request_.position + 1; // two characters on, 1-based
-        const qsizetype found = from < 0 ? qsizetype(-1) : page.indexOf(request_.place, from, Qt::CaseInsensitive);
-        if (found < 0)
-            return Retry::PlaceGone;
-        const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
-        if (end < 0)
-            return Retry::NoLineEnd;
-        state_.line = page.mid(found, end - found).toUpper();
-        linePosition_ = found + 1;
-        retried_ = true;
-        return Retry::NewLine;
-    }
-
-    const ReportRequest& request_;
-    const StationRow& atEntry_;
-    ParseState& state_;
-    bool& retried_;
-    qsizetype& linePosition_;
-};
-
 } // namespace
 
 bool saysNotAvailable(const QString& line)
@@ -133,6 +70,8 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
     QString line = request.line;
     qsizetype linePosition = request.position;
     bool retried = false;
+    // One pass of the plan over the line; a second over the line a retry
+    // takes.
     for (;;) {
         if (saysNotAvailable(line)) {
             reportNotAvailable(row, atEntry, request.keepLast);
@@ -141,11 +80,42 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
         const std::optional<ParserPlan> plan = planFor(request, linePosition);
         if (!plan)
             return;
-        // Each pass starts with fresh working values; after a retry the
-        // pass runs over the line the retry took.
+        // Each pass starts with fresh working values.
         ParseState state(line, row, request.metric);
-        if (PlanRun(request, atEntry, state, retried, linePosition).run(*plan) == Outcome::Finished)
+        bool startOver = false;
+        for (const Step& step : plan->steps()) {
+            try {
+                step(state);
+            } catch (const ParseFailure&) {
+                if (state.field != 7 && !retried) {
+                    // The place looked for again two characters on (the
+                    // position is 1-based); the line up to the next carriage
+                    // return becomes the one to parse.
+                    const QString& page = request.pageText;
+                    const qsizetype from = request.position + 1;
+                    const qsizetype found = from < 0 ? -1 : page.indexOf(request.place, from, Qt::CaseInsensitive);
+                    if (found < 0) {
+                        markNotAvailable(row);
+                        return;
+                    }
+                    const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
+                    if (end >= 0) {
+                        line = page.mid(found, end - found).toUpper();
+                        linePosition = found + 1;
+                        retried = startOver = true;
+                        break;
+                    }
+                }
+                // Empty the field in hand and go on with the next step.
+                if (const int label = plan->labelOfField(state.field))
+                    row.label(label).clear();
+                state.fieldLost = true;
+            } catch (const ReportNotAvailable&) {
+                reportNotAvailable(row, atEntry, request.keepLast);
+                return;
+            }
+        }
+        if (!startOver)
             return;
-        line = state.line;
     }
 }

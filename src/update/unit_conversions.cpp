@@ -1,9 +1,9 @@
 #include "update/unit_conversions.h"
 
 #include "platform/number_formats.h"
+#include "settings/string_routines.h"
 #include "update/parse_failure.h"
 
-#include <array>
 #include <cmath>
 
 namespace {
@@ -26,60 +26,9 @@ QString compassWord(const QString& directionText)
 {
     if (!directionText.isEmpty() && !readsAsNumber(directionText))
         return directionText; // a word such as "VRB"
-    const double d = leadingNumber(directionText);
-    if (d == 0 || d == 360)
-        return QStringLiteral("N");
-    if (d >= 1 && d <= 89)
-        return QStringLiteral("NE");
-    if (d == 90)
-        return QStringLiteral("E");
-    if (d >= 91 && d <= 179)
-        return QStringLiteral("SE");
-    if (d == 180)
-        return QStringLiteral("S");
-    if (d >= 181 && d <= 269)
-        return QStringLiteral("SW");
-    if (d == 270)
-        return QStringLiteral("W");
-    if (d >= 271 && d <= 359)
-        return QStringLiteral("NW");
-    return directionText;
+    const QString point = compassPoint(leadingNumber(directionText));
+    return point.isEmpty() ? directionText : point;
 }
-
-// How a wind caption splits, by its shape: "L" for each non-digit, "N" for
-// each digit. Positions are 0-based; a length of 0 means "no gust".
-struct WindShape {
-    const char* pattern;
-    int directionLength;
-    int speedStart;   // -1: the speed is the last `speedLength` characters
-    int speedLength;
-    int gustLetter;   // -1: no gust
-    int gustLength;   // the gust is the last `gustLength` characters
-};
-
-constexpr std::array<WindShape, 19> kWindShapes{{
-    {"LN", 1, -1, 1, -1, 0},
-    {"LNN", 1, -1, 2, -1, 0},
-    {"LNNN", 1, -1, 3, -1, 0},
-    {"LLN", 2, -1, 1, -1, 0},
-    {"LLNN", 2, -1, 2, -1, 0},
-    {"LLNNN", 2, -1, 3, -1, 0},
-    {"LLLN", 3, -1, 1, -1, 0},
-    {"LLLNN", 3, -1, 2, -1, 0},
-    {"LLLNNN", 3, -1, 3, -1, 0},
-    {"LNLN", 1, 1, 1, 2, 1},
-    {"LNLNN", 1, 1, 1, 2, 2},
-    {"LNNLN", 1, 1, 2, 3, 1},
-    {"LNNLNN", 1, 1, 2, 3, 2},
-    {"LLNLNN", 2, 2, 1, 3, 2},
-    {"LLNNLN", 2, 2, 2, 4, 1},
-    {"LLNNLNN", 2, 2, 2, 4, 2},
-    {"LLNNLNNN", 2, 2, 2, 4, 3},
-    {"LLLNNLNN", 3, 3, 2, 5, 2},
-    {"LLLNNNLNNN", 3, 3, 3, 6, 3},
-}};
-
-constexpr qsizetype kLongestWindShape = 10;
 
 } // namespace
 
@@ -93,6 +42,27 @@ bool readsAsNumber(QStringView text)
     if (i < text.size() && text[i] == QLatin1Char('.'))
         ++i;
     return i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+}
+
+QString compassPoint(double degrees)
+{
+    if (degrees == 0 || degrees == 360)
+        return QStringLiteral("N");
+    if (degrees >= 1 && degrees <= 89)
+        return QStringLiteral("NE");
+    if (degrees == 90)
+        return QStringLiteral("E");
+    if (degrees >= 91 && degrees <= 179)
+        return QStringLiteral("SE");
+    if (degrees == 180)
+        return QStringLiteral("S");
+    if (degrees >= 181 && degrees <= 269)
+        return QStringLiteral("SW");
+    if (degrees == 270)
+        return QStringLiteral("W");
+    if (degrees >= 271 && degrees <= 359)
+        return QStringLiteral("NW");
+    return QString();
 }
 
 QString Strip_Spaces(const QString& caption)
@@ -179,26 +149,13 @@ QString Convert_To_Inches(const QString& caption)
 QString Convert_Speed(const QString& caption)
 {
     const QString s = Strip_Spaces(caption);
-    if (s.isEmpty() || s.size() > kLongestWindShape)
+    const std::optional<WindGroups> groups = windGroups(s);
+    if (!groups)
         return s;
-    QString pattern;
-    for (const QChar c : s)
-        pattern += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? QLatin1Char('N') : QLatin1Char('L');
-
-    for (const WindShape& shape : kWindShapes) {
-        if (pattern != QLatin1String(shape.pattern))
-            continue;
-        const QString direction = s.left(shape.directionLength);
-        const QString speed = shape.speedStart < 0 ? s.right(shape.speedLength)
-                                                   : s.mid(shape.speedStart, shape.speedLength);
-        QString result = direction + formatDigits(leadingNumber(speed) * kMphToKmh, u"###");
-        if (shape.gustLetter >= 0) {
-            const QString gust = s.right(shape.gustLength);
-            result += s[shape.gustLetter] + formatDigits(leadingNumber(gust) * kMphToKmh, u"###");
-        }
-        return result;
-    }
-    return s;
+    QString result = groups->direction + formatDigits(leadingNumber(groups->speed) * kMphToKmh, u"###");
+    if (!groups->gust.isEmpty())
+        result += groups->gustLetter + formatDigits(leadingNumber(groups->gust) * kMphToKmh, u"###");
+    return result;
 }
 
 QString Fahrenheit_To_Celsius(const QString& caption)

@@ -23,6 +23,11 @@ QString Strip_Spaces(const QString& caption);
 // Every blank removed.
 QString Remove_Spaces(const QString& caption);
 
+// The compass point of a direction in degrees: "N" for 0 and 360, "E", "S"
+// and "W" for 90, 180 and 270, "NE", "SE", "SW" and "NW" for the whole
+// degrees between them; empty for any other value (89.5, 400, -10).
+QString compassPoint(double degrees);
+
 // A wind group "degrees AT knots" (e.g. "270 AT 15") as the wind caption:
 // the compass word followed by the speed in mph ("W17"), or "CALM" for a
 // speed of 0. A direction word ("VRB"), or a direction between the

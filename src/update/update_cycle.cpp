@@ -25,19 +25,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QTimer>
 #include <utility>
 
 namespace {
-
-// Marks an update as running for as long as it lives, so that an update
-// started while another waits (letting events run) is refused.
-class UpdateGuard {
-public:
-    UpdateGuard() { program().UpdateRunning = true; }
-    ~UpdateGuard() { program().UpdateRunning = false; }
-};
 
 QString clockText(const char* format)
 {
@@ -101,7 +94,8 @@ void Form1::RNow_Click()
     // read yet.
     if (Inet2->StillExecuting() || state.UpdateRunning || form2().loading())
         return;
-    UpdateGuard running;
+    // An update started while this one waits (letting events run) is refused.
+    const QScopedValueRollback running(state.UpdateRunning, true);
     Form2& options = form2();
     Weather& compact = weather();
 
@@ -184,8 +178,7 @@ void Form1::RNow_Click()
     if (Unloading)
         return;
     const bool logWritten = Process_Reports(celsius);
-    compact.Change_Tip(compact.Place->text() + QStringLiteral(" - ") + compact.Conditions->text()
-                       + QStringLiteral(" - ") + compact.Temp->text());
+    compact.Change_Tip(compact.currentTip());
 
     if (CkMail[0]->isChecked()) {
         try {

@@ -3,11 +3,14 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "pages/home_page_files.h"
+#include "pages/text_viewer.h"
 #include "platform/desktop.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 
 TEST(VersionVerdict, ComparesTheAnnouncedVersionNumberByNumber)
 {
@@ -96,5 +99,19 @@ TEST_F(VersionCheckTest, AReplyTooLongForAVersionFileIsNoAnswer)
         CVVersion_Click();
         ASSERT_FALSE(messages.empty());
         EXPECT_TRUE(messages.back().text.startsWith(says)) << reply.size() << " bytes";
+    }
+}
+
+// The version file's bound holds for its own request: a page fetched after
+// the check, answered or refused as too long, comes whole.
+TEST_F(VersionCheckTest, PagesFetchedAfterTheCheckComeWhole)
+{
+    const QByteArray news(4 * kVersionFileBytes, 'n');
+    server.route("/home/news.txt", HttpReply::text(news, "text/plain"));
+    for (const QByteArray& version : {QByteArray("1.7.7"), QByteArray(2 * kVersionFileBytes, '.')}) {
+        server.route("/home/version.nfo", HttpReply::text(version, "text/plain"));
+        CVVersion_Click();
+        LatestNews_Click();
+        EXPECT_EQ(form4().text(), QString::fromLatin1(news)) << version.size() << " bytes of version file";
     }
 }
