@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-// Four articles fetched from public sites and shown in the text window:
+// Four articles fetched from web pages and shown in the text window:
 // the weather history of the day, the sky of this week and of this month,
 // and the events of this date in history. Each is fetched anew, cleaned of
 // markup and cut out of its page between two markers.

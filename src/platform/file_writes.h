@@ -33,8 +33,9 @@ bool isSaveTemporaryName(const QString& fileName);
 // many were removed.
 int removeStaleSaveTemporaries(const QString& folder);
 
-// The same for every folder that the program writes into: the program folder
-// itself, Buoy, data and the settings store's folder. Called once at start-up.
+// The same for every folder of its own that the program saves whole files
+// into: the program folder itself, Buoy, data and the settings store's folder
+// (the logs in Log are only appended to). Called once at start-up.
 void removeStaleSaveTemporaries();
 
 // For tests: while set, every write or append whose target path the check

@@ -1,8 +1,9 @@
 #pragma once
 #include <QString>
 
-// Every address the program fetches from is named here, so that the windows,
-// the update and the shipped data agree on one set of values.
+// Every address the program fetches from is named here, but for the
+// stations' report pages, which the station list States_Cities.cvd names; so
+// the windows, the update and the shipped data agree on one set of values.
 //
 // Each address and site root below can be replaced by the user: a key of
 // section "Sources" in the per-user settings store, named as the function

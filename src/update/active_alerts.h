@@ -39,9 +39,9 @@ struct WarningState {
 // The station's lamp and alert: an alert names the place when its areas or
 // its description hold the place's name as whole words, case ignored
 // (update/place_words.h). Words of the description that name no place do
-// not count: the issuing office's own name where the description says who
-// issues it ("The National Weather Service in Jackson has issued ...", the
-// sender being "NWS Jackson MS"), and "mobile home(s)".
+// not count: the issuing office's own name after "National Weather Service
+// in" ("The National Weather Service in Jackson has issued ...", the sender
+// being "NWS Jackson MS"), and "mobile home(s)".
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
 // The address of a state's active alerts ("TX").

@@ -28,8 +28,9 @@ QString alaskaLine(const QString& pressure = "   29.85F", const QString& rest = 
 }
 
 // A page that holds a table of each layout: first one under an older
-// heading, then today's (real rows of a Pacific roundup and a Rochester row,
-// with made-up winter and desert rows). Lines end in `eol`.
+// heading, then today's (rows of the Guam office's roundup, GUAM AIRPORT and
+// ROTA AIRPORT as it served them, a Rochester row, and made-up winter and
+// desert rows). Lines end in `eol`.
 QString twoLayoutPage(const QString& eol, const QString& olderTableRows = roundupLine("BOSTON"))
 {
     return QStringList{"<pre>",
