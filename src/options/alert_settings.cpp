@@ -149,7 +149,9 @@ void Form2::Check5_Click()
 void Form2::Option6_Click(int Index)
 {
     program().DigitColorIndex = Index;
-    Save_Reg(QStringLiteral("DigitColor"), QString::number(Index));
+    QString error;
+    if (!Save_Reg(QStringLiteral("DigitColor"), QString::number(Index), &error))
+        reportStoreNotSaved(error);
     // A window not yet loaded takes the colour when it loads.
     if (wethWindLoaded()) {
         wethWind().DigitColorChange();

@@ -230,9 +230,9 @@ void addWatchEntry(QListWidget* list, const QString& text, bool logIt)
     item->setCheckState(logIt ? Qt::Checked : Qt::Unchecked);
 }
 
-bool Save_Reg(const QString& key, const QString& value)
+bool Save_Reg(const QString& key, const QString& value, QString* error)
 {
-    return SaveSetting(QStringLiteral("Settings"), key, value);
+    return SaveSettings({{QStringLiteral("Settings"), key, value}}, error);
 }
 
 void reportStoreNotSaved(const QString& error)

@@ -20,9 +20,9 @@ bool Save_Settings();
 // empties the watch list: the caller does that first.
 void Load_Settings();
 
-// Writes one value to the store's "Settings" section; false when the store
-// could not be written.
-bool Save_Reg(const QString& key, const QString& value);
+// Writes one value to the store's "Settings" section; false, with *error
+// (when given) saying why, when the store could not be written.
+bool Save_Reg(const QString& key, const QString& value, QString* error = nullptr);
 
 // Tells the user that the store could not be written, naming its file and
 // the reason a failed SaveSettings gave.

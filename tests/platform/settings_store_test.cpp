@@ -132,6 +132,7 @@ TEST_F(SettingsStoreTest, EverySaveThatFailsSaysSoAndLeavesTheStoreAsItWas)
         {"Delete Site", [](Form2& options) { options.Command8_Click(); }, {"Are you sure?"}, ""},
         {"File > Save Settings", [](Form2&) { form1().SaveS->trigger(); }, {}, ""},
         {"Save & No Refresh", [](Form2& options) { options.Command1_Click(4); }, {}, ""},
+        {"Digital Display Color", [](Form2& options) { options.Option6_Click(2); }, {}, ""},
     };
     for (const Save& save : saves) {
         SCOPED_TRACE(save.name);
