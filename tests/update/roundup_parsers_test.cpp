@@ -1,4 +1,5 @@
 #include "report_lines.h"
+#include "support/samples.h"
 #include "update/station_search.h"
 
 #include <QStringList>
@@ -313,4 +314,34 @@ TEST(AlaskaRoundup, FailureInTheRemarksNeverRetries)
     const StationRow row = parsed(request);
     EXPECT_EQ(row.pressure, "29.85F");
     EXPECT_EQ(row.remarks, "W/C   Vis");
+}
+
+// Rows of two saved roundups as the service issued them, with their lines
+// as stored (LF) and with the CR LF of a page, each read in both units
+// (degrees Celsius cut to the whole degree below).
+TEST(RoundupSamples, RealRowsAreReadAsTheirTablesSay)
+{
+    struct Case {
+        const char* sample;
+        QString place;
+        std::string english, metric; // condition to remarks, joined by "|"
+    };
+    const Case cases[] = {
+        {"roundup-WA-2022-10-23.txt", "SEATAC AIRPORT", "CLOUDY|47|44|90|SW5|30.14R|", "CLOUDY|8|6|90|SW8|1021R|"},
+        {"roundup-WA-2022-10-23.txt", "OLYMPIA", "PTSUNNY|42|42|100|CALM|30.15R|FOG", "PTSUNNY|5|5|100|CALM|1021R|FOG"},
+        {"roundup-WA-2022-10-23.txt", "SPOKANE GEIGER", "MOSUNNY|42|35|76|VRB3|30.00R|",
+         "MOSUNNY|5|1|76|VRB5|1016R|"},
+        {"roundup-NY-ALY-2026-03-17.txt", "ALBANY", "MOSUNNY|33|13|43|W20G29|29.86R|WCI  21",
+         "MOSUNNY|0|-11|43|W32G47|1011R|WCI  21"},
+    };
+    for (const Case& c : cases) {
+        const QString stored = sampleText(QLatin1String(c.sample));
+        ASSERT_FALSE(stored.isEmpty()) << c.sample;
+        for (const QString& page : {stored, QString(stored).replace("\n", "\r\n")}) {
+            for (const bool metric : {false, true}) {
+                EXPECT_EQ(readings(parsedFromPage(page, c.place, "NA", metric)), metric ? c.metric : c.english)
+                    << c.place.toStdString() << (metric ? " metric" : "");
+            }
+        }
+    }
 }
