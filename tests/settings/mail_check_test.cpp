@@ -357,8 +357,8 @@ TEST_P(MailCheckClosingTest, TheWaitEndsAtOnceAndNothingMoreIsDone)
 
     // Timed from the end of the close, which comes at the wait's first pass:
     // the shut-down's own work, slow on a busy machine, is no part of how
-    // soon the wait ends. A wait that ran on would end no sooner than half
-    // the sound's wait after it.
+    // soon the wait ends. A wait for the sound that ran on would end nearly
+    // the whole of that wait later; half of it is the bound.
     QElapsedTimer sinceClosed;
     bool closed = false;
     QTimer closer;
