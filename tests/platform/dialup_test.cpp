@@ -2,6 +2,7 @@
 
 #include "support/fake_nmcli.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 TEST(DialUpLinks, TerseListingIsSplitAtUnescapedColons)
@@ -39,14 +40,19 @@ TEST(DialUpLinks, ActiveLinkStateComesFromTheListing)
     ASSERT_TRUE(nmcli.calls().size() >= 1);
     EXPECT_EQ(nmcli.calls().last(), "[-t][-f][NAME,UUID,TYPE,DEVICE][connection][show][--active]");
 
+    // Answers close together come from one look. Only a quarter of a second
+    // is close: on a busy machine two answers may lie further apart, and
+    // then the second may look again.
     nmcli.setActive({"Wired connection 1:0a1b:802-3-ethernet:eth0", "Mobile:77ff:gsm:cdc-wdm0"});
+    const qsizetype callsBefore = nmcli.calls().size();
+    QElapsedTimer sinceTheLook;
+    sinceTheLook.start(); // started before the look, so never shorter than what it measures
     EXPECT_TRUE(dialUpLinkActive());
-
-    // Answers close together come from one look.
-    const int callsBefore = nmcli.calls().size();
-    for (int i = 0; i < 20; ++i)
-        EXPECT_TRUE(dialUpLinkActive());
-    EXPECT_EQ(nmcli.calls().size(), callsBefore);
+    EXPECT_TRUE(dialUpLinkActive());
+    const bool close = sinceTheLook.elapsed() < 250;
+    EXPECT_GE(nmcli.calls().size(), callsBefore + 1);
+    if (close)
+        EXPECT_EQ(nmcli.calls().size(), callsBefore + 1);
 
     nmcli.failListing();
     EXPECT_FALSE(dialUpLinkActive());
@@ -57,7 +63,7 @@ TEST(DialUpLinks, StartingAndEndingPassTheNamesAsSingleArguments)
 {
     FakeNmcli nmcli;
     EXPECT_TRUE(startLink(QStringLiteral("Night Rate; rm -rf x")));
-    EXPECT_TRUE(nmcli.waitForCall("[connection][up][id][Night Rate; rm -rf x]", 5.0));
+    EXPECT_TRUE(nmcli.waitForCall("[connection][up][id][Night Rate; rm -rf x]", 30.0));
 
     EXPECT_EQ(endLink({QStringLiteral("Mobile"), QStringLiteral("77ff"), QStringLiteral("gsm"), QString()}), 0);
     EXPECT_EQ(nmcli.calls().last(), "[connection][down][uuid][77ff]");

@@ -49,7 +49,7 @@ TEST_F(DialUpTest, DialStartsTheEntryAndPausesLettingEventsRun)
     EXPECT_GE(clock.elapsed(), 400);
     EXPECT_LT(clock.elapsed(), 20000); // the pause, not a wait for ever
     EXPECT_TRUE(timerRan);
-    EXPECT_TRUE(nmcli.waitForCall("[connection][up][id][Night Rate]", 5.0));
+    EXPECT_TRUE(nmcli.waitForCall("[connection][up][id][Night Rate]", 30.0));
     EXPECT_EQ(program().RasEntryName, "Night Rate");
 }
 
@@ -65,7 +65,7 @@ TEST_F(DialUpTest, DialTakesItsPauseFromTheOptionsDialog)
     // A pause without digits (no pause at all) still dials.
     form2().Text6->setText(QStringLiteral("soon"));
     EXPECT_TRUE(Dial(QStringLiteral("Mobile")));
-    EXPECT_TRUE(nmcli.waitForCall("[connection][up][id][Mobile]", 5.0));
+    EXPECT_TRUE(nmcli.waitForCall("[connection][up][id][Mobile]", 30.0));
 }
 
 TEST_F(DialUpTest, HangUpEndsOnlyTheLinkTheProgramDialled)

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr double kStartSeconds = 10;
+constexpr double kStartSeconds = 30; // a busy machine may start it slowly
 constexpr int kLaunchTries = 3;
 
 QString dovecotProgram()

@@ -127,6 +127,7 @@ TEST_F(UpdateCycleTest, ClosingDuringAnUpdateStopsItBeforeTheReports)
 
 TEST_F(UpdateCycleTest, TheMinuteTimerStartsUpdatesAtTheInterval)
 {
+    form1().Timer2->stop(); // the minutes below are the only ones
     program().UpdateInterval = 2;
     form1().Timer2_Timer();
     EXPECT_TRUE(fetches->targets().isEmpty());
