@@ -37,13 +37,7 @@ protected:
         return QDir(QFileInfo(settingsStorePath()).path()).entryList(QDir::Files | QDir::Hidden);
     }
 
-    std::string said() const
-    {
-        QStringList texts;
-        for (const MessageRequest& message : messages)
-            texts << message.text;
-        return texts.join(" | ").toStdString();
-    }
+    std::string said() const { return messageTexts().join(" | ").toStdString(); }
 };
 
 // Values that need quotes, escapes or UTF-8 in the store's file; the
