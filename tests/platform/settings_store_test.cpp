@@ -4,7 +4,7 @@
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
-#include "support/file_size_limit.h"
+#include "support/failing_writes.h"
 #include "test_support.h"
 
 #include <QAction>
