@@ -99,3 +99,11 @@ void SandboxTest::installShipped(const QString& relative) const
     QFile::remove(target);
     ASSERT_TRUE(QFile::copy(QStringLiteral(CORVANE_DATA_DIR) + "/" + relative, target)) << relative.toStdString();
 }
+
+QStringList SandboxTest::messageTexts() const
+{
+    QStringList texts;
+    for (const MessageRequest& message : messages)
+        texts << message.text;
+    return texts;
+}

@@ -35,6 +35,8 @@ protected:
     QString readFile(const QString& relative) const;
     // Copies a shipped data file (from data/) into the program folder.
     void installShipped(const QString& relative) const;
+    // The texts of the message boxes in `messages`, in order.
+    QStringList messageTexts() const;
 
     std::vector<MessageRequest> messages;
     MsgResult answer = MsgResult::Ok;

@@ -41,13 +41,6 @@ protected:
         SoundPlayer::instance().listener = nullptr;
         SandboxTest::TearDown();
     }
-    QStringList texts() const
-    {
-        QStringList all;
-        for (const MessageRequest& m : messages)
-            all << m.text;
-        return all;
-    }
     QColor offered;
     std::optional<QColor> chosen;
 };
@@ -87,12 +80,12 @@ TEST_F(AlertSettingsTest, AddDefinitionStoresTheTitleAndSaysSoOnlyWhenSaved)
     options.Command6_Click();
     EXPECT_EQ(options.Text4->text(), "HAIL");
     EXPECT_EQ(readFile("CVIcons.cvd"), "[ICON DEFS]\r\nHAIL\r\n6\r\n[END]\r\n");
-    ASSERT_EQ(texts(), QStringList{"New definition saved!"});
+    ASSERT_EQ(messageTexts(), QStringList{"New definition saved!"});
     EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
 
     options.Text4->setText("   ");
     options.Command6_Click();
-    EXPECT_EQ(texts().last(), "Nothing to do!");
+    EXPECT_EQ(messageTexts().last(), "Nothing to do!");
     EXPECT_EQ(program().IconName.size(), 1u);
 
     // A file that cannot be written: the user is told, and the definition
@@ -114,7 +107,7 @@ TEST_F(AlertSettingsTest, RestoreOriginalsAsksThenDropsTheFileAndTheTables)
     ASSERT_EQ(program().IconName, std::vector<QString>{"HAIL"});
     answer = MsgResult::Cancel;
     options.Command7_Click();
-    ASSERT_EQ(texts(), QStringList{"Are you sure?"});
+    ASSERT_EQ(messageTexts(), QStringList{"Are you sure?"});
     EXPECT_EQ(messages[0].buttons, MsgButtons::OkCancel);
     EXPECT_EQ(messages[0].defaultButton, MsgDefault::First);
     EXPECT_TRUE(QFile::exists(path("CVIcons.cvd")));
@@ -123,15 +116,15 @@ TEST_F(AlertSettingsTest, RestoreOriginalsAsksThenDropsTheFileAndTheTables)
     options.Command7_Click();
     EXPECT_FALSE(QFile::exists(path("CVIcons.cvd")));
     EXPECT_EQ(program().IconName, std::vector<QString>{QString()});
-    EXPECT_EQ(texts().last(), "Original configuration restored!");
+    EXPECT_EQ(messageTexts().last(), "Original configuration restored!");
     options.Command7_Click(); // no file: the same report
-    EXPECT_EQ(texts().last(), "Original configuration restored!");
+    EXPECT_EQ(messageTexts().last(), "Original configuration restored!");
 
     // A file that cannot be deleted is not reported as restored.
     program().IconName = {"HAIL"};
     QDir().mkpath(path("CVIcons.cvd/blocked"));
     options.Command7_Click();
-    EXPECT_TRUE(texts().last().contains("could not be deleted"));
+    EXPECT_TRUE(messageTexts().last().contains("could not be deleted"));
     EXPECT_EQ(program().IconName, std::vector<QString>{"HAIL"});
 }
 

@@ -5,12 +5,12 @@
 #include "pages/info_windows.h"
 #include "pages/page_text.h"
 #include "pages/storm_archive.h"
-#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "pictures/picture_window.h"
 #include "settings/program_state.h"
 #include "platform/waits.h"
 #include "pages/pages_test_support.h"
+#include "support/failing_writes.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -161,9 +161,8 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
 
     // The map comes but finds the disk full.
     server.route(storm + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
-    setWriteFailureForTesting([](const QString&) { return true; });
+    const FailingWrites diskFull;
     window().List3_DblClick();
-    setWriteFailureForTesting({});
     EXPECT_EQ(panel(), "Picture Could Not Be Saved");
     EXPECT_TRUE(window().map()->pixmap().isNull());
 }

@@ -2,9 +2,9 @@
 
 #include "picture_fixture.h"
 #include "platform/animated_picture.h"
-#include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "settings/connection.h"
+#include "support/failing_writes.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,11 +17,6 @@ namespace {
 QStringList dataFiles()
 {
     return QDir(dataFolder()).entryList(QDir::Files);
-}
-
-void writesFail(bool fail)
-{
-    setWriteFailureForTesting(fail ? std::function<bool(const QString&)>([](const QString&) { return true; }) : nullptr);
 }
 
 } // namespace
@@ -41,10 +36,10 @@ TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
         const char* status;
     } cases[] = {
         {"nothing downloaded", [&] { Get_Picture(refused, "T"); }, "Picture Could Not Be Recovered"},
-        {"downloaded onto a full disk", [&] { writesFail(true); Get_Picture(server.url("/sat.gif"), "T"); },
+        {"downloaded onto a full disk", [&] { const FailingWrites diskFull; Get_Picture(server.url("/sat.gif"), "T"); },
          "Picture Could Not Be Saved"},
         {"looked up, then onto a full disk",
-         [&] { writesFail(true); Get_Local_Radar(server.url("/lookup/@/radar/"), "T"); }, "Picture Could Not Be Saved"},
+         [&] { const FailingWrites diskFull; Get_Local_Radar(server.url("/lookup/@/radar/"), "T"); }, "Picture Could Not Be Saved"},
         {"an error page", [&] { Get_Picture(server.url("/error.gif"), "T"); }, "Picture Not Available At This Time"},
         {"a still 405 twips high", [&] { Get_Picture(server.url("/flat.png"), "T"); },
          "Picture Not Available At This Time"},
@@ -65,7 +60,6 @@ TEST_F(PictureTest, EveryFailureIsReportedInThePanelAndLeavesNoWindow)
         SCOPED_TRACE(c.what);
         writeFile("data/older.gif", "an earlier picture");
         c.fetch();
-        writesFail(false);
         EXPECT_EQ(form1().panelText(1), c.status);
         EXPECT_FALSE(form1().Picture2->isVisibleTo(&form1()));
         EXPECT_FALSE(form1().Gif89a1->isPlaying());

@@ -15,7 +15,7 @@
 #include "settings/program_state.h"
 #include "settings/settings_record.h"
 #include "settings/user_lists.h"
-#include "support/file_size_limit.h"
+#include "support/failing_writes.h"
 
 #include <QAction>
 #include <QDirIterator>
@@ -27,11 +27,6 @@
 #include <sys/mount.h>
 
 namespace {
-
-struct FailingWrites {
-    explicit FailingWrites(std::function<bool(const QString&)> fails) { setWriteFailureForTesting(std::move(fails)); }
-    ~FailingWrites() { setWriteFailureForTesting({}); }
-};
 
 // Every program writer, each made to write over a file that holds "old content".
 class FailingDisk : public PagesTest {
@@ -105,7 +100,7 @@ TEST_F(FailingDisk, AnInjectedFailureKeepsEveryOldFileAndIsReported)
         EXPECT_EQ(filesBelow(), before) << writer.file.toStdString(); // no temporary left behind
     }
     // A file that a failed append created is gone again.
-    const FailingWrites failing([](const QString&) { return true; });
+    const FailingWrites failing;
     EXPECT_FALSE(appendLines(path("New_Log.txt"), {"lost"}));
     EXPECT_FALSE(QFile::exists(path("New_Log.txt")));
 }

@@ -9,3 +9,6 @@ inline QString sampleText(const QString& name)
     QFile file(QStringLiteral(CORVANE_DATA_DIR "/../tests/samples/") + name);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+// The same answer as bytes, as the service sent it.
+inline QByteArray sampleBytes(const QString& name) { return sampleText(name).toUtf8(); }

@@ -9,12 +9,6 @@
 
 namespace {
 
-// A saved answer as the service sends it.
-QByteArray sample(const char* name)
-{
-    return sampleText(name).toUtf8();
-}
-
 struct MadeAlert {
     const char *areas, *description, *status = "Actual", *sender = "NWS Fort Worth TX";
 };
@@ -44,18 +38,18 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
         bool alert;
         int alerts;
     } cases[] = {
-        {"Montana, two advisories for mountains", sample("alerts-active-MT-2024-03-05.json"), "BOZEMAN", kRed,
+        {"Montana, two advisories for mountains", sampleBytes("alerts-active-MT-2024-03-05.json"), "BOZEMAN", kRed,
          false, 2},
-        {"Hawaii, surf warning naming islands only", sample("alerts-active-HI-2024-03-14.json"), "LIHUE", kRed,
+        {"Hawaii, surf warning naming islands only", sampleBytes("alerts-active-HI-2024-03-14.json"), "LIHUE", kRed,
          false, 1},
-        {"Hawaii, Kona in the areas", sample("alerts-active-HI-2026-09-25-excerpt.json"), "KONA", kRed, true, 1},
+        {"Hawaii, Kona in the areas", sampleBytes("alerts-active-HI-2026-09-25-excerpt.json"), "KONA", kRed, true, 1},
         {"Hawaii, Honolulu only as the office that issues the next statement",
-         sample("alerts-active-HI-2026-09-25-excerpt.json"), "HONOLULU", kRed, false, 1},
-        {"Hawaii, Hilo not named", sample("alerts-active-HI-2026-09-25-excerpt.json"), "HILO", kRed, false, 1},
-        {"Texas, nothing in effect", sample("alerts-active-TX-2024-05-none.json"), "DALLAS", kGreen, false, 0},
-        {"error body", sample("alerts-error-500-2021.json"), "DALLAS", kButtonFaceColor, false, 0},
-        {"error body, older form", sample("alerts-error-500-2020.json"), "DALLAS", kButtonFaceColor, false, 0},
-        {"cut-off answer", sample("alerts-active-MT-2024-03-05.json").left(900), "BOZEMAN", kButtonFaceColor,
+         sampleBytes("alerts-active-HI-2026-09-25-excerpt.json"), "HONOLULU", kRed, false, 1},
+        {"Hawaii, Hilo not named", sampleBytes("alerts-active-HI-2026-09-25-excerpt.json"), "HILO", kRed, false, 1},
+        {"Texas, nothing in effect", sampleBytes("alerts-active-TX-2024-05-none.json"), "DALLAS", kGreen, false, 0},
+        {"error body", sampleBytes("alerts-error-500-2021.json"), "DALLAS", kButtonFaceColor, false, 0},
+        {"error body, older form", sampleBytes("alerts-error-500-2020.json"), "DALLAS", kButtonFaceColor, false, 0},
+        {"cut-off answer", sampleBytes("alerts-active-MT-2024-03-05.json").left(900), "BOZEMAN", kButtonFaceColor,
          false, 0},
         {"page not found", "<html><h1>404 Not Found</h1></html>", "DALLAS", kButtonFaceColor, false, 0},
         {"empty answer", "", "DALLAS", kButtonFaceColor, false, 0},

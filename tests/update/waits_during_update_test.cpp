@@ -168,10 +168,19 @@ protected:
         return captions.join('|');
     }
 
-    // The temperature lines of the log records written so far.
-    QStringList loggedTemperatures() const
+    // The rows among the first three that name a station, and the log
+    // records from `first` on (`count` of them), all in one unit: 50 F is 10 C.
+    void expectInOneUnit(const char* update, bool celsius, qsizetype first, qsizetype count) const
     {
-        return readFile("Log/CV_Log.txt").split("\r\n").filter("Temperature");
+        const auto [degrees, logLine] = celsius ? std::pair{"10", "Temperature (C): 10"}
+                                                : std::pair{"50", "Temperature (F): 50"};
+        for (int row = 0; row < 3; ++row) {
+            if (!form1().Label2[row]->text().isEmpty())
+                EXPECT_EQ(form1().Label4[row]->text(), degrees) << update << ", row " << row;
+        }
+        const QStringList logged = readFile("Log/CV_Log.txt").split("\r\n").filter("Temperature").mid(first);
+        EXPECT_EQ(logged.size(), count) << update;
+        EXPECT_EQ(logged.count(logLine), logged.size()) << update << ": a record in another unit";
     }
 
     static QString watchedPlaces()
@@ -195,12 +204,7 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     Form1& main = form1();
     main.Option1_Click(2);
     const QPointer<Form2> dialog = &form2();
-    // Every row in one unit: 50 F is 10 C.
-    const auto inTheUnitNow = [&main] {
-        return main.TempD[1]->isChecked() ? std::pair{"10", "Temperature (C): 10"}
-                                          : std::pair{"50", "Temperature (F): 50"};
-    };
-    const auto [startDegrees, startLogLine] = inTheUnitNow();
+    const bool startedInCelsius = main.TempD[1]->isChecked();
     held = &c;
 
     main.RNow_Click();
@@ -216,14 +220,7 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(watchedPlaces(), c.list);
     // The held update's rows and log records keep the unit it started with,
     // whatever was chosen in its waits.
-    for (int row = 0; row < 3; ++row) {
-        if (!main.Label2[row]->text().isEmpty()) {
-            EXPECT_EQ(main.Label4[row]->text(), startDegrees) << row;
-        }
-    }
-    const QStringList logged = loggedTemperatures();
-    EXPECT_EQ(logged.size(), c.logged);
-    EXPECT_EQ(logged.count(startLogLine), logged.size()) << "a record in another unit";
+    expectInOneUnit("held update", startedInCelsius, 0, c.logged);
 
     const int pagesBefore = server.count("/me/roundup.txt");
     if (c.refreshFollows)
@@ -236,12 +233,7 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     EXPECT_EQ(main.panelText(1), "Ready.....");
     // Every row and record of that update in the unit chosen last, and each
     // message counted as new once.
-    const auto [degrees, logLine] = inTheUnitNow();
-    for (int row = 0; row < form2().List3->count(); ++row)
-        EXPECT_EQ(main.Label4[row]->text(), degrees) << row;
-    const QStringList loggedNext = loggedTemperatures().mid(c.logged);
-    EXPECT_EQ(loggedNext.size(), form2().List3->count());
-    EXPECT_EQ(loggedNext.count(logLine), loggedNext.size()) << "a record in another unit";
+    expectInOneUnit("next update", main.TempD[1]->isChecked(), c.logged, form2().List3->count());
     EXPECT_EQ(program().MailState[0].Unread, 0);
 }
 
