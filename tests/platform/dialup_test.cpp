@@ -51,8 +51,9 @@ TEST(DialUpLinks, ActiveLinkStateComesFromTheListing)
     EXPECT_TRUE(dialUpLinkActive());
     const bool close = sinceTheLook.elapsed() < 250;
     EXPECT_GE(nmcli.calls().size(), callsBefore + 1);
-    if (close)
+    if (close) {
         EXPECT_EQ(nmcli.calls().size(), callsBefore + 1);
+    }
 
     nmcli.failListing();
     EXPECT_FALSE(dialUpLinkActive());
