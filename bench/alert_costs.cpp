@@ -18,15 +18,13 @@
 #include "settings/program_state.h"
 #include "support/local_http_server.h"
 #include "update/uv_and_warning_checks.h"
+#include "process_figures.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <sys/prctl.h>
@@ -55,26 +53,6 @@ QByteArray manyAlerts()
     QByteArray features = (alert + ",").repeated(100'000);
     features.chop(1);
     return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
-}
-
-// A figure of /proc/self/status in kB ("VmRSS:" now, "VmHWM:" at most).
-long memoryKb(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
-// The peak so far becomes the memory held now.
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
 }
 
 // Serves both answers from a child process, so that its copies of them
@@ -108,40 +86,23 @@ void measure(const char* name, const QString& state, const QString& code)
         form1().Label2[i]->setText(QString::fromLatin1(kPlaces[i]));
     }
 
-    // A timer of no interval fires whenever window events run.
-    QElapsedTimer clock;
-    qint64 lastEvents = 0;
-    qint64 longestStall = 0;
-    QTimer events;
-    QObject::connect(&events, &QTimer::timeout, [&] {
-        longestStall = std::max(longestStall, clock.nsecsElapsed() - lastEvents);
-        lastEvents = clock.nsecsElapsed();
-    });
-    events.start(0);
-
     // One update's checks: their time and the longest stall among them.
     const auto update = [&] {
         program().WarningsCache.clear(); // as each update begins
-        lastEvents = 0;
-        longestStall = 0;
-        clock.start();
-        for (int i = 0; i < kStations; ++i)
-            Check_Warnings(i, 0, state + QStringLiteral(" - ") + kPlaces[i]);
-        const qint64 taken = clock.nsecsElapsed();
-        longestStall = std::max(longestStall, taken - lastEvents);
-        return std::pair(taken / 1e6, longestStall / 1e6);
+        return stretches([&] {
+            for (int i = 0; i < kStations; ++i)
+                Check_Warnings(i, 0, state + QStringLiteral(" - ") + kPlaces[i]);
+        });
     };
-    resetPeak();
-    const long before = memoryKb("VmRSS:");
-    const auto [taken, stall] = update();
-    const long peak = memoryKb("VmHWM:");
-    const double nextStall = update().second;
+    Stretches first;
+    const double grown = peakGrowthMegabytes([&] { first = update(); });
+    const double nextStall = update().longest;
 
     if (backColor(form1().S_Warning[kStations - 1]) != kRed)
         std::fprintf(stderr, "%s: the alerts were not read\n", name);
-    std::printf("%s, five stations (ms)\t%.0f\n", name, taken);
-    std::printf("%s, longest stall (ms)\t%.0f\n", name, stall);
-    std::printf("%s, peak memory above start (MB)\t%.0f\n", name, (peak - before) / 1024.0);
+    std::printf("%s, five stations (ms)\t%.0f\n", name, first.whole);
+    std::printf("%s, longest stall (ms)\t%.0f\n", name, first.longest);
+    std::printf("%s, peak memory above start (MB)\t%.0f\n", name, grown);
     std::printf("%s, the next update's longest stall (ms)\t%.0f\n", name, nextStall);
     std::fflush(stdout);
 }

@@ -7,6 +7,7 @@
 // the reply unseen.
 
 #include "buoy_report_page.h"
+#include "process_figures.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "pages/buoy_window.h"
@@ -18,14 +19,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -33,33 +31,6 @@ namespace {
 
 constexpr int kBuoyLines = 320000;
 constexpr qint64 kVersionReplyBytes = 32 * 1024 * 1024;
-
-// A figure of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when missing.
-qint64 statusKilobytes(const QByteArray& name)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(name + ':'))
-            return line.mid(name.size() + 1).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
-// What `run` adds to the resident memory at its peak, in MB: the high-water
-// mark, reset just before, less what was resident then.
-double peakGrowthMegabytes(const std::function<void()>& run)
-{
-    QFile reset(QStringLiteral("/proc/self/clear_refs"));
-    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1 || !reset.flush()) {
-        std::fprintf(stderr, "the peak memory cannot be reset here\n");
-        return -1;
-    }
-    const qint64 before = statusKilobytes("VmRSS");
-    run();
-    return (statusKilobytes("VmHWM") - before) / 1024.0;
-}
 
 // A local web server in a thread of its own: its work is not taken for the
 // program's.
@@ -97,34 +68,6 @@ private:
     QSemaphore ready_;
     QString root_;
 };
-
-struct Stretches {
-    double whole = 0;   // ms
-    double longest = 0; // ms without a window event
-};
-
-// How long `run` takes and the longest time in which it let no window event
-// run, seen by a timer that asks to run every millisecond.
-Stretches stretches(const std::function<void()>& run)
-{
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer events;
-    events.setTimerType(Qt::PreciseTimer);
-    events.setInterval(1);
-    QObject::connect(&events, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
-    events.start();
-    clock.start();
-    run();
-    const qint64 whole = clock.nsecsElapsed();
-    longest = std::max(longest, whole - last);
-    return {whole / 1e6, longest / 1e6};
-}
 
 void print(const char* figure, double value)
 {
