@@ -7,22 +7,30 @@
 #include "platform/user_dialogs.h"
 #include "settings/program_state.h"
 #include "update/active_alerts.h"
-#include "update/place_words.h"
 #include "update/site_code.h"
 #include "update/state_codes.h"
 #include "update/uv_and_warning_checks.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QStringList>
 #include <QTextCursor>
 
 namespace {
 
-// Selects the first place in the viewer's text that names the place, if any.
-void selectPlace(QPlainTextEdit& box, const QString& place)
+// Selects the first place in the viewer's text that names the place, if any,
+// but for the words that name no place in the alerts of `answer`.
+void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& answer)
 {
-    const std::optional<PlaceSpan> span = findPlaceWords(box.toPlainText(), place);
+    const QString text = box.toPlainText();
+    QSet<QString> senders;
+    for (const ActiveAlert& alert : answer.alerts)
+        senders << alert.sender;
+    QList<PlaceSpan> notPlaces;
+    for (const QString& sender : senders)
+        notPlaces += wordsNamingNoPlace(text, sender);
+    const std::optional<PlaceSpan> span = PlaceWords(place).firstOutside(text, notPlaces);
     if (!span)
         return;
     QTextCursor cursor = box.textCursor();
@@ -81,5 +89,5 @@ void Show_State_Warnings(int Index)
     main.setPanelText(1, QStringLiteral("Text Processing Complete"));
     showInViewer(QStringLiteral("Corvane State Wide Warnings"), text);
     // Events ran while the alerts came in: the place is read afresh.
-    selectPlace(*form4().Text1, main.Label2[Index]->text());
+    selectPlace(*form4().Text1, main.Label2[Index]->text(), answer);
 }

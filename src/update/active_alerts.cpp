@@ -18,27 +18,13 @@ QString officeName(const QString& senderName)
     return form.match(senderName.trimmed()).captured(1);
 }
 
-// Where the words of an alert's description name no place: the office that
-// says it issued the alert ("The National Weather Service in Jackson has
-// issued ...", "... will be issued by the National Weather Service in
-// Honolulu HI"), and mobile homes.
-QList<PlaceSpan> notPlaces(const ActiveAlert& alert)
-{
-    static const PlaceWords mobileHome(QStringLiteral("mobile home"));
-    static const PlaceWords mobileHomes(QStringLiteral("mobile homes"));
-    QList<PlaceSpan> spans = mobileHome.allIn(alert.description) + mobileHomes.allIn(alert.description);
-    const QString office = officeName(alert.sender);
-    if (!office.isEmpty())
-        spans += PlaceWords(QStringLiteral("National Weather Service in ") + office).allIn(alert.description);
-    return spans;
-}
-
 // The alert names the place in its areas, or in its description outside
 // the words that name no place (only looked for where it names the place).
 bool alertNamesPlace(const ActiveAlert& alert, const PlaceWords& place)
 {
-    return place.namedIn(alert.areas)
-        || (place.firstIn(alert.description) && place.namedIn(alert.description, notPlaces(alert)));
+    return place.firstIn(alert.areas)
+        || (place.firstIn(alert.description)
+            && place.firstOutside(alert.description, wordsNamingNoPlace(alert.description, alert.sender)));
 }
 
 // One alert's properties into `alert`; `actual` is left false for a test
@@ -91,6 +77,18 @@ bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
 }
 
 } // namespace
+
+QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QString& senderName)
+{
+    static const PlaceWords mobileHome(QStringLiteral("mobile home"));
+    static const PlaceWords mobileHomes(QStringLiteral("mobile homes"));
+    QList<PlaceSpan> spans = mobileHome.allIn(text) + mobileHomes.allIn(text);
+    spans += PlaceWords(senderName).allIn(text);
+    const QString office = officeName(senderName);
+    if (!office.isEmpty())
+        spans += PlaceWords(QStringLiteral("National Weather Service in ") + office).allIn(text);
+    return spans;
+}
 
 AlertsAnswer readActiveAlerts(QByteArrayView answer)
 {

@@ -1,10 +1,12 @@
 #pragma once
 #include "platform/color_values.h"
+#include "update/place_words.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 class InetControl;
 
@@ -43,6 +45,11 @@ struct WarningState {
 // in" ("The National Weather Service in Jackson has issued ...", the sender
 // being "NWS Jackson MS"), and "mobile home(s)".
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
+
+// Where the words of `text` name no place: "mobile home(s)", and the office
+// that sent the alert: its name as the sender (`senderName`, "NWS Jackson
+// MS") and after "National Weather Service in" ("... in Jackson has issued").
+QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QString& senderName);
 
 // The address of a state's active alerts ("TX").
 QString activeAlertsUrl(const QString& stateCode);

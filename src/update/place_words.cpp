@@ -115,23 +115,25 @@ std::optional<PlaceSpan> PlaceWords::firstIn(QStringView text) const
     return nextIn(reader);
 }
 
-bool PlaceWords::namedIn(QStringView text, const QList<PlaceSpan>& passedOver) const
+std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, QList<PlaceSpan> passedOver) const
 {
+    std::sort(passedOver.begin(), passedOver.end(),
+              [](const PlaceSpan& a, const PlaceSpan& b) { return a.start < b.start; });
+    // The places come in the order of their starts: each is held when a span
+    // that starts no later ends no earlier.
+    auto next = passedOver.cbegin();
+    qsizetype furthestEnd = -1;
     Reader reader(text);
     while (const std::optional<PlaceSpan> span = nextIn(reader)) {
-        if (std::none_of(passedOver.begin(), passedOver.end(),
-                         [&](const PlaceSpan& other) { return other.holds(*span); }))
-            return true;
+        for (; next != passedOver.cend() && next->start <= span->start; ++next)
+            furthestEnd = std::max(furthestEnd, next->start + next->length);
+        if (furthestEnd < span->start + span->length)
+            return span;
     }
-    return false;
-}
-
-std::optional<PlaceSpan> findPlaceWords(const QString& text, const QString& place)
-{
-    return PlaceWords(place).firstIn(text);
+    return std::nullopt;
 }
 
 bool namesPlace(const QString& text, const QString& place)
 {
-    return findPlaceWords(text, place).has_value();
+    return PlaceWords(place).firstIn(text).has_value();
 }

@@ -20,12 +20,6 @@
 struct PlaceSpan {
     qsizetype start = 0;  // where the place's first word begins in the text
     qsizetype length = 0; // up to the end of its last word
-
-    // True when `other` lies wholly within this span.
-    bool holds(const PlaceSpan& other) const
-    {
-        return other.start >= start && other.start + other.length <= start + length;
-    }
 };
 
 // A place's words, read once, to be looked for in any number of texts.
@@ -38,9 +32,10 @@ public:
     QList<PlaceSpan> allIn(QStringView text) const;
     // The first of them; nullopt when there is none.
     std::optional<PlaceSpan> firstIn(QStringView text) const;
-    // True when a place in `text` names this one outside every span of
-    // `passedOver` (words there name something else).
-    bool namedIn(QStringView text, const QList<PlaceSpan>& passedOver = {}) const;
+    // The first place in `text` that names this one and lies outside every
+    // span of `passedOver` (words there name something else); nullopt when
+    // there is none.
+    std::optional<PlaceSpan> firstOutside(QStringView text, QList<PlaceSpan> passedOver) const;
 
 private:
     struct Word {
@@ -57,9 +52,5 @@ private:
     QList<Word> words_;
 };
 
-// The first place in `text` that names `place`; nullopt when none does or
-// when the place holds no word at all.
-std::optional<PlaceSpan> findPlaceWords(const QString& text, const QString& place);
-
-// True when the text names the place (findPlaceWords finds it).
+// True when the text names the place.
 bool namesPlace(const QString& text, const QString& place);

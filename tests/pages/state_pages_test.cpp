@@ -177,6 +177,21 @@ TEST_F(StatePagesTest, WarningsShowEveryAlertOfTheStateWithThePlaceSelected)
     EXPECT_EQ(form4().Text1->textCursor().selectionStart(), shown.indexOf("Areas: ") + 88);
     EXPECT_TRUE(form4().text().endsWith("or sooner if conditions\r\nwarrant."));
 
+    // The office that issues an alert names no place, in its headline or as
+    // it says so in the description.
+    watch("Hawaii - HONOLULU", "HONOLULU", roundup("HI"), alerts("alerts-active-HI-2026-09-25-excerpt.json"));
+    Show_State_Warnings(0);
+    EXPECT_TRUE(selected().isEmpty());
+    const QByteArray jackson =
+        R"({"features": [{"properties": {"event": "Tornado Warning", "senderName": "NWS Jackson MS",)"
+        R"( "headline": "Tornado Warning issued May 2 by NWS Jackson MS", "areaDesc": "Rankin, MS",)"
+        R"( "description": "The National Weather Service in Jackson has issued a warning.\nDamage)"
+        R"( is expected near Jackson."}}]})";
+    watch("Mississippi - JACKSON", "JACKSON", roundup("MS"), HttpReply::text(jackson, "application/geo+json"));
+    Show_State_Warnings(0);
+    EXPECT_EQ(selected(), "Jackson");
+    EXPECT_EQ(form4().Text1->textCursor().selectionStart(), form4().Text1->toPlainText().lastIndexOf("Jackson"));
+
     watch("Texas - WACO", "WACO", roundup("TX"), alerts("alerts-active-TX-2024-05-none.json"));
     Show_State_Warnings(0);
     EXPECT_EQ(form4().text(), "No watches, warnings or advisories are in effect for Texas.");
