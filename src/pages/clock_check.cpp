@@ -1,5 +1,7 @@
 #include "pages/clock_check.h"
 
+#include "mainwindow/form1.h"
+#include "mainwindow/forms.h"
 #include "pages/page_fetch.h"
 #include "platform/daytime_client.h"
 #include "platform/number_formats.h"
@@ -15,11 +17,27 @@
 namespace {
 
 const QString kClockTitle = QStringLiteral("Corvane Time");
+const QString kNotReached = QStringLiteral("The time server could not be reached.");
 
-QString fetchDaytimeLine()
+// Reads the time server's daytime line, saying in status panel 1 that it
+// waits for the server and then whether an answer came; nullopt when none
+// did.
+std::optional<DaytimeReading> readTimeServer()
 {
     const QUrl server(sites::TimeServerSite());
-    return readDaytime(server.host(), static_cast<quint16>(server.port(13)), program().InetTimeout);
+    form1().setPanelText(1, QStringLiteral("Corvane Contacting Time Server ..... Please Wait"));
+    const QString reply = readDaytime(server.host(), static_cast<quint16>(server.port(13)), program().InetTimeout);
+    const bool answered = !reply.trimmed().isEmpty();
+    form1().setPanelText(1, answered ? QString() : kNotReached);
+    if (!answered)
+        return std::nullopt;
+    return readDaytimeLine(reply);
+}
+
+// The box of a time server that sent nothing: refused, silent or gone.
+QString timeServerUnreachedText(const QString& host)
+{
+    return QStringLiteral("The time server (%1) could not be reached.\r\nTry again later.").arg(host);
 }
 
 std::optional<QDateTime> serverInstant(const QString& yearMonthDay, const QString& time)
@@ -107,26 +125,31 @@ QDateTime clockTarget(const QDateTime& computerNow, const QDateTime& serverInsta
 
 void GreenwichTime_Click()
 {
-    const DaytimeReading first = readDaytimeLine(fetchDaytimeLine());
+    const std::optional<DaytimeReading> first = readTimeServer();
     if (programClosing())
         return;
-    if (!first.healthy) {
-        MsgBox(clockErrorText(first), MsgButtons::Ok, MsgIcon::Information, kClockTitle);
+    if (!first) {
+        MsgBox(timeServerUnreachedText(QUrl(sites::TimeServerSite()).host()), MsgButtons::Ok, MsgIcon::Exclamation,
+               kClockTitle);
+        return;
+    }
+    if (!first->healthy) {
+        MsgBox(clockErrorText(*first), MsgButtons::Ok, MsgIcon::Information, kClockTitle);
         return;
     }
     const QString systemTime = systemNow().toString(QStringLiteral("HH:mm:ss"));
-    const MsgResult wanted = MsgBox(clockOfferText(first, systemTime), MsgButtons::YesNo, MsgIcon::Information,
+    const MsgResult wanted = MsgBox(clockOfferText(*first, systemTime), MsgButtons::YesNo, MsgIcon::Information,
                                     kClockTitle, MsgDefault::Second);
     if (wanted != MsgResult::Yes || programClosing())
         return;
 
-    const DaytimeReading second = readDaytimeLine(fetchDaytimeLine());
+    const std::optional<DaytimeReading> second = readTimeServer();
     if (programClosing())
         return;
-    // A clock the system refuses to set is reported as not set, like a
-    // server that failed the second time.
-    if (!second.healthy || !second.instant
-        || !setSystemClock(clockTarget(systemNow(), *second.instant, QTimeZone::systemTimeZone()))) {
+    // A server gone or ill since the first reading, or a clock the system
+    // refuses to set, is reported as not set.
+    if (!second || !second->healthy || !second->instant
+        || !setSystemClock(clockTarget(systemNow(), *second->instant, QTimeZone::systemTimeZone()))) {
         MsgBox(QStringLiteral("An Error Occured!\r\n\r\nThe time has not been set!"), MsgButtons::Ok,
                MsgIcon::Exclamation);
         return;

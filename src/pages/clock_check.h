@@ -37,5 +37,7 @@ QString clockErrorText(const DaytimeReading& reading);
 // the nearer way from the computer's time to it passes midnight.
 QDateTime clockTarget(const QDateTime& computerNow, const QDateTime& serverInstant, const QTimeZone& zone);
 
-// The menu command "Check System Time".
+// The menu command "Check System Time". Status panel 1 says while it waits
+// for the time server, and afterwards is empty, or says that the server
+// could not be reached.
 void GreenwichTime_Click();

@@ -13,13 +13,19 @@
 
 namespace {
 
-QString homePageFile(const QString& fileName, const QString& completion)
+const QString kMissing = QStringLiteral("ERROR");
+
+// The file's text, or "ERROR" when the control is busy, the fetch fails or
+// the server answers with an error status. Status panel 1 then says whether
+// the file came.
+QString homePageFile(const QString& fileName, const QString& completion, const QString& failure)
 {
     Form1& main = form1();
     const QString url = about().Label4->text() + QLatin1Char('/') + fileName;
-    const QString reply = main.Inet1->StillExecuting() ? QStringLiteral("ERROR")
-                                                        : fetchPage(url).value_or(QStringLiteral("ERROR"));
-    main.setPanelText(1, completion);
+    const QString reply = main.Inet1->StillExecuting()
+        ? kMissing
+        : fetchFile(url, main.Inet1->maxReplyBytes()).value_or(kMissing);
+    main.setPanelText(1, replyMissing(reply) ? failure : completion);
     return reply;
 }
 
@@ -27,12 +33,13 @@ QString homePageFile(const QString& fileName, const QString& completion)
 
 bool replyMissing(const QString& reply)
 {
-    return reply == QLatin1String("ERROR") || reply.contains(QLatin1String("File Not Found"));
+    return reply == kMissing || reply.contains(QLatin1String("File Not Found"));
 }
 
 QString Get_News()
 {
-    return homePageFile(QStringLiteral("news.txt"), QStringLiteral("News Recovery Completed"));
+    return homePageFile(QStringLiteral("news.txt"), QStringLiteral("News Recovery Completed"),
+                        QStringLiteral("News Recovery Failed"));
 }
 
 QString meteorFileName(const QDate& day)
@@ -42,7 +49,8 @@ QString meteorFileName(const QDate& day)
 
 QString Get_Meteor_Info()
 {
-    return homePageFile(meteorFileName(QDate::currentDate()), QStringLiteral("Meteor Information Recovery Completed"));
+    return homePageFile(meteorFileName(QDate::currentDate()), QStringLiteral("Meteor Information Recovery Completed"),
+                        QStringLiteral("Meteor Information Recovery Failed"));
 }
 
 void LatestNews_Click()

@@ -35,6 +35,14 @@ std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
     }
 }
 
+std::optional<QString> fetchFile(const QString& url, qint64 maxBytes)
+{
+    std::optional<QString> page = fetchShortPage(url, maxBytes);
+    if (page && form1().Inet1->lastHttpStatus() >= 400)
+        return std::nullopt;
+    return page;
+}
+
 bool programClosing()
 {
     return form1().Unloading != 0;

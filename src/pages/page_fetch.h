@@ -18,6 +18,11 @@ std::optional<QString> fetchPage(const QString& url);
 // reply is not read past that bound and counts as a failed fetch.
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
 
+// Like fetchShortPage for a file that the server either has or has not: an
+// answer with an HTTP error status (400 and over) carries the server's error
+// page, not the file, and counts as a failed fetch.
+std::optional<QString> fetchFile(const QString& url, qint64 maxBytes);
+
 // True once the program has begun to close. Page and picture commands ask
 // after every wait (a handler run inside it may have closed the program):
 // what they fetched is then dropped, and nothing more is shown or done.

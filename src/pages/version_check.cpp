@@ -91,8 +91,9 @@ VersionVerdict versionVerdict(const QString& reply, const QString& local)
 
 QString Get_Version_File(const QString& url)
 {
-    const QString reply = fetchShortPage(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
-    form1().setPanelText(1, QStringLiteral("Version Test Completed"));
+    const QString reply = fetchFile(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
+    form1().setPanelText(1, replyMissing(reply) ? QStringLiteral("Version Test Failed")
+                                                : QStringLiteral("Version Test Completed"));
     return reply;
 }
 

@@ -16,9 +16,10 @@ VersionVerdict versionVerdict(const QString& reply, const QString& local);
 inline constexpr qint64 kVersionFileBytes = 1024;
 
 // Fetches the version file on the main window's first transfer control;
-// "ERROR" when the fetch fails. A reply too long to be a version file is not
-// read past kVersionFileBytes: it counts as a failed fetch and gives "ERROR".
-// Status panel 1 then reads "Version Test Completed".
+// "ERROR" when the fetch fails or the server answers with an error status.
+// A reply too long to be a version file is not read past kVersionFileBytes:
+// it counts as a failed fetch and gives "ERROR". Status panel 1 then reads
+// "Version Test Completed", or "Version Test Failed" when the file is missing.
 QString Get_Version_File(const QString& url);
 
 // The Help menu's check: says what it found in a message box titled "Verify Version".

@@ -11,6 +11,7 @@
 #include "platform/user_dialogs.h"
 #include "platform/number_formats.h"
 #include "platform/waits.h"
+#include "settings/mail_report.h"
 #include "settings/string_routines.h"
 
 #include <QAction>
@@ -35,7 +36,7 @@ int countNewMessages(Pop3Client& mailbox, const MailAccount& account, MailAccoun
             continue;
         seen << key;
         ++unread;
-        outcome = MailAccountState{account.site, unread};
+        outcome.Unread = unread;
     }
     return unread;
 }
@@ -60,52 +61,76 @@ void announceNewMail(const std::array<MailAccountState, 3>& accounts)
 // The mailbox of the check under way, for cancelMailCheck.
 Pop3Client* mailboxInUse = nullptr;
 
+// Checks one account: logs in, counts its new messages and says so in
+// status panel 1, recording in `outcome` what it found or why the account
+// could not be checked. Returns the count of new messages. A mailbox that
+// fails in the middle of its list throws Pop3Error.
+int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAccountState& outcome, QStringList& seen)
+{
+    Form1& main = form1();
+    const QString number = numberForm(n + 1);
+    mailbox.setHost(account.site);
+    mailbox.setUserName(account.name);
+    mailbox.setPassword(account.password);
+    mailbox.setTimeout(program().InetTimeout);
+    main.setPanelText(1, QStringLiteral("Corvane Contacting E-Mail Site #") + number);
+    mailbox.Connect();
+    if (mailbox.Result() != 0) {
+        outcome.Failure = mailFailureReason(static_cast<Pop3Status>(mailbox.Result()));
+        mailbox.Disconnect();
+        main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" not available."));
+        return 0;
+    }
+    main.setPanelText(1, QStringLiteral("Corvane Checking E-Mail at Site #") + number);
+    int unread = 0;
+    try {
+        unread = countNewMessages(mailbox, account, outcome, seen);
+    } catch (const Pop3Error& error) {
+        outcome.Failure = mailFailureReason(error.status());
+        throw;
+    }
+    outcome.Failure.clear();
+    mailbox.Disconnect();
+    main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" checked."));
+    return unread;
+}
+
 // Visits every configured account once, counting against `seen`; see
 // Check_Mail. Stops where the program began to close.
 void visitMailboxes(QStringList& seen)
 {
     ProgramState& state = program();
-    Form1& main = form1();
-    std::array<int, 3> unread{};
-    // Every account starts empty, so that a check ended early by a failing
-    // mailbox leaves no counts of an earlier check behind for the report.
-    state.MailState.fill(MailAccountState{});
+    // Every account starts afresh, the ones in use as not checked yet, so
+    // that a check ended early by a failing mailbox leaves nothing of an
+    // earlier check behind and names the accounts it never came to.
+    std::array<std::optional<MailAccount>, 3> accounts;
+    for (int n = 0; n < 3; ++n) {
+        accounts[n] = storedMailAccount(n + 1);
+        state.MailState[n] = MailAccountState{};
+        if (accounts[n])
+            state.MailState[n] = MailAccountState{accounts[n]->site, 0, kMailCheckStopped};
+    }
 
     Pop3Client mailbox;
     mailboxInUse = &mailbox;
     const auto released = qScopeGuard([] { mailboxInUse = nullptr; });
-    for (int n = 0; n < 3 && !programClosing(); ++n) {
-        MailAccountState& outcome = state.MailState[n];
-        const std::optional<MailAccount> account = storedMailAccount(n + 1);
-        if (!account)
-            continue;
-        const QString number = numberForm(n + 1);
-
-        mailbox.setHost(account->site);
-        mailbox.setUserName(account->name);
-        mailbox.setPassword(account->password);
-        mailbox.setTimeout(state.InetTimeout);
-        main.setPanelText(1, QStringLiteral("Corvane Contacting E-Mail Site #") + number);
-        mailbox.Connect();
-        if (mailbox.Result() == 0) {
-            main.setPanelText(1, QStringLiteral("Corvane Checking E-Mail at Site #") + number);
-            if (mailbox.MessageCount() > 0) {
-                unread[n] = countNewMessages(mailbox, *account, outcome, seen);
-            } else {
-                unread[n] = mailbox.MessageCount();
-                outcome = MailAccountState{account->site, mailbox.MessageCount()};
-            }
-        } else {
-            main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" not available."));
+    int unread = 0;
+    try {
+        for (int n = 0; n < 3 && !programClosing(); ++n) {
+            if (accounts[n])
+                unread += checkAccount(mailbox, *accounts[n], n, state.MailState[n], seen);
         }
-        mailbox.Disconnect();
-        main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" checked."));
+    } catch (const Pop3Error&) {
+        // A failing mailbox ends the check: the panel says what was checked.
+        if (!programClosing())
+            form1().setPanelText(1, mailCheckStatusText(state.MailState));
+        throw;
     }
 
     if (programClosing())
         return; // nothing is announced on the program's way out
-    main.setPanelText(1, QStringLiteral("E-Mail Site Check Completed."));
-    if ((unread[0] | unread[1] | unread[2]) != 0)
+    form1().setPanelText(1, mailCheckStatusText(state.MailState));
+    if (unread > 0)
         announceNewMail(state.MailState);
 }
 
@@ -136,29 +161,6 @@ std::optional<MailAccount> storedMailAccount(int account)
 QString seenMailKey(const MailAccount& account, const QString& messageId)
 {
     return account.site + QLatin1Char('\t') + account.name + QLatin1Char('\t') + messageId;
-}
-
-QString mailSitesText(const std::array<MailAccountState, 3>& accounts)
-{
-    QString sites;
-    for (const MailAccountState& account : accounts)
-        if (account.Unread > 0)
-            sites += QStringLiteral(" - ") + account.Site;
-    return sites;
-}
-
-QString mailReport(const std::array<MailAccountState, 3>& accounts)
-{
-    QString report;
-    for (const MailAccountState& account : accounts) {
-        if (account.Unread == 0)
-            continue;
-        report += QStringLiteral("Your E-Mail Box at ") + account.Site.toUpper() + QStringLiteral(" has")
-            + numberForm(account.Unread)
-            + (account.Unread > 1 ? QStringLiteral(" unread messages.") : QStringLiteral(" unread message."))
-            + QStringLiteral("\r\n");
-    }
-    return report.isEmpty() ? QStringLiteral("At this time there is no new E-Mail.") : report;
 }
 
 void Check_Mail()
@@ -194,7 +196,8 @@ void cancelMailCheck()
 // The "Check E-Mail" menu. Index 0 toggles the automatic check after each
 // update; index 1 checks at once and reports, or, when a check is under way,
 // has that one report as it ends. A mailbox failing midway ends the check,
-// and the report then tells what was found up to there.
+// and the report then tells what was found up to there and which accounts
+// could not be checked.
 void Form1::CkMail_Click(int Index)
 {
     if (Index == 0) {

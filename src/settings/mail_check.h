@@ -26,22 +26,18 @@ std::optional<MailAccount> storedMailAccount(int account);
 // own mailbox.
 QString seenMailKey(const MailAccount& account, const QString& messageId);
 
-// The sites with new mail, in account order, each after " - ".
-QString mailSitesText(const std::array<MailAccountState, 3>& accounts);
-
-// The "Check E-Mail" report: one line per account with new mail, or the
-// no-mail text.
-QString mailReport(const std::array<MailAccountState, 3>& accounts);
-
 // The longest the check waits for the compact window's tick to take the
 // mail sound; the wait ends sooner as soon as the tick has played it.
 inline constexpr double kMailSoundWaitSeconds = 3;
 
 // Checks every configured account, showing its progress in status panel 1
-// and recording the outcome in MailState. New mail sets the tooltips of the
-// two mail pictures and raises the compact window's sound and mail flags.
-// A mailbox that fails in the middle of its session ends the check there
-// with Pop3Error, for the caller to handle.
+// and recording the outcome in MailState: each account's new messages, or
+// why it could not be checked. The panel ends with mailCheckStatusText,
+// which never calls a check complete that was not. New mail sets the
+// tooltips of the two mail pictures and raises the compact window's sound
+// and mail flags. A mailbox that fails in the middle of its session ends
+// the check there with Pop3Error, for the caller to handle; the accounts
+// after it count as not checked.
 //
 // One check runs at a time: asked for while another is under way (from
 // inside one of its waits), it does nothing, since the check under way

@@ -10,11 +10,11 @@
 #include <array>
 #include <vector>
 
-// What the last mail check found at one account: its site (host) text and
-// its count of new messages; an empty site and 0 when it found nothing.
+// What the last mail check found at one account.
 struct MailAccountState {
-    QString Site;
-    int Unread = 0;
+    QString Site;    // the account's site (host) text; empty when the account is not in use
+    int Unread = 0;  // the messages not counted before
+    QString Failure; // why the account could not be checked, in a few words; empty when it was
 };
 
 // The program-wide values that the windows and the update share. One

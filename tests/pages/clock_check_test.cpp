@@ -149,6 +149,7 @@ TEST_F(ClockCheckTest, OffersToSetTheClockAndSetsItOnYes)
               "at the U.S. Naval Observatory.\r\n\r\nWould you like to set your System\r\nClock to the exact time?");
     EXPECT_FALSE(setTo.isValid());
     EXPECT_EQ(daytime.connections, 1);
+    EXPECT_EQ(form1().panelText(1), ""); // the box tells what the server said
 
     // The clock is set from a second reading, taken after the answer.
     daytime.replies = {line, "\n60370 24-03-01 16:00:09 00 0 0 45.2 UTC(NIST) * \n"};
@@ -187,12 +188,32 @@ TEST_F(ClockCheckTest, NeverClaimsAClockItCouldNotSet)
                                 "Time Error\r\n\r\n");
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
 
-    // Nor does a server that is not there.
-    messages.clear();
-    daytime.server.close();
+    // Nor does a server gone silent between the two readings.
+    daytime.replies = {healthy};
     check();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Greenwich Mean Time\r\nDate: -\r\nTime: \r\nStandard Time"));
+    EXPECT_EQ(messages.back().text, notSet);
+    EXPECT_FALSE(setTo.isValid());
+}
+
+TEST_F(ClockCheckTest, AServerThatSendsNothingIsSaidToBeOutOfReach)
+{
+    // The server closes without a word, then refuses the connection.
+    for (const bool listening : {true, false}) {
+        if (!listening)
+            daytime.server.close();
+        messages.clear();
+        form1().setPanelText(1, "E-Mail Site Check Completed."); // left by an earlier command
+        QString waiting;
+        daytime.onConnection = [&waiting] { waiting = form1().panelText(1); };
+        check();
+        ASSERT_EQ(messages.size(), 1u) << listening;
+        EXPECT_EQ(messages[0].text, "The time server (127.0.0.1) could not be reached.\r\nTry again later.");
+        EXPECT_EQ(messages[0].title, "Corvane Time");
+        EXPECT_EQ(form1().panelText(1), "The time server could not be reached.");
+        if (listening) {
+            EXPECT_EQ(waiting, "Corvane Contacting Time Server ..... Please Wait");
+        }
+    }
 }
 
 TEST_F(ClockCheckTest, AProgramClosedWhileItWaitsForTheServerNeitherAsksNorSetsTheClock)

@@ -3,10 +3,12 @@
 #include "mainwindow/about_window.h"
 #include "mainwindow/form1.h"
 #include "pages/text_viewer.h"
+#include "pages/version_check.h"
 #include "pages_test_support.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <functional>
 
 class HomePageFilesTest : public PagesTest {
 protected:
@@ -48,6 +50,40 @@ TEST_F(HomePageFilesTest, MissingFilesAreTold)
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages[1].text, "There is a problem contacting the site.\r\nTry again later.");
     EXPECT_EQ(messages[1].title, "Corvane Meteor Showers");
-    EXPECT_EQ(form1().panelText(1), "Meteor Information Recovery Completed");
+    EXPECT_EQ(form1().panelText(1), "Meteor Information Recovery Failed");
     EXPECT_FALSE(form4Loaded());
+}
+
+// A server without the file answers with an error status and a page of its
+// own: that page is no news, no meteor list and no version number, though
+// it may start with digits as a version does.
+TEST_F(HomePageFilesTest, AnErrorAnswerIsAMissingFile)
+{
+    const std::pair<int, QByteArray> answers[] = {
+        {404, "<html><head><title>404 Not Found</title></head><body><h1>Not Found</h1></body></html>"},
+        {404, "404 page not found\n"},
+        {500, "500 Internal Server Error"},
+        {503, ""},
+    };
+    const std::pair<std::function<void()>, QStringList> commands[] = {
+        {LatestNews_Click, {"There is currently no breaking news.", "News Recovery Failed"}},
+        {MoonCal_Click, {"There is a problem contacting the site.\r\nTry again later.",
+                         "Meteor Information Recovery Failed"}},
+        {CVVersion_Click, {"Site could not be reached at this time!", "Version Test Failed"}},
+        {Auto_Version_Check, {"Version Test Failed"}}, // silent
+    };
+    for (const auto& [status, body] : answers) {
+        HttpReply reply = HttpReply::text(body);
+        reply.status = status;
+        for (const QString& file : {QString("news.txt"), meteorFileName(QDate::currentDate()), QString("version.nfo")})
+            server.route("/home/" + file.toLatin1(), reply);
+        for (const auto& [command, told] : commands) {
+            messages.clear();
+            command();
+            const QStringList seen = messageTexts() << form1().panelText(1);
+            EXPECT_EQ(seen.join(" | ").toStdString(), told.join(" | ").toStdString())
+                << status << " " << body.toStdString();
+        }
+        EXPECT_FALSE(form4Loaded());
+    }
 }

@@ -9,9 +9,11 @@
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 #include "platform/tray_icons.h"
+#include "settings/mail_report.h"
 #include "settings/string_routines.h"
 #include "support/dovecot_server.h"
 #include "support/fake_pop3_server.h"
+#include "support/local_http_server.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -26,6 +28,7 @@
 namespace {
 
 const QString kNoMail = "At this time there is no new E-Mail.";
+const QString kNoAccount = "No E-Mail account is set up.";
 
 class MailCheckTest : public SandboxTest {
 protected:
@@ -78,6 +81,40 @@ protected:
 
 } // namespace
 
+TEST(MailReport, CallsTheCheckCompleteOnlyWhenEveryAccountInUseWasRead)
+{
+    const MailAccountState unused;
+    const MailAccountState empty{"pop.one.example", 0, ""};
+    const MailAccountState two{"pop.two.example", 2, ""};
+    const MailAccountState mute{"pop.mute.example", 0, "no answer from the server"};
+    const MailAccountState broken{"pop.two.example", 1, "the server closed the connection"};
+    const QString twoLine = "Your E-Mail Box at POP.TWO.EXAMPLE has 2 unread messages.\r\n";
+    const QString muteLine = "Account 3 (pop.mute.example) could not be checked: no answer from the server.\r\n";
+    const struct {
+        std::array<MailAccountState, 3> accounts;
+        QString report;
+        QString status;
+    } cases[] = {
+        {{unused, unused, unused},
+         "No E-Mail account is set up.\r\nSet one up in Corvane Options, on the Internet tab.",
+         "No E-Mail account is set up."},
+        {{empty, unused, empty}, "At this time there is no new E-Mail.", "E-Mail Site Check Completed."},
+        {{empty, two, unused}, twoLine, "E-Mail Site Check Completed."},
+        {{empty, two, mute}, twoLine + muteLine, "E-Mail Site Check Incomplete: 1 of 3 sites could not be checked."},
+        {{unused, unused, mute}, muteLine, "No E-Mail site could be checked."},
+        {{empty, unused, mute}, muteLine, "E-Mail Site Check Incomplete: 1 of 2 sites could not be checked."},
+        // New mail found before the mailbox failed is told, and so is the failure.
+        {{unused, broken, unused},
+         "Your E-Mail Box at POP.TWO.EXAMPLE has 1 unread message.\r\n"
+         "Account 2 (pop.two.example) could not be checked: the server closed the connection.\r\n",
+         "No E-Mail site could be checked."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(mailReport(c.accounts).toStdString(), c.report.toStdString());
+        EXPECT_EQ(mailCheckStatusText(c.accounts).toStdString(), c.status.toStdString());
+    }
+}
+
 TEST_F(MailCheckTest, AccountsNotInUseAreSkippedSilently)
 {
     FakePop3Server server;
@@ -95,9 +132,9 @@ TEST_F(MailCheckTest, AccountsNotInUseAreSkippedSilently)
     storeAccount(3, server.host(), "lee", "pw");
     DeleteSettings("EMail", {"Pass3"});
 
-    EXPECT_EQ(checkNow(), kNoMail);
+    EXPECT_EQ(checkNow(), kNoAccount + "\r\nSet one up in Corvane Options, on the Internet tab.");
     EXPECT_EQ(server.connectionCount(), 0);
-    EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Completed.");
+    EXPECT_EQ(form1().panelText(1), kNoAccount);
     EXPECT_EQ(weather().GotMail, 0);
     EXPECT_EQ(weather().PlayMailSound, 0);
     EXPECT_TRUE(played.isEmpty());
@@ -198,8 +235,11 @@ TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheChec
     storeAccount(3, good.host(), "lee", "pw");
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(checkNow(), line(good.host(), "2 unread messages."));
+    EXPECT_EQ(checkNow(), "Account 1 (" + refusing.host() + ") could not be checked: the server refused the log-in.\r\n"
+                              + "Account 2 (" + mute.host() + ") could not be checked: no answer from the server.\r\n"
+                              + line(good.host(), "2 unread messages."));
     EXPECT_LT(clock.elapsed(), 30000); // the set seconds, not the default minute
+    EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Incomplete: 2 of 3 sites could not be checked.");
 
     // A connection dropped in the middle of the list ends the check there:
     // the report tells what was found up to then, no flags are raised.
@@ -210,10 +250,35 @@ TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheChec
     storeAccount(1, dropping.host(), "lee", "pw");
     storeAccount(2, later.host(), "lee", "pw");
     DeleteSettings("EMail", {"Site3"});
-    EXPECT_EQ(checkNow(), line(dropping.host(), "1 unread message."));
+    EXPECT_EQ(checkNow(), line(dropping.host(), "1 unread message.") + "Account 1 (" + dropping.host()
+                              + ") could not be checked: the server closed the connection.\r\n" + "Account 2 ("
+                              + later.host() + ") could not be checked: the check stopped at an earlier account.\r\n");
+    EXPECT_EQ(form1().panelText(1), "No E-Mail site could be checked.");
     EXPECT_EQ(later.connectionCount(), 0);
     EXPECT_EQ(weather().GotMail, 0);
     EXPECT_THROW(Check_Mail(), Pop3Error);
+}
+
+TEST_F(MailCheckTest, MailboxesThatCannotBeReadAreNeverReportedAsChecked)
+{
+    FakePop3Server silent;
+    ASSERT_TRUE(silent.listen());
+    silent.stayMute(); // accepts, never greets
+    const QString refused = QString("127.0.0.1:%1").arg(LocalHttpServer::refusedPort());
+    storeAccount(1, refused, "lee", "pw");
+    storeAccount(3, silent.host(), "lee", "pw");
+    program().InetTimeout = 3; // a refused connection is told far sooner, even on a busy machine
+
+    // The update's own check shows no box, and its status text claims nothing.
+    Check_Mail();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form1().panelText(1), "No E-Mail site could be checked.");
+    EXPECT_EQ(weather().GotMail, 0);
+
+    // What "Now" would report of it.
+    EXPECT_EQ(mailReport(program().MailState),
+              "Account 1 (" + refused + ") could not be checked: the server could not be reached.\r\n" + "Account 3 ("
+                  + silent.host() + ") could not be checked: no answer from the server.\r\n");
 }
 
 TEST_F(MailCheckTest, ACheckAskedForDuringAnotherIsServedByTheOneUnderWay)
