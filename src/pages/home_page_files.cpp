@@ -22,9 +22,7 @@ QString homePageFile(const QString& fileName, const QString& completion, const Q
 {
     Form1& main = form1();
     const QString url = about().Label4->text() + QLatin1Char('/') + fileName;
-    const QString reply = main.Inet1->StillExecuting()
-        ? kMissing
-        : fetchFile(url, main.Inet1->maxReplyBytes()).value_or(kMissing);
+    const QString reply = main.Inet1->StillExecuting() ? kMissing : fetchPage(url).value_or(kMissing);
     main.setPanelText(1, replyMissing(reply) ? failure : completion);
     return reply;
 }

@@ -29,18 +29,13 @@ std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
     inet.setMaxReplyBytes(maxBytes);
     try {
         Set_Inet(inet);
-        return inet.OpenURL(url);
+        QString page = inet.OpenURL(url);
+        if (inet.lastHttpStatus() >= 400)
+            return std::nullopt;
+        return page;
     } catch (const InetError&) {
         return std::nullopt;
     }
-}
-
-std::optional<QString> fetchFile(const QString& url, qint64 maxBytes)
-{
-    std::optional<QString> page = fetchShortPage(url, maxBytes);
-    if (page && form1().Inet1->lastHttpStatus() >= 400)
-        return std::nullopt;
-    return page;
 }
 
 bool programClosing()

@@ -11,17 +11,14 @@
 bool refusedWhileBusy(const QString& busyText);
 
 // The page's text after the connection set-up; nullopt when the fetch
-// failed or timed out (a page with an error status is still a page).
+// failed or timed out, or when the server answered with an HTTP error status
+// (400 and over): such an answer carries the server's error page, not the
+// page asked for.
 std::optional<QString> fetchPage(const QString& url);
 
 // Like fetchPage for a page that is never longer than `maxBytes`: a longer
 // reply is not read past that bound and counts as a failed fetch.
 std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
-
-// Like fetchShortPage for a file that the server either has or has not: an
-// answer with an HTTP error status (400 and over) carries the server's error
-// page, not the file, and counts as a failed fetch.
-std::optional<QString> fetchFile(const QString& url, qint64 maxBytes);
 
 // True once the program has begun to close. Page and picture commands ask
 // after every wait (a handler run inside it may have closed the program):

@@ -91,7 +91,7 @@ VersionVerdict versionVerdict(const QString& reply, const QString& local)
 
 QString Get_Version_File(const QString& url)
 {
-    const QString reply = fetchFile(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
+    const QString reply = fetchShortPage(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
     form1().setPanelText(1, replyMissing(reply) ? QStringLiteral("Version Test Failed")
                                                 : QStringLiteral("Version Test Completed"));
     return reply;

@@ -72,31 +72,42 @@ TEST_F(StatePagesTest, StationsWithoutRegionalPagesAndFailedFetchesSaySo)
         const char* name;
         QString url;
         QByteArray page; // served for every regional page
+        int status = 200;
     } cases[] = {
         {"Hawaii list", "https://www.mkwc.ifa.hawaii.edu/obs/x.html", ""},
         {"empty address", "", ""},
         {"address without a folder", "https://host.example", ""},
         {"server has no such page", server.url("/tx/obs.html"), "<h1>Page Not found</h1>"},
         {"mapping server error", server.url("/tx/obs.html"), "Mapping Server Error"},
+        {"error status", server.url("/tx/obs.html"), "<h1>Service Unavailable</h1>", 503},
         {"site unreachable", refusedRoot() + "/tx/obs.html", ""},
     };
     for (const Case& c : cases) {
         station(c.url, "DALLAS");
+        HttpReply reply = HttpReply::text(c.page);
+        reply.status = c.status;
         for (const char* page : {"/tx/state.html", "/tx/zone.html"})
-            server.route(page, HttpReply::text(c.page));
+            server.route(page, reply);
         Show_State_Forecast(0);
         EXPECT_EQ(takeMessages(), QStringList{"Forecast Not Available!"}) << c.name;
         EXPECT_FALSE(form4Loaded()) << c.name;
     }
 
-    // The zone forecast tests only "NOT FOUND"; a failed fetch finds no forecast.
+    // The zone forecast tests only "NOT FOUND"; a failed fetch, or an error
+    // page, finds no forecast.
     station(server.url("/tx/obs.html"), "DALLAS");
     server.route("/tx/zone.html", HttpReply::text("NOT FOUND"));
     Show_City_Forecast(0);
     EXPECT_EQ(takeMessages(), QStringList{"Forecast Not Available!"});
-    station(refusedRoot() + "/tx/obs.html", "DALLAS");
-    Show_City_Forecast(0);
-    EXPECT_EQ(wForcast().Text1->toPlainText(), "Sorry, No Forecast for DALLAS at this time.\n");
+    HttpReply errorPage = HttpReply::text("TXZ102-DALLAS-\n.TONIGHT...OUR FORECASTS ARE DOWN.\n$$");
+    errorPage.status = 500;
+    server.route("/tx/zone.html", errorPage);
+    for (const QString& url : {server.url("/tx/obs.html"), refusedRoot() + "/tx/obs.html"}) {
+        station(url, "DALLAS");
+        Show_City_Forecast(0);
+        EXPECT_EQ(wForcast().Text1->toPlainText(), "Sorry, No Forecast for DALLAS at this time.\n")
+            << url.toStdString();
+    }
 }
 
 TEST_F(StatePagesTest, StateForecastShowsTheBulletinWithoutMarkup)
