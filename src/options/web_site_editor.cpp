@@ -4,6 +4,7 @@
 #include "options/list_rows.h"
 #include "mainwindow/forms.h"
 #include "platform/list_safe_text.h"
+#include "platform/menu_captions.h"
 #include "platform/screen.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
@@ -217,7 +218,7 @@ void Form10::exitSaving()
     for (int i = 0; i < ListEntryLimit; ++i) {
         const WebSiteEntry site = i < static_cast<int>(sites.size()) ? sites[i] : WebSiteEntry{};
         table[i] = {site.name, site.url};
-        main.mnuWebSite[i]->setText(site.name.isEmpty() ? QStringLiteral("(empty)") : site.name);
+        setPlainCaption(main.mnuWebSite[i], site.name.isEmpty() ? QStringLiteral("(empty)") : site.name);
         main.mnuWebSite[i]->setVisible(!site.name.isEmpty());
     }
     DoEvents();

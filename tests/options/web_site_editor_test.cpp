@@ -28,6 +28,7 @@ protected:
     }
 
     QStringList menu() const { return menuItems(std::span(form1().mnuWebSite).first(10), "(empty)"); }
+    QStringList radarMenu() const { return menuItems(form1().LocalRadar, "(blank)"); }
     QStringList names(const Form10& editor) const { return rowTexts(editor.List1[0]); }
 
     void add(Form10& editor, const QString& name, const QString& url)
@@ -173,6 +174,37 @@ TEST_F(WebSiteEditor, ExitWritesTheFileAndTheMenuWhileCancelLeavesThem)
     EXPECT_EQ(fileLines(), QStringList({"[WEB SITES]", "[END]"}));
     EXPECT_EQ(menu(), QStringList(10, "-"));
     EXPECT_EQ(program().WebSiteList, ListTable{});
+}
+
+// Qt takes "&" in a menu caption for the mark of its access key; the names
+// of web sites and local radars show as the user typed them.
+TEST_F(WebSiteEditor, BothMenusShowTheNamesAsTyped)
+{
+    const QStringList names{"Corvane & Friends", "R&&D", "&Bold", "Plain", "Ends in &"};
+    QStringList sites{"[WEB SITES]"}, radars{"[LOCAL RADAR]"};
+    for (const QString& name : names) {
+        sites << name << "http://127.0.0.1/site";
+        radars << name << "http://127.0.0.1/radar.gif" << "NO";
+    }
+    writeLines("WebSites.cvd", sites << "[END]");
+    writeLines("LocalRadar.cvd", radars << "[END]");
+    Load_WebSites(std::span(form1().mnuWebSite).first(10));
+    Load_LocalRadar(form1().LocalRadar);
+    const QStringList shown = names + QStringList(5, "-");
+    EXPECT_EQ(menu(), shown);
+    EXPECT_EQ(radarMenu(), shown);
+
+    // Each editor lists the names as typed, and its Exit writes and shows them so.
+    Form10& siteEditor = form10();
+    EXPECT_EQ(rowTexts(siteEditor.List1[0]), names);
+    siteEditor.Command1_Click(4);
+    Form9& radarEditor = form9();
+    EXPECT_EQ(rowTexts(radarEditor.List1), names);
+    radarEditor.Command1_Click(3);
+    EXPECT_EQ(menu(), shown);
+    EXPECT_EQ(radarMenu(), shown);
+    EXPECT_EQ(readFile("WebSites.cvd").split("\r\n").mid(1, 10), sites.mid(1, 10));
+    EXPECT_EQ(readFile("LocalRadar.cvd").split("\r\n").mid(1, 15), radars.mid(1, 15));
 }
 
 TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)
