@@ -25,11 +25,6 @@ WatchAdditions watchAdditions(const QStringList& rows, const QStringList& candid
     return result;
 }
 
-QString watchListFullMessage()
-{
-    return QStringLiteral("You can only watch %1 Cities.").arg(kKeptWatchEntries);
-}
-
 int moveTarget(int k, int rows, int direction)
 {
     if (k < 0 || k >= rows)

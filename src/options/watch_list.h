@@ -20,9 +20,6 @@ struct WatchAdditions {
 };
 WatchAdditions watchAdditions(const QStringList& rows, const QStringList& candidates);
 
-// What the user is told when the watch list is full.
-QString watchListFullMessage();
-
 // The row that the highlighted row k changes places with when moved up
 // (direction 0) or down (1); -1 when nothing moves (no row highlighted, the
 // top row up, the last row down, any other direction).

@@ -5,6 +5,7 @@
 #include "options/list_rows.h"
 #include "options/watch_list.h"
 #include "platform/user_dialogs.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 #include <QListWidget>
@@ -26,7 +27,8 @@ bool addToWatchList(QListWidget* watchList, const QStringList& entries)
     for (const QString& entry : additions.added)
         addWatchEntry(watchList, entry, false);
     if (additions.full)
-        MsgBox(watchListFullMessage(), MsgButtons::Ok, MsgIcon::Exclamation);
+        MsgBox(QStringLiteral("You can only watch %1 Cities.").arg(kKeptWatchEntries), MsgButtons::Ok,
+               MsgIcon::Exclamation);
     return !additions.added.isEmpty();
 }
 
