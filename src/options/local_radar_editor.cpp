@@ -6,6 +6,7 @@
 #include "options/radar_catalogue.h"
 #include "platform/desktop.h"
 #include "platform/list_safe_text.h"
+#include "platform/menu_captions.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
 #include "platform/user_dialogs.h"
@@ -189,7 +190,7 @@ void Form9::Form_Load()
     Form1& main = form1();
     Load_LocalRadar(main.LocalRadar);
     for (int i = 0; i < ListEntryLimit; ++i) {
-        const QString caption = main.LocalRadar[i]->text();
+        const QString caption = plainCaption(main.LocalRadar[i]);
         if (caption == kBlank || caption.isEmpty())
             continue;
         List1->addItem(caption);

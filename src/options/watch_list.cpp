@@ -1,10 +1,28 @@
 #include "options/watch_list.h"
 
 #include "settings/caption_length.h"
+#include "settings/settings_file.h"
 
 QString watchEntry(const QString& state, const QString& place, bool alternate)
 {
     return cutToCaption((alternate ? QStringLiteral("*") : QString()) + state + QStringLiteral(" - ") + place);
+}
+
+WatchAdditions watchAdditions(const QStringList& rows, const QStringList& candidates)
+{
+    WatchAdditions result;
+    QStringList listed = rows;
+    for (const QString& entry : candidates) {
+        if (listed.contains(entry))
+            continue;
+        if (listed.size() >= kKeptWatchEntries) {
+            result.full = true;
+            break;
+        }
+        listed << entry;
+        result.added << entry;
+    }
+    return result;
 }
 
 int moveTarget(int k, int rows, int direction)

@@ -10,6 +10,16 @@
 // kLongestCaption characters.
 QString watchEntry(const QString& state, const QString& place, bool alternate);
 
+// What adding `candidates`, in their order, to a watch list that holds
+// `rows` adds: each entry not listed yet (letter case counts), as long as
+// the list holds fewer than the entries a save keeps (kKeptWatchEntries).
+// `full` when an entry was left out because the list was full.
+struct WatchAdditions {
+    QStringList added;
+    bool full = false;
+};
+WatchAdditions watchAdditions(const QStringList& rows, const QStringList& candidates);
+
 // The row that the highlighted row k changes places with when moved up
 // (direction 0) or down (1); -1 when nothing moves (no row highlighted, the
 // top row up, the last row down, any other direction).

@@ -5,6 +5,7 @@
 #include "options/list_rows.h"
 #include "options/watch_list.h"
 #include "platform/user_dialogs.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
 #include <QListWidget>
@@ -18,13 +19,26 @@ QString highlightedText(const QListWidget* list)
     return item ? item->text() : QString();
 }
 
-// Adds the entry unless an equal one (letter case counts) is listed.
-bool addUnlessListed(QListWidget* watchList, const QString& entry)
+// Adds those of the entries that are not listed yet while the list has
+// room, and says so when it is full. True when an entry was added.
+bool addToWatchList(QListWidget* watchList, const QStringList& entries)
 {
-    if (rowTexts(watchList).contains(entry))
-        return false;
-    addWatchEntry(watchList, entry, false);
-    return true;
+    const WatchAdditions additions = watchAdditions(rowTexts(watchList), entries);
+    for (const QString& entry : additions.added)
+        addWatchEntry(watchList, entry, false);
+    if (additions.full)
+        MsgBox(QStringLiteral("You can only watch %1 Cities.").arg(kKeptWatchEntries), MsgButtons::Ok,
+               MsgIcon::Exclamation);
+    return !additions.added.isEmpty();
+}
+
+// The entries of every place of a picker list, in the highlighted state.
+QStringList entriesOfAll(const QListWidget* states, const QListWidget* places, bool alternate)
+{
+    QStringList entries;
+    for (const QString& place : rowTexts(places))
+        entries << watchEntry(highlightedText(states), place, alternate);
+    return entries;
 }
 
 void removeAndRehighlight(QListWidget* watchList, int k)
@@ -55,7 +69,7 @@ void Form2::List2_Click()
 {
     if (!List2->currentItem())
         return;
-    if (addUnlessListed(List3, watchEntry(highlightedText(List1), List2->currentItem()->text(), false)))
+    if (addToWatchList(List3, {watchEntry(highlightedText(List1), List2->currentItem()->text(), false)}))
         watchListChanged();
 }
 
@@ -64,21 +78,19 @@ void Form2::List7_Click()
     if (!List7->currentItem())
         return;
     watchListChanged();
-    addUnlessListed(List3, watchEntry(highlightedText(List1), List7->currentItem()->text(), true));
+    addToWatchList(List3, {watchEntry(highlightedText(List1), List7->currentItem()->text(), true)});
 }
 
 void Form2::Command2_Click()
 {
     watchListChanged();
-    for (int i = 0; i < List2->count(); ++i)
-        addWatchEntry(List3, watchEntry(highlightedText(List1), List2->item(i)->text(), false), false);
+    addToWatchList(List3, entriesOfAll(List1, List2, false));
 }
 
 void Form2::Command10_Click()
 {
     watchListChanged();
-    for (int i = 0; i < List7->count(); ++i)
-        addWatchEntry(List3, watchEntry(highlightedText(List1), List7->item(i)->text(), true), false);
+    addToWatchList(List3, entriesOfAll(List1, List7, true));
 }
 
 void Form2::Command3_Click(int Index)

@@ -4,6 +4,7 @@
 #include "options/list_rows.h"
 #include "mainwindow/forms.h"
 #include "platform/list_safe_text.h"
+#include "platform/menu_captions.h"
 #include "platform/screen.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
@@ -136,11 +137,13 @@ void Form10::List1_Click()
     Text1[1]->setText(List1[1]->item(row)->text());
 }
 
-// A named site without an address would end the list the next time it is
-// read: it and every site after it would be gone from the menu.
-bool Form10::addressMissing() const
+// A site needs both boxes filled: a named site without an address would end
+// the list the next time it is read (it and every site after it would be
+// gone from the menu), and a site without a name has no menu item and would
+// be dropped with its address.
+bool Form10::siteIncomplete() const
 {
-    if (Text1[0]->text().isEmpty() || !Text1[1]->text().isEmpty())
+    if (!Text1[0]->text().isEmpty() && !Text1[1]->text().isEmpty())
         return false;
     MsgBox(QStringLiteral("You must enter some information."), MsgButtons::Ok, MsgIcon::Exclamation);
     return true;
@@ -164,7 +167,7 @@ void Form10::addSite()
         MsgBox(QStringLiteral("Only 10 Sites allowed!"));
         return;
     }
-    if (addressMissing())
+    if (siteIncomplete())
         return;
     List1[0]->addItem(Text1[0]->text());
     List1[1]->addItem(Text1[1]->text());
@@ -173,7 +176,7 @@ void Form10::addSite()
 void Form10::saveEditing()
 {
     const int row = List1[0]->currentRow();
-    if (row < 0 || addressMissing())
+    if (row < 0 || siteIncomplete())
         return;
     List1[0]->item(row)->setText(Text1[0]->text());
     List1[1]->item(row)->setText(Text1[1]->text());
@@ -199,11 +202,8 @@ void Form10::deleteSite()
 void Form10::exitSaving()
 {
     std::vector<WebSiteEntry> sites;
-    for (int row = 0; row < List1[0]->count(); ++row) {
-        const QString name = List1[0]->item(row)->text();
-        // A row without a name keeps its place as two empty lines.
-        sites.push_back(name.isEmpty() ? WebSiteEntry{} : WebSiteEntry{name, List1[1]->item(row)->text()});
-    }
+    for (int row = 0; row < List1[0]->count(); ++row)
+        sites.push_back({List1[0]->item(row)->text(), List1[1]->item(row)->text()});
     const QString file = webSitesFile();
     QString error;
     if (!writeWebSites(file, sites, &error)) {
@@ -218,7 +218,7 @@ void Form10::exitSaving()
     for (int i = 0; i < ListEntryLimit; ++i) {
         const WebSiteEntry site = i < static_cast<int>(sites.size()) ? sites[i] : WebSiteEntry{};
         table[i] = {site.name, site.url};
-        main.mnuWebSite[i]->setText(site.name.isEmpty() ? QStringLiteral("(empty)") : site.name);
+        setPlainCaption(main.mnuWebSite[i], site.name.isEmpty() ? QStringLiteral("(empty)") : site.name);
         main.mnuWebSite[i]->setVisible(!site.name.isEmpty());
     }
     DoEvents();

@@ -7,6 +7,7 @@
 #include "pictures/picture_window.h"
 #include "platform/animated_picture.h"
 #include "platform/inet_control.h"
+#include "platform/menu_captions.h"
 #include "platform/twips.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
@@ -235,7 +236,7 @@ void LocalRadar_Click(int Index)
         return;
     const auto entry = program().RadarList[Index]; // the list may change while the fetch waits
     const QString kind = entry[1].toUpper();
-    const QString title = form1().LocalRadar[Index]->text();
+    const QString title = plainCaption(form1().LocalRadar[Index]);
     if (kind == QLatin1String("NO"))
         Get_Picture(entry[0], title);
     else if (kind == QLatin1String("YES"))

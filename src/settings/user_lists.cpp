@@ -1,5 +1,6 @@
 #include "settings/user_lists.h"
 
+#include "platform/menu_captions.h"
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
 #include "settings/program_state.h"
@@ -129,7 +130,7 @@ void applyListItemUpdates(const ListItemUpdates& updates, std::span<QAction* con
         if (!item)
             continue;
         if (updates[i].captionSet)
-            item->setText(updates[i].caption);
+            setPlainCaption(item, updates[i].caption);
         if (updates[i].shown) {
             item->setVisible(true);
             item->setEnabled(true);

@@ -7,10 +7,10 @@ namespace {
 const RoundupLayout kLayouts[] = {
     // Five characters each for temperature and dewpoint, nine for the wind,
     // eight for the pressure.
-    {"", {15, 9, 5, 5, 4, 9, 8}},
+    {"", {kRoundupNameWidth, 9, 5, 5, 4, 9, 8}},
     // The numbers stand right-aligned in three characters with a blank
     // behind each; ten characters of wind, seven of pressure.
-    {"CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS", {15, 9, 4, 4, 4, 10, 7}},
+    {"CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS", {kRoundupNameWidth, 9, 4, 4, 4, 10, 7}},
 };
 
 bool isLineBreak(QChar c)

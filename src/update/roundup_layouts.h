@@ -10,6 +10,10 @@ struct RoundupColumns {
     int name, sky, temperature, dewpoint, humidity, wind, pressure;
 };
 
+// Every state layout's name column: the sky column follows it. (The Alaska
+// table's own name column is one wider.)
+inline constexpr int kRoundupNameWidth = 15;
+
 struct RoundupLayout {
     const char* heading;  // how the table's heading line begins; "" for tables of any other heading or none
     RoundupColumns columns;

@@ -1,7 +1,7 @@
 #include "update/station_search.h"
 
 #include "settings/string_routines.h"
-#include "update/site_code.h"
+#include "update/roundup_layouts.h"
 
 namespace {
 
@@ -22,13 +22,36 @@ qsizetype zoneStart(const QString& page, const QString& slotUrl, const QString& 
     return zone < 0 ? 0 : zone;
 }
 
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// Whether the place found at `at` stands in the name column of a roundup
+// row: only blanks before it in its line, and only blanks behind it up to
+// the sky column. The Alaska table's name column is one wider than the
+// state tables', so its rows pass the same test.
+bool inNameColumn(const QString& page, qsizetype at, qsizetype length)
+{
+    qsizetype lineStart = at;
+    while (lineStart > 0 && !isLineBreak(page[lineStart - 1]))
+        --lineStart;
+    const qsizetype skyColumn = lineStart + kRoundupNameWidth;
+    if (at + length > skyColumn)
+        return false;
+    for (qsizetype i = lineStart; i < skyColumn; ++i) {
+        const bool name = i >= at && i < at + length;
+        if (!name && page[i] != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 SearchMarkers programSearchMarkers()
 {
-    const SiteMarkers sites = programSiteMarkers();
-    return {QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="), sites.portalHost,
-            sites.decodedHourly, sites.portalFolder};
+    return {QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="), programSiteMarkers()};
 }
 
 StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
@@ -37,8 +60,11 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
     StationSearch result;
     if (place.isEmpty())
         return result;
-    const bool portal = isPortalPage(slotUrl, markers.portalHost, markers.portalFolder);
-    bool stationAhead = holds(slotUrl, markers.decodedHourly); // a "Station" may still follow
+    const SiteMarkers& sites = markers.sites;
+    const bool portal = isPortalPage(slotUrl, sites.portalHost, sites.portalFolder);
+    const QString code = siteCodeFor(slotUrl, sites);
+    const bool roundup = code == QLatin1String("NA") || code == QLatin1String("AK");
+    bool stationAhead = holds(slotUrl, sites.decodedHourly); // a "Station" may still follow
     bool returnAhead = true;                                    // a carriage return may still follow
 
     // The text before `top` counts as dropped: skipped short lines, or a
@@ -66,6 +92,7 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
             if (pos < 0)
                 return result;
         }
+        const qsizetype placeAt = pos;
         if (pos > top && page[pos - 1] == QLatin1Char(' '))
             --pos;
         qsizetype end = returnAhead ? page.indexOf(QLatin1Char('\r'), pos) : -1;
@@ -76,6 +103,14 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
         if (end < 0) {
             result.status = StationSearch::NoLineEnd;
             return result;
+        }
+        if (roundup && !inNameColumn(page, placeAt, place.size())) {
+            // Not the station's row: the search goes on at the next line.
+            qsizetype next = placeAt;
+            while (next < page.size() && !isLineBreak(page[next]))
+                ++next;
+            top = start = next + 1;
+            continue;
         }
         const QString line = page.mid(pos, end - pos).toUpper();
         if (line.size() >= 27) {

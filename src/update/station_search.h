@@ -1,4 +1,6 @@
 #pragma once
+#include "update/site_code.h"
+
 #include <QString>
 
 // Finding a station's line in its page.
@@ -16,10 +18,11 @@ struct StationSearch {
 
 // Markers of the sources whose pages are searched differently.
 struct SearchMarkers {
-    QString roundupBase;     // the roundup pages' address up to the state code that follows it
-    QString portalHost;      // a portal page: the whole page, tags removed, is the line
-    QString decodedHourly;   // the decoded hourly list: the search starts after "Station"
-    QString portalFolder;    // the portal's forecast folder: its pages are portal pages too
+    QString roundupBase; // the roundup pages' address up to the state code that follows it
+    // The sources told by their addresses: a portal page is the line whole,
+    // tags removed; the decoded hourly list is searched after its "Station";
+    // a roundup table's row holds the place in its name column.
+    SiteMarkers sites;
 };
 
 // The program's own: the weather service's roundup address up to the state
@@ -31,6 +34,12 @@ SearchMarkers programSearchMarkers();
 // A roundup page is searched from its state's zone codes on ("TXZ"), when
 // they are there. The found line is upper-cased; a line shorter than 27
 // characters is a heading or an index line, and the search goes on after it.
+// In a roundup table ("NA" or "AK") a line is the station's row only where
+// the place stands in the row's name column with nothing but blanks behind
+// it up to the sky column; a zone's heading that names the place
+// ("SEATTLE, TACOMA, EVERETT, AND VICINITY") or a longer name that begins
+// with it is passed over. The place may be the end of the name in that
+// column: the roundup reader brings such a line back into its columns.
 // The search only moves forward, so a page of any size ends quickly.
 StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
                               const SearchMarkers& markers);

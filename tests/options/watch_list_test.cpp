@@ -52,6 +52,17 @@ TEST(WatchListRules, EntriesMovesAndTheRowHighlightedAfterADelete)
     EXPECT_EQ(highlightAfterRemoval({"A", "B"}, 2), 1);     // the last row: the new last
     EXPECT_EQ(highlightAfterRemoval({"A", ""}, 1), 0);      // an empty row is passed over
     EXPECT_EQ(highlightAfterRemoval({"", "", "X"}, 1), 0);  // then the first row
+
+    struct Addition { QStringList rows, candidates, added; bool full; };
+    const QStringList nine{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    for (const Addition& a : {Addition{{"A"}, {"A", "B", "b", "B"}, {"B", "b"}, false},
+                              Addition{nine, {"1", "X", "Y"}, {"X"}, true},
+                              Addition{nine + QStringList{"X"}, {"X", "2"}, {}, false},
+                              Addition{nine + QStringList{"X"}, {"Y"}, {}, true}}) {
+        const WatchAdditions made = watchAdditions(a.rows, a.candidates);
+        EXPECT_EQ(made.added, a.added) << a.candidates.join(',').toStdString();
+        EXPECT_EQ(made.full, a.full) << a.candidates.join(',').toStdString();
+    }
 }
 
 TEST_F(WatchListEditingTest, ChoosingCitiesAndPlacesAddsThemOnce)
@@ -94,21 +105,35 @@ TEST_F(WatchListEditingTest, TabbingIntoAPickerAddsNothingUntilARowIsChosen)
     EXPECT_EQ(watchRows(options->List3), QStringList{"Texas - AUSTIN"});
 }
 
-TEST_F(WatchListEditingTest, AddAllNeverTestsForDuplicates)
+TEST_F(WatchListEditingTest, AddAllSkipsListedEntriesAndStopsAtTheTenThatAreSaved)
 {
+    const QString full = "You can only watch 10 Cities.";
     options->Command2_Click();
     options->Command2_Click();
-    EXPECT_EQ(watchRows(options->List3),
-              QStringList({"Texas - AUSTIN", "Texas - WACO", "Texas - AUSTIN", "Texas - WACO"}));
+    EXPECT_EQ(watchRows(options->List3), QStringList({"Texas - AUSTIN", "Texas - WACO"}));
+
+    // Texas has more alternate places than the eight rows left.
+    ASSERT_GT(options->List7->count(), 8);
     options->Command10_Click();
-    EXPECT_EQ(options->List3->item(4)->text(), "*Texas - Abilene");
+    ASSERT_EQ(options->List3->count(), 10);
+    EXPECT_EQ(options->List3->item(2)->text(), "*Texas - Abilene");
+    EXPECT_EQ(options->List3->item(9)->text(), "*Texas - " + options->List7->item(7)->text());
+    EXPECT_EQ(messageTexts(), QStringList{full});
+    EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
+
+    // One place more is refused alike; entries already listed say nothing.
+    options->List7->setCurrentRow(8);
+    options->List7->setCurrentRow(0);
+    options->Command2_Click();
+    EXPECT_EQ(options->List3->count(), 10);
+    EXPECT_EQ(messageTexts(), QStringList({full, full}));
 
     // A state without alternate places adds nothing, yet counts as a change.
     options->List1->setCurrentRow(1);
     options->Command1[4]->setEnabled(true);
-    const int before = options->List3->count();
     options->Command10_Click();
-    EXPECT_EQ(options->List3->count(), before);
+    EXPECT_EQ(options->List3->count(), 10);
+    EXPECT_EQ(messages.size(), 2u);
     EXPECT_FALSE(saveWithoutRefreshAllowed());
 }
 

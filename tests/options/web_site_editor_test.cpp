@@ -28,6 +28,7 @@ protected:
     }
 
     QStringList menu() const { return menuItems(std::span(form1().mnuWebSite).first(10), "(empty)"); }
+    QStringList radarMenu() const { return menuItems(form1().LocalRadar, "(blank)"); }
     QStringList names(const Form10& editor) const { return rowTexts(editor.List1[0]); }
 
     void add(Form10& editor, const QString& name, const QString& url)
@@ -87,20 +88,21 @@ TEST_F(WebSiteEditor, OpensWithTheFilledRowsAndDeletesWithItsReselection)
     EXPECT_EQ(kept.List1[0]->count(), 3);
 }
 
-TEST_F(WebSiteEditor, AddAndSaveKeepTenSitesAndRefuseANameWithoutAddress)
+TEST_F(WebSiteEditor, AddAndSaveKeepTenSitesAndRefuseASiteWithoutNameOrAddress)
 {
     Form10& editor = form10();
     // A named site without an address would hide itself and every later
-    // site at the next start.
-    add(editor, "No address", "");
-    editor.List1[0]->setCurrentRow(-1);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "You must enter some information.");
+    // site at the next start; a site without a name would have no menu item
+    // and be lost with its address.
+    const std::pair<QString, QString> incomplete[] = {{"No address", ""}, {"", "http://127.0.0.1/unnamed"}, {"", ""}};
+    for (const auto& [name, url] : incomplete)
+        add(editor, name, url);
+    EXPECT_EQ(messageTexts(), QStringList(3, "You must enter some information."));
+    EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(editor.List1[0]->count(), 0);
     messages.clear();
 
-    add(editor, "", "");
-    for (int n = 1; n < 10; ++n)
+    for (int n = 0; n < 10; ++n)
         add(editor, QString("Site %1").arg(n), QString("http://127.0.0.1/%1").arg(n));
     EXPECT_EQ(editor.List1[0]->currentRow(), -1);
     add(editor, "Eleventh", "http://127.0.0.1/11");
@@ -110,11 +112,15 @@ TEST_F(WebSiteEditor, AddAndSaveKeepTenSitesAndRefuseANameWithoutAddress)
     EXPECT_EQ(editor.List1[1]->count(), 10);
 
     editor.List1[0]->setCurrentRow(3);
-    editor.Text1[0]->setText("Edited");
-    editor.Text1[1]->clear();
-    editor.Command1_Click(1);
-    EXPECT_EQ(messages.size(), 2u);
+    for (const auto& [name, url] : incomplete) {
+        editor.Text1[0]->setText(name);
+        editor.Text1[1]->setText(url);
+        editor.Command1_Click(1);
+    }
+    EXPECT_EQ(messages.size(), 4u);
     EXPECT_EQ(editor.List1[0]->item(3)->text(), "Site 3");
+    EXPECT_EQ(editor.List1[1]->item(3)->text(), "http://127.0.0.1/3");
+    editor.Text1[0]->setText("Edited");
     editor.Text1[1]->setText("http://127.0.0.1/edited");
     editor.Command1_Click(1);
     EXPECT_EQ(editor.List1[0]->item(3)->text(), "Edited");
@@ -123,7 +129,7 @@ TEST_F(WebSiteEditor, AddAndSaveKeepTenSitesAndRefuseANameWithoutAddress)
     editor.Command1_Click(2);
     add(editor, "Eleventh", "http://127.0.0.1/11");
     EXPECT_EQ(editor.List1[0]->item(9)->text(), "Eleventh");
-    EXPECT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages.size(), 5u);
 }
 
 TEST_F(WebSiteEditor, ExitWritesTheFileAndTheMenuWhileCancelLeavesThem)
@@ -143,19 +149,15 @@ TEST_F(WebSiteEditor, ExitWritesTheFileAndTheMenuWhileCancelLeavesThem)
         EXPECT_EQ(menu(), QStringList({"A", "B", "C", "-", "-", "-", "-", "-", "-", "-"}));
     }
 
-    // A row without a name keeps its place, in the menu and in the file.
     Form10& editor = form10();
     editor.List1[0]->setCurrentRow(1);
-    editor.Text1[0]->clear();
-    editor.Text1[1]->setText("http://127.0.0.1/unnamed");
-    editor.Command1_Click(1);
+    editor.Command1_Click(2);
     editor.Command1_Click(4);
     EXPECT_FALSE(form10Loaded());
-    EXPECT_EQ(fileLines(), QStringList({"[WEB SITES]", "A", "http://127.0.0.1/a", "", "", "C", "http://127.0.0.1/c",
-                                        "[END]"}));
-    EXPECT_EQ(menu(), QStringList({"A", "-", "C", "-", "-", "-", "-", "-", "-", "-"}));
+    EXPECT_EQ(fileLines(), QStringList({"[WEB SITES]", "A", "http://127.0.0.1/a", "C", "http://127.0.0.1/c", "[END]"}));
+    EXPECT_EQ(menu(), QStringList({"A", "C", "-", "-", "-", "-", "-", "-", "-", "-"}));
     const ListTable saved = program().WebSiteList;
-    EXPECT_EQ(saved[1], (std::array<QString, 2>{}));
+    EXPECT_EQ(saved[1][0], "C");
 
     // What the editor wrote reads back as it stood.
     ListTable reread;
@@ -172,6 +174,37 @@ TEST_F(WebSiteEditor, ExitWritesTheFileAndTheMenuWhileCancelLeavesThem)
     EXPECT_EQ(fileLines(), QStringList({"[WEB SITES]", "[END]"}));
     EXPECT_EQ(menu(), QStringList(10, "-"));
     EXPECT_EQ(program().WebSiteList, ListTable{});
+}
+
+// Qt takes "&" in a menu caption for the mark of its access key; the names
+// of web sites and local radars show as the user typed them.
+TEST_F(WebSiteEditor, BothMenusShowTheNamesAsTyped)
+{
+    const QStringList names{"Corvane & Friends", "R&&D", "&Bold", "Plain", "Ends in &"};
+    QStringList sites{"[WEB SITES]"}, radars{"[LOCAL RADAR]"};
+    for (const QString& name : names) {
+        sites << name << "http://127.0.0.1/site";
+        radars << name << "http://127.0.0.1/radar.gif" << "NO";
+    }
+    writeLines("WebSites.cvd", sites << "[END]");
+    writeLines("LocalRadar.cvd", radars << "[END]");
+    Load_WebSites(std::span(form1().mnuWebSite).first(10));
+    Load_LocalRadar(form1().LocalRadar);
+    const QStringList shown = names + QStringList(5, "-");
+    EXPECT_EQ(menu(), shown);
+    EXPECT_EQ(radarMenu(), shown);
+
+    // Each editor lists the names as typed, and its Exit writes and shows them so.
+    Form10& siteEditor = form10();
+    EXPECT_EQ(rowTexts(siteEditor.List1[0]), names);
+    siteEditor.Command1_Click(4);
+    Form9& radarEditor = form9();
+    EXPECT_EQ(rowTexts(radarEditor.List1), names);
+    radarEditor.Command1_Click(3);
+    EXPECT_EQ(menu(), shown);
+    EXPECT_EQ(radarMenu(), shown);
+    EXPECT_EQ(readFile("WebSites.cvd").split("\r\n").mid(1, 10), sites.mid(1, 10));
+    EXPECT_EQ(readFile("LocalRadar.cvd").split("\r\n").mid(1, 15), radars.mid(1, 15));
 }
 
 TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)

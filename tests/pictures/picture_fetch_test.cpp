@@ -3,6 +3,7 @@
 #include "picture_fixture.h"
 #include "platform/animated_picture.h"
 #include "platform/inet_control.h"
+#include "platform/menu_captions.h"
 #include "settings/connection.h"
 #include "support/failing_writes.h"
 
@@ -108,7 +109,7 @@ TEST_F(PictureTest, LocalRadarEntriesAreFetchedByTheirKindInAnyCase)
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(entries[i].kind);
         program().RadarList[i] = {entries[i].argument, entries[i].kind};
-        form1().LocalRadar[i]->setText(QStringLiteral("Radar %1").arg(i));
+        setPlainCaption(form1().LocalRadar[i], QStringLiteral("Radar & %1").arg(i));
         const qsizetype before = server.requests().size();
         form1().LocalRadar[i]->trigger();
         if (entries[i].path.isEmpty()) {
@@ -117,7 +118,7 @@ TEST_F(PictureTest, LocalRadarEntriesAreFetchedByTheirKindInAnyCase)
         }
         EXPECT_EQ(lastPath(), entries[i].path);
         ASSERT_NE(newest(), nullptr);
-        EXPECT_EQ(newest()->windowTitle(), QStringLiteral("Radar %1").arg(i));
+        EXPECT_EQ(newest()->windowTitle(), QStringLiteral("Radar & %1").arg(i));
         EXPECT_EQ(newest()->TheAnimatorBox->isVisibleTo(newest()), entries[i].animated);
         newest()->close();
     }

@@ -10,24 +10,36 @@ TEST(ShippedStations, EveryStationOfACheckedStateIsARowOfItsTable)
 {
     const StatesFile file = readStatesFile(QStringLiteral(CORVANE_DATA_DIR "/States_Cities.cvd"));
     const StateList states = statesFromRows(file.rows);
-    const std::pair<const char*, const char*> checked[] = {
-        {"Washington", "roundup-WA-2022-10-23.txt"},
-        {"New York", "roundup-NY-ALY-2026-03-17.txt"},
+    // Beside the shipped stations, places a user may add: some with a row,
+    // and some without one, which a zone's heading or a longer name holds.
+    struct Checked {
+        const char* state;
+        const char* sample;
+        QStringList withRow, withoutRow;
     };
-    for (const auto& [state, sample] : checked) {
-        const QString roundup = sampleText(sample);
-        const qsizetype at = states.names.indexOf(state);
-        ASSERT_GE(at, 0) << state;
-        const QStringList cities = rowsAfter(file.rows, state, 2);
-        ASSERT_FALSE(cities.isEmpty()) << state;
-        for (const QString& city : cities) {
-            const std::string where = std::string(state) + ": " + city.toStdString();
+    const Checked checked[] = {
+        {"Washington", "roundup-WA-2022-10-23.txt", {"EVERETT", "TACOMA NARROWS"}, {"TACOMA"}},
+        {"New York", "roundup-NY-ALY-2026-03-17.txt", {}, {"CENTRAL"}},
+    };
+    for (const Checked& c : checked) {
+        const QString roundup = sampleText(c.sample);
+        const qsizetype at = states.names.indexOf(c.state);
+        ASSERT_GE(at, 0) << c.state;
+        const QStringList cities = rowsAfter(file.rows, c.state, 2);
+        ASSERT_FALSE(cities.isEmpty()) << c.state;
+        for (const QString& city : cities + c.withRow) {
+            const std::string where = std::string(c.state) + ": " + city.toStdString();
             const StationSearch found =
                 findStationLine(roundup, states.urls[at], city, programSearchMarkers());
             ASSERT_EQ(found.status, StationSearch::Found) << where;
             // The name column of the row found is the station's name, not a
             // longer one or a heading that holds it.
             EXPECT_EQ(found.line.left(15).trimmed(), city) << where;
+        }
+        for (const QString& place : c.withoutRow) {
+            EXPECT_EQ(findStationLine(roundup, states.urls[at], place, programSearchMarkers()).status,
+                      StationSearch::Missing)
+                << c.state << ": " << place.toStdString();
         }
     }
 }
