@@ -38,8 +38,7 @@ SearchMarkers programSearchMarkers();
 // the place stands in the row's name column with nothing but blanks behind
 // it up to the sky column; a zone's heading that names the place
 // ("SEATTLE, TACOMA, EVERETT, AND VICINITY") or a longer name that begins
-// with it is passed over. The place may be the end of the name in that
-// column: the roundup reader brings such a line back into its columns.
+// or ends with it is passed over.
 // The search only moves forward, so a page of any size ends quickly.
 StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
                               const SearchMarkers& markers);
