@@ -4,6 +4,7 @@
 #include "update/portal_parser.h"
 #include "update/report_steps.h"
 #include "update/roundup_parsers.h"
+#include "update/station_search.h"
 #include "update/university_parsers.h"
 #include "update/world_parsers.h"
 
@@ -50,6 +51,38 @@ void reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLas
     markNotAvailable(row);
 }
 
+// A failure in the remarks, the last field, never looks for the place again.
+constexpr int kRemarksField = 7;
+
+struct Retry {
+    enum Outcome { Found, NoPlace, NoLineEnd } outcome;
+    QString line;           // upper-cased, up to its carriage return
+    qsizetype position = 0; // 1-based
+};
+
+// The place looked for again two characters on (the position is 1-based),
+// case ignored; in a roundup table only where it stands in a row's name
+// column. The line up to the next carriage return becomes the one to parse.
+Retry lookAgain(const ReportRequest& request)
+{
+    const QString& page = request.pageText;
+    const QString& place = request.place;
+    const bool roundup = request.siteCode == QLatin1String("NA") || request.siteCode == QLatin1String("AK");
+    qsizetype found = request.position + 1 < 0 ? -1 : page.indexOf(place, request.position + 1, Qt::CaseInsensitive);
+    while (found >= 0 && roundup && !inRoundupNameColumn(page, found, place.size())) {
+        qsizetype next = found;
+        while (next < page.size() && page[next] != QLatin1Char('\n') && page[next] != QLatin1Char('\r'))
+            ++next;
+        found = page.indexOf(place, next + 1, Qt::CaseInsensitive);
+    }
+    if (found < 0)
+        return {Retry::NoPlace, QString(), 0};
+    const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
+    if (end < 0)
+        return {Retry::NoLineEnd, QString(), 0};
+    return {Retry::Found, page.mid(found, end - found).toUpper(), found + 1};
+}
+
 } // namespace
 
 bool saysNotAvailable(const QString& line)
@@ -87,21 +120,15 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
             try {
                 step(state);
             } catch (const ParseFailure&) {
-                if (state.field != 7 && !retried) {
-                    // The place looked for again two characters on (the
-                    // position is 1-based); the line up to the next carriage
-                    // return becomes the one to parse.
-                    const QString& page = request.pageText;
-                    const qsizetype from = request.position + 1;
-                    const qsizetype found = from < 0 ? -1 : page.indexOf(request.place, from, Qt::CaseInsensitive);
-                    if (found < 0) {
+                if (state.field != kRemarksField && !retried) {
+                    const Retry retry = lookAgain(request);
+                    if (retry.outcome == Retry::NoPlace) {
                         markNotAvailable(row);
                         return;
                     }
-                    const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
-                    if (end >= 0) {
-                        line = page.mid(found, end - found).toUpper();
-                        linePosition = found + 1;
+                    if (retry.outcome == Retry::Found) {
+                        line = retry.line;
+                        linePosition = retry.position;
                         retried = startOver = true;
                         break;
                     }

@@ -25,8 +25,9 @@ struct ReportRequest {
 //
 // When a parser fails (a line too short for its columns, a missing marker,
 // a number out of range) the place is looked for once more further on in
-// the page, case ignored, and that line is parsed instead; when the place
-// does not occur again the row is marked not available. A failure after
+// the page, case ignored (in a roundup table only in a row's name column),
+// and that line is parsed instead; when the place does not occur again the
+// row is marked not available. A failure after
 // that, or in the remarks field, empties the field in hand and parsing goes
 // on, so a damaged line yields a row with some empty fields.
 void Parse_Report(const ReportRequest& request, StationRow& row);

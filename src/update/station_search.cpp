@@ -27,17 +27,17 @@ bool isLineBreak(QChar c)
     return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
-// Whether the place found at `at` stands in the name column of a roundup
-// row: only blanks before it in its line, and only blanks behind it up to
-// the sky column. The Alaska table's name column is one wider than the
-// state tables', so its rows pass the same test.
-bool inNameColumn(const QString& page, qsizetype at, qsizetype length)
+} // namespace
+
+// The Alaska table's name column is one wider than the state tables', so
+// its rows pass the same test.
+bool inRoundupNameColumn(const QString& page, qsizetype at, qsizetype length)
 {
     qsizetype lineStart = at;
     while (lineStart > 0 && !isLineBreak(page[lineStart - 1]))
         --lineStart;
     const qsizetype skyColumn = lineStart + kRoundupNameWidth;
-    if (at + length > skyColumn)
+    if (at + length > skyColumn || skyColumn > page.size())
         return false;
     for (qsizetype i = lineStart; i < skyColumn; ++i) {
         const bool name = i >= at && i < at + length;
@@ -46,8 +46,6 @@ bool inNameColumn(const QString& page, qsizetype at, qsizetype length)
     }
     return true;
 }
-
-} // namespace
 
 SearchMarkers programSearchMarkers()
 {
@@ -104,7 +102,7 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
             result.status = StationSearch::NoLineEnd;
             return result;
         }
-        if (roundup && !inNameColumn(page, placeAt, place.size())) {
+        if (roundup && !inRoundupNameColumn(page, placeAt, place.size())) {
             // Not the station's row: the search goes on at the next line.
             qsizetype next = placeAt;
             while (next < page.size() && !isLineBreak(page[next]))

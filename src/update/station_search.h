@@ -25,6 +25,11 @@ struct SearchMarkers {
     SiteMarkers sites;
 };
 
+// Whether the place found at `at` in a roundup page stands in a row's name
+// column: only blanks before it in its line, and only blanks behind it up to
+// the sky column.
+bool inRoundupNameColumn(const QString& page, qsizetype at, qsizetype length);
+
 // The program's own: the weather service's roundup address up to the state
 // code, and the markers of the site codes (update/site_code.h).
 SearchMarkers programSearchMarkers();

@@ -115,8 +115,11 @@ TEST(Recovery, PlaceIsSearchedAgainWhateverTheCaseAndTheLineUpperCased)
 {
     const QString shortLine = roundupLine().left(42);
     ReportRequest request = requestFor("NA", shortLine, "BOSTON");
-    // The table spells the place in mixed case where it occurs again.
-    request.pageText = shortLine + "\r\n" + "Boston         fog      50   45   83  calm     29.90   \r\n";
+    // The table spells the place in mixed case where it occurs again; a
+    // zone's heading and a longer name that hold it are not its row.
+    request.pageText = shortLine + "\r\n" + "GREATER BOSTON AND VICINITY, WHERE THE SKY IS GRAY\r\n"
+        + "BOSTON LOGAN   FAIR     50   45   83  calm     29.90   \r\n"
+        + "Boston         fog      50   45   83  calm     29.90   \r\n";
     const StationRow row = parsed(request);
     EXPECT_EQ(row.condition, "FOG");
     EXPECT_EQ(row.wind, "CALM");
