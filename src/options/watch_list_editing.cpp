@@ -18,10 +18,11 @@ QString highlightedText(const QListWidget* list)
     return item ? item->text() : QString();
 }
 
-// Adds the entry unless an equal one (letter case counts) is listed.
+// Adds the entry unless an equal one (letter case counts) is listed or the
+// settings file could not keep it (the user is told why).
 bool addUnlessListed(QListWidget* watchList, const QString& entry)
 {
-    if (rowTexts(watchList).contains(entry))
+    if (rowTexts(watchList).contains(entry) || !watchEntryCanBeSaved(entry))
         return false;
     addWatchEntry(watchList, entry, false);
     return true;

@@ -259,8 +259,29 @@ bool Set_BackColors(ColorValue color)
     return true;
 }
 
+bool settingsCanBeSaved()
+{
+    const QString refusal = settingsRefusal(recordFromHolders());
+    if (refusal.isEmpty())
+        return true;
+    MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+}
+
+bool watchEntryCanBeSaved(const QString& entry)
+{
+    const QString reason = unsavableWatchEntryReason(entry);
+    if (reason.isEmpty())
+        return true;
+    MsgBox(QStringLiteral("\"%1\" cannot be added to the watch list: %2.").arg(entry, reason), MsgButtons::Ok,
+           MsgIcon::Exclamation);
+    return false;
+}
+
 bool Save_Settings()
 {
+    if (!settingsCanBeSaved())
+        return false;
     Form2& options = form2();
     if (!options.Check5->isChecked()) {
         setBackColor(options.Label2[4], kPaleCyan);
