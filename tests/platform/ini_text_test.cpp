@@ -72,6 +72,14 @@ TEST_F(IniTextTest, ReadsWhatQSettingsReads)
     };
     for (const auto& [name, bytes] : files)
         EXPECT_EQ(shown(parseIni(bytes)), shown(readByQSettings(bytes))) << name;
+
+    // U+FEFF, which both take for a byte-order mark where it begins a value's
+    // text, is written so that it reads back wherever it stands.
+    const QChar mark(0xFEFF);
+    const IniValues written = {{"S/a", QString(mark) + "lead"}, {"S/b", "tab\t" + QString(mark) + "1"},
+                               {"S/c", QString("\"") + mark}};
+    EXPECT_EQ(shown(parseIni(composeIni(written))), shown(written));
+    EXPECT_EQ(shown(readByQSettings(composeIni(written))), shown(written));
 }
 
 // Where the store reads otherwise than QSettings, as ini_text.h says.

@@ -115,19 +115,6 @@ TEST_F(SettingsStoreTest, ASaveKeepsEveryKeyOfAFileWrittenElsewhere)
     EXPECT_EQ(readByQSettings(settingsStorePath(), 0, "Sources/Radar"), "http://x/r.gif");
 }
 
-// U+FEFF, which a reader takes for a byte-order mark where it begins the
-// value's text, is kept wherever it stands.
-TEST_F(SettingsStoreTest, AValueKeepsTheByteOrderMarkCharacter)
-{
-    const QChar mark(0xFEFF);
-    const QStringList values = {QString(mark) + "lead", "tab\t" + QString(mark) + "1", QString("\"") + mark};
-    for (int i = 0; i < values.size(); ++i) {
-        ASSERT_TRUE(SaveSetting("Settings", QString::number(i), values[i]));
-        EXPECT_EQ(GetSetting("Settings", QString::number(i), "(missing)"), values[i]) << i;
-        EXPECT_EQ(readByQSettings(settingsStorePath(), i, "Settings/" + QString::number(i)), values[i]) << i;
-    }
-}
-
 // Every save of the store, made while its file cannot be replaced: it is
 // larger than the file-size limit, which the settings file CRVN.ini is not.
 TEST_F(SettingsStoreTest, EverySaveThatFailsSaysSoAndLeavesTheStoreAsItWas)
