@@ -30,15 +30,15 @@ bool isLineEndPair(char first, char second)
     return isLineEnd(first) && isLineEnd(second) && first != second;
 }
 
-// The blanks that a line may begin with, line ends included.
-bool isLeadingSpace(char ch)
-{
-    return ch == ' ' || ch == '\t' || isLineEnd(ch);
-}
-
 bool isBlank(char ch)
 {
     return ch == ' ' || ch == '\t';
+}
+
+// What a line may begin with and is passed over.
+bool isLeadingSpace(char ch)
+{
+    return isBlank(ch) || isLineEnd(ch);
 }
 
 // Letters, digits and "_-." stay; "/" becomes "\"; anything else %XX, or
@@ -79,7 +79,7 @@ QString unescapedName(QByteArrayView text)
         const qsizetype from = i + (wide ? 2 : 1);
         const qsizetype digits = wide ? 4 : 2;
         bool ok = code && from + digits <= decoded.size();
-        // As QSettings reads the digits: blanks around them and a sign are taken.
+        // The digits are read as QSettings reads them: "% 1" and "%+1" are codes, "%-1" is not.
         const ushort value = ok ? QStringView(decoded).sliced(from, digits).toUShort(&ok, 16) : 0;
         if (ok) {
             name += QChar(value);
