@@ -84,6 +84,8 @@ void Form2::Command1_Click(int Index)
 
 void Form2::saveAndHide(int Index)
 {
+    if (!settingsCanBeSaved())
+        return; // the dialog stays open for another choice
     ProgramState& state = program();
     Form1& main = form1();
     Command1[4]->setEnabled(true);

@@ -20,10 +20,12 @@ QString highlightedText(const QListWidget* list)
 }
 
 // Adds those of the entries that are not listed yet while the list has
-// room, and says so when it is full. True when an entry was added.
+// room, and says so when it is full; an entry that the settings file could
+// not keep is left out, and the user is told why. True when an entry was
+// added.
 bool addToWatchList(QListWidget* watchList, const QStringList& entries)
 {
-    const WatchAdditions additions = watchAdditions(rowTexts(watchList), entries);
+    const WatchAdditions additions = watchAdditions(rowTexts(watchList), savableWatchEntries(entries));
     for (const QString& entry : additions.added)
         addWatchEntry(watchList, entry, false);
     if (additions.full)

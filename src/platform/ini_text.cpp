@@ -1,5 +1,7 @@
 #include "platform/ini_text.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 // Keys without a section live under [General]; a section of that name is
@@ -15,6 +17,28 @@ bool isHexDigit(char16_t ch)
 bool isOctalDigit(char16_t ch)
 {
     return ch >= '0' && ch <= '7';
+}
+
+bool isLineEnd(char ch)
+{
+    return ch == '\n' || ch == '\r';
+}
+
+// CR LF and LF CR end a line as one.
+bool isLineEndPair(char first, char second)
+{
+    return isLineEnd(first) && isLineEnd(second) && first != second;
+}
+
+bool isBlank(char ch)
+{
+    return ch == ' ' || ch == '\t';
+}
+
+// What a line may begin with and is passed over.
+bool isLeadingSpace(char ch)
+{
+    return isBlank(ch) || isLineEnd(ch);
 }
 
 // Letters, digits and "_-." stay; "/" becomes "\"; anything else %XX, or
@@ -36,21 +60,33 @@ QByteArray escapedName(const QString& name)
     return out;
 }
 
+// A name is UTF-8 text in which "\" stands for "/" and %XX or %UXXXX for
+// the character of that hex code; a "%" that starts no such code is itself.
 QString unescapedName(QByteArrayView text)
 {
+    const QString decoded = QString::fromUtf8(text);
     QString name;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        const bool wide = ch == '%' && i + 1 < text.size() && text[i + 1] == 'U';
+    qsizetype i = 0;
+    while (i < decoded.size()) {
+        const QChar ch = decoded[i];
+        if (ch == QLatin1Char('\\')) {
+            name += QLatin1Char('/');
+            ++i;
+            continue;
+        }
+        const bool code = ch == QLatin1Char('%') && i + 1 < decoded.size();
+        const bool wide = code && decoded[i + 1] == QLatin1Char('U');
         const qsizetype from = i + (wide ? 2 : 1);
         const qsizetype digits = wide ? 4 : 2;
-        bool ok = ch == '%' && from + digits <= text.size();
-        const int code = ok ? text.sliced(from, digits).toByteArray().toInt(&ok, 16) : 0;
+        bool ok = code && from + digits <= decoded.size();
+        // The digits are read as QSettings reads them: "% 1" and "%+1" are codes, "%-1" is not.
+        const ushort value = ok ? QStringView(decoded).sliced(from, digits).toUShort(&ok, 16) : 0;
         if (ok) {
-            name += QChar(code);
-            i = from + digits - 1;
+            name += QChar(value);
+            i = from + digits;
         } else {
-            name += ch == '\\' ? QLatin1Char('/') : QLatin1Char(ch);
+            name += ch;
+            ++i;
         }
     }
     return name;
@@ -62,7 +98,8 @@ constexpr char kEscapeLetters[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n
 
 // The escape that stands for a character of a value, or nothing when the
 // character is written as it is. A hex digit right after a \x escape would
-// be read as part of it, so it is escaped too.
+// be read as part of it, so it is escaped too. U+FEFF is escaped because
+// a reader drops it where it begins the value's text, as a byte-order mark.
 QByteArray escapeOf(char16_t ch, bool afterHexEscape)
 {
     for (const auto& [letter, control] : kEscapeLetters)
@@ -70,7 +107,7 @@ QByteArray escapeOf(char16_t ch, bool afterHexEscape)
             return QByteArray("\\") + letter;
     if (ch == '"' || ch == '\\')
         return QByteArray("\\") + static_cast<char>(ch);
-    if (ch < 0x20 || (afterHexEscape && isHexDigit(ch)))
+    if (ch < 0x20 || ch == 0xFEFF || (afterHexEscape && isHexDigit(ch)))
         return "\\x" + QByteArray::number(ch, 16);
     return {};
 }
@@ -100,60 +137,122 @@ QByteArray escapedValue(const QString& value)
     return out;
 }
 
-// Reads the escape whose letter is at text[i] and moves i past it.
+// Reads the escape whose letter is at text[i] and moves i past it. An
+// unknown letter, "\x" without a hex digit and a line end (the line goes
+// on in the next one) stand for nothing.
 QString unescaped(QByteArrayView text, qsizetype& i)
 {
     const char letter = text[i++];
     for (const auto& [name, control] : kEscapeLetters)
         if (letter == name)
             return QString(QLatin1Char(control));
-    if (letter != 'x' && !isOctalDigit(letter))
-        return letter == '"' || letter == '\\' || letter == '\'' || letter == '?' ? QString(QLatin1Char(letter)) : QString();
-    const bool hex = letter == 'x';
-    char16_t code = hex ? 0 : static_cast<char16_t>(letter - '0');
-    for (; i < text.size() && (hex ? isHexDigit(text[i]) : isOctalDigit(text[i])); ++i) {
-        const char digit = text[i];
-        const int digitValue = digit <= '9' ? digit - '0' : (digit | 0x20) - 'a' + 10;
-        code = static_cast<char16_t>(code * (hex ? 16 : 8) + digitValue);
+    if (letter == '"' || letter == '\\' || letter == '\'' || letter == '?')
+        return QString(QLatin1Char(letter));
+    const bool hex = letter == 'x' && i < text.size() && isHexDigit(text[i]);
+    if (hex || isOctalDigit(letter)) {
+        char16_t code = hex ? 0 : static_cast<char16_t>(letter - '0');
+        for (; i < text.size() && (hex ? isHexDigit(text[i]) : isOctalDigit(text[i])); ++i) {
+            const char digit = text[i];
+            const int digitValue = digit <= '9' ? digit - '0' : (digit | 0x20) - 'a' + 10;
+            code = static_cast<char16_t>(code * (hex ? 16 : 8) + digitValue);
+        }
+        return QString(QChar(code));
     }
-    return QString(QChar(code));
+    if (i < text.size() && isLineEndPair(letter, text[i]))
+        ++i;
+    return {};
 }
 
+// A value's text: blanks before it are skipped, and so are blanks after a
+// closing double quote; blanks at its end are cut unless the value holds a
+// double quote or they came from an escape. The UTF-8 text between escapes
+// and quotes is decoded as one stream, which drops a byte-order mark at its
+// very start.
 QString unescapedValue(QByteArrayView text)
 {
+    QStringDecoder utf8(QStringDecoder::Utf8);
     QString value;
-    qsizetype kept = 0; // blanks before this one came quoted or escaped: they stay
+    qsizetype kept = 0; // the blanks before this one stay
     bool inQuotes = false;
+    bool quoted = false;
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    while (i < text.size()) {
-        if (text[i] == '"') {
-            inQuotes = !inQuotes;
+    auto skipBlanks = [&] {
+        while (i < text.size() && isBlank(text[i]))
             ++i;
-        } else if (text[i] == '\\') {
+        kept = value.size();
+    };
+    skipBlanks();
+    while (i < text.size()) {
+        if (text[i] == '\\') {
             ++i;
             if (i < text.size())
                 value += unescaped(text, i);
-        } else if (text[i] == ';' && !inQuotes) {
-            break; // a comment to the end of the line
+            kept = value.size();
+        } else if (text[i] == '"') {
+            ++i;
+            quoted = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes)
+                skipBlanks();
         } else {
             const qsizetype start = i++;
-            while (i < text.size() && text[i] != '\\' && text[i] != '"' && text[i] != ';')
+            while (i < text.size() && text[i] != '\\' && text[i] != '"')
                 ++i;
-            value += QString::fromUtf8(text.sliced(start, i - start));
-            if (!inQuotes)
-                continue;
+            value += utf8.decode(text.sliced(start, i - start));
         }
-        kept = value.size();
     }
-    qsizetype end = value.size();
-    while (end > kept && (value[end - 1] == QLatin1Char(' ') || value[end - 1] == QLatin1Char('\t')))
-        --end;
-    value.truncate(end);
+    if (!quoted) {
+        qsizetype end = value.size();
+        while (end > kept && (value[end - 1] == QLatin1Char(' ') || value[end - 1] == QLatin1Char('\t')))
+            --end;
+        value.truncate(end);
+    }
     if (value.startsWith(QLatin1String("@@")))
         value.remove(0, 1);
     return value;
+}
+
+// A line of the file: its text and where its "=" stands (-1 when none).
+struct IniLine {
+    QByteArrayView text;
+    qsizetype equals = -1;
+};
+
+// The next line from `pos` on, after blank and comment lines. A line end
+// inside double quotes or after "\" does not end the line; a ";" outside
+// double quotes does, and begins a comment that runs to the line end. An
+// empty line is the end of the text.
+IniLine nextLine(QByteArrayView text, qsizetype& pos)
+{
+    qsizetype start = pos;
+    while (start < text.size() && isLeadingSpace(text[start]))
+        ++start;
+    qsizetype equals = -1;
+    bool inQuotes = false;
+    qsizetype i = start;
+    while (i < text.size()) {
+        const char ch = text[i];
+        if ((isLineEnd(ch) || ch == ';') && !inQuotes && i > start)
+            break;
+        ++i;
+        if (ch == '=' && !inQuotes && equals < 0) {
+            equals = i - 1 - start;
+        } else if (ch == '\\' && i < text.size()) {
+            const char next = text[i++];
+            if (i < text.size() && isLineEndPair(next, text[i]))
+                ++i;
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+        } else if (ch == ';' && i - 1 == start) { // a comment line
+            while (i < text.size() && !isLineEnd(text[i]))
+                ++i;
+            while (i < text.size() && isLeadingSpace(text[i]))
+                ++i;
+            start = i;
+        }
+    }
+    pos = i;
+    return {text.sliced(start, i - start), equals};
 }
 
 // The key prefix of a section line's name: none for the root section.
@@ -178,19 +277,20 @@ QByteArray sectionLine(const QString& section, bool root)
 
 IniValues parseIni(const QByteArray& text)
 {
+    QByteArrayView rest(text);
+    if (rest.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
+        rest = rest.sliced(3);
     IniValues values;
     QString prefix;
-    for (const QByteArray& whole : text.split('\n')) {
-        const QByteArrayView line = QByteArrayView(whole).trimmed();
-        if (line.startsWith('[')) {
-            const qsizetype close = line.indexOf(']');
-            prefix = sectionPrefix(line.sliced(1, (close < 0 ? line.size() : close) - 1));
-            continue;
+    qsizetype pos = 0;
+    for (IniLine line = nextLine(rest, pos); !line.text.isEmpty(); line = nextLine(rest, pos)) {
+        if (line.text.startsWith('[')) {
+            const qsizetype close = line.text.indexOf(']');
+            prefix = sectionPrefix(line.text.first(close < 0 ? line.text.size() : close).sliced(1).trimmed());
+        } else if (line.equals >= 0) {
+            values.insert(prefix + unescapedName(line.text.first(line.equals).trimmed()),
+                          unescapedValue(line.text.sliced(line.equals + 1)));
         }
-        const qsizetype equals = line.indexOf('=');
-        if (line.startsWith(';') || equals <= 0)
-            continue;
-        values.insert(prefix + unescapedName(line.first(equals).trimmed()), unescapedValue(line.sliced(equals + 1)));
     }
     return values;
 }

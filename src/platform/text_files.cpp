@@ -110,6 +110,26 @@ std::optional<QString> CommaInput::next()
     return value;
 }
 
+namespace {
+
+bool needsQuotes(const QString& value)
+{
+    return value.startsWith(QLatin1Char('"')) || value.contains(QLatin1Char(','))
+        || value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'));
+}
+
+} // namespace
+
+QString commaField(const QString& value)
+{
+    return needsQuotes(value) ? QLatin1Char('"') + value + QLatin1Char('"') : value;
+}
+
+bool fitsCommaField(const QString& value)
+{
+    return !needsQuotes(value) || !value.contains(QLatin1Char('"'));
+}
+
 QStringList splitLines(QString text)
 {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -31,6 +31,16 @@ private:
     qsizetype pos_ = 0;
 };
 
+// The line that CommaInput, keeping blanks, reads back as `value`: the value
+// as it stands, or inside double quotes when it holds a comma or a line end
+// or begins with a double quote.
+QString commaField(const QString& value);
+
+// Whether commaField gives a line that reads back as `value`. It does not
+// when the value needs the quotes and holds a double quote, which would end
+// it: such a text is refused where it is chosen.
+bool fitsCommaField(const QString& value);
+
 // The lines of a text without their line ends: CR LF, LF and CR alone each
 // end a line. The empty text after the last line end is no line.
 QStringList splitLines(QString text);

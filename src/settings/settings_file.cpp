@@ -94,6 +94,11 @@ SettingsOutput composeSettings(const SettingsRecord& record)
         line(value);
         store(key, value);
     };
+    // A text goes into the file so that it reads back as written.
+    auto text = [&](const QString& key, const QString& value) {
+        line(commaField(value));
+        store(key, value);
+    };
 
     line(QStringLiteral("[CRVN INFO] ") + record.version);
     store(QStringLiteral("Version"), record.version);
@@ -101,7 +106,7 @@ SettingsOutput composeSettings(const SettingsRecord& record)
     const qsizetype written = std::min(record.watchList.size(), kKeptWatchEntries);
     for (qsizetype i = 0; i < written; ++i) {
         const WatchEntry& entry = record.watchList[i];
-        both(QStringLiteral("Site") + numberForm(i), entry.text);
+        text(QStringLiteral("Site") + numberForm(i), entry.text);
         both(QStringLiteral("Log It") + numberForm(i), truthForm(entry.logIt));
     }
     line(QStringLiteral("[INTERVAL]"));
@@ -115,9 +120,9 @@ SettingsOutput composeSettings(const SettingsRecord& record)
     both(QStringLiteral("Timer1Interval"), numberForm(record.animationStep));
     both(QStringLiteral("WhichOption1"), QString::number(record.whichOption1));
     both(QStringLiteral("WhichOption2"), QString::number(record.whichOption2));
-    both(QStringLiteral("Text1(0)"), record.proxyServer);
-    both(QStringLiteral("Text1(1)"), record.proxyPort);
-    both(QStringLiteral("Text2"), record.zipCode);
+    text(QStringLiteral("Text1(0)"), record.proxyServer);
+    text(QStringLiteral("Text1(1)"), record.proxyPort);
+    text(QStringLiteral("Text2"), record.zipCode);
     both(QStringLiteral("LogFile"), numberForm(record.logFile));
     both(QStringLiteral("SeparateLogFile"), numberForm(record.separateLogFile));
     both(QStringLiteral("Compressed"), numberForm(record.compressed));
@@ -128,11 +133,50 @@ SettingsOutput composeSettings(const SettingsRecord& record)
     both(QStringLiteral("Label2(4)"), numberForm(colorAsSigned(record.backColor)));
 
     line(QStringLiteral("[ALERT]"));
-    both(QStringLiteral("Combo2 text"), record.alertSound);
-    both(QStringLiteral("Combo4 text"), record.mailSound);
+    text(QStringLiteral("Combo2 text"), record.alertSound);
+    text(QStringLiteral("Combo4 text"), record.mailSound);
     both(QStringLiteral("TempD(0)"), truthForm(record.fahrenheit));
     both(QStringLiteral("TempD(1)"), truthForm(record.celsius));
     return out;
+}
+
+QString unsavableReason(const QString& text)
+{
+    if (!fitsCommaField(text))
+        return QStringLiteral("the settings file CRVN.ini cannot hold a double quote (\") in a text that begins "
+                              "with one or holds a comma or a line end");
+    return QString();
+}
+
+QString unsavableWatchEntryReason(const QString& entry)
+{
+    if (entry.startsWith(QLatin1Char('[')))
+        return QStringLiteral("in the settings file CRVN.ini an entry that begins with \"[\" would end the watch list");
+    return unsavableReason(entry);
+}
+
+QString settingsRefusal(const SettingsRecord& record)
+{
+    struct ChosenText {
+        QString name; // as the user knows it
+        QString text;
+        QString (*reason)(const QString&);
+    };
+    QList<ChosenText> texts;
+    for (qsizetype i = 0; i < std::min(record.watchList.size(), kKeptWatchEntries); ++i)
+        texts.append({QStringLiteral("The watch-list entry"), record.watchList[i].text, unsavableWatchEntryReason});
+    texts.append({QStringLiteral("The proxy server"), record.proxyServer, unsavableReason});
+    texts.append({QStringLiteral("The proxy port"), record.proxyPort, unsavableReason});
+    texts.append({QStringLiteral("The ZIP code"), record.zipCode, unsavableReason});
+    texts.append({QStringLiteral("The Weather Alert sound"), record.alertSound, unsavableReason});
+    texts.append({QStringLiteral("The Email Alert sound"), record.mailSound, unsavableReason});
+    for (const ChosenText& chosen : texts) {
+        const QString reason = chosen.reason(chosen.text);
+        if (!reason.isEmpty())
+            return QStringLiteral("%1 \"%2\" cannot be saved: %3.\nThe settings saved before are unchanged.")
+                .arg(chosen.name, chosen.text, reason);
+    }
+    return QString();
 }
 
 LoadedSettings parseSettings(CommaInput& input, const QString& currentVersion)

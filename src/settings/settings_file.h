@@ -57,7 +57,20 @@ struct SettingsOutput {
     QList<QPair<QString, QString>> storeValues; // key, value, in writing order
 };
 
+// Texts are written with commaField, so that a comma, a line end and blanks
+// read back as written.
 SettingsOutput composeSettings(const SettingsRecord& record);
+
+// Why a text chosen for the file cannot be saved there, for a message; an
+// empty text when it can. A text must fit a comma field (fitsCommaField), and
+// a watch entry may not begin with "[", which ends the watch list when the
+// file is read.
+QString unsavableReason(const QString& text);
+QString unsavableWatchEntryReason(const QString& entry);
+
+// The message that refuses to save the record, naming its first text that
+// cannot be saved; an empty text when all can.
+QString settingsRefusal(const SettingsRecord& record);
 
 // What a load found in the file. A value that is missing, empty where the
 // field needs a value, or that does not convert is left out, so its holder

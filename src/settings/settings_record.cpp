@@ -259,8 +259,35 @@ bool Set_BackColors(ColorValue color)
     return true;
 }
 
+bool settingsCanBeSaved()
+{
+    const QString refusal = settingsRefusal(recordFromHolders());
+    if (refusal.isEmpty())
+        return true;
+    MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+}
+
+QStringList savableWatchEntries(const QStringList& entries)
+{
+    QStringList savable;
+    QString refusal;
+    for (const QString& entry : entries) {
+        const QString reason = unsavableWatchEntryReason(entry);
+        if (reason.isEmpty())
+            savable << entry;
+        else if (refusal.isEmpty())
+            refusal = QStringLiteral("\"%1\" cannot be added to the watch list: %2.").arg(entry, reason);
+    }
+    if (!refusal.isEmpty())
+        MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    return savable;
+}
+
 bool Save_Settings()
 {
+    if (!settingsCanBeSaved())
+        return false;
     Form2& options = form2();
     if (!options.Check5->isChecked()) {
         setBackColor(options.Label2[4], kPaleCyan);

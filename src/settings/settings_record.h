@@ -11,10 +11,19 @@ class QListWidget;
 // per-user store) and read it back.
 
 // Writes the settings file and the store mirror; repaints the station table
-// in the chosen colours. Returns false (after telling the user) when the file
-// or the store could not be written; what they held before is then left
-// whole, and a file that could not be written is not mirrored.
+// in the chosen colours. Returns false (after telling the user) when a text
+// chosen cannot be saved (settingsCanBeSaved) or the file or the store could
+// not be written; what they held before is then left whole, and a file that
+// could not be written is not mirrored.
 bool Save_Settings();
+
+// Whether every text held for the settings file can be saved there; when one
+// cannot, tells the user which and why.
+bool settingsCanBeSaved();
+
+// The entries that the settings file can keep; when one cannot be kept, it
+// is left out and the user is told why (of the first such entry).
+QStringList savableWatchEntries(const QStringList& entries);
 
 // Sets the defaults and reads the settings file into the holders. Never
 // empties the watch list: the caller does that first.

@@ -196,6 +196,7 @@ TEST_F(OptionsCommandsTest, ListSeparatorsAreRefusedAndAFileSplitByOneStillLoads
     options.Text1[0]->setText("proxy,corp");
     options.Text2->setText("75\"067");
     ASSERT_TRUE(Save_Settings());
+    writeFile("CRVN.ini", readFile("CRVN.ini").replace("\"proxy,corp\"", "proxy,corp")); // unquoted, as before
     Form2& reloaded = form2();
     reloaded.loadAfresh();
     EXPECT_EQ(watchRows(reloaded.List3), QStringList{"Texas - WACO"});

@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
+#include "platform/ini_text.h"
 #include "platform/tray_icons.h"
 #include "support/failing_writes.h"
 #include "test_support.h"
@@ -91,6 +92,27 @@ TEST_F(SettingsStoreTest, ValuesKeepTheirTextBetweenTheStoreAndQSettings)
         EXPECT_EQ(readByQSettings(settingsStorePath(), 100 + i, keys[i]),
                   QSettings(written, QSettings::IniFormat).value(keys[i]).toString())
             << keys[i].toStdString();
+}
+
+// A store file edited by hand or by another program (CR line ends, a
+// byte-order mark, a line continued with "\", an empty key) is read whole,
+// and a save keeps every key it held.
+TEST_F(SettingsStoreTest, ASaveKeepsEveryKeyOfAFileWrittenElsewhere)
+{
+    const QByteArray before = "\xEF\xBB\xBF[Sources]\rRadar=http://x/r.gif\r[EMail]\rSite1=pop.\\\r\nx\r=empty\r";
+    QDir().mkpath(QFileInfo(settingsStorePath()).path());
+    QFile file(settingsStorePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    file.close();
+    EXPECT_EQ(GetSetting("Sources", "Radar", "(missing)"), "http://x/r.gif");
+    EXPECT_EQ(GetSetting("EMail", "Site1", "(missing)"), "pop.x");
+
+    ASSERT_TRUE(SaveSetting("Settings", "PopUp", "1"));
+    IniValues expected = parseIni(before);
+    expected.insert("Settings/PopUp", "1");
+    EXPECT_EQ(parseIni(storeBytes()), expected);
+    EXPECT_EQ(expected.size(), 4);
+    EXPECT_EQ(readByQSettings(settingsStorePath(), 0, "Sources/Radar"), "http://x/r.gif");
 }
 
 // Every save of the store, made while its file cannot be replaced: it is

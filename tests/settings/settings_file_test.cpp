@@ -273,3 +273,58 @@ TEST(SettingsFile, IntervalAndAnimationTables)
     EXPECT_EQ(medium->speedIndex, 1);
     EXPECT_EQ(animationStep(0, 2), 70);
 }
+
+// Every text the user chooses for the file reads back as written, or is
+// refused before it is saved; a text that needs no quotes is written as it
+// stands, as files were always written.
+TEST(SettingsFile, EveryChosenTextReadsBackOrIsRefused)
+{
+    struct Case {
+        QString text;
+        QString line;        // as written in the file; empty when refused
+        bool refusedAsEntry; // refused as a watch entry only
+    };
+    const Case cases[] = {
+        {"Storm, heavy", "\"Storm, heavy\"", false},
+        {",", "\",\"", false},
+        {" leading", " leading", false},
+        {"trailing ", "trailing ", false},
+        {"  ", "  ", false},
+        {" , ", "\" , \"", false},
+        {"line\r\nend", "\"line\r\nend\"", false},
+        {"tab\there", "tab\there", false},
+        {QString::fromUtf8("Zürich, ☂"), QString::fromUtf8("\"Zürich, ☂\""), false},
+        {"say \"hi\"", "say \"hi\"", false},
+        {"ends in \"", "ends in \"", false},
+        {"[bracket]", "[bracket]", true},
+        {"\"quoted\"", "", false},
+        {"a, \"b\"", "", false},
+        {"line\n\"end", "", false},
+        {"\"", "", false},
+    };
+    for (const Case& c : cases) {
+        for (const bool asEntry : {false, true}) {
+            SCOPED_TRACE(c.text.toStdString() + (asEntry ? " (and as a watch entry)" : ""));
+            SettingsRecord record = sampleRecord();
+            record.proxyServer = record.proxyPort = record.zipCode = record.alertSound = record.mailSound = c.text;
+            if (asEntry)
+                record.watchList.append({c.text, true});
+            const bool refused = c.line.isEmpty() || (asEntry && c.refusedAsEntry);
+            EXPECT_EQ(!settingsRefusal(record).isEmpty(), refused);
+            if (refused)
+                continue;
+            const SettingsOutput out = composeSettings(record);
+            EXPECT_EQ(out.fileLines.count(c.line), asEntry ? 6 : 5);
+            const LoadedSettings loaded = parseLines(out.fileLines);
+            QStringList read;
+            for (const auto& field : {loaded.proxyServer, loaded.proxyPort, loaded.zipCode, loaded.alertSound,
+                                      loaded.mailSound})
+                read << field.value_or("(none read)");
+            if (asEntry)
+                read << loaded.watchList.value(3).text;
+            EXPECT_EQ(read, QStringList(read.size(), c.text));
+            EXPECT_EQ(loaded.watchList.value(0).text, "Texas - DALLAS");
+            EXPECT_EQ(loaded.celsius, true);
+        }
+    }
+}

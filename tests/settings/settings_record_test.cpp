@@ -31,6 +31,7 @@ protected:
                                          "DALLAS", "AUSTIN", "[END]"});
         writeFile("Sounds/Thunder.wav", "RIFF");
         writeFile("Sounds/Chime.wav", "RIFF");
+        writeFile("Sounds/Storm, heavy.wav", "RIFF");
     }
 };
 
@@ -42,6 +43,7 @@ TEST_F(SettingsRecordTest, SaveAndLoadGiveTheSameHolders)
     Form1& main = form1();
     addWatchEntry(options.List3, "Texas - DALLAS", true);
     addWatchEntry(options.List3, "Texas - AUSTIN", false);
+    addWatchEntry(options.List3, "Texas - FORT WORTH, TX", true);
     options.Combo1->setCurrentIndex(3);
     main.Visual->setChecked(false);
     main.IgnoreUV->setChecked(true);
@@ -53,12 +55,13 @@ TEST_F(SettingsRecordTest, SaveAndLoadGiveTheSameHolders)
     options.Text1[0]->setText("proxy.local");
     options.Check2->setChecked(true);
     options.Combo2->setCurrentText("Thunder");
+    options.Combo4->setCurrentText("Storm, heavy");
     ASSERT_TRUE(Save_Settings());
 
     const QString file = readFile("CRVN.ini");
     EXPECT_TRUE(file.startsWith("[CRVN INFO] Version 1.7.7\r\nTexas - DALLAS\r\nTrue\r\n"));
-    EXPECT_EQ(file.count("\r\n"), 36 + 4);
-    EXPECT_EQ(GetSetting("Settings", "NumberOfSites", "?"), " 1");
+    EXPECT_EQ(file.count("\r\n"), 36 + 6);
+    EXPECT_EQ(GetSetting("Settings", "NumberOfSites", "?"), " 2");
     EXPECT_EQ(GetSetting("Settings", "Log It 1", "?"), "False");
     EXPECT_EQ(GetSetting("Settings", "Visual Alert", "?"), "False");
     EXPECT_EQ(GetSetting("Settings", "Interval", "?"), " 3");
@@ -67,9 +70,11 @@ TEST_F(SettingsRecordTest, SaveAndLoadGiveTheSameHolders)
     releaseAllForms();
     resetProgramState();
     Form2& again = form2();
-    ASSERT_EQ(again.List3->count(), 2);
+    ASSERT_EQ(again.List3->count(), 3);
     EXPECT_EQ(again.List3->item(0)->checkState(), Qt::Checked);
     EXPECT_EQ(again.List3->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(again.List3->item(2)->text(), "Texas - FORT WORTH, TX");
+    EXPECT_EQ(again.List3->item(2)->checkState(), Qt::Checked);
     EXPECT_EQ(again.Combo1->currentIndex(), 3);
     EXPECT_EQ(program().UpdateInterval, 15);
     EXPECT_FALSE(form1().Visual->isChecked());
@@ -82,7 +87,7 @@ TEST_F(SettingsRecordTest, SaveAndLoadGiveTheSameHolders)
     EXPECT_EQ(again.Text1[0]->text(), "proxy.local");
     EXPECT_TRUE(again.Check2->isChecked());
     EXPECT_EQ(again.Combo2->currentText(), "Thunder");
-    EXPECT_EQ(again.Combo4->currentText(), "(none)");
+    EXPECT_EQ(again.Combo4->currentText(), "Storm, heavy");
     EXPECT_TRUE(program().SlotOn[0]);
     EXPECT_EQ(program().SlotURL[1], "https://roundup.example/tx/rwr.txt");
 }
