@@ -79,7 +79,10 @@ void Form1::SaveS_Click()
 
 void Form1::SaveExit_Click()
 {
-    Save_Settings();
+    // Settings that could not be saved (the user was told why) are not lost
+    // by closing.
+    if (!Save_Settings())
+        return;
     DoEvents();
     close();
 }

@@ -5,6 +5,7 @@
 #include "options/options_dialog.h"
 #include "platform/desktop.h"
 #include "settings/program_state.h"
+#include "support/failing_writes.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -104,8 +105,15 @@ TEST_F(MenuCommandsTest, ExitKeepsTheSavedSettingsAndSaveAndExitSavesFirst)
     EXPECT_EQ(main.Unloading, -1);
     EXPECT_EQ(readFile("CRVN.ini"), saved);
 
+    // Settings that cannot be written keep the program open.
     main.Unloading = 0;
     main.Closing = 0;
+    {
+        const FailingWrites full;
+        main.SaveExit->trigger();
+    }
+    EXPECT_EQ(main.Unloading, 0);
+    EXPECT_EQ(messages.size(), 1u);
     main.SaveExit->trigger();
     EXPECT_EQ(main.Unloading, -1);
     EXPECT_NE(readFile("CRVN.ini"), saved);
