@@ -1,17 +1,9 @@
 #pragma once
+#include "options/list_rows.h"
+
 #include <QAction>
-#include <QListWidget>
 #include <QStringList>
 #include <span>
-
-// The texts of a list's rows.
-inline QStringList rowTexts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
 
 // Menu items as the user sees them: a shown item's caption, "-" for a hidden
 // one with the free caption, "hidden " and the caption for any other.
