@@ -14,26 +14,26 @@ QString requestAnsweredText(int HttpStatus, const QString& successText)
 QString inet2StateText(int State, int ErrorNumber, int HttpStatus)
 {
     switch (State) {
-    case 0:
+    case InetControl::icNone:
         return QStringLiteral("");
-    case 1:
-    case 2:
-    case 3:
+    case InetControl::icResolvingHost:
+    case InetControl::icHostResolved:
+    case InetControl::icConnecting:
         return QStringLiteral("Corvane Contacting Host Site ..... Please Wait");
-    case 4:
+    case InetControl::icConnected:
         return QStringLiteral("Corvane Connected ..... Please Wait");
-    case 5:
-    case 6:
-    case 7:
+    case InetControl::icRequesting:
+    case InetControl::icRequestSent:
+    case InetControl::icReceivingResponse:
         return QStringLiteral("Corvane Recovering DATA ..... Please Wait");
-    case 8:
-    case 12:
+    case InetControl::icResponseReceived:
+    case InetControl::icResponseCompleted:
         return requestAnsweredText(HttpStatus);
-    case 9:
+    case InetControl::icDisconnecting:
         return QStringLiteral("Corvane Disconnecting..... Please Wait");
-    case 10:
+    case InetControl::icDisconnected:
         return QStringLiteral("Corvane Disconnected From Site....");
-    case 11:
+    case InetControl::icError:
         return QStringLiteral("Host Site is currently UnAvailable for Connection!");
     default:
         return QStringLiteral("Corvane ERROR Number: ") + QString::number(ErrorNumber) + QStringLiteral(" occured.");
@@ -42,10 +42,10 @@ QString inet2StateText(int State, int ErrorNumber, int HttpStatus)
 
 std::optional<QString> inet1StateText(int State, int ErrorNumber, int HttpStatus)
 {
-    if (State == 0)
+    if (State == InetControl::icNone)
         return std::nullopt;
-    if (State == 4)
-        return inet2StateText(5, ErrorNumber, HttpStatus);
+    if (State == InetControl::icConnected)
+        return inet2StateText(InetControl::icRequesting, ErrorNumber, HttpStatus);
     return inet2StateText(State, ErrorNumber, HttpStatus);
 }
 

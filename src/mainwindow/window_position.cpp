@@ -23,6 +23,13 @@ std::optional<int> storedTwips(const QString& text)
     return static_cast<int>(value);
 }
 
+// Left and top in one write of the store.
+void savePlace(const QString& section, QPoint twips)
+{
+    SaveSettings({{section, QStringLiteral("Left"), QString::number(twips.x())},
+                  {section, QStringLiteral("Top"), QString::number(twips.y())}});
+}
+
 } // namespace
 
 WindowPlace placeFromStore(const QString& top, const QString& left, QSize windowTwips, QSize screenTwips)
@@ -47,14 +54,11 @@ void restoreWindowPosition(QWidget& window, const QString& section)
         QSize(pixelsToTwips(window.width()), pixelsToTwips(window.height())),
         QSize(pixelsToTwips(screen.width()), pixelsToTwips(screen.height())));
     window.move(twipsToPixels(place.twips.x()), twipsToPixels(place.twips.y()));
-    if (place.corrected) {
-        SaveSetting(section, QStringLiteral("Left"), QString::number(place.twips.x()));
-        SaveSetting(section, QStringLiteral("Top"), QString::number(place.twips.y()));
-    }
+    if (place.corrected)
+        savePlace(section, place.twips);
 }
 
 void storeWindowPosition(const QWidget& window, const QString& section)
 {
-    SaveSetting(section, QStringLiteral("Top"), QString::number(pixelsToTwips(window.y())));
-    SaveSetting(section, QStringLiteral("Left"), QString::number(pixelsToTwips(window.x())));
+    savePlace(section, QPoint(pixelsToTwips(window.x()), pixelsToTwips(window.y())));
 }

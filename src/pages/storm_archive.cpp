@@ -1,6 +1,7 @@
 #include "pages/storm_archive.h"
 
 #include "mainwindow/transfer_state.h"
+#include "platform/inet_control.h"
 #include "platform/number_formats.h"
 #include "platform/text_files.h"
 
@@ -106,27 +107,27 @@ QString missingStormDataNotice()
 QString stormTransferText(int State, const QString& fetchItem, int errorNumber, int httpStatus)
 {
     switch (State) {
-    case 0:
+    case InetControl::icNone:
         return QString();
-    case 1:
-    case 2:
-    case 3:
+    case InetControl::icResolvingHost:
+    case InetControl::icHostResolved:
+    case InetControl::icConnecting:
         return QStringLiteral("Corvane Looking For Host ..... Please Wait");
-    case 4:
+    case InetControl::icConnected:
         return QStringLiteral("Corvane Connected ..... Please Wait");
-    case 5:
-    case 6:
-    case 7:
+    case InetControl::icRequesting:
+    case InetControl::icRequestSent:
+    case InetControl::icReceivingResponse:
         return QStringLiteral("Corvane Retrieving ") + fetchItem + QStringLiteral(" ..... Please Wait");
-    case 8:
+    case InetControl::icResponseReceived:
         return requestAnsweredText(httpStatus);
-    case 9:
+    case InetControl::icDisconnecting:
         return QStringLiteral("Corvane Disconnecting..... Please Wait");
-    case 10:
+    case InetControl::icDisconnected:
         return QStringLiteral("Corvane Disconnected From Site....");
-    case 11:
+    case InetControl::icError:
         return QStringLiteral("Corvane Encountered an ERROR!");
-    case 12:
+    case InetControl::icResponseCompleted:
         return requestAnsweredText(httpStatus, QStringLiteral("Corvane Data Request Successful"));
     default:
         return QStringLiteral("Corvane ERROR Number: ") + numberForm(errorNumber) + QStringLiteral(" occured.");

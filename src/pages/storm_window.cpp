@@ -367,9 +367,9 @@ void Form8::VScroll1_Change()
 void Form8::Inet1_StateChanged(int State)
 {
     panel1->setText(stormTransferText(State, FetchItem, Inet1->lastErrorNumber(), Inet1->lastHttpStatus()));
-    if (State == 0 || (State >= 1 && State <= 3))
+    if (State <= InetControl::icConnecting)
         return;
-    if (State >= 4 && State <= 7) {
+    if (State <= InetControl::icReceivingResponse) {
         Picture3->show();
         Gif89a1->play();
         return;
@@ -377,7 +377,7 @@ void Form8::Inet1_StateChanged(int State)
     Picture3->hide();
     Gif89a1->stop();
     // A request that has disconnected or failed is ended for good.
-    if (State == 10 || State == 11)
+    if (State == InetControl::icDisconnected || State == InetControl::icError)
         Inet1->Cancel();
 }
 

@@ -37,6 +37,38 @@ struct InetControl::Transfer {
     bool timedOut = false;
     bool tooLarge = false;
     bool orphaned = false;  // the control was destroyed while the request ran
+    qint64 limit = 0;       // the largest body accepted
+    int seconds = 0;        // the time-out without a sign of the server
+
+    // The request still runs and its control is still there.
+    bool alive() const { return !orphaned && !ended; }
+    // A sign of the server: the time-out starts again.
+    void heardFrom()
+    {
+        if (alive())
+            idle.start();
+    }
+    void refuseAsTooLarge()
+    {
+        tooLarge = true;
+        body.clear();
+        reply->abort();
+    }
+    void timeOut()
+    {
+        if (!alive() || replyFinished)
+            return;
+        timedOut = true;
+        reply->abort();
+    }
+    // Takes a piece of the body, or refuses the reply when it grows too large.
+    void take(const QByteArray& piece)
+    {
+        if (body.size() + piece.size() > limit)
+            refuseAsTooLarge();
+        else
+            body += piece;
+    }
 };
 
 namespace {
@@ -147,17 +179,49 @@ void InetControl::advanceTo(int state)
     }
 }
 
-QByteArray InetControl::fetch(const QString& URL, QString* contentType, const RequestHeaders& headers)
+namespace {
+
+InetError orphanedError()
 {
-    if (busy_)
-        throw InetError(InetErrorKind::Busy, QStringLiteral("Still executing last request"));
+    return InetError(InetErrorKind::Cancelled, QStringLiteral("The transfer was closed"));
+}
+
+// The address as a request takes it; a malformed one fails at once.
+QUrl checkedUrl(const QString& URL)
+{
     const QUrl url(URL.trimmed(), QUrl::TolerantMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         || url.host().isEmpty())
         throw InetError(InetErrorKind::Other, QStringLiteral("URL is malformed: ") + URL);
+    return url;
+}
+
+QNetworkRequest newRequest(const QUrl& url, const InetControl::RequestHeaders& headers)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(10);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QByteArray("Corvane/" CORVANE_STRINGIFY(CORVANE_VERSION_MAJOR) "." CORVANE_STRINGIFY(
+                          CORVANE_VERSION_MINOR) "." CORVANE_STRINGIFY(CORVANE_VERSION_PATCH)));
+    for (const auto& [name, value] : headers)
+        request.setRawHeader(name, value);
+    return request;
+}
+
+} // namespace
+
+QByteArray InetControl::fetch(const QString& URL, QString* contentType, const RequestHeaders& headers)
+{
+    if (busy_)
+        throw InetError(InetErrorKind::Busy, QStringLiteral("Still executing last request"));
+    const QUrl url = checkedUrl(URL);
 
     Transfer transfer;
+    transfer.limit = std::max<qint64>(0, maxReplyBytes_);
+    transfer.seconds = requestTimeout_ > 0 ? std::min(requestTimeout_, 24 * 3600) : kDefaultRequestTimeout;
     busy_ = true;
     lastErrorNumber_ = 0;
     lastHttpStatus_ = 0;
@@ -170,13 +234,30 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
         }
     });
 
-    auto gone = [&transfer] { return transfer.orphaned; };
-    auto orphanedError = [] {
-        return InetError(InetErrorKind::Cancelled, QStringLiteral("The transfer was closed"));
-    };
+    std::unique_ptr<QNetworkAccessManager> manager = newManager();
+    const QNetworkRequest request = newRequest(url, headers);
+    advanceTo(icResolvingHost);
+    if (transfer.orphaned)
+        throw orphanedError();
+    if (!transfer.cancelled)
+        run(transfer, manager->get(request));
+    if (transfer.orphaned)
+        throw orphanedError();
 
-    // A fresh manager per request: no connection, credential or cookie of an
-    // earlier request (perhaps through another proxy) carries over.
+    const std::optional<InetError> failure = endOf(transfer);
+    if (failure)
+        fail(transfer, std::move(manager), *failure);
+    if (contentType)
+        *contentType = transfer.reply->header(QNetworkRequest::ContentTypeHeader).toString();
+    QByteArray body = std::move(transfer.body);
+    complete(transfer, std::move(manager));
+    return body;
+}
+
+// A fresh manager per request: no connection, credential or cookie of an
+// earlier request (perhaps through another proxy) carries over.
+std::unique_ptr<QNetworkAccessManager> InetControl::newManager() const
+{
     auto manager = std::make_unique<QNetworkAccessManager>();
     if (accessType_ == icNamedProxy)
         manager->setProxy(namedProxy(proxy_, remotePort_, userName_, password_));
@@ -184,167 +265,125 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
         manager->setProxyFactory(new SystemProxies);
     else
         manager->setProxy(QNetworkProxy::NoProxy);
+    return manager;
+}
 
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(10);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QByteArray("Corvane/" CORVANE_STRINGIFY(CORVANE_VERSION_MAJOR) "." CORVANE_STRINGIFY(
-                          CORVANE_VERSION_MINOR) "." CORVANE_STRINGIFY(CORVANE_VERSION_PATCH)));
-    for (const auto& [name, value] : headers)
-        request.setRawHeader(name, value);
+// Follows the reply, reporting its states, until it has finished, failed,
+// timed out or been cancelled; events run meanwhile.
+void InetControl::run(Transfer& transfer, QNetworkReply* reply)
+{
+    transfer.reply = reply;
+    Transfer* t = &transfer;
+    auto reached = [this, t](int state) {
+        t->heardFrom();
+        if (t->alive())
+            advanceTo(state);
+    };
+    auto heard = [t] { t->heardFrom(); };
+    QEventLoop* loop = &transfer.loop;
+    connect(reply, &QNetworkReply::socketStartedConnecting, loop, [reached] { reached(icConnecting); });
+    connect(reply, &QNetworkReply::encrypted, loop, [reached] { reached(icConnected); });
+    connect(reply, &QNetworkReply::requestSent, loop, [reached] { reached(icRequestSent); });
+    connect(reply, &QNetworkReply::redirected, loop, heard);
+    connect(reply, &QNetworkReply::uploadProgress, loop, heard);
+    connect(reply, &QNetworkReply::downloadProgress, loop, heard);
+    connect(reply, &QNetworkReply::metaDataChanged, loop, [t, reply] {
+        t->heardFrom();
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (t->alive() && length.isValid() && length.toLongLong() > t->limit)
+            t->refuseAsTooLarge();
+    });
+    connect(reply, &QNetworkReply::readyRead, loop, [reached, t, reply] {
+        reached(icReceivingResponse);
+        if (t->alive() && !t->cancelled && !t->tooLarge)
+            t->take(reply->readAll());
+    });
+    connect(&transfer.idle, &QTimer::timeout, loop, [t] { t->timeOut(); });
+    connect(&transfer.whole, &QTimer::timeout, loop, [t] { t->timeOut(); });
+    // A reply can finish while a request of another control, started by
+    // an event handler, is still waiting above this one; from then on
+    // neither the time-out nor a cancel may spoil it.
+    connect(reply, &QNetworkReply::finished, loop, [t] {
+        t->replyFinished = true;
+        t->idle.stop();
+        t->whole.stop();
+        t->loop.quit();
+    });
 
-    advanceTo(icResolvingHost);
-    if (gone())
-        throw orphanedError();
-
-    const qint64 limit = std::max<qint64>(0, maxReplyBytes_);
-    const int seconds = requestTimeout_ > 0 ? std::min(requestTimeout_, 24 * 3600) : kDefaultRequestTimeout;
     transfer.idle.setSingleShot(true);
-    transfer.idle.setInterval(seconds * 1000);
+    transfer.idle.setInterval(transfer.seconds * 1000);
     transfer.whole.setSingleShot(true);
-    transfer.whole.setInterval(kWholeRequestTimeouts * seconds * 1000);
+    transfer.whole.setInterval(kWholeRequestTimeouts * transfer.seconds * 1000);
+    transfer.idle.start();
+    transfer.whole.start();
+    if (!reply->isFinished() && !transfer.cancelled)
+        transfer.loop.exec();
+}
 
-    QNetworkReply* reply = nullptr;
-    if (!transfer.cancelled) {
-        reply = manager->get(request);
-        transfer.reply = reply;
-        auto alive = [&transfer] { return !transfer.orphaned && !transfer.ended; };
-        auto tooLarge = [&transfer, reply] {
-            transfer.tooLarge = true;
-            transfer.body.clear();
-            reply->abort();
-        };
-        auto stillAlive = [&transfer] {
-            if (!transfer.orphaned && !transfer.ended)
-                transfer.idle.start();
-        };
-        connect(reply, &QNetworkReply::socketStartedConnecting, &transfer.loop, [this, alive, stillAlive] {
-            stillAlive();
-            if (alive())
-                advanceTo(icConnecting);
-        });
-        connect(reply, &QNetworkReply::encrypted, &transfer.loop, [this, alive, stillAlive] {
-            stillAlive();
-            if (alive())
-                advanceTo(icConnected);
-        });
-        connect(reply, &QNetworkReply::requestSent, &transfer.loop, [this, alive, stillAlive] {
-            stillAlive();
-            if (alive())
-                advanceTo(icRequestSent);
-        });
-        connect(reply, &QNetworkReply::redirected, &transfer.loop, stillAlive);
-        connect(reply, &QNetworkReply::uploadProgress, &transfer.loop, stillAlive);
-        connect(reply, &QNetworkReply::downloadProgress, &transfer.loop, stillAlive);
-        connect(reply, &QNetworkReply::metaDataChanged, &transfer.loop, [this, reply, limit, alive, stillAlive, tooLarge] {
-            stillAlive();
-            if (!alive())
-                return;
-            const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-            if (length.isValid() && length.toLongLong() > limit)
-                tooLarge();
-        });
-        connect(reply, &QNetworkReply::readyRead, &transfer.loop,
-                [this, reply, limit, &transfer, alive, stillAlive, tooLarge] {
-                    stillAlive();
-                    if (!alive())
-                        return;
-                    advanceTo(icReceivingResponse);
-                    if (!alive() || transfer.cancelled || transfer.tooLarge)
-                        return;
-                    const QByteArray piece = reply->readAll();
-                    if (transfer.body.size() + piece.size() > limit)
-                        tooLarge();
-                    else
-                        transfer.body += piece;
-                });
-        auto timeOut = [&transfer, reply] {
-            if (transfer.orphaned || transfer.ended || transfer.replyFinished)
-                return;
-            transfer.timedOut = true;
-            reply->abort();
-        };
-        connect(&transfer.idle, &QTimer::timeout, &transfer.loop, timeOut);
-        connect(&transfer.whole, &QTimer::timeout, &transfer.loop, timeOut);
-        // A reply can finish while a request of another control, started by
-        // an event handler, is still waiting above this one; from then on
-        // neither the time-out nor a cancel may spoil it.
-        connect(reply, &QNetworkReply::finished, &transfer.loop, [&transfer] {
-            transfer.replyFinished = true;
-            transfer.idle.stop();
-            transfer.whole.stop();
-            transfer.loop.quit();
-        });
-        transfer.idle.start();
-        transfer.whole.start();
-        if (!reply->isFinished() && !transfer.cancelled)
-            transfer.loop.exec();
-    }
-    if (gone())
-        throw orphanedError();
-
+// Ends the transfer and takes what is left of the body: the failure, if the
+// request failed.
+std::optional<InetError> InetControl::endOf(Transfer& transfer)
+{
     transfer.ended = true;
     transfer.idle.stop();
     transfer.whole.stop();
+    QNetworkReply* reply = transfer.reply;
     if (reply)
         lastHttpStatus_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply && !transfer.cancelled && !transfer.timedOut && !transfer.tooLarge) {
         const QByteArray rest = reply->readAll();
-        if (transfer.body.size() + rest.size() > limit)
-            transfer.tooLarge = true;
-        else
+        transfer.tooLarge = transfer.body.size() + rest.size() > transfer.limit;
+        if (!transfer.tooLarge)
             transfer.body += rest;
     }
 
-    std::optional<InetError> failure;
     if (transfer.cancelled)
-        failure.emplace(InetErrorKind::Cancelled, QStringLiteral("The request was cancelled"));
-    else if (transfer.timedOut)
-        failure.emplace(InetErrorKind::TimedOut, QStringLiteral("The request timed out after %1 seconds").arg(seconds));
-    else if (transfer.tooLarge)
-        failure.emplace(InetErrorKind::TooLarge,
-                        QStringLiteral("The reply is larger than %1 bytes").arg(limit));
-    else if (reply->error() != QNetworkReply::NoError && !failedOnlyByStatus(reply))
-        failure.emplace(kindOf(reply->error()), reply->errorString());
-    else if (cutShort(reply, transfer.body.size()))
-        failure.emplace(InetErrorKind::Reset, QStringLiteral("The connection ended before the whole reply came"));
+        return InetError(InetErrorKind::Cancelled, QStringLiteral("The request was cancelled"));
+    if (transfer.timedOut)
+        return InetError(InetErrorKind::TimedOut,
+                         QStringLiteral("The request timed out after %1 seconds").arg(transfer.seconds));
+    if (transfer.tooLarge)
+        return InetError(InetErrorKind::TooLarge, QStringLiteral("The reply is larger than %1 bytes").arg(transfer.limit));
+    if (reply->error() != QNetworkReply::NoError && !failedOnlyByStatus(reply))
+        return InetError(kindOf(reply->error()), reply->errorString());
+    if (cutShort(reply, transfer.body.size()))
+        return InetError(InetErrorKind::Reset, QStringLiteral("The connection ended before the whole reply came"));
+    return std::nullopt;
+}
 
-    if (failure) {
-        lastErrorNumber_ = failure->number();
-        transfer.reply = nullptr;
-        if (failure->kind() == InetErrorKind::Cancelled) {
-            // Straight to the end: no state of a reply that never came.
-            emit StateChanged(icDisconnecting);
-            if (!gone())
-                emit StateChanged(icDisconnected);
-        } else {
-            emit StateChanged(icError);
-        }
-        manager.reset();
-        if (gone())
-            throw orphanedError();
-        throw *failure;
+// Reports a failed request's last states and throws its failure.
+void InetControl::fail(Transfer& transfer, std::unique_ptr<QNetworkAccessManager> manager, const InetError& failure)
+{
+    lastErrorNumber_ = failure.number();
+    transfer.reply = nullptr;
+    if (failure.kind() == InetErrorKind::Cancelled) {
+        // Straight to the end: no state of a reply that never came.
+        emit StateChanged(icDisconnecting);
+        if (!transfer.orphaned)
+            emit StateChanged(icDisconnected);
+    } else {
+        emit StateChanged(icError);
     }
+    manager.reset();
+    if (transfer.orphaned)
+        throw orphanedError();
+    throw failure;
+}
 
-    if (contentType)
-        *contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
-    QByteArray body = std::move(transfer.body);
+// Closes the connection and reports a whole request's last states.
+void InetControl::complete(Transfer& transfer, std::unique_ptr<QNetworkAccessManager> manager)
+{
     transfer.reply = nullptr;
     advanceTo(icDisconnecting);
-    manager.reset(); // closes the connection
-    if (gone())
+    manager.reset();
+    for (const int state : {icDisconnected, icResponseCompleted}) {
+        if (transfer.orphaned)
+            throw orphanedError();
+        transfer.lastState = state;
+        emit StateChanged(state);
+    }
+    if (transfer.orphaned)
         throw orphanedError();
-    transfer.lastState = icDisconnected;
-    emit StateChanged(icDisconnected);
-    if (gone())
-        throw orphanedError();
-    transfer.lastState = icResponseCompleted;
-    emit StateChanged(icResponseCompleted);
-    if (gone())
-        throw orphanedError();
-    return body;
 }
 
 QString InetControl::OpenURL(const QString& URL, const RequestHeaders& headers)

@@ -4,7 +4,12 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <memory>
+#include <optional>
 #include <stdexcept>
+
+class QNetworkAccessManager;
+class QNetworkReply;
 
 // Synchronous HTTP and HTTPS retrieval for the windows and the update.
 //
@@ -136,6 +141,13 @@ signals:
 private:
     struct Transfer;
     QByteArray fetch(const QString& URL, QString* contentType, const RequestHeaders& headers = {});
+    // The steps of a fetch, in order.
+    std::unique_ptr<QNetworkAccessManager> newManager() const;
+    void run(Transfer& transfer, QNetworkReply* reply);
+    std::optional<InetError> endOf(Transfer& transfer);
+    [[noreturn]] void fail(Transfer& transfer, std::unique_ptr<QNetworkAccessManager> manager,
+                           const InetError& failure);
+    void complete(Transfer& transfer, std::unique_ptr<QNetworkAccessManager> manager);
     void advanceTo(int state);
 
     int requestTimeout_ = kDefaultRequestTimeout;

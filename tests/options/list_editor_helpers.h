@@ -1,19 +1,11 @@
 #pragma once
+#include "options/list_rows.h"
+
 #include <QAccessible>
 #include <QAction>
-#include <QListWidget>
 #include <QMenu>
 #include <QStringList>
 #include <span>
-
-// The texts of a list's rows.
-inline QStringList rowTexts(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
 
 // The caption that a menu shows for the item (its name for the
 // accessibility tools): "&" marks the access key, "&&" shows one "&".

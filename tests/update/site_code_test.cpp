@@ -1,4 +1,3 @@
-#include "settings/source_addresses.h"
 #include "update/site_code.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +49,13 @@ TEST(SiteCode, EmptyMarkersNeverMatch)
     EXPECT_EQ(siteCodeFor("https://anything.example/ak/x", SiteMarkers{}), "AK");
 }
 
-TEST(SiteCode, TheProgramsMarkersTellTheShippedSourcesApart)
+TEST(SiteCode, TheProgramsMarkersTellTheRealSourcesApart)
 {
-    const SiteMarkers markers = programSiteMarkers();
-    EXPECT_EQ(siteCodeFor("https://" + markers.portalHost + "/weather/usa/toledo"), "UA");
-    EXPECT_EQ(siteCodeFor(sources::portalForecastFolder() + "/forecast/Dayton_OH_US_f.html"), "UA");
-    EXPECT_EQ(siteCodeFor(hawaiiListPrefix() + "/list.txt"), "HI");
-    EXPECT_EQ(siteCodeFor("https://" + markers.worldList + "list.txt"), "W1");
-    EXPECT_EQ(siteCodeFor("https://" + markers.singapore + "/now"), "W2");
-    EXPECT_EQ(siteCodeFor("https://" + markers.decodedHourly + "/list.txt"), "CA");
+    EXPECT_EQ(siteCodeFor("https://www.timeanddate.com/weather/usa/toledo"), "UA");
+    EXPECT_EQ(siteCodeFor("https://www.timeanddate.com/weather/forecast/Dayton_OH_US_f.html"), "UA");
+    EXPECT_EQ(siteCodeFor("https://www.mkwc.ifa.hawaii.edu/current/obs.txt"), "HI");
+    EXPECT_EQ(siteCodeFor("http://weather.uwyo.edu/surface/list.txt"), "W1");
+    EXPECT_EQ(siteCodeFor("https://www.nea.gov.sg/weather/now"), "W2");
+    EXPECT_EQ(siteCodeFor("https://vortex.plymouth.edu/decoded/list.txt"), "CA");
+    EXPECT_EQ(siteCodeFor("https://weather.uwyo.edu?list"), "NA");
 }

@@ -175,8 +175,9 @@ protected:
         const auto [degrees, logLine] = celsius ? std::pair{"10", "Temperature (C): 10"}
                                                 : std::pair{"50", "Temperature (F): 50"};
         for (int row = 0; row < 3; ++row) {
-            if (!form1().Label2[row]->text().isEmpty())
+            if (!form1().Label2[row]->text().isEmpty()) {
                 EXPECT_EQ(form1().Label4[row]->text(), degrees) << update << ", row " << row;
+            }
         }
         const QStringList logged = readFile("Log/CV_Log.txt").split("\r\n").filter("Temperature").mid(first);
         EXPECT_EQ(logged.size(), count) << update;
