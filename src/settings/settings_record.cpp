@@ -221,6 +221,15 @@ void applyLoaded(const LoadedSettings& loaded, Form2& options, Form1& main)
     buildUrlsWhenWatching(options, main);
 }
 
+void reportNotSaved(const QString& file, const QString& error)
+{
+    MsgBox(QStringLiteral("Your settings could not be saved to %1 (%2).\n"
+                          "The settings saved before are unchanged.")
+               .arg(QDir::toNativeSeparators(file), error),
+           MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+
 } // namespace
 
 void addWatchEntry(QListWidget* list, const QString& text, bool logIt)
@@ -237,10 +246,7 @@ bool Save_Reg(const QString& key, const QString& value, QString* error)
 
 void reportStoreNotSaved(const QString& error)
 {
-    MsgBox(QStringLiteral("Your settings could not be saved to %1 (%2).\n"
-                          "The settings saved before are unchanged.")
-               .arg(QDir::toNativeSeparators(settingsStorePath()), error),
-           MsgButtons::Ok, MsgIcon::Exclamation);
+    reportNotSaved(settingsStorePath(), error);
 }
 
 bool Set_ForeColors(ColorValue color)
@@ -300,10 +306,7 @@ bool Save_Settings()
     const SettingsOutput output = composeSettings(record);
     QString error;
     if (!writeLinesSafely(settingsFilePath(), output.fileLines, &error)) {
-        MsgBox(QStringLiteral("Your settings could not be saved to %1 (%2).\n"
-                              "The settings saved before are unchanged.")
-                   .arg(QDir::toNativeSeparators(settingsFilePath()), error),
-               MsgButtons::Ok, MsgIcon::Exclamation);
+        reportNotSaved(settingsFilePath(), error);
         return false;
     }
     QList<StoreValue> mirror;
