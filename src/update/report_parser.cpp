@@ -40,14 +40,16 @@ std::optional<ParserPlan> planFor(const ReportRequest& request, qsizetype positi
 // A station without a report keeps the row it had when the parse began
 // (when the user keeps the last readings and there was one), else it is
 // marked not available. The row as it stood at the start is used, not as a
-// failed first attempt or the portal parser's clearing left it.
-void reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLast)
+// failed first attempt or the portal parser's clearing left it. False when
+// the row was kept.
+bool reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLast)
 {
     if (keepLast && !atEntry.condition.isEmpty()) {
         row = atEntry;
-        return;
+        return false;
     }
     markNotAvailable(row);
+    return true;
 }
 
 } // namespace
@@ -64,7 +66,7 @@ void markNotAvailable(StationRow& row)
         row.label(label).clear();
 }
 
-void Parse_Report(const ReportRequest& request, StationRow& row)
+bool Parse_Report(const ReportRequest& request, StationRow& row)
 {
     const StationRow atEntry = row;
     QString line = request.line;
@@ -73,13 +75,11 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
     // One pass of the plan over the line; a second over the line a retry
     // takes.
     for (;;) {
-        if (saysNotAvailable(line)) {
-            reportNotAvailable(row, atEntry, request.keepLast);
-            return;
-        }
+        if (saysNotAvailable(line))
+            return reportNotAvailable(row, atEntry, request.keepLast);
         const std::optional<ParserPlan> plan = planFor(request, linePosition);
         if (!plan)
-            return;
+            return false;
         // Each pass starts with fresh working values.
         ParseState state(line, row, request.metric);
         bool startOver = false;
@@ -96,7 +96,7 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
                     const qsizetype found = from < 0 ? -1 : page.indexOf(request.place, from, Qt::CaseInsensitive);
                     if (found < 0) {
                         markNotAvailable(row);
-                        return;
+                        return true;
                     }
                     const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
                     if (end >= 0) {
@@ -111,11 +111,10 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
                     row.label(label).clear();
                 state.fieldLost = true;
             } catch (const ReportNotAvailable&) {
-                reportNotAvailable(row, atEntry, request.keepLast);
-                return;
+                return reportNotAvailable(row, atEntry, request.keepLast);
             }
         }
         if (!startOver)
-            return;
+            return true;
     }
 }
