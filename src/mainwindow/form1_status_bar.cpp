@@ -34,6 +34,9 @@ void Form1::buildStatusBar()
         StatusBar1->addPermanentWidget(label, i == 0 ? 1 : 0);
         StatusPanels[i] = label;
     }
+    // Panel 1 takes the room the window has, however long its text: a text
+    // that does not fit is cut, and its tip shows it whole.
+    StatusPanels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Panel 6, the new-mail indicator: an envelope, shown when new mail comes.
     StatusPanels[5]->setAlignment(Qt::AlignCenter);
     StatusPanels[5]->setPixmap(mailFrame(1, kBusyPictureSize));
@@ -64,8 +67,12 @@ QLabel* Form1::panel(int Panel) const
 
 void Form1::setPanelText(int Panel, const QString& Text)
 {
-    if (QLabel* label = panel(Panel))
-        label->setText(Text);
+    QLabel* label = panel(Panel);
+    if (!label)
+        return;
+    label->setText(Text);
+    if (Panel == 1)
+        label->setToolTip(Text);
 }
 
 QString Form1::panelText(int Panel) const

@@ -29,6 +29,7 @@
 #include "settings/string_routines.h"
 #include "platform/color_values.h"
 #include "settings/version.h"
+#include "update/report_processing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -168,8 +169,7 @@ void Form1::Form_Resize()
     ProgramState& state = program();
     if (!Label2[0]->text().isEmpty()) {
         compact.showCurrentRow();
-        compact.LastUp->setText(panelText(3));
-        wethWind().Label2[6]->setText(QStringLiteral("Updated"));
+        showLastUpdate();
     } else {
         compact.Place->setText(QStringLiteral("Waiting On Data"));
     }

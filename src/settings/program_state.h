@@ -70,9 +70,11 @@ struct ProgramState {
     bool AutoDialOn = true;           // dial (and check the version) before the next update
     bool ConnectedAtStart = false;    // a dial-up link was up at start: never hung up
     std::array<QString, 10> SlotText{}; // each slot's last page, kept from update to update
+    std::array<bool, 10> SlotFetched{}; // the slot's page in SlotText came in the running update
     bool RowsCelsius = false;         // the unit the station rows were read in
     QString AltText;                  // the alternate conditions file of this update
-    QString LastUpdate;               // "hh:mm" of the last update
+    QString LastUpdate;               // "hh:mm" of the last update that fetched a station's readings
+    bool NothingUpdated = false;      // the last update fetched no station's readings
 
     // The outcome of the last mail check, accounts 1 to 3.
     std::array<MailAccountState, 3> MailState{};

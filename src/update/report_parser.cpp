@@ -41,14 +41,16 @@ std::optional<ParserPlan> planFor(const ReportRequest& request, qsizetype positi
 // A station without a report keeps the row it had when the parse began
 // (when the user keeps the last readings and there was one), else it is
 // marked not available. The row as it stood at the start is used, not as a
-// failed first attempt or the portal parser's clearing left it.
-void reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLast)
+// failed first attempt or the portal parser's clearing left it. False when
+// the row was kept.
+bool reportNotAvailable(StationRow& row, const StationRow& atEntry, bool keepLast)
 {
     if (keepLast && !atEntry.condition.isEmpty()) {
         row = atEntry;
-        return;
+        return false;
     }
     markNotAvailable(row);
+    return true;
 }
 
 // A failure in the remarks, the last field, never looks for the place again.
@@ -97,7 +99,7 @@ void markNotAvailable(StationRow& row)
         row.label(label).clear();
 }
 
-void Parse_Report(const ReportRequest& request, StationRow& row)
+bool Parse_Report(const ReportRequest& request, StationRow& row)
 {
     const StationRow atEntry = row;
     QString line = request.line;
@@ -106,13 +108,11 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
     // One pass of the plan over the line; a second over the line a retry
     // takes.
     for (;;) {
-        if (saysNotAvailable(line)) {
-            reportNotAvailable(row, atEntry, request.keepLast);
-            return;
-        }
+        if (saysNotAvailable(line))
+            return reportNotAvailable(row, atEntry, request.keepLast);
         const std::optional<ParserPlan> plan = planFor(request, linePosition);
         if (!plan)
-            return;
+            return false;
         // Each pass starts with fresh working values.
         ParseState state(line, row, request.metric);
         bool startOver = false;
@@ -124,7 +124,7 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
                     const Retry retry = lookAgain(request);
                     if (retry.outcome == Retry::NoPlace) {
                         markNotAvailable(row);
-                        return;
+                        return true;
                     }
                     if (retry.outcome == Retry::Found) {
                         line = retry.line;
@@ -138,11 +138,10 @@ void Parse_Report(const ReportRequest& request, StationRow& row)
                     row.label(label).clear();
                 state.fieldLost = true;
             } catch (const ReportNotAvailable&) {
-                reportNotAvailable(row, atEntry, request.keepLast);
-                return;
+                return reportNotAvailable(row, atEntry, request.keepLast);
             }
         }
         if (!startOver)
-            return;
+            return true;
     }
 }

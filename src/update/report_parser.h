@@ -21,7 +21,8 @@ struct ReportRequest {
 // "NOT AVAILABLE" (or a portal page without its readings block) marks the
 // row not available, unless `keepLast` is set and the row had a condition
 // when the call began: then the row is left as it was. An unknown site code
-// changes nothing.
+// changes nothing. Returns false when the row was left as it stood (a kept
+// row, an unknown site code), true when it says what the line says.
 //
 // When a parser fails (a line too short for its columns, a missing marker,
 // a number out of range) the place is looked for once more further on in
@@ -30,7 +31,7 @@ struct ReportRequest {
 // row is marked not available. A failure after
 // that, or in the remarks field, empties the field in hand and parsing goes
 // on, so a damaged line yields a row with some empty fields.
-void Parse_Report(const ReportRequest& request, StationRow& row);
+bool Parse_Report(const ReportRequest& request, StationRow& row);
 
 // True when a report line says the station has no report.
 bool saysNotAvailable(const QString& line);

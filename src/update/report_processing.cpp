@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTime>
 
 namespace {
 
@@ -40,30 +41,33 @@ void clearReadings(Form1& main, int i)
     main.Label10[i]->setText(QStringLiteral("NR"));
 }
 
-void Find_Alternate(int Index, bool celsius)
+// The row from this update's alternate conditions file; true when the file
+// had the station's readings.
+bool Find_Alternate(int Index, bool celsius)
 {
     Form1& main = form1();
     const auto names = alternateRowNames(programPath(QStringLiteral("alter1.cvd")));
     if (!names)
-        return;
+        return false;
     bool usable = false;
     const auto rowName = alternateRowName(*names, main.Label2[Index]->text(), &usable);
     if (!usable)
-        return;
+        return false;
     if (!rowName) {
         main.Label9[Index]->setText(QStringLiteral("Alternate Site N/F"));
-        return;
+        return false;
     }
     const AlternateReading reading = parseAlternateRow(*rowName, program().AltText, celsius);
     main.Label9[Index]->setText(reading.status);
     if (!reading.found)
-        return;
+        return false;
     main.Label4[Index]->setText(reading.temperature);
     main.Label6[Index]->setText(reading.humidity);
     main.Label7[Index]->setText(celsius ? Convert_Speed(reading.wind) : reading.wind);
     main.Label3[Index]->setText(cutToCaption(reading.condition)); // the rest of the row, however long
     main.Label8[Index]->setText(QStringLiteral("NR"));
     main.Label5[Index]->setText(QStringLiteral("NR"));
+    return true;
 }
 
 StationRow rowOf(Form1& main, int i)
@@ -117,52 +121,104 @@ void keepCurrentSlotWithin(Form1& main, int last)
     }
 }
 
+// What one slot's pass left in its row.
+enum class SlotOutcome {
+    Moved,   // the slot stopped holding the entry of its page: nothing of it is logged
+    Updated, // the row says what this update fetched: readings, or "NOT AVBL" for a page without them
+    Kept,    // the row keeps what an earlier update fetched, or nothing
+};
+
+// The row from the slot's page (its search, the parse, or "NOT AVBL" for a
+// station the page does not name). `read` tells whether the row now says
+// what the page says; a row that keeps its captions (no page, a line
+// without its end, last readings kept) does not, unless they are
+// "NOT AVBL", which is what the page says too.
+struct PageReading {
+    bool read = false;
+    bool checkUvAndWarnings = true;
+};
+
+PageReading readPage(Form1& main, int i, const QString& url, const QString& code, const QString& place,
+                     bool celsius)
+{
+    ProgramState& state = program();
+    PageReading result;
+    const QString page = state.SlotText[i];
+    if (page.isEmpty() && !main.Label4[i]->text().isEmpty())
+        return result;
+    const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
+    if (found.status == StationSearch::Found) {
+        StationRow row = rowOf(main, i);
+        const ReportRequest request{code, found.line, page, place, found.position, celsius, state.KeepLastOn != 0};
+        result.read = Parse_Report(request, row);
+        showRow(main, i, row);
+    }
+    if (found.status == StationSearch::Missing) {
+        const bool keep = state.KeepLastOn && place == main.Label2[i]->text() && !main.Label3[i]->text().isEmpty();
+        if (!keep)
+            clearReadings(main, i);
+        result.read = !keep;
+    } else if (withoutUvOrWarnings(code)) {
+        // Found, or found without a line end and not parsed.
+        result.checkUvAndWarnings = false;
+        setBackColor(main.S_Warning[i], kButtonFaceColor);
+    }
+    if (found.status != StationSearch::NoLineEnd && saysNotAvailable(main.Label3[i]->text()))
+        result.read = true;
+    return result;
+}
+
+// The state's alternate observations page for slot i, stored as the slot's
+// page when it comes; false when it does not.
+bool fetchAlternatePage(int i, const QString& url)
+{
+    DoEvents();
+    QString page;
+    try {
+        page = fetchUpdatePage(sources::alternateObservations() + url.mid(url.size() - 14, 2).toUpper()
+                               + QStringLiteral(".OBS"));
+    } catch (const InetError&) {
+    }
+    DoEvents();
+    if (page.isEmpty())
+        return false;
+    program().SlotText[i] = page;
+    program().SlotFetched[i] = true;
+    return true;
+}
+
 // One slot from its page: the row, its UV and warnings, and the state's
-// alternate page for a station the page does not report. False when the
+// alternate page for a station the page does not report. Moved when the
 // slot does not hold the entry of its page, or stops holding it during one
 // of the slot's waits: the row then keeps its texts (a row beyond the list
 // is blanked at the end of the pass) and nothing of it is logged.
-bool processSlot(Form1& main, int i, bool celsius)
+SlotOutcome processSlot(Form1& main, int i, bool celsius)
 {
     ProgramState& state = program();
     bool alternateTried = false;
+    bool updated = false;
     for (;;) {
         if (!holdsFetchedEntry(i))
-            return false;
-        // Readings of an update in the other unit are not kept as this one's.
-        if (state.RowsCelsius != celsius && !alternateTried)
-            clearReadings(main, i);
+            return SlotOutcome::Moved;
         const QString entry = state.SlotEntry[i];
         const qsizetype dash = entry.indexOf(QLatin1Char('-'));
         const QString place = entry.mid(dash + 2);
+        // Readings of an update in the other unit, or of the station that
+        // had the row before the list changed, are not kept as this one's.
+        const QString shownPlace = main.Label2[i]->text();
+        if ((state.RowsCelsius != celsius || (!shownPlace.isEmpty() && shownPlace != place.toUpper()))
+            && !alternateTried)
+            clearReadings(main, i);
         main.Label2[i]->setText(place.toUpper());
         // The state as the entry writes it, with the blank before the dash.
         if (dash >= 0)
             main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(dash));
         const QString url = state.SlotURL[i];
         const QString code = siteCodeFor(url);
-        bool checkUvAndWarnings = true;
-        const QString page = state.SlotText[i];
-        if (!(page.isEmpty() && !main.Label4[i]->text().isEmpty())) {
-            const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
-            if (found.status == StationSearch::Found) {
-                StationRow row = rowOf(main, i);
-                Parse_Report({code, found.line, page, place, found.position, celsius, state.KeepLastOn != 0}, row);
-                showRow(main, i, row);
-            }
-            if (found.status == StationSearch::Missing) {
-                const bool keep = state.KeepLastOn && place == main.Label2[i]->text()
-                    && !main.Label3[i]->text().isEmpty();
-                if (!keep)
-                    clearReadings(main, i);
-            } else if (withoutUvOrWarnings(code)) {
-                // Found, or found without a line end and not parsed.
-                checkUvAndWarnings = false;
-                setBackColor(main.S_Warning[i], kButtonFaceColor);
-            }
-        }
+        const PageReading reading = readPage(main, i, url, code, place, celsius);
+        updated = updated || (reading.read && state.SlotFetched[i]);
         const QString hourly = programSiteMarkers().decodedHourly;
-        if (checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
+        if (reading.checkUvAndWarnings && !(!hourly.isEmpty() && url.contains(hourly))) {
             if (!main.IgnoreUV->isChecked())
                 Show_Slot_UV(i, entry);
             else
@@ -172,49 +228,68 @@ bool processSlot(Form1& main, int i, bool celsius)
             else
                 setBackColor(main.S_Warning[i], kButtonFaceColor);
             if (!holdsFetchedEntry(i))
-                return false;
+                return SlotOutcome::Moved;
         }
         if (main.CheckAlternate->isChecked() && !alternateTried
             && main.Label3[i]->text().contains(QLatin1String("NOT AVBL"))) {
             alternateTried = true;
-            if (!(code == "HI" || code == "W1" || code == "W2")) {
-                DoEvents();
-                try {
-                    Set_Inet(*main.Inet2);
-                    state.SlotText[i] = main.Inet2->OpenURL(sources::alternateObservations()
-                                                            + url.mid(url.size() - 14, 2).toUpper()
-                                                            + QStringLiteral(".OBS"));
-                } catch (const InetError&) {
-                }
-                DoEvents();
-                continue; // the new page is searched as a first download, its entry checked again
-            }
+            // The new page is searched as a first download, its entry checked
+            // again; without one there is nothing new to search.
+            if (!(code == "HI" || code == "W1" || code == "W2") && fetchAlternatePage(i, url))
+                continue;
         }
         break;
     }
-    if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")))
-        Find_Alternate(i, celsius);
+    if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")) && Find_Alternate(i, celsius))
+        updated = true;
     if (alternateTried && main.Label9[i]->text().isEmpty())
         main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
-    return true;
+    return updated ? SlotOutcome::Updated : SlotOutcome::Kept;
+}
+
+// Status panel 3 and the digital display's time: now, the time of the
+// readings this update fetched.
+void stampUpdateTime(Form1& main)
+{
+    const QTime now = QTime::currentTime();
+    main.setPanelText(3, now.toString(QStringLiteral("hh:mm AP")));
+    program().LastUpdate = now.toString(QStringLiteral("hh:mm"));
 }
 
 } // namespace
 
-bool Process_Reports(bool celsius)
+QString fetchUpdatePage(const QString& url)
+{
+    InetControl& inet = *form1().Inet2;
+    Set_Inet(inet);
+    const QString page = inet.OpenURL(url);
+    return inet.lastHttpStatus() >= 400 ? QString() : page;
+}
+
+ReportsOutcome Process_Reports(bool celsius)
 {
     ProgramState& state = program();
     Form1& main = form1();
     keepCurrentSlotWithin(main, lastWatchedSlot());
     state.WarningsCache.clear();
 
-    bool logWritten = true;
+    ReportsOutcome outcome;
+    bool anyUpdated = false;
     for (int i = 0; i <= lastWatchedSlot(); ++i) {
         setBackColor(main.S_Warning[i], kButtonFaceColor);
-        if (processSlot(main, i, celsius) && !Write_Log(i, celsius))
-            logWritten = false;
+        const SlotOutcome slot = processSlot(main, i, celsius);
+        if (slot == SlotOutcome::Updated) {
+            anyUpdated = true;
+            if (!Write_Log(i, celsius))
+                outcome.logWritten = false;
+        } else if (slot == SlotOutcome::Kept && !outcome.notUpdated.contains(main.Label2[i]->text())) {
+            outcome.notUpdated.append(main.Label2[i]->text());
+        }
     }
     state.RowsCelsius = celsius;
+    state.NothingUpdated = !anyUpdated;
+    if (anyUpdated)
+        stampUpdateTime(main);
 
     // The rows beyond the list as it is now are emptied, and the current
     // station is one of the list's.
@@ -225,13 +300,29 @@ bool Process_Reports(bool celsius)
             (*column)[i]->clear();
     keepCurrentSlotWithin(main, last);
     main.setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
-    Weather& compact = weather();
-    compact.showCurrentRow();
-    compact.LastUp->setText(main.panelText(3));
-    wethWind().Label2[6]->setText(QStringLiteral("Updated"));
+    weather().showCurrentRow();
+    showLastUpdate();
     main.Option1_Click(state.CurrentSlot);
     if (main.panelText(1) == QLatin1String("Corvane Recovering DATA ..... Please Wait"))
         main.setPanelText(1, QString());
     main.Display_Digital();
-    return logWritten;
+    return outcome;
+}
+
+void showLastUpdate()
+{
+    weather().LastUp->setText(form1().panelText(3));
+    wethWind().Label2[6]->setText(program().NothingUpdated ? QStringLiteral("Not Updated") : QStringLiteral("Updated"));
+}
+
+QString updateEndText(const ReportsOutcome& outcome)
+{
+    QStringList notes;
+    if (!outcome.notUpdated.isEmpty())
+        notes << QStringLiteral("Not updated: ") + outcome.notUpdated.join(QStringLiteral(", "));
+    if (!outcome.logWritten)
+        notes << logNotWrittenText();
+    if (notes.isEmpty())
+        return QStringLiteral("Ready.....");
+    return QStringLiteral("Ready..... ") + notes.join(QStringLiteral("; "));
 }

@@ -14,7 +14,6 @@
 #include "settings/source_addresses.h"
 #include "settings/station_urls.h"
 #include "mainwindow/transfer_state.h"
-#include "update/observation_log.h"
 #include "update/report_processing.h"
 #include "update/uv_and_warning_checks.h"
 
@@ -131,6 +130,7 @@ void Form1::RNow_Click()
     // that follows it, so no row or log record mixes the two.
     for (int slot = 0; slot < 10; ++slot)
         state.SlotEntry[slot] = slotWatchEntry(slot);
+    state.SlotFetched.fill(false);
     const bool celsius = TempD[1]->isChecked();
     if (options.List3->count() > 0) {
         Build_URLs(celsius);
@@ -140,19 +140,21 @@ void Form1::RNow_Click()
                 continue;
             QString page;
             if (slot > 0 && state.SlotURL[slot] == state.SlotURL[slot - 1]) {
+                // The page of the slot before, whether it came now or earlier.
                 page = state.SlotText[slot - 1];
+                state.SlotFetched[slot] = state.SlotFetched[slot - 1];
             } else {
                 if (slot > 0 && Inet2->StillExecuting()) {
                     setPanelText(1, QStringLiteral("Waiting To Connect.... Please Wait"));
                     waitUntil([this] { return !Inet2->StillExecuting(); }, state.InetTimeout + 5);
                 }
                 try {
-                    Set_Inet(*Inet2);
-                    page = Inet2->OpenURL(state.SlotURL[slot]);
+                    page = fetchUpdatePage(state.SlotURL[slot]);
                 } catch (const InetError&) {
                     recoverFromFailedStep(slot);
                     continue;
                 }
+                state.SlotFetched[slot] = !page.isEmpty();
             }
             if (!page.isEmpty())
                 state.SlotText[slot] = page;
@@ -164,20 +166,17 @@ void Form1::RNow_Click()
     DoEvents();
     if (CheckAlternate->isChecked()) {
         try {
-            Set_Inet(*Inet2);
-            state.AltText = Inet2->OpenURL(sources::alternateConditions());
+            state.AltText = fetchUpdatePage(sources::alternateConditions());
         } catch (const InetError&) {
             recoverFromFailedStep(-1);
         }
     }
 
-    setPanelText(3, clockText("hh:mm AP"));
-    state.LastUpdate = clockText("hh:mm");
     // A program closed while the pages came in stops here: nothing more is
     // logged, fetched or announced on its way out.
     if (Unloading)
         return;
-    const bool logWritten = Process_Reports(celsius);
+    const ReportsOutcome outcome = Process_Reports(celsius);
     compact.Change_Tip(compact.currentTip());
 
     if (CkMail[0]->isChecked()) {
@@ -197,9 +196,9 @@ void Form1::RNow_Click()
         }
     }
     DoEvents();
-    // Lost log records are said once, behind the closing text.
-    setPanelText(1, logWritten ? QStringLiteral("Ready.....")
-                               : QStringLiteral("Ready..... ") + logNotWrittenText());
+    // Stations left with earlier readings and lost log records are said
+    // once, behind the closing text.
+    setPanelText(1, updateEndText(outcome));
     // A refresh asked for while this update ran starts once it has ended.
     if (std::exchange(state.RefreshAsked, false))
         QTimer::singleShot(0, this, &Form1::RNow_Click);

@@ -1,7 +1,7 @@
 // The program run as a separate process, the way the desktop starts and ends
 // it: a second copy is refused, the signals of a log-out close it through its
-// normal shut-down, also while it waits for a mailbox, and a file-size limit
-// does not end it.
+// normal shut-down, also while it waits for a mailbox, a file-size limit
+// does not end it, and an update whose page fails logs nothing.
 #include "platform/text_files.h"
 #include "platform/waits.h"
 #include "settings/settings_file.h"
@@ -119,6 +119,32 @@ protected:
             .setValue(section + QLatin1Char('/') + key, value);
     }
 
+    // Dallas alone is watched, its page at `pages`, where the other services
+    // are asked too; the mail is checked after each update, at `accounts`
+    // mailboxes of `mail` (user1, user2... with the password "pw"). `record`
+    // brings the test's own settings.
+    void watchDallas(const LocalHttpServer& pages, FakePop3Server& mail, int accounts, SettingsRecord record) const
+    {
+        ASSERT_TRUE(QFile::remove(homeFile(QStringLiteral("States_Cities.cvd"))));
+        ASSERT_TRUE(writeLinesSafely(homeFile(QStringLiteral("States_Cities.cvd")),
+                                     {"[US States/Cities]", "Texas", pages.url("/tx.txt"), "DALLAS", "[END]"}));
+        record.version = versionText();
+        record.watchList = {{QStringLiteral("Texas - DALLAS"), /*logIt=*/true}};
+        record.menuFlags[FlagIgnoreUV] = record.menuFlags[FlagIgnoreWarnings] = true;
+        record.ckMail = true;
+        ASSERT_TRUE(writeLinesSafely(homeFile(QStringLiteral("CRVN.ini")), composeSettings(record).fileLines));
+        for (const char* source : {"homePage", "uvBulletin", "alertsService"})
+            store(QStringLiteral("Sources"), QLatin1String(source), pages.url(""));
+        for (int n = 1; n <= accounts; ++n) {
+            const QString user = QStringLiteral("user%1").arg(n);
+            mail.addMailbox(user.toLatin1(), "pw");
+            QString password = QStringLiteral("pw");
+            store(QStringLiteral("EMail"), QStringLiteral("Site%1").arg(n), mail.host());
+            store(QStringLiteral("EMail"), QStringLiteral("Name%1").arg(n), user);
+            store(QStringLiteral("EMail"), QStringLiteral("Pass%1").arg(n), Flip_Bits(password));
+        }
+    }
+
     void expectClosedNormallyBy(ProgramCopy& copy, int signalNumber)
     {
         copy.sendSignal(signalNumber);
@@ -180,27 +206,8 @@ TEST_F(ProgramProcessTest, ASignalDuringAMailCheckEndsTheProgramAtOnce)
     FakePop3Server mail;
     ASSERT_TRUE(mail.listen());
     mail.answer("STAT", "");
-
-    ASSERT_TRUE(QFile::remove(homeFile(QStringLiteral("States_Cities.cvd"))));
-    ASSERT_TRUE(writeLinesSafely(homeFile(QStringLiteral("States_Cities.cvd")),
-                                 {"[US States/Cities]", "Texas", pages.url("/tx.txt"), "DALLAS", "[END]"}));
-    SettingsRecord record;
-    record.version = versionText();
-    record.watchList = {{QStringLiteral("Texas - DALLAS")}};
-    record.menuFlags[FlagIgnoreUV] = record.menuFlags[FlagIgnoreWarnings] = true;
-    record.ckMail = true;
-    ASSERT_TRUE(writeLinesSafely(homeFile(QStringLiteral("CRVN.ini")), composeSettings(record).fileLines));
-    for (const char* source : {"homePage", "uvBulletin", "alertsService"})
-        store(QStringLiteral("Sources"), QLatin1String(source), pages.url(""));
+    ASSERT_NO_FATAL_FAILURE(watchDallas(pages, mail, 3, SettingsRecord()));
     store(QStringLiteral("Internet"), QStringLiteral("Internet Time Out"), QStringLiteral("60"));
-    for (const QString n : {"1", "2", "3"}) {
-        const QString user = QStringLiteral("user") + n;
-        mail.addMailbox(user.toLatin1(), "pw");
-        QString password = QStringLiteral("pw");
-        store(QStringLiteral("EMail"), QStringLiteral("Site") + n, mail.host());
-        store(QStringLiteral("EMail"), QStringLiteral("Name") + n, user);
-        store(QStringLiteral("EMail"), QStringLiteral("Pass") + n, Flip_Bits(password));
-    }
 
     ProgramCopy copy(environment());
     ASSERT_TRUE(copy.start());
@@ -209,6 +216,45 @@ TEST_F(ProgramProcessTest, ASignalDuringAMailCheckEndsTheProgramAtOnce)
         << "the check never waited: " << copy.errors().toStdString();
     expectClosedNormallyBy(copy, SIGTERM);
     EXPECT_EQ(mail.connectionCount(), 1);
+}
+
+// The start-up's update reads Dallas; the minute timer's update, a minute
+// later, finds the page's server failing. The log keeps the one record of
+// the first: the second update's rows are its earlier readings, not a new
+// observation. Each update ends with a mail check, which tells the test that
+// the update's log has been written.
+TEST_F(ProgramProcessTest, AnUpdateWhosePageFailsLogsNothing)
+{
+    constexpr double kTwoUpdatesSeconds = 150.0; // the second comes a minute after the start
+    LocalHttpServer pages;
+    ASSERT_TRUE(pages.listen());
+    bool failing = false;
+    pages.route("/tx.txt", [&failing](const HttpRequestRecord&) {
+        if (failing)
+            return HttpReply::of(HttpReply::Mode::CloseWithoutAnswer);
+        return HttpReply::text("<pre>\r\nDALLAS         SUNNY    80   50   35  N5       30.00S  HAZE\r\n</pre>");
+    });
+    FakePop3Server mail;
+    ASSERT_TRUE(mail.listen());
+    mail.onCommand([&failing](const QByteArray&) { failing = true; });
+    SettingsRecord record;
+    record.menuFlags[FlagAuto] = true;
+    record.interval = 9; // every minute
+    record.logFile = record.compressed = 1;
+    ASSERT_NO_FATAL_FAILURE(watchDallas(pages, mail, 1, record));
+
+    ProgramCopy copy(environment());
+    ASSERT_TRUE(copy.start());
+    ASSERT_TRUE(waitUntil([&] { return mail.connectionCount() >= 2 || !copy.running(); }, kTwoUpdatesSeconds)
+                && copy.running())
+        << "no second update: " << copy.errors().toStdString();
+    QFile log(homeFile(QStringLiteral("Log/CV_Log.txt")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QStringList records = QString::fromLatin1(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(records.size(), 1) << records.join('\n').toStdString();
+    EXPECT_TRUE(records[0].startsWith("|Texas - DALLAS|")) << records[0].toStdString();
+    EXPECT_TRUE(records[0].contains("|SUNNY|80|")) << records[0].toStdString();
+    expectClosedNormallyBy(copy, SIGTERM);
 }
 
 // The first start stores the windows' places; under a limit that the store's

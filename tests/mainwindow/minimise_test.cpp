@@ -73,6 +73,18 @@ TEST_F(MinimiseTest, CopiesTheCurrentStationIntoTheCompactWindow)
     EXPECT_TRUE(compact.Timer1->isActive());
 }
 
+// After an update that fetched no station's readings, the small windows
+// keep the time of the last readings and do not claim an update.
+TEST_F(MinimiseTest, AfterAnUpdateThatFetchedNothingNoWindowClaimsOne)
+{
+    fillRow(0, "DALLAS", "95");
+    form1().setPanelText(3, "10:15 AM");
+    program().NothingUpdated = true;
+    minimise();
+    EXPECT_EQ(weather().LastUp->text(), "10:15 AM");
+    EXPECT_EQ(wethWind().Label2[6]->text(), "Not Updated");
+}
+
 TEST_F(MinimiseTest, WithoutDataTheCompactWindowWaits)
 {
     weather().Place->setText("DALLAS");

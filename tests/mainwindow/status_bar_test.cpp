@@ -1,5 +1,6 @@
 // The main window's height follows its stations, and every panel of its
-// status bar lies whole inside it, whatever panel 1 says.
+// status bar lies whole inside it, whatever panel 1 says: a long text is cut
+// (its tip shows it whole) and does not widen the window.
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/window_layout.h"
@@ -27,12 +28,14 @@ TEST_F(StatusBarTest, TheWindowFitsItsStationsAndEveryPanelLiesInsideIt)
         {1, "Ready.....", false},
         {10, "Corvane Requesting DATA ..... Please Wait", true},
         {3, QStringLiteral("Site is currently UnAvailable, Waiting to check next site. ").repeated(4), true},
+        {10, "Ready..... Not updated: " + QStringLiteral("SPOKANE GEIGER, ").repeated(9) + "WALLA WALLA", false},
     };
     Form1& main = form1();
     // Start-up sizes the window before it is first shown.
     Size_To_WatchList(main, 2);
     main.show();
     EXPECT_EQ(main.height(), std::max(twipsToPixels(Form1::heightForStations(2)), main.minimumSizeHint().height()));
+    const int width = main.width();
     for (const Case& c : cases) {
         Size_To_WatchList(main, c.stations);
         main.setPanelText(1, c.text);
@@ -51,6 +54,8 @@ TEST_F(StatusBarTest, TheWindowFitsItsStationsAndEveryPanelLiesInsideIt)
             EXPECT_TRUE(inside.contains(at)) << "panel " << n << ", " << c.stations << " stations";
             EXPECT_GE(at.width(), std::max(panel->minimumWidth(), 1)) << "panel " << n;
         }
+        EXPECT_EQ(main.width(), width) << c.text.toStdString();
+        EXPECT_EQ(main.panel(1)->toolTip(), c.text);
         // Nor is the station table squeezed below what it needs, nor the
         // window taller than its stations and the table need.
         EXPECT_GE(main.centralWidget()->width(), main.centralWidget()->minimumSizeHint().width());

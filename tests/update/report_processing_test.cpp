@@ -1,5 +1,7 @@
+#include "mainwindow/digital_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/settings_store.h"
 #include "platform/tray_icons.h"
@@ -13,6 +15,7 @@
 #include "update/report_processing.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRandomGenerator>
@@ -131,5 +134,85 @@ TEST_F(ReportProcessingTest, EndlessReadingsAreCutInTheirLabels)
         program().AltText = c.conditions;
         Process_Reports(/*celsius=*/false);
         EXPECT_EQ(c.label->text(), c.kept) << c.name;
+    }
+}
+
+// Only a row that says what this update fetched is an observation: it is
+// logged and moves the time of the last update. A row shown from an earlier
+// page, or keeping readings it had, is named instead, and the time stays.
+TEST_F(ReportProcessingTest, OnlyRowsReadFromThisUpdatesPagesAreLoggedAndMoveTheTime)
+{
+    installShipped("alter1.cvd");
+    Form1& main = form1();
+    main.IgnoreWarnings->setChecked(true);
+    form2().Check2->setChecked(true); // the checked stations are logged...
+    form2().Check4->setChecked(true); // ...one line each
+    const QString dallas = "DALLAS         SUNNY    80   50   35  N5       30.00S  HAZE\r\n";
+    const QString silent = "DALLAS         NOT AVBL                          \r\n";
+    const QString austin = "AUSTIN         SUNNY    80   50   35  N5       30.00S  HAZE\r\n";
+    const QString waco = "WACO" + QString(13, ' ') + "50   65%   NORTH at 10    light rain\n";
+    // The state's alternate pages: Texas's names Dallas; New Mexico's server
+    // sends an error page that names Dallas too.
+    server.route("/obs/TX.OBS", HttpReply::text(dallas.toLatin1()));
+    HttpReply excuse = HttpReply::text(dallas.toLatin1());
+    excuse.status = 503;
+    server.route("/obs/NM.OBS", excuse);
+    SaveSetting("Sources", "alternateObservations", server.url("/obs/"));
+    const QString tx = "/tx/roundup.txt", nm = "/nm/roundup.txt";
+
+    struct Case {
+        const char* name;
+        QString entry, page;
+        bool fetched;       // the page came in this update
+        QString shownPlace; // the row had readings of this place ("" none)
+        QString conditions; // this update's alternate conditions file
+        QString path;       // the slot's address (the alternate page goes by its state)
+        bool alternate;     // "Check Alternate Site"
+        bool updated;
+        QString condition;  // the row's condition afterwards
+    } const cases[] = {
+        {"this update's page", "Texas - DALLAS", dallas, true, "DALLAS", "", tx, false, true, "SUNNY"},
+        {"an earlier page", "Texas - DALLAS", dallas, false, "", "", tx, false, false, "SUNNY"},
+        {"this update's page without the station", "Texas - DALLAS", austin, true, "", "", tx, false, true,
+         "NOT AVBL"},
+        {"the same, last readings kept", "Texas - DALLAS", austin, true, "DALLAS", "", tx, false, false, "CLOUDY"},
+        {"the same, the row another station's", "Texas - DALLAS", austin, true, "AUSTIN", "", tx, false, true,
+         "NOT AVBL"},
+        {"a line without a report", "Texas - DALLAS", silent, true, "", "", tx, false, true, "NOT AVBL"},
+        {"the same, last readings kept", "Texas - DALLAS", silent, true, "DALLAS", "", tx, false, false, "CLOUDY"},
+        {"no page, the conditions file's row", "Texas - WACO TX", "", false, "", waco, tx, false, true,
+         "LIGHT RAIN"},
+        {"no page, no conditions file", "Texas - WACO TX", "", false, "", "", tx, false, false, "NOT AVBL"},
+        {"no page, the state's alternate page", "Texas - DALLAS", "", false, "", "", tx, true, true, "SUNNY"},
+        {"no page, an error for the alternate page", "Texas - DALLAS", "", false, "", "", nm, true, false,
+         "NOT AVBL"},
+    };
+    for (const Case& c : cases) {
+        form2().List3->clear();
+        for (auto* column : main.stationColumns())
+            (*column)[0]->clear();
+        if (!c.shownPlace.isEmpty()) {
+            main.Label2[0]->setText(c.shownPlace);
+            main.Label3[0]->setText("CLOUDY");
+            main.Label4[0]->setText("40");
+        }
+        watch(c.entry, c.path, c.page);
+        form2().List3->item(0)->setCheckState(Qt::Checked);
+        program().SlotFetched[0] = c.fetched;
+        program().AltText = c.conditions;
+        main.CheckAlternate->setChecked(c.alternate);
+        main.setPanelText(3, "earlier");
+        program().LastUpdate = "earlier";
+        const qsizetype records = readFile("Log/CV_Log.txt").count("\r\n");
+
+        const ReportsOutcome outcome = Process_Reports(/*celsius=*/false);
+
+        EXPECT_EQ(main.Label3[0]->text(), c.condition) << c.name;
+        EXPECT_EQ(outcome.notUpdated, c.updated ? QStringList() : QStringList{main.Label2[0]->text()}) << c.name;
+        EXPECT_EQ(readFile("Log/CV_Log.txt").count("\r\n") - records, c.updated ? 1 : 0) << c.name;
+        EXPECT_EQ(main.panelText(3) == "earlier", !c.updated) << c.name;
+        EXPECT_EQ(program().LastUpdate == "earlier", !c.updated) << c.name;
+        EXPECT_EQ(weather().LastUp->text(), main.panelText(3)) << c.name;
+        EXPECT_EQ(wethWind().Label2[6]->text(), c.updated ? "Updated" : "Not Updated") << c.name;
     }
 }

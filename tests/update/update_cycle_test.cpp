@@ -1,3 +1,4 @@
+#include "mainwindow/digital_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
@@ -84,7 +85,7 @@ TEST_F(UpdateCycleTest, OneUpdateFillsEveryWatchedRow)
     EXPECT_EQ(main.Label3[4]->text(), "NOT AVBL"); // the failed request
     EXPECT_EQ(main.Label10[4]->text(), "NR");
     EXPECT_TRUE(main.Label2[6]->text().isEmpty());
-    EXPECT_EQ(main.panelText(1), "Ready.....");
+    EXPECT_EQ(main.panelText(1), "Ready..... Not updated: TOLEDO"); // named once for slots 4 and 5
     EXPECT_FALSE(program().LastUpdate.isEmpty());
     EXPECT_EQ(weather().Place->text(), "DALLAS");
     EXPECT_EQ(weather().Wind->text(), "Wind: S12G20");
@@ -153,6 +154,62 @@ TEST_F(UpdateCycleTest, CheckedStationsAreLogged)
     EXPECT_FALSE(QFile::exists(path("Log/AUSTIN_Log.txt"))); // not checked for the log
 }
 
+// After a good update the pages fail in each way a request can: the rows
+// keep their readings, but nothing is logged as new, the time of the last
+// readings stays in the status bar and both small windows, and the closing
+// text names the stations left as they were. Where Maine's page still comes,
+// Portland is updated, logged and timed as usual.
+TEST_F(UpdateCycleTest, AFailedRefreshKeepsTheReadingsWithoutPassingThemOffAsNew)
+{
+    Form1& main = form1();
+    form2().Check2->setChecked(true);
+    form2().Check4->setChecked(true);
+    for (int i = 0; i < form2().List3->count(); ++i)
+        form2().List3->item(i)->setCheckState(Qt::Checked);
+    const HttpReply maine =
+        HttpReply::text("<pre>\r\n" + row("PORTLAND", "CLOUDY", "20", "10", "65", "N5", "29.92S", "") + "</pre>");
+    // An error page that names every station with other readings.
+    HttpReply error = HttpReply::text("<pre>\r\n" + row("DALLAS", "ERROR", "1", "1", "1", "N1", "1", "")
+                                      + row("AUSTIN", "ERROR", "1", "1", "1", "N1", "1", "")
+                                      + row("PORTLAND", "ERROR", "1", "1", "1", "N1", "1", "") + "</pre>");
+    error.status = 500;
+    const QString allKept = "Ready..... Not updated: DALLAS, AUSTIN, PORTLAND, WACO, TOLEDO";
+    struct Case { const char* failure; HttpReply texas, maine; QString closing; } const cases[] = {
+        {"no answer", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer),
+         HttpReply::of(HttpReply::Mode::CloseWithoutAnswer), allKept},
+        {"HTTP 500", error, error, allKept},
+        {"an empty answer", HttpReply::text(""), HttpReply::text(""), allKept},
+        {"silence past the time-out", HttpReply::of(HttpReply::Mode::NeverAnswer),
+         HttpReply::of(HttpReply::Mode::NeverAnswer), allKept},
+        {"Texas alone fails", error, maine, "Ready..... Not updated: DALLAS, AUSTIN, WACO, TOLEDO"},
+    };
+    main.RNow_Click();
+    for (const Case& c : cases) {
+        // The silent server is given up after a second.
+        program().InetTimeout = c.texas.mode == HttpReply::Mode::NeverAnswer ? 1 : 5;
+        server.route("/tx.txt", c.texas);
+        server.route("/me.txt", c.maine);
+        main.setPanelText(3, "earlier");
+        program().LastUpdate = "earlier";
+        const QStringList logged = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts);
+        const bool portlandRead = c.maine.body.contains("CLOUDY");
+
+        main.RNow_Click();
+
+        EXPECT_EQ(main.panelText(1), c.closing) << c.failure;
+        EXPECT_EQ(main.Label3[0]->text(), "PTCLDY") << c.failure;
+        EXPECT_EQ(main.Label4[1]->text(), "80") << c.failure;
+        EXPECT_EQ(main.Label4[2]->text(), "20") << c.failure;
+        const QStringList added = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts).mid(logged.size());
+        EXPECT_EQ(added.size(), portlandRead ? 1 : 0) << c.failure;
+        EXPECT_TRUE(added.filter("|Maine - PORTLAND|").size() == added.size()) << c.failure;
+        EXPECT_EQ(main.panelText(3) == "earlier", !portlandRead) << c.failure;
+        EXPECT_EQ(program().LastUpdate == "earlier", !portlandRead) << c.failure;
+        EXPECT_EQ(weather().LastUp->text(), main.panelText(3)) << c.failure;
+        EXPECT_EQ(wethWind().Label2[6]->text(), portlandRead ? "Updated" : "Not Updated") << c.failure;
+    }
+}
+
 // Each failed request already ended: the next station is asked at once, not
 // after a wait for a report of success that cannot come any more.
 TEST_F(UpdateCycleTest, FailedRequestsDoNotHoldUpTheNextStation)
@@ -178,8 +235,8 @@ TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
     for (int i = 0; i < form2().List3->count(); ++i)
         form2().List3->item(i)->setCheckState(Qt::Checked);
     form1().RNow_Click();
-    EXPECT_EQ(form1().panelText(1),
-              "Ready..... Observation log could not be written in " + QDir::toNativeSeparators(path("Log")));
+    EXPECT_EQ(form1().panelText(1), "Ready..... Not updated: TOLEDO; Observation log could not be written in "
+                                        + QDir::toNativeSeparators(path("Log")));
     EXPECT_EQ(form1().Label3[0]->text(), "PTCLDY");
     EXPECT_EQ(form1().Label3[2]->text(), "CLOUDY"); // the stations after the first lost record
     EXPECT_EQ(weather().Place->text(), "DALLAS");
@@ -206,6 +263,6 @@ TEST_F(UpdateCycleTest, OnlyALinkTheProgramDialledIsHungUpAndDialledAgain)
         EXPECT_EQ(program().AutoDialOn, c.endsTheLink) << c.dialled << " " << c.downExitCode;
         EXPECT_EQ(nmcli.calls().filter("[down]").size() - downsBefore, c.dialled == QString("DSL") ? 1 : 0)
             << c.dialled;
-        EXPECT_EQ(form1().panelText(1), "Ready.....");
+        EXPECT_EQ(form1().panelText(1), "Ready..... Not updated: TOLEDO");
     }
 }

@@ -58,6 +58,9 @@ struct HeldUpdate {
     int currentSlot;     // the current station then (each test starts on slot 2)
     QString list;        // the places of the watch list afterwards, as the next update shows them
     bool refreshFollows; // that next update starts by itself
+    // Toledo, missing from its state's page, keeps in that next update the
+    // row that the alternate page gave it: named as not updated, not logged.
+    bool toledoKept = false;
 };
 
 // Test names say which case failed; the captions say the rest.
@@ -77,12 +80,12 @@ const HeldUpdate kHeldUpdates[] = {
     {"DeleteAllAtTheFirstStation", "/alerts/active?area=TX", -1, nullptr, "||", 0, 0, "", false},
     {"DeleteTheLastWhileThePagesLoad", "/me/roundup.txt", 2, nullptr, "DALLAS|PORTLAND|", 2, 0, "DALLAS|PORTLAND",
      false},
-    {"OptionsMenuOnAnEmptyList", "/alerts/active?area=TX", -1, openOptions, kAll, 3, 2, kAll, false},
-    {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 3, 2, kAll, false},
+    {"OptionsMenuOnAnEmptyList", "/alerts/active?area=TX", -1, openOptions, kAll, 3, 2, kAll, false, true},
+    {"OptionsMenuOnAnEmptyListWhileTheUvBulletinLoads", "/uv.txt", -1, openOptions, kAll, 3, 2, kAll, false, true},
     {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 3, 2, kAll,
-     false},
-    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 3, 2, kAll, false},
-    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 3, 2, kAll, false},
+     false, true},
+    {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 3, 2, kAll, false, true},
+    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 3, 2, kAll, false, true},
     {"SwitchToCelsiusWhileTheRowsAreProcessed", "/alerts/active?area=TX", kNoneDeleted, switchToCelsius, kAll, 3, 2,
      kAll, true},
     {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 2, 0, "", true},
@@ -231,10 +234,10 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     // Whether the page was asked for: the network layer may send a request twice.
     EXPECT_EQ(server.count("/me/roundup.txt") > pagesBefore, !c.list.isEmpty());
     EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
-    EXPECT_EQ(main.panelText(1), "Ready.....");
+    EXPECT_EQ(main.panelText(1), c.toledoKept ? "Ready..... Not updated: TOLEDO" : "Ready.....");
     // Every row and record of that update in the unit chosen last, and each
     // message counted as new once.
-    expectInOneUnit("next update", main.TempD[1]->isChecked(), c.logged, form2().List3->count());
+    expectInOneUnit("next update", main.TempD[1]->isChecked(), c.logged, form2().List3->count() - (c.toledoKept ? 1 : 0));
     EXPECT_EQ(program().MailState[0].Unread, 0);
 }
 
