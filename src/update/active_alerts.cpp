@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -58,11 +59,12 @@ bool readProperties(JsonReader& json, ActiveAlert& alert, bool& actual)
 }
 
 // One entry of the answer's "features": the alert in its "properties",
-// which it must have.
+// which it must have (the last, when given twice).
 bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
 {
     bool hasProperties = false;
-    return json.readObject([&](QByteArrayView key) {
+    std::optional<ActiveAlert> actualAlert;
+    const bool read = json.readObject([&](QByteArrayView key) {
         if (key != "properties")
             return json.skip();
         hasProperties = true;
@@ -70,10 +72,14 @@ bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
         bool actual = false;
         if (!readProperties(json, alert, actual))
             return false;
-        if (actual)
-            alerts.append(std::move(alert));
+        actualAlert = actual ? std::optional(std::move(alert)) : std::nullopt;
         return true;
-    }) && hasProperties;
+    });
+    if (!read || !hasProperties)
+        return false;
+    if (actualAlert)
+        alerts.append(std::move(*actualAlert));
+    return true;
 }
 
 } // namespace
@@ -98,6 +104,7 @@ AlertsAnswer readActiveAlerts(QByteArrayView answer)
         if (key != "features")
             return json.skip();
         read.valid = true;
+        read.alerts.clear(); // a list given twice: the last
         return json.readArray([&] { return readFeature(json, read.alerts); });
     });
     return whole && json.atEnd() && read.valid ? read : AlertsAnswer();

@@ -93,6 +93,19 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
          "MOBILE", kRed, false, 1},
         {"mobile homes and the place",
          answerWith({{"Baldwin Inland", "Mobile homes near Mobile will be damaged."}}), "MOBILE", kRed, true, 1},
+        // A key given twice: the last value, as QJsonDocument reads it.
+        {"the list of alerts given twice",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"}}], "features": []})", "DALLAS", kGreen, false, 0},
+        {"an alert's properties given twice",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"}, "properties": {"areaDesc": "Harris, TX"}}]})",
+         "DALLAS", kRed, false, 1},
+        {"an alert's properties given twice, the last a test message",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"},)"
+         R"( "properties": {"areaDesc": "Dallas, TX", "status": "Test"}}]})",
+         "DALLAS", kGreen, false, 0},
+        {"an alert's areas given twice",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX", "areaDesc": "Harris, TX"}}]})", "DALLAS", kRed,
+         false, 1},
     };
     for (const Case& c : cases) {
         const AlertsAnswer answer = readActiveAlerts(c.answer);
