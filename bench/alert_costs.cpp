@@ -8,14 +8,25 @@
 // memory that the first one used and gave back.
 //
 // The answers: one alert whose areas run to 33 MB (under the 32 MiB bound of
-// a reply) for Texas, and 100,000 alerts of 160 bytes each (16 MB) for
-// Oklahoma.
+// a reply) for Texas, 100,000 alerts of 160 bytes each (16 MB) for Oklahoma,
+// and two crafted alerts that name Dallas in their description: one from a
+// sender of 32,000 words that the description nearly repeats, for
+// Mississippi, and one from a sender of 256 KB, "NWS a", blanks and "b", for
+// Alabama.
+//
+// Then, the same way, the state's warnings window ("Weather Warning") of a
+// station with 8,000 alerts in Louisiana, each from a sender of its own: the
+// time it takes to show them with the place selected.
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
+#include "options/options_dialog.h"
+#include "pages/state_warnings.h"
+#include "pages/text_viewer.h"
 #include "platform/color_values.h"
 #include "platform/settings_store.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
 #include "support/local_http_server.h"
 #include "update/uv_and_warning_checks.h"
 #include "process_figures.h"
@@ -24,6 +35,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
@@ -55,7 +68,37 @@ QByteArray manyAlerts()
     return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
 }
 
-// Serves both answers from a child process, so that its copies of them
+// One alert that names Dallas in its description, from `sender`, after
+// `descriptionStart`.
+QByteArray alertFrom(const QByteArray& sender, const QByteArray& descriptionStart)
+{
+    return R"({"type": "FeatureCollection", "features": [{"properties": {"status": "Actual",)"
+           R"( "event": "Tornado Warning", "areaDesc": "Rankin", "senderName": ")"
+        + sender + R"(", "description": ")" + descriptionStart + R"(Dallas."}}]})";
+}
+
+QByteArray longSender()
+{
+    return alertFrom(QByteArray("a ").repeated(31'999) + "b", QByteArray("a ").repeated(32'000));
+}
+
+QByteArray blankSender()
+{
+    return alertFrom("NWS a" + QByteArray(256 * 1024, ' ') + "b", "Storms near ");
+}
+
+QByteArray manySenders()
+{
+    QByteArray features;
+    for (int i = 0; i < 8'000; ++i) {
+        features += R"({"properties": {"status": "Actual", "event": "Flood Warning", "senderName": "NWS Office )"
+            + QByteArray::number(i) + R"( LA", "areaDesc": "Harris", "description": "Flooding near Dallas."}},)";
+    }
+    features.chop(1);
+    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
+}
+
+// Serves the answers from a child process, so that its copies of them
 // count in no figure; its port, or 0 when it could not start.
 quint16 startServer(int argc, char** argv)
 {
@@ -68,6 +111,9 @@ quint16 startServer(int argc, char** argv)
         LocalHttpServer server;
         server.route("/alerts/active?area=TX", HttpReply::text(hugeAreas(), "application/geo+json"));
         server.route("/alerts/active?area=OK", HttpReply::text(manyAlerts(), "application/geo+json"));
+        server.route("/alerts/active?area=MS", HttpReply::text(longSender(), "application/geo+json"));
+        server.route("/alerts/active?area=AL", HttpReply::text(blankSender(), "application/geo+json"));
+        server.route("/alerts/active?area=LA", HttpReply::text(manySenders(), "application/geo+json"));
         quint16 port = server.listen() ? server.port() : 0;
         if (write(pipeEnds[1], &port, sizeof port) != sizeof port || port == 0)
             _exit(1);
@@ -79,10 +125,16 @@ quint16 startServer(int argc, char** argv)
     return port;
 }
 
+// The stations' report address in a state.
+QString reportUrl(const QString& code)
+{
+    return QStringLiteral("http://127.0.0.1/product.php?site=NWS&issuedby=%1&product=RWR").arg(code);
+}
+
 void measure(const char* name, const QString& state, const QString& code)
 {
     for (int i = 0; i < kStations; ++i) {
-        program().SlotURL[i] = QStringLiteral("http://127.0.0.1/product.php?site=NWS&issuedby=%1&product=RWR").arg(code);
+        program().SlotURL[i] = reportUrl(code);
         form1().Label2[i]->setText(QString::fromLatin1(kPlaces[i]));
     }
 
@@ -107,16 +159,31 @@ void measure(const char* name, const QString& state, const QString& code)
     std::fflush(stdout);
 }
 
+// The warnings window of the first station, Dallas.
+void measureWindow(const char* name, const QString& state, const QString& code)
+{
+    program().SlotURL[0] = reportUrl(code);
+    form1().Label2[0]->setText(QString::fromLatin1(kPlaces[0]));
+    addWatchEntry(form2().List3, state + QStringLiteral(" - ") + kPlaces[0], false);
+    const Stretches shown = stretches([] { Show_State_Warnings(0); });
+    if (form4().Text1->textCursor().selectedText() != QLatin1String("Dallas"))
+        std::fprintf(stderr, "%s: the place was not selected\n", name);
+    std::printf("%s, the window shown (ms)\t%.0f\n", name, shown.whole);
+    std::printf("%s, longest stall (ms)\t%.0f\n", name, shown.longest);
+    std::fflush(stdout);
+}
+
 // Measures in a process of its own, which starts from fresh memory as the
 // program's first update does.
-void measureApart(int argc, char** argv, const QString& service, const char* name, const QString& state,
-                  const QString& code)
+void measureApart(int argc, char** argv, const QString& service,
+                  void (*measurement)(const char*, const QString&, const QString&), const char* name,
+                  const QString& state, const QString& code)
 {
     const pid_t child = fork();
     if (child == 0) {
         QApplication app(argc, argv);
         SaveSetting(QStringLiteral("Sources"), QStringLiteral("alertsService"), service);
-        measure(name, state, code);
+        measurement(name, state, code);
         releaseAllForms();
         _exit(0);
     }
@@ -140,7 +207,15 @@ int main(int argc, char** argv)
         return 1;
     }
     const QString service = QStringLiteral("http://127.0.0.1:%1").arg(port);
-    measureApart(argc, argv, service, "one alert, 33 MB of areas", QStringLiteral("Texas"), QStringLiteral("TX"));
-    measureApart(argc, argv, service, "100,000 alerts, 16 MB", QStringLiteral("Oklahoma"), QStringLiteral("OK"));
+    measureApart(argc, argv, service, measure, "one alert, 33 MB of areas", QStringLiteral("Texas"),
+                 QStringLiteral("TX"));
+    measureApart(argc, argv, service, measure, "100,000 alerts, 16 MB", QStringLiteral("Oklahoma"),
+                 QStringLiteral("OK"));
+    measureApart(argc, argv, service, measure, "a sender of 32,000 words", QStringLiteral("Mississippi"),
+                 QStringLiteral("MS"));
+    measureApart(argc, argv, service, measure, "a sender of 256 KB of blanks", QStringLiteral("Alabama"),
+                 QStringLiteral("AL"));
+    measureApart(argc, argv, service, measureWindow, "warnings window, 8,000 senders", QStringLiteral("Louisiana"),
+                 QStringLiteral("LA"));
     return 0;
 }

@@ -13,7 +13,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QSet>
 #include <QStringList>
 #include <QTextCursor>
 
@@ -24,13 +23,11 @@ namespace {
 void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& answer)
 {
     const QString text = box.toPlainText();
-    QSet<QString> senders;
+    QStringList senders;
     for (const ActiveAlert& alert : answer.alerts)
         senders << alert.sender;
-    QList<PlaceSpan> notPlaces;
-    for (const QString& sender : senders)
-        notPlaces += wordsNamingNoPlace(text, sender);
-    const std::optional<PlaceSpan> span = PlaceWords(place).firstOutside(text, notPlaces);
+    senders.removeDuplicates();
+    const std::optional<PlaceSpan> span = PlaceWords(place).firstOutside(text, wordsNamingNoPlace(text, senders));
     if (!span)
         return;
     QTextCursor cursor = box.textCursor();

@@ -5,17 +5,47 @@
 #include "update/json_reader.h"
 #include "update/place_words.h"
 
-#include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-// The office's name in the name of an alert's sender: "NWS Jackson MS" gives
-// "Jackson"; empty for a sender named otherwise.
+// A blank between the words of a sender's name: a blank, a tab or a line
+// break of ASCII.
+bool isSenderBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+bool isCapital(QChar c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+// The office's name in the name of an alert's sender: "NWS Jackson MS" and
+// "NWS Jackson" give "Jackson"; empty for a sender named otherwise. The name
+// runs from the word after "NWS" and its blanks to the end, or to the blanks
+// before a closing state code (two capitals); it never runs across a line
+// feed, and a sender with a broken character (half a UTF-16 pair) names none.
 QString officeName(const QString& senderName)
 {
-    static const QRegularExpression form(QStringLiteral("^NWS\\s+(.+?)(?:\\s+[A-Z]{2})?$"));
-    return form.match(senderName.trimmed()).captured(1);
+    const QString sender = senderName.trimmed();
+    const qsizetype size = sender.size();
+    qsizetype start = 3;
+    while (start < size && isSenderBlank(sender[start]))
+        ++start;
+    if (!sender.startsWith(QLatin1String("NWS")) || start == 3 || !QStringView(sender).isValidUtf16())
+        return QString();
+    qsizetype end = size;
+    if (size - 2 > start && isCapital(sender[size - 2]) && isCapital(sender[size - 1])) {
+        qsizetype blanks = size - 2;
+        while (isSenderBlank(sender[blanks - 1]))
+            --blanks;
+        if (blanks < size - 2)
+            end = blanks;
+    }
+    const QStringView name = QStringView(sender).sliced(start, end - start);
+    return name.contains(u'\n') ? QString() : name.toString();
 }
 
 // The alert names the place in its areas, or in its description outside
@@ -24,7 +54,7 @@ bool alertNamesPlace(const ActiveAlert& alert, const PlaceWords& place)
 {
     return place.firstIn(alert.areas)
         || (place.firstIn(alert.description)
-            && place.firstOutside(alert.description, wordsNamingNoPlace(alert.description, alert.sender)));
+            && place.firstOutside(alert.description, wordsNamingNoPlace(alert.description, {alert.sender})));
 }
 
 // One alert's properties into `alert`; `actual` is left false for a test
@@ -58,11 +88,12 @@ bool readProperties(JsonReader& json, ActiveAlert& alert, bool& actual)
 }
 
 // One entry of the answer's "features": the alert in its "properties",
-// which it must have.
+// which it must have (the last, when given twice).
 bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
 {
     bool hasProperties = false;
-    return json.readObject([&](QByteArrayView key) {
+    std::optional<ActiveAlert> actualAlert;
+    const bool read = json.readObject([&](QByteArrayView key) {
         if (key != "properties")
             return json.skip();
         hasProperties = true;
@@ -70,23 +101,32 @@ bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
         bool actual = false;
         if (!readProperties(json, alert, actual))
             return false;
-        if (actual)
-            alerts.append(std::move(alert));
+        actualAlert = actual ? std::optional(std::move(alert)) : std::nullopt;
         return true;
-    }) && hasProperties;
+    });
+    if (!read || !hasProperties)
+        return false;
+    if (actualAlert)
+        alerts.append(std::move(*actualAlert));
+    return true;
 }
 
 } // namespace
 
-QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QString& senderName)
+QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames)
 {
-    static const PlaceWords mobileHome(QStringLiteral("mobile home"));
-    static const PlaceWords mobileHomes(QStringLiteral("mobile homes"));
-    QList<PlaceSpan> spans = mobileHome.allIn(text) + mobileHomes.allIn(text);
-    spans += PlaceWords(senderName).allIn(text);
-    const QString office = officeName(senderName);
-    if (!office.isEmpty())
-        spans += PlaceWords(QStringLiteral("National Weather Service in ") + office).allIn(text);
+    QStringList phrases{QStringLiteral("mobile home"), QStringLiteral("mobile homes")};
+    for (const QString& sender : senderNames) {
+        phrases << sender;
+        const QString office = officeName(sender);
+        if (!office.isEmpty())
+            phrases << QStringLiteral("National Weather Service in ") + office;
+    }
+    QList<PlaceSpan> spans;
+    PhraseFinder(phrases).find(text, [&](const PlaceSpan& span) {
+        spans << span;
+        return true;
+    });
     return spans;
 }
 
@@ -98,6 +138,7 @@ AlertsAnswer readActiveAlerts(QByteArrayView answer)
         if (key != "features")
             return json.skip();
         read.valid = true;
+        read.alerts.clear(); // a list given twice: the last
         return json.readArray([&] { return readFeature(json, read.alerts); });
     });
     return whole && json.atEnd() && read.valid ? read : AlertsAnswer();

@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 class InetControl;
@@ -46,10 +47,13 @@ struct WarningState {
 // being "NWS Jackson MS"), and "mobile home(s)".
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
-// Where the words of `text` name no place: "mobile home(s)", and the office
-// that sent the alert: its name as the sender (`senderName`, "NWS Jackson
-// MS") and after "National Weather Service in" ("... in Jackson has issued").
-QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QString& senderName);
+// Where the words of `text` name no place: "mobile home(s)", and the offices
+// that sent the alerts: each one's name as the sender (`senderNames`, "NWS
+// Jackson MS") and after "National Weather Service in" ("... in Jackson has
+// issued"). At each word that ends such words, the longest run of them that
+// ends there: a place is held in one of those spans exactly when it is held
+// in any run of such words.
+QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames);
 
 // The address of a state's active alerts ("TX").
 QString activeAlertsUrl(const QString& stateCode);

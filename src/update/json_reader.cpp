@@ -150,6 +150,8 @@ bool JsonReader::readText(QString& text)
 
 bool JsonReader::skip()
 {
+    if (failed_)
+        return false;
     QByteArrayView content;
     bool escaped = false;
     switch (next()) {

@@ -14,12 +14,15 @@ public:
     explicit JsonReader(QByteArrayView text) : text_(text) {}
 
     // An object: `member` is called with each key (UTF-8), the reading
-    // point at the key's value, and must read or skip that value. False on
-    // a fault, when the value is no object or when `member` returns false.
+    // point at the key's value, and must read or skip that value. A key
+    // given twice comes twice, in the text's order: a caller that lets the
+    // later value replace the earlier reads what QJsonDocument would. False
+    // on a fault, when the value is no object or when `member` returns false
+    // (which counts as a fault).
     bool readObject(const std::function<bool(QByteArrayView key)>& member);
     // An array: `element` is called at each element and must read or skip
     // it. False on a fault, when the value is no array or when `element`
-    // returns false.
+    // returns false (which counts as a fault).
     bool readArray(const std::function<bool()>& element);
     // A string value into `text`; any other value is skipped and leaves
     // `text` empty. False on a fault.

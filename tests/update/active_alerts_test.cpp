@@ -93,6 +93,19 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
          "MOBILE", kRed, false, 1},
         {"mobile homes and the place",
          answerWith({{"Baldwin Inland", "Mobile homes near Mobile will be damaged."}}), "MOBILE", kRed, true, 1},
+        // A key given twice: the last value, as QJsonDocument reads it.
+        {"the list of alerts given twice",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"}}], "features": []})", "DALLAS", kGreen, false, 0},
+        {"an alert's properties given twice",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"}, "properties": {"areaDesc": "Harris, TX"}}]})",
+         "DALLAS", kRed, false, 1},
+        {"an alert's properties given twice, the last a test message",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"},)"
+         R"( "properties": {"areaDesc": "Dallas, TX", "status": "Test"}}]})",
+         "DALLAS", kGreen, false, 0},
+        {"an alert's areas given twice",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX", "areaDesc": "Harris, TX"}}]})", "DALLAS", kRed,
+         false, 1},
     };
     for (const Case& c : cases) {
         const AlertsAnswer answer = readActiveAlerts(c.answer);
@@ -100,5 +113,49 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
         EXPECT_EQ(state.lamp, c.lamp) << c.name;
         EXPECT_EQ(state.alert, c.alert) << c.name;
         EXPECT_EQ(answer.alerts.size(), c.alerts) << c.name;
+    }
+}
+
+TEST(ActiveAlerts, WordsNamingNoPlaceForEachFormOfSender)
+{
+    const QString longSender = QString("a ").repeated(31'999) + "b"; // 32,000 words
+    const QString blankSender = "NWS a" + QString(256 * 1024, ' ') + "b";
+    struct Case {
+        const char* name;
+        QStringList senders;
+        QString text;
+        QStringList spans; // the text in each span, in order
+    } const cases[] = {
+        {"the office, its name and its state's code", {"NWS Jackson MS"},
+         "The National Weather Service in Jackson has issued... Next statement by NWS Jackson MS.",
+         {"National Weather Service in Jackson", "NWS Jackson MS"}},
+        {"blanks around and between the words", {" NWS \t Des  Moines\nIA "},
+         "National Weather Service in DES MOINES", {"National Weather Service in DES MOINES"}},
+        {"no state's code", {"NWS Jackson"}, "National Weather Service in Jackson",
+         {"National Weather Service in Jackson"}},
+        {"a state's code in small letters is part of the name", {"NWS Jackson ms"},
+         "National Weather Service in Jackson; National Weather Service in Jackson ms",
+         {"National Weather Service in Jackson ms"}},
+        {"a state's code alone is the name", {"NWS MS"}, "National Weather Service in MS",
+         {"National Weather Service in MS"}},
+        {"a name across a line break", {"NWS Jack\nson MS"}, "National Weather Service in Jack son", {}},
+        {"no blank after NWS", {"NWSJackson MS"}, "National Weather Service in Jackson", {}},
+        {"another form of sender", {"National Weather Service Jackson MS"}, "National Weather Service in Jackson", {}},
+        {"mobile homes, and no sender", {}, "Mobile homes and a mobile\nhome.", {"Mobile homes", "mobile\nhome"}},
+        {"two offices", {"NWS Mobile AL", "NWS Jackson MS"}, "NWS Jackson MS and NWS Mobile AL",
+         {"NWS Jackson MS", "NWS Mobile AL"}},
+        {"the longest where two end together", {"NWS Jackson MS", "Jackson MS"}, "By NWS Jackson MS",
+         {"NWS Jackson MS"}},
+        {"a sender that starts again within itself", {"a a b"}, "a a a b", {"a a b"}},
+        {"a break within the sender", {"Fort, Worth"}, "Fort Fort, Worth; Fort, Fort Worth", {"Fort, Worth"}},
+        {"a sender of 32,000 words", {longSender}, "a " + longSender + " b", {longSender}},
+        {"a sender of 256 KB of blanks", {blankSender}, "the National Weather Service in A B has issued",
+         {"National Weather Service in A B"}},
+    };
+    for (const Case& c : cases) {
+        QStringList spans;
+        for (const PlaceSpan& span : wordsNamingNoPlace(c.text, c.senders))
+            spans << c.text.mid(span.start, span.length);
+        EXPECT_EQ(spans, c.spans) << c.name;
     }
 }

@@ -1,6 +1,7 @@
 #include "update/json_reader.h"
 
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,4 +74,38 @@ TEST(JsonReader, ReadsStringsAndKeysDecoded)
     EXPECT_EQ(plain, "Fort Worth");
     EXPECT_EQ(decoded, QString::fromUtf8("a\"b\\c/d\n\tÉtoile é \U0001F300 end"));
     EXPECT_EQ(number, ""); // no string: skipped
+}
+
+TEST(JsonReader, EveryCallAfterAFaultFails)
+{
+    // Each text fails its first call with the reading point left before a
+    // value that would read well on its own.
+    const auto skipEach = [](JsonReader& json) { return json.readObject([&](QByteArrayView) { return json.skip(); }); };
+    struct Case {
+        const char* name;
+        QByteArray text;
+        std::function<bool(JsonReader&)> firstCall;
+    } const cases[] = {
+        {"a key without a colon", R"({"a" 1})", skipEach},
+        {"a key without a colon, before an object", R"({"a" {"b": [2]}})", skipEach},
+        {"a member that gives up", R"({"a": 1})",
+         [](JsonReader& json) { return json.readObject([](QByteArrayView) { return false; }); }},
+        {"no object", "1", skipEach},
+        {"an element that gives up", "[1]", [](JsonReader& json) { return json.readArray([] { return false; }); }},
+        {"elements without a comma", "[1 [2]]",
+         [](JsonReader& json) { return json.readArray([&] { return json.skip(); }); }},
+        {"no array", "1", [](JsonReader& json) { return json.readArray([&] { return json.skip(); }); }},
+    };
+    for (const Case& c : cases) {
+        JsonReader json(c.text);
+        EXPECT_FALSE(c.firstCall(json)) << c.name;
+        QString text = "kept";
+        EXPECT_FALSE(json.skip()) << c.name;
+        EXPECT_FALSE(json.readText(text)) << c.name;
+        EXPECT_EQ(text, "") << c.name;
+        EXPECT_FALSE(json.readObject([&](QByteArrayView) { return json.skip(); })) << c.name;
+        EXPECT_FALSE(json.readArray([&] { return json.skip(); })) << c.name;
+        EXPECT_FALSE(json.atString()) << c.name;
+        EXPECT_FALSE(json.atEnd()) << c.name;
+    }
 }
