@@ -140,7 +140,7 @@ void measure(const char* name, const QString& state, const QString& code)
 
     // One update's checks: their time and the longest stall among them.
     const auto update = [&] {
-        program().WarningsCache.clear(); // as each update begins
+        clearWarningsCache(); // as each update begins
         return stretches([&] {
             for (int i = 0; i < kStations; ++i)
                 Check_Warnings(i, 0, state + QStringLiteral(" - ") + kPlaces[i]);

@@ -2,9 +2,7 @@
 #include "pictures/map_urls.h"
 #include "pictures/picture_windows.h"
 #include "settings/user_lists.h"
-#include "update/active_alerts.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -57,11 +55,8 @@ struct ProgramState {
     QString WindDir, WindSpeed, WindGust;
     int GustShowing = 0;       // the digital display shows the gust on its wind cells
 
-    // The UV bulletin's values, one per city of its table, and the active
-    // alerts answers fetched in this pass of the update, as read, by state
-    // code.
+    // The UV bulletin's values, one per city of its table.
     std::array<QString, 58> UVValues{};
-    QHash<QString, AlertsAnswer> WarningsCache;
 
     // The update: its schedule, its pages and its dial-up state.
     int MinutesSinceUpdate = 0;

@@ -271,7 +271,7 @@ ReportsOutcome Process_Reports(bool celsius)
     ProgramState& state = program();
     Form1& main = form1();
     keepCurrentSlotWithin(main, lastWatchedSlot());
-    state.WarningsCache.clear();
+    clearWarningsCache();
 
     ReportsOutcome outcome;
     bool anyUpdated = false;

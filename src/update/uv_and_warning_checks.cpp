@@ -13,8 +13,21 @@
 #include "update/uv_and_warning_checks.h"
 #include "update/uv_and_warnings.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
+
+namespace {
+
+// The active alerts answers fetched in this pass of the update, as read, by
+// state code.
+QHash<QString, AlertsAnswer>& warningsCache()
+{
+    static QHash<QString, AlertsAnswer> answers;
+    return answers;
+}
+
+} // namespace
 
 void Get_UV_Index(const QString& url)
 {
@@ -42,12 +55,12 @@ void Check_Warnings(int Index, int Kind, const QString& watchEntry)
         const QString stateCode = slotStateCode(watchEntry, state.SlotURL[Index]);
         WarningState warning;
         if (!stateCode.isEmpty()) {
-            if (!state.WarningsCache.contains(stateCode)) {
+            if (!warningsCache().contains(stateCode)) {
                 const AlertsAnswer answer = readActiveAlerts(fetchActiveAlerts(*main.Inet2, stateCode));
-                state.WarningsCache.insert(stateCode, answer);
+                warningsCache().insert(stateCode, answer);
             }
             // Events ran while the alerts came in: the place is read afresh.
-            warning = warningsFor(state.WarningsCache.value(stateCode), main.Label2[Index]->text());
+            warning = warningsFor(warningsCache().value(stateCode), main.Label2[Index]->text());
         }
         setBackColor(main.S_Warning[Index], warning.lamp);
         state.WarnFlag[Index] = warning.alert;
@@ -55,6 +68,11 @@ void Check_Warnings(int Index, int Kind, const QString& watchEntry)
     }
     if (state.CurrentSlot == Index)
         setBackColor(weather().Label1[0], backColor(main.S_Warning[Index]));
+}
+
+void clearWarningsCache()
+{
+    warningsCache().clear();
 }
 
 QString slotWatchEntry(int Index)

@@ -18,6 +18,9 @@ void Show_Slot_UV(int Index, const QString& watchEntry);
 // fetches nothing, never alerts and keeps its lamp.
 void Check_Warnings(int Index, int Kind, const QString& watchEntry);
 
+// Forgets the alerts answers of the last pass: each pass fetches them anew.
+void clearWarningsCache();
+
 // The watch-list entry of slot Index (0 to 9) as the options dialog holds it
 // now; empty when there is none.
 QString slotWatchEntry(int Index);

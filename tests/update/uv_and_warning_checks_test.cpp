@@ -105,7 +105,7 @@ TEST_F(UvAndWarningChecks, NoKnownStateNoConnectionAndTheHawaiiListGiveNoAlert)
     };
     for (const Case& c : cases) {
         SaveSetting("Sources", "alertsService", c.alertsService);
-        program().WarningsCache.clear();
+        clearWarningsCache();
         station(0, "DALLAS", c.stateCode);
         setBackColor(form1().S_Warning[0], c.lampBefore);
         program().WarnFlag[0] = program().WarnSound[0] = true;
