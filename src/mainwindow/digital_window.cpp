@@ -201,44 +201,18 @@ void WethWind::Form_Activate()
 
 void WethWind::Command1_Click(int Index)
 {
-    ProgramState& state = program();
-    Form1& main = form1();
-    const int last = form2().List3->count() - 1;
-    if (Index == 5) {
-        if (state.CurrentSlot == 9 || state.CurrentSlot == last) {
-            Command1[5]->setEnabled(false);
-            Command1[4]->setEnabled(true);
-            return;
-        }
-        if (main.Label2[state.CurrentSlot + 1]->text().isEmpty())
-            return;
-        ++state.CurrentSlot;
-    } else if (Index == 4) {
-        if (state.CurrentSlot == 0 || main.Label2[state.CurrentSlot - 1]->text().isEmpty())
-            return;
-        --state.CurrentSlot;
-    } else {
-        return;
-    }
-    const int slot = state.CurrentSlot;
     Weather& small = weather();
-    setBackColor(small.Label1[0], backColor(main.S_Warning[slot]));
-    main.Option1[slot]->setChecked(true);
-    main.Option1_Click(slot);
-    small.Place->setText(main.Label2[slot]->text());
-    small.Conditions->setText(main.Label3[slot]->text());
-    small.Temp->setText(main.Label4[slot]->text());
-    small.DewPoint->setText(main.Label9[slot]->text());
-    small.Wind->setText(main.Label7[slot]->text());
-    setForeColor(small.Temp, temperatureColor(small.Temp->text()));
-    small.Change_Tip(small.currentTip());
+    if (!small.stepStation(Index, Command1))
+        return;
+    const int slot = program().CurrentSlot;
+    const int last = form2().List3->count() - 1;
     const bool first = slot == 0;
     const bool lastOne = slot == last || slot == 9;
     for (auto* buttons : {&small.Command1, &Command1}) {
         (*buttons)[4]->setEnabled(!first);
         (*buttons)[5]->setEnabled(first || !lastOne);
     }
-    main.Display_Digital();
+    form1().Display_Digital();
 }
 
 void WethWind::Timer1_Timer()

@@ -233,38 +233,45 @@ void Weather::updateStationButtons()
     Command1[5]->setEnabled(slot != 9 && slot != last);
 }
 
-void Weather::Command1_Click(int Index)
+bool Weather::stepStation(int Index, std::array<QPushButton*, 6>& buttons)
 {
     ProgramState& state = program();
     Form1& main = form1();
     const int last = form2().List3->count() - 1;
     if (Index == 5) {
         if (state.CurrentSlot == 9 || state.CurrentSlot == last) {
-            Command1[5]->setEnabled(false);
-            Command1[4]->setEnabled(true);
-            return;
+            buttons[5]->setEnabled(false);
+            buttons[4]->setEnabled(true);
+            return false;
         }
         if (main.Label2[state.CurrentSlot + 1]->text().isEmpty())
-            return;
+            return false;
         ++state.CurrentSlot;
     } else if (Index == 4) {
         if (state.CurrentSlot == 0 || main.Label2[state.CurrentSlot - 1]->text().isEmpty())
-            return;
+            return false;
         --state.CurrentSlot;
     } else {
-        return;
+        return false;
     }
-    setBackColor(Label1[0], backColor(main.S_Warning[state.CurrentSlot]));
-    main.Option1[state.CurrentSlot]->setChecked(true);
-    main.Option1_Click(state.CurrentSlot);
-    Place->setText(main.Label2[state.CurrentSlot]->text());
-    Conditions->setText(main.Label3[state.CurrentSlot]->text());
-    Temp->setText(main.Label4[state.CurrentSlot]->text());
-    DewPoint->setText(main.Label9[state.CurrentSlot]->text());
-    Wind->setText(main.Label7[state.CurrentSlot]->text());
+    const int slot = state.CurrentSlot;
+    setBackColor(Label1[0], backColor(main.S_Warning[slot]));
+    main.Option1[slot]->setChecked(true);
+    main.Option1_Click(slot);
+    Place->setText(main.Label2[slot]->text());
+    Conditions->setText(main.Label3[slot]->text());
+    Temp->setText(main.Label4[slot]->text());
+    DewPoint->setText(main.Label9[slot]->text());
+    Wind->setText(main.Label7[slot]->text());
     setTemperatureColor();
     Change_Tip(currentTip());
-    updateStationButtons();
+    return true;
+}
+
+void Weather::Command1_Click(int Index)
+{
+    if (stepStation(Index, Command1))
+        updateStationButtons();
 }
 
 void Weather::Timer1_Timer()

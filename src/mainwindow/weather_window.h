@@ -43,6 +43,11 @@ public:
     // Copies the current station's row from the main window and colours
     // the temperature.
     void showCurrentRow();
+    // Makes the station after (Index 5) or before (Index 4) the current one
+    // current when its row names one, and shows it here. At the end of the
+    // list the asking window's station `buttons` say so. False when the
+    // current station did not change.
+    bool stepStation(int Index, std::array<QPushButton*, 6>& buttons);
 
     // Tray icon 1's tip, cut to what a tip can show.
     void Change_Tip(const QString& tip);
