@@ -187,6 +187,13 @@ private:
     void hideBusyIndicator();
     std::array<QLabel*, 6> StatusPanels{};
     void Form_Unload();
+    // The steps of an update (RNow_Click), in their order.
+    void connectBeforeUpdate();
+    void fetchStationPages(bool celsius);
+    void fetchSlotPage(int slot);
+    void fetchAlternateConditions();
+    void checkMailAfterUpdate();
+    void hangUpAfterUpdate();
     void waitForLink();
     void recoverFromFailedStep(int slot);
     bool StartMinimized = false;

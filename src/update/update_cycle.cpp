@@ -95,7 +95,6 @@ void Form1::RNow_Click()
         return;
     // An update started while this one waits (letting events run) is refused.
     const QScopedValueRollback running(state.UpdateRunning, true);
-    Form2& options = form2();
     Weather& compact = weather();
 
     state.MinutesSinceUpdate = 0;
@@ -103,6 +102,47 @@ void Form1::RNow_Click()
     wethWind().Label2[6]->setText(QStringLiteral("Updating..."));
     DoEvents();
 
+    connectBeforeUpdate();
+    if (!IgnoreUV->isChecked())
+        Get_UV_Index();
+
+    // Taken with the addresses, before the first page wait. The unit stays
+    // the update's own: one chosen in a later wait is shown by the refresh
+    // that follows it, so no row or log record mixes the two.
+    for (int slot = 0; slot < 10; ++slot)
+        state.SlotEntry[slot] = slotWatchEntry(slot);
+    state.SlotFetched.fill(false);
+    const bool celsius = TempD[1]->isChecked();
+    fetchStationPages(celsius);
+    DoEvents();
+    if (CheckAlternate->isChecked())
+        fetchAlternateConditions();
+
+    // A program closed while the pages came in stops here: nothing more is
+    // logged, fetched or announced on its way out.
+    if (Unloading)
+        return;
+    const ReportsOutcome outcome = Process_Reports(celsius);
+    compact.Change_Tip(compact.currentTip());
+    if (CkMail[0]->isChecked())
+        checkMailAfterUpdate();
+    hangUpAfterUpdate();
+    DoEvents();
+    // Stations left with earlier readings and lost log records are said
+    // once, behind the closing text.
+    setPanelText(1, updateEndText(outcome));
+    // A refresh asked for while this update ran starts once it has ended.
+    if (std::exchange(state.RefreshAsked, false))
+        QTimer::singleShot(0, this, &Form1::RNow_Click);
+}
+
+// Dials when a dial is pending and no link is up (or, without an entry to
+// dial, asks for the version file so that the system dials by itself), and
+// runs the version check that waits for the link.
+void Form1::connectBeforeUpdate()
+{
+    ProgramState& state = program();
+    Form2& options = form2();
     if (options.Option4[0]->isChecked())
         state.AutoDialOn = false;
     if (!Is_Connected() && state.AutoDialOn) {
@@ -121,85 +161,80 @@ void Form1::RNow_Click()
     if (state.AutoDialOn && state.VerifyVersionOn)
         Auto_Version_Check();
     state.AutoDialOn = false;
+}
 
-    if (!IgnoreUV->isChecked())
-        Get_UV_Index();
-
-    // Taken with the addresses, before the first page wait. The unit stays
-    // the update's own: one chosen in a later wait is shown by the refresh
-    // that follows it, so no row or log record mixes the two.
-    for (int slot = 0; slot < 10; ++slot)
-        state.SlotEntry[slot] = slotWatchEntry(slot);
-    state.SlotFetched.fill(false);
-    const bool celsius = TempD[1]->isChecked();
-    if (options.List3->count() > 0) {
-        Build_URLs(celsius);
-        for (int slot = 0; slot < 10; ++slot) {
-            DoEvents();
-            if (!state.SlotOn[slot])
-                continue;
-            QString page;
-            if (slot > 0 && state.SlotURL[slot] == state.SlotURL[slot - 1]) {
-                // The page of the slot before, whether it came now or earlier.
-                page = state.SlotText[slot - 1];
-                state.SlotFetched[slot] = state.SlotFetched[slot - 1];
-            } else {
-                if (slot > 0 && Inet2->StillExecuting()) {
-                    setPanelText(1, QStringLiteral("Waiting To Connect.... Please Wait"));
-                    waitUntil([this] { return !Inet2->StillExecuting(); }, state.InetTimeout + 5);
-                }
-                try {
-                    page = fetchUpdatePage(state.SlotURL[slot]);
-                } catch (const InetError&) {
-                    recoverFromFailedStep(slot);
-                    continue;
-                }
-                state.SlotFetched[slot] = !page.isEmpty();
-            }
-            if (!page.isEmpty())
-                state.SlotText[slot] = page;
-            if (state.SlotText[slot].isEmpty())
-                setPanelText(1, QStringLiteral("Corvane Request UnSuccessful"));
-        }
-    }
-
-    DoEvents();
-    if (CheckAlternate->isChecked()) {
-        try {
-            state.AltText = fetchUpdatePage(sources::alternateConditions());
-        } catch (const InetError&) {
-            recoverFromFailedStep(-1);
-        }
-    }
-
-    // A program closed while the pages came in stops here: nothing more is
-    // logged, fetched or announced on its way out.
-    if (Unloading)
+// Every watched slot's page, one after the other.
+void Form1::fetchStationPages(bool celsius)
+{
+    if (form2().List3->count() == 0)
         return;
-    const ReportsOutcome outcome = Process_Reports(celsius);
-    compact.Change_Tip(compact.currentTip());
+    Build_URLs(celsius);
+    for (int slot = 0; slot < 10; ++slot) {
+        DoEvents();
+        if (program().SlotOn[slot])
+            fetchSlotPage(slot);
+    }
+}
 
-    if (CkMail[0]->isChecked()) {
+// The slot's page into SlotText, noting whether it came in this update; a
+// slot with the address of the slot before takes that slot's page. A page
+// that does not come leaves the earlier one in place.
+void Form1::fetchSlotPage(int slot)
+{
+    ProgramState& state = program();
+    QString page;
+    if (slot > 0 && state.SlotURL[slot] == state.SlotURL[slot - 1]) {
+        // The page of the slot before, whether it came now or earlier.
+        page = state.SlotText[slot - 1];
+        state.SlotFetched[slot] = state.SlotFetched[slot - 1];
+    } else {
+        if (slot > 0 && Inet2->StillExecuting()) {
+            setPanelText(1, QStringLiteral("Waiting To Connect.... Please Wait"));
+            waitUntil([this] { return !Inet2->StillExecuting(); }, state.InetTimeout + 5);
+        }
         try {
-            Check_Mail();
-        } catch (const Pop3Error&) {
-            recoverFromFailedStep(-1);
+            page = fetchUpdatePage(state.SlotURL[slot]);
+        } catch (const InetError&) {
+            recoverFromFailedStep(slot);
+            return;
         }
+        state.SlotFetched[slot] = !page.isEmpty();
     }
+    if (!page.isEmpty())
+        state.SlotText[slot] = page;
+    if (state.SlotText[slot].isEmpty())
+        setPanelText(1, QStringLiteral("Corvane Request UnSuccessful"));
+}
 
-    if (options.Check1[0]->isChecked() && !state.ConnectedAtStart && Is_Connected()) {
-        // Only a link that the program dialled itself is ended; when none
-        // was, there is nothing to report and nothing to dial again.
-        if (Hang_Up() && options.Option4[1]->isChecked()) {
-            state.AutoDialOn = true;
-            setPanelText(1, QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting....."));
-        }
+void Form1::fetchAlternateConditions()
+{
+    try {
+        program().AltText = fetchUpdatePage(sources::alternateConditions());
+    } catch (const InetError&) {
+        recoverFromFailedStep(-1);
     }
-    DoEvents();
-    // Stations left with earlier readings and lost log records are said
-    // once, behind the closing text.
-    setPanelText(1, updateEndText(outcome));
-    // A refresh asked for while this update ran starts once it has ended.
-    if (std::exchange(state.RefreshAsked, false))
-        QTimer::singleShot(0, this, &Form1::RNow_Click);
+}
+
+void Form1::checkMailAfterUpdate()
+{
+    try {
+        Check_Mail();
+    } catch (const Pop3Error&) {
+        recoverFromFailedStep(-1);
+    }
+}
+
+// Ends the link after the update when asked to, but only a link that the
+// program dialled itself; when none was, there is nothing to report and
+// nothing to dial again.
+void Form1::hangUpAfterUpdate()
+{
+    ProgramState& state = program();
+    Form2& options = form2();
+    if (!options.Check1[0]->isChecked() || state.ConnectedAtStart || !Is_Connected())
+        return;
+    if (Hang_Up() && options.Option4[1]->isChecked()) {
+        state.AutoDialOn = true;
+        setPanelText(1, QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting....."));
+    }
 }
