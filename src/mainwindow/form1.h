@@ -192,7 +192,7 @@ private:
     void fetchStationPages(bool celsius);
     void fetchSlotPage(int slot);
     void fetchAlternateConditions();
-    void checkMailAfterUpdate();
+    QString checkMailAfterUpdate();
     void hangUpAfterUpdate();
     void waitForLink();
     void recoverFromFailedStep(int slot);

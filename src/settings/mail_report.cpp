@@ -92,6 +92,11 @@ QString mailReport(const std::array<MailAccountState, 3>& accounts)
     return report.isEmpty() ? QStringLiteral("At this time there is no new E-Mail.") : report;
 }
 
+qsizetype uncheckedAccounts(const std::array<MailAccountState, 3>& accounts)
+{
+    return countOf(accounts, failed);
+}
+
 QString mailCheckStatusText(const std::array<MailAccountState, 3>& accounts)
 {
     const qsizetype used = countOf(accounts, inUse);

@@ -27,6 +27,9 @@ QString mailSitesText(const std::array<MailAccountState, 3>& accounts);
 // when no account is in use.
 QString mailReport(const std::array<MailAccountState, 3>& accounts);
 
+// The accounts in use that the last check could not read.
+qsizetype uncheckedAccounts(const std::array<MailAccountState, 3>& accounts);
+
 // Status panel 1 at the end of a check: "E-Mail Site Check Completed." only
 // when every account in use was checked; else how many could not be.
 QString mailCheckStatusText(const std::array<MailAccountState, 3>& accounts);

@@ -315,13 +315,15 @@ void showLastUpdate()
     wethWind().Label2[6]->setText(program().NothingUpdated ? QStringLiteral("Not Updated") : QStringLiteral("Updated"));
 }
 
-QString updateEndText(const ReportsOutcome& outcome)
+QString updateEndText(const ReportsOutcome& outcome, const QString& mailNote)
 {
     QStringList notes;
     if (!outcome.notUpdated.isEmpty())
         notes << QStringLiteral("Not updated: ") + outcome.notUpdated.join(QStringLiteral(", "));
     if (!outcome.logWritten)
         notes << logNotWrittenText();
+    if (!mailNote.isEmpty())
+        notes << mailNote;
     if (notes.isEmpty())
         return QStringLiteral("Ready.....");
     return QStringLiteral("Ready..... ") + notes.join(QStringLiteral("; "));

@@ -32,5 +32,6 @@ QString fetchUpdatePage(const QString& url);
 void showLastUpdate();
 
 // Status panel 1 at the end of an update: "Ready.....", then the places not
-// updated and the lost log records, when there are any.
-QString updateEndText(const ReportsOutcome& outcome);
+// updated, the lost log records and `mailNote` (what the mail check could
+// not do), when there are any.
+QString updateEndText(const ReportsOutcome& outcome, const QString& mailNote = QString());

@@ -10,6 +10,7 @@
 #include "platform/waits.h"
 #include "settings/connection.h"
 #include "settings/mail_check.h"
+#include "settings/mail_report.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
 #include "settings/station_urls.h"
@@ -124,13 +125,12 @@ void Form1::RNow_Click()
         return;
     const ReportsOutcome outcome = Process_Reports(celsius);
     compact.Change_Tip(compact.currentTip());
-    if (CkMail[0]->isChecked())
-        checkMailAfterUpdate();
+    const QString mailNote = CkMail[0]->isChecked() ? checkMailAfterUpdate() : QString();
     hangUpAfterUpdate();
     DoEvents();
-    // Stations left with earlier readings and lost log records are said
-    // once, behind the closing text.
-    setPanelText(1, updateEndText(outcome));
+    // Stations left with earlier readings, lost log records and mailboxes
+    // not read are said once, behind the closing text.
+    setPanelText(1, updateEndText(outcome, mailNote));
     // A refresh asked for while this update ran starts once it has ended.
     if (std::exchange(state.RefreshAsked, false))
         QTimer::singleShot(0, this, &Form1::RNow_Click);
@@ -215,13 +215,16 @@ void Form1::fetchAlternateConditions()
     }
 }
 
-void Form1::checkMailAfterUpdate()
+// The mail check; what it could not read, for the update's closing text (a
+// mailbox failing midway has ended the check, and said so).
+QString Form1::checkMailAfterUpdate()
 {
     try {
         Check_Mail();
     } catch (const Pop3Error&) {
-        recoverFromFailedStep(-1);
     }
+    const auto& accounts = program().MailState;
+    return uncheckedAccounts(accounts) > 0 ? mailCheckStatusText(accounts) : QString();
 }
 
 // Ends the link after the update when asked to, but only a link that the
