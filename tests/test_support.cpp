@@ -1,6 +1,8 @@
 #include "test_support.h"
 
 #include "mainwindow/forms.h"
+#include "platform/sound_player.h"
+#include "platform/tray_icons.h"
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
 
@@ -58,6 +60,21 @@ void SandboxTest::TearDown()
     clearDialogSeam();
     sites::redirectSites(QString());
     resetProgramState();
+}
+
+void DallasSandboxTest::SetUp()
+{
+    SandboxTest::SetUp();
+    writeLines("States_Cities.cvd",
+               {"[US States/Cities]", "Texas", "https://roundup.example/tx/rwr.txt", "DALLAS", "[END]"});
+    TrayIcons::instance().simulate(true);
+    SoundPlayer::instance().listener = [this](const QString& file) { played << file; };
+}
+
+void DallasSandboxTest::TearDown()
+{
+    SoundPlayer::instance().listener = nullptr;
+    SandboxTest::TearDown();
 }
 
 QString SandboxTest::home() const

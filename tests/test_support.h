@@ -51,3 +51,13 @@ private:
     std::unique_ptr<QTemporaryDir> home_;
     std::unique_ptr<QTemporaryDir> config_;
 };
+
+// A sandbox whose station list holds Texas with DALLAS, with a tray, and
+// the sounds played recorded in `played`.
+class DallasSandboxTest : public SandboxTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QStringList played;
+};

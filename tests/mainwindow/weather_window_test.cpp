@@ -30,23 +30,14 @@
 
 namespace {
 
-class WeatherWindowTest : public SandboxTest {
+class WeatherWindowTest : public DallasSandboxTest {
 protected:
     void SetUp() override
     {
-        SandboxTest::SetUp();
-        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx/rwr.txt",
-                                         "DALLAS", "[END]"});
-        TrayIcons::instance().simulate(true);
-        SoundPlayer::instance().listener = [this](const QString& file) { played << file; };
+        DallasSandboxTest::SetUp();
         // The tests give the half-second ticks themselves; a real one would
         // come between them whenever a tick lets events run.
         weather().Timer2->stop();
-    }
-    void TearDown() override
-    {
-        SoundPlayer::instance().listener = nullptr;
-        SandboxTest::TearDown();
     }
 
     void watch(int stations)
@@ -57,8 +48,6 @@ protected:
             form1().Label4[i]->setText(QString::number(50 + i * 10));
         }
     }
-
-    QStringList played;
 };
 
 // Counts the paints and layout passes of the widgets it watches.

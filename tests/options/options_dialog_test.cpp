@@ -3,6 +3,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
+#include "options/list_rows.h"
 #include "platform/screen.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
@@ -30,14 +31,6 @@
 #include <QTimer>
 
 namespace {
-
-QStringList items(const QListWidget* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
 
 class OptionsDialogTest : public SandboxTest {
 protected:
@@ -187,26 +180,26 @@ TEST_F(OptionsDialogTest, FirstRunWithAnEmptyStoreGivesTheDefaults)
 TEST_F(OptionsDialogTest, StatesAndCitiesFillThePickers)
 {
     Form2& options = form2();
-    EXPECT_EQ(items(options.List1), QStringList({"Texas", "Maine", "DALLAS", "Oregon"}));
+    EXPECT_EQ(rowTexts(options.List1), QStringList({"Texas", "Maine", "DALLAS", "Oregon"}));
     EXPECT_EQ(options.List5, QStringList({"https://roundup.example/tx/rwr.txt", "https://roundup.example/me/rwr.txt",
                                           "https://roundup.example/xx/rwr.txt", "https://roundup.example/or/rwr.txt"}));
     EXPECT_EQ(options.List4.last(), "[END]");
     EXPECT_EQ(options.List4.size(), 20);
     EXPECT_EQ(options.List1->currentRow(), 0);
-    EXPECT_EQ(items(options.List2), QStringList({"AUSTIN", "DALLAS", "WACO"})); // sorted
+    EXPECT_EQ(rowTexts(options.List2), QStringList({"AUSTIN", "DALLAS", "WACO"})); // sorted
 
     // A state named earlier as a city lists what follows that city, in
     // alphabetical order whatever the letter case.
     options.List1->setCurrentRow(2);
-    EXPECT_EQ(items(options.List2), QStringList({"https://roundup.example/me/rwr.txt", "Maine", "PORTLAND"}));
+    EXPECT_EQ(rowTexts(options.List2), QStringList({"https://roundup.example/me/rwr.txt", "Maine", "PORTLAND"}));
 
     options.List1->setCurrentRow(3);
-    EXPECT_EQ(items(options.List2), QStringList({"Bend", "eugene", "PORTLAND", "salem"}));
+    EXPECT_EQ(rowTexts(options.List2), QStringList({"Bend", "eugene", "PORTLAND", "salem"}));
 
     // Choosing a state again gives the same lists, not more.
     options.List1->setCurrentRow(1);
     options.List1->setCurrentRow(0);
-    EXPECT_EQ(items(options.List2), QStringList({"AUSTIN", "DALLAS", "WACO"}));
+    EXPECT_EQ(rowTexts(options.List2), QStringList({"AUSTIN", "DALLAS", "WACO"}));
 }
 
 TEST_F(OptionsDialogTest, AlternatePlacesComeFromTheBuiltInTableInItsOrder)
@@ -215,12 +208,12 @@ TEST_F(OptionsDialogTest, AlternatePlacesComeFromTheBuiltInTableInItsOrder)
                                      "", "Atlantis", "https://x/at.txt", "NOWHERE", "", "Indiana", "https://x/in.txt",
                                      "EVANSVILLE", "[END]"});
     Form2& options = form2();
-    EXPECT_EQ(items(options.List7), QStringList({"Washington DC"}));
+    EXPECT_EQ(rowTexts(options.List7), QStringList({"Washington DC"}));
     options.List1->setCurrentRow(1);
-    EXPECT_TRUE(items(options.List7).isEmpty());
-    EXPECT_EQ(items(options.List2), QStringList({"NOWHERE"}));
+    EXPECT_TRUE(rowTexts(options.List7).isEmpty());
+    EXPECT_EQ(rowTexts(options.List2), QStringList({"NOWHERE"}));
     options.List1->setCurrentRow(2);
-    const QStringList places = items(options.List7);
+    const QStringList places = rowTexts(options.List7);
     ASSERT_EQ(places.size(), 10);
     const qsizetype block = options.List8.indexOf("*Indiana");
     EXPECT_EQ(places, options.List8.mid(block + 2, 10));
@@ -264,7 +257,7 @@ TEST_F(OptionsDialogTest, MissingOrMalformedStatesFileEndsTheProgramBeforeTheSet
     writeLines("STATES_CITIES.CVD", {"[US States/Cities]", "Texas", "u", "WACO", "[END]"});
     EXPECT_NO_THROW(form2());
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(items(form2().List1), QStringList{"Texas"});
+    EXPECT_EQ(rowTexts(form2().List1), QStringList{"Texas"});
 }
 
 TEST_F(OptionsDialogTest, ClosingWhileTheProgramRunsPutsTheSavedSettingsBackAndOnlyHides)
@@ -284,14 +277,14 @@ TEST_F(OptionsDialogTest, ClosingWhileTheProgramRunsPutsTheSavedSettingsBackAndO
     EXPECT_EQ(readFile("CRVN.ini"), saved);
     // The running program keeps the saved stations: saving the settings from
     // the main window's menu afterwards does not lose them.
-    ASSERT_EQ(items(options.List3), QStringList{"Texas - DALLAS"});
+    ASSERT_EQ(rowTexts(options.List3), QStringList{"Texas - DALLAS"});
     EXPECT_EQ(options.List3->item(0)->checkState(), Qt::Checked);
     form1().SaveS_Click();
     EXPECT_EQ(readFile("CRVN.ini"), saved);
 
     form1().Cities_Click();
     ASSERT_EQ(modalShown, QStringList{"Corvane Options"});
-    EXPECT_EQ(items(form2().List3), QStringList{"Texas - DALLAS"});
+    EXPECT_EQ(rowTexts(form2().List3), QStringList{"Texas - DALLAS"});
 }
 
 // The main window's and the tray's openers load an empty watch list afresh
@@ -317,7 +310,7 @@ TEST_F(OptionsDialogTest, OpenersLoadAnEmptyListAfreshButNeverAnOpenDialog)
             options.setVisible(c.open);
             modalShown.clear();
             tray ? form1().PopMenu_Click(8) : form1().Cities_Click();
-            EXPECT_EQ(items(options.List3), c.after) << tray << c.open << c.list.size();
+            EXPECT_EQ(rowTexts(options.List3), c.after) << tray << c.open << c.list.size();
             EXPECT_EQ(modalShown.size(), c.open ? 0 : 1) << tray << c.open;
             EXPECT_EQ(options.isVisible(), c.open);
             options.hide();
@@ -337,7 +330,7 @@ TEST_F(OptionsDialogTest, AnOpenerRunDuringAnotherOnesLoadLeavesItAlone)
     modalShown.clear();
     QTimer::singleShot(0, [] { form1().PopMenu_Click(8); }); // runs in the load's first wait
     form1().Cities_Click();
-    EXPECT_EQ(items(options.List3), QStringList{"Texas - DALLAS"});
+    EXPECT_EQ(rowTexts(options.List3), QStringList{"Texas - DALLAS"});
     EXPECT_EQ(options.List1->count(), states);
     EXPECT_EQ(modalShown.size(), 1);
 }

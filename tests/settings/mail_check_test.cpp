@@ -30,25 +30,16 @@ namespace {
 const QString kNoMail = "At this time there is no new E-Mail.";
 const QString kNoAccount = "No E-Mail account is set up.";
 
-class MailCheckTest : public SandboxTest {
+class MailCheckTest : public DallasSandboxTest {
 protected:
     void SetUp() override
     {
-        SandboxTest::SetUp();
-        writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas", "https://roundup.example/tx/rwr.txt",
-                                         "DALLAS", "[END]"});
-        TrayIcons::instance().simulate(true);
-        SoundPlayer::instance().listener = [this](const QString& file) { played << file; };
+        DallasSandboxTest::SetUp();
         form2().Combo4->addItem("Chime");
         form2().Combo4->setCurrentText("Chime");
         // A hang guard that a local mailbox's step never comes near, however
         // busy the machine: the tests of time-outs set their own.
         program().InetTimeout = 30;
-    }
-    void TearDown() override
-    {
-        SoundPlayer::instance().listener = nullptr;
-        SandboxTest::TearDown();
     }
 
     static void storeAccount(int n, const QString& site, const QString& name, QString password)
@@ -75,8 +66,6 @@ protected:
     {
         return "Your E-Mail Box at " + site + " has " + count + "\r\n";
     }
-
-    QStringList played;
 };
 
 } // namespace
