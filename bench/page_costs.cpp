@@ -2,8 +2,9 @@
 // buoy page cost, in milliseconds of wall-clock time (the best of a few runs):
 // tag and numeric-reference removal on 10 MB of page text beside Strip_Tags on
 // the same text, the zone-forecast search of a product whose place stands
-// after 50,000 groups, and the buoy list of a 320,000-line page none of whose
-// IDs is built in.
+// after 50,000 groups, a station's search in roundup pages of 1, 4 and 16 MB
+// whose zone headings name it on every line, and the buoy list of a
+// 320,000-line page none of whose IDs is built in.
 // The text figures come first, while the memory is still unused: after the
 // buoy list's many small pieces the same code runs measurably slower.
 
@@ -12,6 +13,7 @@
 #include "pages/forecast_window.h"
 #include "pages/page_text.h"
 #include "settings/string_routines.h"
+#include "update/station_search.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
 
 #if __has_include("pages/buoy_listing.h")
 #include "pages/buoy_listing.h"
@@ -56,6 +59,15 @@ constexpr int kCutGroups = 50000;
 QString zoneProduct()
 {
     return QStringLiteral("TXZNNNN").repeated(kCutGroups) + QStringLiteral("TXZ103-WACO-\r\n.TONIGHT...RAIN.\r\n$$");
+}
+
+// A Texas roundup page of about `bytes` characters whose lines, ended by
+// line feeds, are zone headings that name DALLAS; its only carriage return
+// ends the page.
+QString headingsPage(qsizetype bytes)
+{
+    const QString line = QStringLiteral("  TXZ119 NEAR DALLAS AND VICINITY ...\n");
+    return line.repeated(bytes / line.size()) + QLatin1Char('\r');
 }
 
 QString pageText()
@@ -109,6 +121,17 @@ int main()
           milliseconds([&] { zone = findZoneForecast(product, QStringLiteral("WACO"), QStringLiteral("TXZ")); }));
     if (zone.found != ZoneForecast::Found::Block)
         std::fprintf(stderr, "the zone-forecast search did not find the place\n");
+    const QString roundupUrl = QStringLiteral("https://forecast.weather.gov/product.php?site=NWS&issuedby=TX&product=RWR");
+    for (const int megabytes : {1, 4, 16}) {
+        const QString headings = headingsPage(megabytes * 1000 * 1000);
+        const std::string figure = "station search, " + std::to_string(megabytes) + " MB of zone headings (ms)";
+        StationSearch found;
+        print(figure.c_str(), milliseconds([&] {
+                  found = findStationLine(headings, roundupUrl, QStringLiteral("DALLAS"), programSearchMarkers());
+              }));
+        if (found.status == StationSearch::Found)
+            std::fprintf(stderr, "the station search took a zone heading for the station's row\n");
+    }
     const QString page = buoyReportPage(kBuoyLines);
     const QStringList& names = builtInBuoyNames();
     qsizetype listed = 0;

@@ -58,28 +58,29 @@ constexpr int kRemarksField = 7;
 
 struct Retry {
     enum Outcome { Found, NoPlace, NoLineEnd } outcome;
-    QString line;           // upper-cased, up to its carriage return
+    QString line;           // upper-cased, up to its line end
     qsizetype position = 0; // 1-based
 };
 
 // The place looked for again two characters on (the position is 1-based),
-// case ignored; in a roundup table only where it stands in a row's name
-// column. The line up to the next carriage return becomes the one to parse.
+// case ignored; in a roundup table only in a row that the station search
+// would take: one whose name column holds the place alone or, when the
+// line that failed was such a row, one whose longer name ends with it. The
+// line up to its end becomes the one to parse.
 Retry lookAgain(const ReportRequest& request)
 {
     const QString& page = request.pageText;
     const QString& place = request.place;
+    const qsizetype from = request.position + 1;
     const bool roundup = request.siteCode == QLatin1String("NA") || request.siteCode == QLatin1String("AK");
-    qsizetype found = request.position + 1 < 0 ? -1 : page.indexOf(place, request.position + 1, Qt::CaseInsensitive);
-    while (found >= 0 && roundup && !inRoundupNameColumn(page, found, place.size())) {
-        qsizetype next = found;
-        while (next < page.size() && page[next] != QLatin1Char('\n') && page[next] != QLatin1Char('\r'))
-            ++next;
-        found = page.indexOf(place, next + 1, Qt::CaseInsensitive);
-    }
+    qsizetype found = -1;
+    if (roundup)
+        found = nextRoundupRow(page, place, from, request.longerName).at;
+    else if (from >= 0)
+        found = page.indexOf(place, from, Qt::CaseInsensitive);
     if (found < 0)
         return {Retry::NoPlace, QString(), 0};
-    const qsizetype end = page.indexOf(QLatin1Char('\r'), found);
+    const qsizetype end = lineEnd(page, found);
     if (end < 0)
         return {Retry::NoLineEnd, QString(), 0};
     return {Retry::Found, page.mid(found, end - found).toUpper(), found + 1};

@@ -13,6 +13,7 @@ struct ReportRequest {
     qsizetype position = 1; // where the line starts in the page, 1-based
     bool metric = false;    // degrees Celsius, km/h and millibars
     bool keepLast = false;  // a station without a report keeps its last readings
+    bool longerName = false; // the line is a roundup row whose longer name ends with the place
 };
 
 // Writes the row's captions from condition to UV by the site code's parser
@@ -26,8 +27,8 @@ struct ReportRequest {
 //
 // When a parser fails (a line too short for its columns, a missing marker,
 // a number out of range) the place is looked for once more further on in
-// the page, case ignored (in a roundup table only in a row's name column),
-// and that line is parsed instead; when the place does not occur again the
+// the page, case ignored (in a roundup table only in a row that the
+// station search would take), and that line is parsed instead; when the place does not occur again the
 // row is marked not available. A failure after
 // that, or in the remarks field, empties the field in hand and parsing goes
 // on, so a damaged line yields a row with some empty fields.

@@ -149,7 +149,8 @@ PageReading readPage(Form1& main, int i, const QString& url, const QString& code
     const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
     if (found.status == StationSearch::Found) {
         StationRow row = rowOf(main, i);
-        const ReportRequest request{code, found.line, page, place, found.position, celsius, state.KeepLastOn != 0};
+        const ReportRequest request{code,    found.line, page,           place,
+                                    found.position, celsius,    state.KeepLastOn != 0, found.longerName};
         result.read = Parse_Report(request, row);
         showRow(main, i, row);
     }

@@ -3,6 +3,8 @@
 #include "settings/string_routines.h"
 #include "update/roundup_layouts.h"
 
+#include <optional>
+
 namespace {
 
 bool holds(const QString& url, const QString& marker)
@@ -27,24 +29,79 @@ bool isLineBreak(QChar c)
     return c == QLatin1Char('\n') || c == QLatin1Char('\r');
 }
 
+// The start of the line that holds `at`, when `at` lies in that line's name
+// column; -1 when it lies further on. Only the name column is looked
+// back over, so a long line costs no more than a short one.
+qsizetype nameColumnLineStart(const QString& page, qsizetype at)
+{
+    qsizetype lineStart = at;
+    while (lineStart > 0 && !isLineBreak(page[lineStart - 1])) {
+        if (at - lineStart == kRoundupNameWidth)
+            return -1;
+        --lineStart;
+    }
+    return lineStart;
+}
+
+enum class NameMatch {
+    None,       // not a row's name
+    Alone,      // the row's name is the place
+    LongerName, // the row's name ends with the place, after a blank
+};
+
+// How the place found at `at` stands in the name column of the row that
+// begins at `lineStart`: only blanks follow it up to the sky column, and
+// before it stand only blanks, or a longer name that it ends. A longer
+// name leaves the column's last character blank, as the table's names do:
+// a heading's words run on into the sky column ("SEATTLE, TACOMA, ...").
+NameMatch nameMatch(const QString& page, qsizetype lineStart, qsizetype at, qsizetype length)
+{
+    const qsizetype skyColumn = lineStart + kRoundupNameWidth;
+    if (at + length > skyColumn || skyColumn > page.size())
+        return NameMatch::None;
+    for (qsizetype i = at + length; i < skyColumn; ++i) {
+        if (page[i] != QLatin1Char(' '))
+            return NameMatch::None;
+    }
+    for (qsizetype i = lineStart; i < at; ++i) {
+        if (page[i] != QLatin1Char(' '))
+            return page[at - 1] == QLatin1Char(' ') && at + length < skyColumn ? NameMatch::LongerName
+                                                                               : NameMatch::None;
+    }
+    return NameMatch::Alone;
+}
+
 } // namespace
+
+qsizetype lineEnd(const QString& page, qsizetype from)
+{
+    for (qsizetype i = from; i < page.size(); ++i) {
+        if (isLineBreak(page[i]))
+            return i;
+    }
+    return -1;
+}
 
 // The Alaska table's name column is one wider than the state tables', so
 // its rows pass the same test.
-bool inRoundupNameColumn(const QString& page, qsizetype at, qsizetype length)
+RoundupRow nextRoundupRow(const QString& page, const QString& place, qsizetype from, bool longerNames)
 {
-    qsizetype lineStart = at;
-    while (lineStart > 0 && !isLineBreak(page[lineStart - 1]))
-        --lineStart;
-    const qsizetype skyColumn = lineStart + kRoundupNameWidth;
-    if (at + length > skyColumn || skyColumn > page.size())
-        return false;
-    for (qsizetype i = lineStart; i < skyColumn; ++i) {
-        const bool name = i >= at && i < at + length;
-        if (!name && page[i] != QLatin1Char(' '))
-            return false;
+    qsizetype at = from < 0 ? -1 : page.indexOf(place, from, Qt::CaseInsensitive);
+    while (at >= 0) {
+        const qsizetype lineStart = nameColumnLineStart(page, at);
+        if (lineStart >= 0) {
+            const NameMatch match = nameMatch(page, lineStart, at, place.size());
+            if (match == NameMatch::Alone || (longerNames && match == NameMatch::LongerName))
+                return {at, match == NameMatch::LongerName};
+            // A place further on in the name column may still end it.
+            at = page.indexOf(place, at + 1, Qt::CaseInsensitive);
+        } else {
+            // Past the name column: the next line.
+            const qsizetype end = lineEnd(page, at);
+            at = end < 0 ? -1 : page.indexOf(place, end + 1, Qt::CaseInsensitive);
+        }
     }
-    return true;
+    return {};
 }
 
 SearchMarkers programSearchMarkers()
@@ -63,16 +120,26 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
     const QString code = siteCodeFor(slotUrl, sites);
     const bool roundup = code == QLatin1String("NA") || code == QLatin1String("AK");
     bool stationAhead = holds(slotUrl, sites.decodedHourly); // a "Station" may still follow
-    bool returnAhead = true;                                    // a carriage return may still follow
+    // In a roundup table, the first row whose longer name ends with the
+    // place: taken when no row holds the place alone.
+    std::optional<StationSearch> longerName;
 
     // The text before `top` counts as dropped: skipped short lines, or a
     // decoded list's header up to the first letter of its "Station".
     qsizetype top = 0;
     qsizetype start = zoneStart(page, slotUrl, markers.roundupBase);
     for (;;) {
-        qsizetype pos = page.indexOf(place, start, Qt::CaseInsensitive);
+        qsizetype pos = -1;
+        bool endsLongerName = false;
+        if (roundup) {
+            const RoundupRow row = nextRoundupRow(page, place, start, !longerName);
+            pos = row.at;
+            endsLongerName = row.longerName;
+        } else {
+            pos = page.indexOf(place, start, Qt::CaseInsensitive);
+        }
         if (pos < 0)
-            return result;
+            return longerName.value_or(result);
         if (portal) {
             QString text = page;
             result.status = StationSearch::Found;
@@ -90,35 +157,22 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
             if (pos < 0)
                 return result;
         }
-        const qsizetype placeAt = pos;
+        const qsizetype end = lineEnd(page, pos);
         if (pos > top && page[pos - 1] == QLatin1Char(' '))
             --pos;
-        qsizetype end = returnAhead ? page.indexOf(QLatin1Char('\r'), pos) : -1;
-        if (end < 0) {
-            returnAhead = false;
-            end = page.indexOf(QLatin1Char('\n'), pos);
-        }
         if (end < 0) {
             result.status = StationSearch::NoLineEnd;
             return result;
         }
-        if (roundup && !inRoundupNameColumn(page, placeAt, place.size())) {
-            // Not the station's row: the search goes on at the next line.
-            qsizetype next = placeAt;
-            while (next < page.size() && !isLineBreak(page[next]))
-                ++next;
-            top = start = next + 1;
-            continue;
-        }
         const QString line = page.mid(pos, end - pos).toUpper();
-        if (line.size() >= 27) {
-            result.status = StationSearch::Found;
-            result.position = static_cast<int>(pos) + 1;
-            result.line = line;
-            return result;
-        }
-        // A short line: everything up to its end is dropped and the search
-        // starts again at the top of what is left.
+        // A short line is a heading or an index line: everything up to its
+        // end is dropped and the search starts again after it.
         top = start = end + 1;
+        if (line.size() < 27)
+            continue;
+        const StationSearch found{StationSearch::Found, static_cast<int>(pos) + 1, line, endsLongerName};
+        if (!endsLongerName)
+            return found;
+        longerName = found;
     }
 }

@@ -14,6 +14,7 @@ struct StationSearch {
     Status status = Missing;
     int position = 0; // in the page as it was handed over, whatever the search skipped
     QString line;
+    bool longerName = false; // a roundup row whose longer name ends with the place
 };
 
 // Markers of the sources whose pages are searched differently.
@@ -25,10 +26,22 @@ struct SearchMarkers {
     SiteMarkers sites;
 };
 
-// Whether the place found at `at` in a roundup page stands in a row's name
-// column: only blanks before it in its line, and only blanks behind it up to
-// the sky column.
-bool inRoundupNameColumn(const QString& page, qsizetype at, qsizetype length);
+// Where the line that holds `from` ends: its first line feed or carriage
+// return at or after `from`; -1 when the page ends first.
+qsizetype lineEnd(const QString& page, qsizetype from);
+
+// A row of a roundup table that names the place in its name column.
+struct RoundupRow {
+    qsizetype at = -1;       // where the place stands; -1 when no row names it
+    bool longerName = false; // the row's name is longer and ends with the place
+};
+
+// The next row at or after `from` whose name column holds the place, case
+// ignored, with only blanks behind it up to the sky column: alone, or, when
+// `longerNames`, at the end of a longer name after a blank (NARROWS in
+// TACOMA NARROWS). A zone's heading that names the place, or a longer name
+// that only begins with it, is no such row.
+RoundupRow nextRoundupRow(const QString& page, const QString& place, qsizetype from, bool longerNames);
 
 // The program's own: the weather service's roundup address up to the state
 // code, and the markers of the site codes (update/site_code.h).
@@ -37,13 +50,13 @@ SearchMarkers programSearchMarkers();
 // Searches the page for the place as the watch list spells it, whatever the
 // case of either ("CENTRAL PARK" finds "Central Park").
 // A roundup page is searched from its state's zone codes on ("TXZ"), when
-// they are there. The found line is upper-cased; a line shorter than 27
-// characters is a heading or an index line, and the search goes on after it.
-// In a roundup table ("NA" or "AK") a line is the station's row only where
-// the place stands in the row's name column with nothing but blanks behind
-// it up to the sky column; a zone's heading that names the place
-// ("SEATTLE, TACOMA, EVERETT, AND VICINITY") or a longer name that begins
-// or ends with it is passed over.
-// The search only moves forward, so a page of any size ends quickly.
+// they are there. The found line, up to its first line end, is
+// upper-cased; a line shorter than 27 characters is a heading or an index
+// line, and the search goes on after it.
+// In a roundup table ("NA" or "AK") the station's row is the first row
+// whose name column holds the place alone, anywhere in the page; failing
+// that, the first row whose longer name ends with it (`longerName`).
+// The search only moves forward and reads each line once, so its time
+// follows the length of the page.
 StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
                               const SearchMarkers& markers);

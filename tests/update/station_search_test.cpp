@@ -46,8 +46,9 @@ TEST(StationSearch, TheStateCodeIsTheTwoCharactersAfterTheRoundupBase)
 }
 
 // A zone's heading above its table names places too; in a roundup table
-// only a line that holds the place in its name column is the place's row.
-// The other sources' lists have layouts of their own and keep any line.
+// a line is the place's row when its name column holds the place alone,
+// anywhere in the page, or else when it ends a longer name there. The
+// other sources' lists have layouts of their own and keep any line.
 TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
 {
     const QString page = "WAZ507-509-231900-\r\n"
@@ -55,19 +56,31 @@ TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
                          "CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS\r\n"
                          "EVERETT        CLOUDY    49  43  80 S7        30.13R\r\n"
                          "EDIZ HOOK      FAIR      50  44  77 CALM      30.12R\r\n"
+                         "FORT WORTH     SUNNY     61  40  45 N5        30.01S\r\n"
                          "TACOMA NARROWS PTSUNNY   48  44  86 VRB3      30.14R\r\n"
+                         "CENTRAL PARK   CLOUDY    40  30  67 W5        30.02F\r\n"
                          "  PUYALLUP     DRIZZLE   50  45  81 CALM      30.15R\r\n"
+                         "WAZ001-231900-\r\n"
+                         "PARK           RAIN      45  43  93 S3        29.99F\r\n"
+                         "PARKS PARK     SNOW      30  28  92 N2        30.05R\r\n"
+                         "WORTH          FOG       41  40  96 CALM      30.00S\r\n"
                          "ANCHORAGE       LGT SNOW          12   85 N15G25    29.85F\r\n";
     const QString state = "https://roundup.example/foldr/wa/x";
     struct Case {
         QString url, place;
         QString lineStart; // empty: the place has no row
+        bool longerName = false;
     } const cases[] = {
         {state, "EVERETT", "EVERETT        CLOUDY"},
         {state, "TACOMA NARROWS", "TACOMA NARROWS PTSUNNY"},
         {state, "PUYALLUP", " PUYALLUP     DRIZZLE"},
+        {state, "NARROWS", " NARROWS PTSUNNY", true}, // no row of its own: the name it ends
+        {state, "Narrows", " NARROWS PTSUNNY", true},
+        {state, "HOOK", " HOOK      FAIR", true},
+        {state, "PARK", "PARK           RAIN"},   // its own row, after the longer CENTRAL PARK
+        {state, "WORTH", "WORTH          FOG"},   // likewise after FORT WORTH
         {state, "TACOMA", ""},   // named in the heading and at the start of a longer name
-        {state, "NARROWS", ""},  // the end of a longer name
+        {state, "SEATTLE", ""},  // the heading's first word
         {state, "FAIR", ""},     // a sky word
         {"https://roundup.example/foldr/ak/x", "ANCHORAGE", "ANCHORAGE       LGT SNOW"},
         {"https://hawaii.example/obs", "TACOMA", " TACOMA, EVERETT, AND VICINITY"},
@@ -83,7 +96,17 @@ TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
         }
         ASSERT_EQ(found.status, StationSearch::Found) << what;
         EXPECT_TRUE(found.line.startsWith(c.lineStart)) << what << ": " << found.line.toStdString();
+        EXPECT_EQ(found.longerName, c.longerName) << what;
     }
+    // The row a longer name ends with is read in the table's columns.
+    const StationSearch narrows = findStationLine(page, state, "NARROWS", kMarkers);
+    ReportRequest request = requestFor("NA", narrows.line, "NARROWS");
+    request.pageText = page;
+    request.position = narrows.position;
+    const StationRow row = parsed(request);
+    EXPECT_EQ(row.condition, "PTSUNNY");
+    EXPECT_EQ(row.temperature, "48");
+    EXPECT_EQ(row.pressure, "30.14R");
 }
 
 // The position is counted in the page as it was handed over, so that a
@@ -120,27 +143,34 @@ TEST(StationSearch, ManyLinesNamingThePlaceAreSkippedQuickly)
     QString roundup = page;
     for (int i = 0; i < 100000; ++i)
         roundup += QLatin1String("AREA OF KBTV, A ZONE HEADING LONG ENOUGH\nKBTVX          CLR  20  10 LONGER NAME\n");
+    // Zone headings with line feeds, and a single carriage return at the
+    // page's end: no line is read up to that far return again and again.
+    const QString headings = QString("  VTZ119 NEAR KBTV AND VICINITY, A ZONE HEADING\n").repeated(40000);
     const std::pair<QString, QString> pages[] = {{"u", page + row},
                                                  {"https://hourly.example/list", page + row},
-                                                 {"https://roundup.example/foldr/vt/x", roundup + row}};
+                                                 {"https://roundup.example/foldr/vt/x", roundup + row},
+                                                 {"https://roundup.example/foldr/vt/x", headings + row + "\r"}};
     for (const auto& [url, text] : pages) {
         const qint64 started = threadCpuMilliseconds();
         const StationSearch found = findStationLine(text, url, "KBTV", kMarkers);
         EXPECT_LT(threadCpuMilliseconds() - started, 2000) << url.toStdString();
         ASSERT_EQ(found.status, StationSearch::Found);
-        EXPECT_TRUE(found.line.startsWith("KBTV           CLR")) << url.toStdString();
+        EXPECT_EQ(found.line.toStdString(), row.trimmed().toUpper().toStdString()) << url.toStdString();
     }
 }
 
 TEST(StationSearch, MissingPlacesAndEndlessLines)
 {
+    const QString list = "https://hourly.example/list";
     EXPECT_EQ(findStationLine("nothing here\n", "u", "DALLAS", kMarkers).status, StationSearch::Missing);
     EXPECT_EQ(findStationLine("", "u", "DALLAS", kMarkers).status, StationSearch::Missing);
-    EXPECT_EQ(findStationLine("DALLAS without any line end at all, long enough", "u", "DALLAS", kMarkers).status,
+    EXPECT_EQ(findStationLine("DALLAS without any line end at all, long enough", list, "DALLAS", kMarkers).status,
+              StationSearch::NoLineEnd);
+    EXPECT_EQ(findStationLine("DALLAS         PTCLDY   72  55  55 S12G20   30.01R", "u", "DALLAS", kMarkers).status,
               StationSearch::NoLineEnd);
     // A huge page without line ends ends quickly too.
     const QString huge = QString(5 * 1024 * 1024, 'x') + "DALLAS";
-    EXPECT_EQ(findStationLine(huge, "u", "DALLAS", kMarkers).status, StationSearch::NoLineEnd);
+    EXPECT_EQ(findStationLine(huge, list, "DALLAS", kMarkers).status, StationSearch::NoLineEnd);
 }
 
 TEST(StationSearch, PortalPagesAreTheWholePageWithoutTagsAndHourlyListsStartAfterStation)
