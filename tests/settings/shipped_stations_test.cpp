@@ -2,6 +2,7 @@
 // spelled as those tables spell them: the update finds each one's own row.
 #include "options/states_cities.h"
 #include "support/samples.h"
+#include "update/report_parser.h"
 #include "update/station_search.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +12,19 @@ TEST(ShippedStations, EveryStationOfACheckedStateIsARowOfItsTable)
     const StatesFile file = readStatesFile(QStringLiteral(CORVANE_DATA_DIR "/States_Cities.cvd"));
     const StateList states = statesFromRows(file.rows);
     // Beside the shipped stations, places a user may add: some with a row,
-    // and some without one, which a zone's heading or a longer name holds.
+    // some without one, which a zone's heading or a longer name that begins
+    // with them holds, and some that end a longer name, read from its row
+    // (with that row's temperature).
     struct Checked {
         const char* state;
         const char* sample;
         QStringList withRow, withoutRow;
+        std::vector<std::pair<QString, QString>> endingARow;
     };
     const Checked checked[] = {
-        {"Washington", "roundup-WA-2022-10-23.txt", {"EVERETT", "TACOMA NARROWS"}, {"TACOMA"}},
-        {"New York", "roundup-NY-ALY-2026-03-17.txt", {}, {"CENTRAL"}},
+        {"Washington", "roundup-WA-2022-10-23.txt", {"EVERETT", "TACOMA NARROWS"}, {"TACOMA"},
+         {{"NARROWS", "48"}, {"PARK", "44"}}},
+        {"New York", "roundup-NY-ALY-2026-03-17.txt", {}, {"CENTRAL"}, {}},
     };
     for (const Checked& c : checked) {
         const QString roundup = sampleText(c.sample);
@@ -35,6 +40,14 @@ TEST(ShippedStations, EveryStationOfACheckedStateIsARowOfItsTable)
             // The name column of the row found is the station's name, not a
             // longer one or a heading that holds it.
             EXPECT_EQ(found.line.left(15).trimmed(), city) << where;
+        }
+        for (const auto& [place, temperature] : c.endingARow) {
+            const StationSearch found = findStationLine(roundup, states.urls[at], place, programSearchMarkers());
+            ASSERT_EQ(found.status, StationSearch::Found) << place.toStdString();
+            EXPECT_TRUE(found.longerName) << place.toStdString();
+            StationRow row;
+            Parse_Report({"NA", found.line, roundup, place, found.position, false, false, found.longerName}, row);
+            EXPECT_EQ(row.temperature, temperature) << place.toStdString();
         }
         for (const QString& place : c.withoutRow) {
             EXPECT_EQ(findStationLine(roundup, states.urls[at], place, programSearchMarkers()).status,
