@@ -233,13 +233,21 @@ TEST(StateRoundup, LineTrimmedBehindThePressureHasEmptyRemarks)
     EXPECT_EQ(row.remarks, "");
 }
 
-TEST(StateRoundup, RetryLineWithoutCarriageReturnEmptiesTheFailedFields)
+// The retry takes the later line up to its end, whichever line end the
+// page uses; a later line that never ends cannot be taken, so each failure
+// empties its field and parsing goes on.
+TEST(StateRoundup, RetryTakesTheLaterLineUpToItsEnd)
 {
-    // The later occurrence ends in a line feed only: the retry cannot take
-    // it, so each failure empties its field and parsing goes on.
     const QString broken = roundupLine("BOSTON").left(42);
+    for (const QString eol : {"\r\n", "\n", "\r"}) {
+        ReportRequest request = requestFor("NA", broken, "BOSTON");
+        request.pageText = broken + eol + roundupLine("BOSTON") + eol;
+        const StationRow row = parsed(request);
+        EXPECT_EQ(row.wind, "NW12G22") << eol.size();
+        EXPECT_EQ(row.remarks, "HAZE") << eol.size();
+    }
     ReportRequest request = requestFor("NA", broken, "BOSTON");
-    request.pageText = broken + "\r\n" + roundupLine("BOSTON") + "\n";
+    request.pageText = broken + "\r\n" + roundupLine("BOSTON");
     const StationRow row = parsed(request);
     EXPECT_EQ(row.condition, "CLOUDY");
     EXPECT_EQ(row.temperature, "45");
