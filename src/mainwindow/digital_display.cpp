@@ -8,6 +8,7 @@
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
+#include "update/report_processing.h"
 
 #include <QAction>
 #include <QLabel>
@@ -204,5 +205,8 @@ void Form1::Display_Digital()
     else
         w.clearCell(14);
 
-    w.Pick_Graphic(digitalTime(program().LastUpdate), QStringLiteral("3130292827"));
+    w.Pick_Graphic(digitalTime(shownReadingsTime()), QStringLiteral("3130292827"));
+    // An update says "Updating..." there until it has ended.
+    if (!program().UpdateRunning)
+        w.Label2[6]->setText(shownReadingsState());
 }

@@ -16,6 +16,7 @@
 #include "settings/condition_pictures.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
+#include "update/report_processing.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -264,6 +265,9 @@ bool Weather::stepStation(int Index, std::array<QPushButton*, 6>& buttons)
     DewPoint->setText(main.Label9[slot]->text());
     Wind->setText(main.Label7[slot]->text());
     setTemperatureColor();
+    // While an update runs the windows say so; it shows the times when it ends.
+    if (!state.UpdateRunning)
+        showLastUpdate();
     Change_Tip(currentTip());
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <array>
 #include <vector>
 
@@ -69,7 +70,8 @@ struct ProgramState {
     bool RowsCelsius = false;         // the unit the station rows were read in
     QString AltText;                  // the alternate conditions file of this update
     QString LastUpdate;               // "hh:mm" of the last update that fetched a station's readings
-    bool NothingUpdated = false;      // the last update fetched no station's readings
+    std::array<QTime, 10> SlotReadAt{}; // when the readings in each row were fetched; null when not known
+    std::array<bool, 10> SlotUpdated{}; // the last update read the row's station
 
     // The outcome of the last mail check, accounts 1 to 3.
     std::array<MailAccountState, 3> MailState{};

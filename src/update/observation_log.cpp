@@ -1,6 +1,5 @@
 #include "update/observation_log.h"
 
-#include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "options/options_dialog.h"
 #include "platform/program_folder.h"
@@ -8,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 #include <QListWidget>
 
 QStringList logRecordLines(const LogRecord& r, bool compressed, bool fahrenheit, const QDateTime& when)
@@ -60,21 +58,19 @@ bool appendLogRecord(const QString& placeCaption, bool separateFiles, const QStr
     return appendLines(folder + QLatin1Char('/') + logFileName(placeCaption, separateFiles), lines);
 }
 
-bool Write_Log(int index, bool celsius)
+bool Write_Log(int index, const StationRow& row, bool celsius)
 {
     Form2& options = form2();
-    Form1& main = form1();
     if (index < 0 || index > 9 || index >= options.List3->count())
         return true;
     const QListWidgetItem* item = options.List3->item(index);
     if (!options.Check2->isChecked() || item->checkState() != Qt::Checked)
         return true;
-    const LogRecord record{item->text(), main.Label3[index]->text(), main.Label4[index]->text(),
-                           main.Label5[index]->text(), main.Label6[index]->text(), main.Label7[index]->text(),
-                           main.Label8[index]->text(), main.Label9[index]->text(), main.Label10[index]->text()};
+    const LogRecord record{item->text(), row.condition, row.temperature, row.dewpoint, row.humidity,
+                           row.wind,     row.pressure,  row.remarks,     row.uv};
     const QStringList lines =
         logRecordLines(record, options.Check4->isChecked(), !celsius, QDateTime::currentDateTime());
-    return appendLogRecord(main.Label2[index]->text(), options.Check3->isChecked(), lines);
+    return appendLogRecord(row.place, options.Check3->isChecked(), lines);
 }
 
 QString logNotWrittenText()

@@ -1,4 +1,6 @@
 #pragma once
+#include "update/station_row.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -25,10 +27,11 @@ QString logFileName(const QString& placeCaption, bool separateFiles);
 // false when the folder or file could not be written.
 bool appendLogRecord(const QString& placeCaption, bool separateFiles, const QStringList& lines);
 
-// Writes the log record of slot `index` from the station table, when logging
-// is on and the slot's watch-list entry is checked; `celsius` is the unit the
-// row was read in. Returns false when the record could not be written.
-bool Write_Log(int index, bool celsius);
+// Writes the log record of slot `index` with the readings of `row`, when
+// logging is on and the slot's watch-list entry is checked; `celsius` is
+// the unit the row was read in. Returns false when the record could not be
+// written.
+bool Write_Log(int index, const StationRow& row, bool celsius);
 
 // The status text that says records were lost: names the Log folder.
 QString logNotWrittenText();

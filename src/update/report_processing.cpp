@@ -128,6 +128,11 @@ enum class SlotOutcome {
     Kept,    // the row keeps what an earlier update fetched, or nothing
 };
 
+struct SlotPass {
+    SlotOutcome outcome = SlotOutcome::Kept;
+    bool alternatesRan = false; // the row's remarks say what the alternate sources found
+};
+
 // The row from the slot's page (its search, the parse, or "NOT AVBL" for a
 // station the page does not name). `read` tells whether the row now says
 // what the page says; a row that keeps its captions (no page, a line
@@ -193,14 +198,14 @@ bool fetchAlternatePage(int i, const QString& url)
 // slot does not hold the entry of its page, or stops holding it during one
 // of the slot's waits: the row then keeps its texts (a row beyond the list
 // is blanked at the end of the pass) and nothing of it is logged.
-SlotOutcome processSlot(Form1& main, int i, bool celsius)
+SlotPass processSlot(Form1& main, int i, bool celsius)
 {
     ProgramState& state = program();
     bool alternateTried = false;
     bool updated = false;
     for (;;) {
         if (!holdsFetchedEntry(i))
-            return SlotOutcome::Moved;
+            return {SlotOutcome::Moved};
         const QString entry = state.SlotEntry[i];
         const qsizetype dash = entry.indexOf(QLatin1Char('-'));
         const QString place = entry.mid(dash + 2);
@@ -208,8 +213,10 @@ SlotOutcome processSlot(Form1& main, int i, bool celsius)
         // had the row before the list changed, are not kept as this one's.
         const QString shownPlace = main.Label2[i]->text();
         if ((state.RowsCelsius != celsius || (!shownPlace.isEmpty() && shownPlace != place.toUpper()))
-            && !alternateTried)
+            && !alternateTried) {
             clearReadings(main, i);
+            state.SlotReadAt[i] = QTime();
+        }
         main.Label2[i]->setText(place.toUpper());
         // The state as the entry writes it, with the blank before the dash.
         if (dash >= 0)
@@ -229,7 +236,7 @@ SlotOutcome processSlot(Form1& main, int i, bool celsius)
             else
                 setBackColor(main.S_Warning[i], kButtonFaceColor);
             if (!holdsFetchedEntry(i))
-                return SlotOutcome::Moved;
+                return {SlotOutcome::Moved};
         }
         if (main.CheckAlternate->isChecked() && !alternateTried
             && main.Label3[i]->text().contains(QLatin1String("NOT AVBL"))) {
@@ -241,18 +248,31 @@ SlotOutcome processSlot(Form1& main, int i, bool celsius)
         }
         break;
     }
-    if (main.Label3[i]->text().contains(QLatin1String("NOT AVBL")) && Find_Alternate(i, celsius))
+    const bool lookedUp = main.Label3[i]->text().contains(QLatin1String("NOT AVBL"));
+    if (lookedUp && Find_Alternate(i, celsius))
         updated = true;
     if (alternateTried && main.Label9[i]->text().isEmpty())
         main.Label9[i]->setText(QStringLiteral("Alt. Site Checked"));
-    return updated ? SlotOutcome::Updated : SlotOutcome::Kept;
+    return {updated ? SlotOutcome::Updated : SlotOutcome::Kept, alternateTried || lookedUp};
 }
 
-// Status panel 3 and the digital display's time: now, the time of the
-// readings this update fetched.
-void stampUpdateTime(Form1& main)
+// The log's record of a station that this update did not read, whatever its
+// row still shows: no report, and what the alternate sources found of it
+// when they ran.
+StationRow notReadRow(Form1& main, int i, bool alternatesRan)
 {
-    const QTime now = QTime::currentTime();
+    StationRow row;
+    row.place = main.Label2[i]->text();
+    markNotAvailable(row);
+    row.uv = QStringLiteral("NR");
+    if (alternatesRan)
+        row.remarks = main.Label9[i]->text();
+    return row;
+}
+
+// Status panel 3 and the time of the last update: now.
+void stampUpdateTime(Form1& main, const QTime& now)
+{
     main.setPanelText(3, now.toString(QStringLiteral("hh:mm AP")));
     program().LastUpdate = now.toString(QStringLiteral("hh:mm"));
 }
@@ -276,29 +296,41 @@ ReportsOutcome Process_Reports(bool celsius)
 
     ReportsOutcome outcome;
     bool anyUpdated = false;
+    state.SlotUpdated.fill(false);
     for (int i = 0; i <= lastWatchedSlot(); ++i) {
         setBackColor(main.S_Warning[i], kButtonFaceColor);
-        const SlotOutcome slot = processSlot(main, i, celsius);
-        if (slot == SlotOutcome::Updated) {
-            anyUpdated = true;
-            if (!Write_Log(i, celsius))
-                outcome.logWritten = false;
-        } else if (slot == SlotOutcome::Kept && !outcome.notUpdated.contains(main.Label2[i]->text())) {
+        const SlotPass slot = processSlot(main, i, celsius);
+        if (slot.outcome == SlotOutcome::Moved)
+            continue;
+        state.SlotUpdated[i] = slot.outcome == SlotOutcome::Updated;
+        anyUpdated = anyUpdated || state.SlotUpdated[i];
+        if (!state.SlotUpdated[i] && !outcome.notUpdated.contains(main.Label2[i]->text()))
             outcome.notUpdated.append(main.Label2[i]->text());
-        }
+        const StationRow logged = state.SlotUpdated[i] ? rowOf(main, i) : notReadRow(main, i, slot.alternatesRan);
+        if (!Write_Log(i, logged, celsius))
+            outcome.logWritten = false;
     }
     state.RowsCelsius = celsius;
-    state.NothingUpdated = !anyUpdated;
-    if (anyUpdated)
-        stampUpdateTime(main);
+    // The time moves with the readings: with at least one station read, or
+    // none to read.
+    const QTime now = QTime::currentTime();
+    if (anyUpdated || lastWatchedSlot() < 0)
+        stampUpdateTime(main, now);
+    for (int i = 0; i < 10; ++i) {
+        if (state.SlotUpdated[i])
+            state.SlotReadAt[i] = now;
+    }
 
     // The rows beyond the list as it is now are emptied, and the current
     // station is one of the list's.
     state.AltText.clear();
     const int last = lastWatchedSlot();
-    for (int i = last + 1; i < 10; ++i)
+    for (int i = last + 1; i < 10; ++i) {
         for (auto* column : main.stationColumns())
             (*column)[i]->clear();
+        state.SlotReadAt[i] = QTime();
+        state.SlotUpdated[i] = false;
+    }
     keepCurrentSlotWithin(main, last);
     main.setWindowTitle(QStringLiteral("Corvane ") + versionText().mid(8));
     weather().showCurrentRow();
@@ -310,10 +342,28 @@ ReportsOutcome Process_Reports(bool celsius)
     return outcome;
 }
 
+QString shownReadingsTime()
+{
+    const ProgramState& state = program();
+    const int slot = state.CurrentSlot;
+    return slot > lastWatchedSlot() ? state.LastUpdate : state.SlotReadAt[slot].toString(QStringLiteral("hh:mm"));
+}
+
+QString shownReadingsState()
+{
+    const ProgramState& state = program();
+    const int slot = state.CurrentSlot;
+    const bool updated = slot > lastWatchedSlot() || state.SlotUpdated[slot];
+    return updated ? QStringLiteral("Updated") : QStringLiteral("Not Updated");
+}
+
 void showLastUpdate()
 {
-    weather().LastUp->setText(form1().panelText(3));
-    wethWind().Label2[6]->setText(program().NothingUpdated ? QStringLiteral("Not Updated") : QStringLiteral("Updated"));
+    const ProgramState& state = program();
+    const int slot = state.CurrentSlot;
+    weather().LastUp->setText(slot > lastWatchedSlot() ? form1().panelText(3)
+                                                        : state.SlotReadAt[slot].toString(QStringLiteral("hh:mm AP")));
+    wethWind().Label2[6]->setText(shownReadingsState());
 }
 
 QString updateEndText(const ReportsOutcome& outcome, const QString& mailNote)

@@ -14,10 +14,11 @@ struct ReportsOutcome {
 // its UV and warnings, the alternate sources, the log, and the hand-over of
 // the current station to the small windows and the tray, all in one unit:
 // `celsius` for degrees Celsius, km/h and millibars, whatever the menu
-// shows meanwhile. Only a station whose row says what this update fetched
-// is logged; the time of the update (status panel 3) is set only when at
-// least one station's was. A record that cannot be written does not stop
-// the pass.
+// shows meanwhile. Every watched station gets one log record: its row, or,
+// for a station this update did not read, "NOT AVBL" with no readings
+// (the row on screen keeps what it had). The time of the update (status
+// panel 3) is set only when at least one station was read, or none is
+// watched. A record that cannot be written does not stop the pass.
 ReportsOutcome Process_Reports(bool celsius);
 
 // Set_Inet, then the page at `url` on the update's control: its text, or
@@ -26,9 +27,17 @@ ReportsOutcome Process_Reports(bool celsius);
 // InetError.
 QString fetchUpdatePage(const QString& url);
 
-// The compact window's time of the last readings fetched (status panel 3),
-// and the digital window's "Updated", or "Not Updated" after an update that
-// fetched no station's readings.
+// The time ("hh:mm") of the readings that the small windows show: the
+// current station's own, or, with no station watched, the last update's.
+// Empty when not known.
+QString shownReadingsTime();
+
+// "Updated", or "Not Updated" when the last update did not read the
+// station that the small windows show.
+QString shownReadingsState();
+
+// The compact window's time of the shown readings (with no station watched,
+// status panel 3), and the digital window's shownReadingsState().
 void showLastUpdate();
 
 // Status panel 1 at the end of an update: "Ready.....", then the places not

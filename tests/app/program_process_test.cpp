@@ -219,11 +219,11 @@ TEST_F(ProgramProcessTest, ASignalDuringAMailCheckEndsTheProgramAtOnce)
 }
 
 // The start-up's update reads Dallas; the minute timer's update, a minute
-// later, finds the page's server failing. The log keeps the one record of
-// the first: the second update's rows are its earlier readings, not a new
-// observation. Each update ends with a mail check, which tells the test that
-// the update's log has been written.
-TEST_F(ProgramProcessTest, AnUpdateWhosePageFailsLogsNothing)
+// later, finds the page's server failing. The log has Dallas's readings from
+// the first and a record without a report from the second: its row shows
+// the earlier readings, which are no new observation. Each update ends with
+// a mail check, which tells the test that the update's log has been written.
+TEST_F(ProgramProcessTest, AnUpdateWhosePageFailsLogsTheStationWithoutAReport)
 {
     // The second comes a minute after the start; the bound stays under the
     // test runner's own, so that a missing update is reported, not killed.
@@ -253,9 +253,11 @@ TEST_F(ProgramProcessTest, AnUpdateWhosePageFailsLogsNothing)
     QFile log(homeFile(QStringLiteral("Log/CV_Log.txt")));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QStringList records = QString::fromLatin1(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    ASSERT_EQ(records.size(), 1) << records.join('\n').toStdString();
+    ASSERT_EQ(records.size(), 2) << records.join('\n').toStdString();
     EXPECT_TRUE(records[0].startsWith("|Texas - DALLAS|")) << records[0].toStdString();
     EXPECT_TRUE(records[0].contains("|SUNNY|80|")) << records[0].toStdString();
+    EXPECT_TRUE(records[1].startsWith("|Texas - DALLAS|")) << records[1].toStdString();
+    EXPECT_TRUE(records[1].endsWith("|NOT AVBL||||||NR||")) << records[1].toStdString();
     expectClosedNormallyBy(copy, SIGTERM);
 }
 

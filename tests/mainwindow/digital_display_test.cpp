@@ -152,7 +152,7 @@ TEST_F(DigitalWindowTest, DisplayDrawsTheCurrentRowAndCleansThePressureCaption)
     main.Label6[0]->setText("7");
     main.Label7[0]->setText("NW 12 G 25");
     main.Label8[0]->setText("29.92 R");
-    program().LastUpdate = "08:05";
+    program().SlotReadAt[0] = QTime(8, 5); // the station's own readings
     program().CurrentSlot = 0;
     main.Display_Digital();
     WethWind& w = wethWind();

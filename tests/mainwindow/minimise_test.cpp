@@ -5,13 +5,16 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "mainwindow/window_layout.h"
+#include "options/options_dialog.h"
 #include "platform/tray_icons.h"
 #include "platform/color_values.h"
 #include "platform/twips.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
 #include "test_support.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -73,16 +76,24 @@ TEST_F(MinimiseTest, CopiesTheCurrentStationIntoTheCompactWindow)
     EXPECT_TRUE(compact.Timer1->isActive());
 }
 
-// After an update that fetched no station's readings, the small windows
-// keep the time of the last readings and do not claim an update.
-TEST_F(MinimiseTest, AfterAnUpdateThatFetchedNothingNoWindowClaimsOne)
+// The small windows show the time of the current station's own readings,
+// and say when the last update did not read it.
+TEST_F(MinimiseTest, TheTimeAndUpdatedAreTheCurrentStationsOwn)
 {
+    for (const char* entry : {"Texas - DALLAS", "Texas - AUSTIN"})
+        addWatchEntry(form2().List3, entry, false);
     fillRow(0, "DALLAS", "95");
+    fillRow(1, "AUSTIN", "70");
     form1().setPanelText(3, "10:15 AM");
-    program().NothingUpdated = true;
+    ProgramState& state = program();
+    state.SlotReadAt = {QTime(9, 5), QTime(10, 15)};
+    state.SlotUpdated = {false, true};
     minimise();
-    EXPECT_EQ(weather().LastUp->text(), "10:15 AM");
+    EXPECT_EQ(weather().LastUp->text(), "09:05 AM");
     EXPECT_EQ(wethWind().Label2[6]->text(), "Not Updated");
+    weather().Command1_Click(5); // the next station
+    EXPECT_EQ(weather().LastUp->text(), "10:15 AM");
+    EXPECT_EQ(wethWind().Label2[6]->text(), "Updated");
 }
 
 TEST_F(MinimiseTest, WithoutDataTheCompactWindowWaits)

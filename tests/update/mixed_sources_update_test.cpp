@@ -153,8 +153,9 @@ const std::array<Row, 10> kEnglishRows = {
     Row{"THUNDERY SHOWERS", "87/77", "NA", "NA", "NA", "NA", "NA", "NA"},
     kNotAvailable};
 
-// Maine never answers with a page: Portland is neither logged nor updated.
-const QList<int> kPagesThatCame = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+// Maine never answers with a page: Portland is not updated, and logged
+// without a report.
+const QList<int> kPortlandNotRead = {9};
 const QString kPortlandNotUpdated = "Ready..... Not updated: PORTLAND";
 
 class MixedSourcesUpdateTest : public SandboxTest {
@@ -254,21 +255,21 @@ protected:
         return captions;
     }
 
-    // The rows, the short log lines of the stations this update read (the
-    // last lines of the log, in slot order), the closing text that names
-    // the others, and the hand-over of Anchorage.
-    void expectRows(const std::array<Row, 10>& rows, const QList<int>& logged, qsizetype logLines,
+    // The rows, the update's short log lines (the last ten lines of the
+    // log, one per station in slot order: the row's readings, or no report
+    // for a station that this update did not read, whatever its row shows),
+    // the closing text that names those, and the hand-over of Anchorage.
+    void expectRows(const std::array<Row, 10>& rows, const QList<int>& notRead, qsizetype logLines,
                     const QString& closing)
     {
         for (int slot = 0; slot < 10; ++slot)
             EXPECT_EQ(row(slot).join(" | ").toStdString(), rows[slot].join(" | ").toStdString()) << "slot " << slot;
         const QStringList log = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts);
         ASSERT_EQ(log.size(), logLines);
-        const QStringList lines = log.mid(logLines - logged.size());
-        for (qsizetype n = 0; n < logged.size(); ++n) {
-            const int slot = logged[n];
-            const Row& r = rows[slot];
-            const QString& line = lines[n];
+        const QStringList lines = log.mid(logLines - 10);
+        for (int slot = 0; slot < 10; ++slot) {
+            const Row& r = notRead.contains(slot) ? kNotAvailable : rows[slot];
+            const QString& line = lines[slot];
             EXPECT_TRUE(line.startsWith("|" + kWatchList[slot] + "|")) << line.toStdString();
             EXPECT_TRUE(line.endsWith("|" + r.mid(0, 6).join('|') + "|" + r[7] + "|" + r[6] + "|"))
                 << line.toStdString();
@@ -306,7 +307,7 @@ TEST_F(MixedSourcesUpdateTest, EveryKindOfSourceInEnglishUnits)
     Form1& main = form1();
     main.RNow_Click();
 
-    expectRows(kEnglishRows, kPagesThatCame, 9, kPortlandNotUpdated);
+    expectRows(kEnglishRows, kPortlandNotRead, 10, kPortlandNotUpdated);
     EXPECT_EQ(main.Label2[6]->text(), "TOLEDO");
     EXPECT_EQ(main.Label2[0]->toolTip(), "DALLAS, Texas ");
 
@@ -346,14 +347,14 @@ TEST_F(MixedSourcesUpdateTest, KeysOfTheOldSourceMarkersChangeNoReading)
          {"portalHost", "hawaiiListHost", "worldListMarker", "singaporeMarker", "decodedHourlyHost", "roundupBase"})
         SaveSetting("Sources", key, "127.0.0.1");
     form1().RNow_Click();
-    expectRows(kEnglishRows, kPagesThatCame, 9, kPortlandNotUpdated);
+    expectRows(kEnglishRows, kPortlandNotRead, 10, kPortlandNotUpdated);
 }
 
 // The second update, in metric units: the Texas request fails at Dallas, so
 // Dallas and Austin (which shares its page) parse the page of the first
 // update again; Waco's own request gets a new page; Singapore's empty answer
 // keeps its earlier page; the portal is asked for its metric page. The
-// stations shown from earlier pages are named, and not logged again.
+// stations shown from earlier pages are named, and logged without a report.
 TEST_F(MixedSourcesUpdateTest, AFailedRequestAndAnEmptyAnswerKeepTheEarlierPagesInMetricUnits)
 {
     Form1& main = form1();
@@ -373,7 +374,7 @@ TEST_F(MixedSourcesUpdateTest, AFailedRequestAndAnEmptyAnswerKeepTheEarlierPages
                 Row{"RAIN", "11", " 6", " 81", "NW19kmh", "NR", "", "NA"},
                 Row{"CLOUDY", "15", "NA", "NA", "NA", "NA", "NA", "NA"},
                 Row{"THUNDERY SHOWERS", "31/25", "NA", "NA", "NA", "NA", "NA", "NA"}, kNotAvailable},
-               {2, 3, 4, 5, 6, 7}, 15, "Ready..... Not updated: DALLAS, AUSTIN, CHANGI, PORTLAND");
+               {0, 1, 8, 9}, 20, "Ready..... Not updated: DALLAS, AUSTIN, CHANGI, PORTLAND");
     EXPECT_EQ(requests(kTexas), 4);
     EXPECT_EQ(requests(kPortalMetric), 1);
     EXPECT_EQ(requests(kSingapore), 2);

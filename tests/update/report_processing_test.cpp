@@ -138,9 +138,11 @@ TEST_F(ReportProcessingTest, EndlessReadingsAreCutInTheirLabels)
 }
 
 // Only a row that says what this update fetched is an observation: it is
-// logged and moves the time of the last update. A row shown from an earlier
-// page, or keeping readings it had, is named instead, and the time stays.
-TEST_F(ReportProcessingTest, OnlyRowsReadFromThisUpdatesPagesAreLoggedAndMoveTheTime)
+// logged as it reads and moves the time of the last update. A row shown
+// from an earlier page, or keeping readings it had, is named instead, and
+// logged as a station without a report, with what the alternate sources
+// said of it; its own time stays.
+TEST_F(ReportProcessingTest, EveryStationIsLoggedOnceAndOnlyRowsReadMoveTheTime)
 {
     installShipped("alter1.cvd");
     Form1& main = form1();
@@ -170,22 +172,30 @@ TEST_F(ReportProcessingTest, OnlyRowsReadFromThisUpdatesPagesAreLoggedAndMoveThe
         bool alternate;     // "Check Alternate Site"
         bool updated;
         QString condition;  // the row's condition afterwards
+        QString logged;     // the end of its log line
     } const cases[] = {
-        {"this update's page", "Texas - DALLAS", dallas, true, "DALLAS", "", tx, false, true, "SUNNY"},
-        {"an earlier page", "Texas - DALLAS", dallas, false, "", "", tx, false, false, "SUNNY"},
+        {"this update's page", "Texas - DALLAS", dallas, true, "DALLAS", "", tx, false, true, "SUNNY",
+         "|SUNNY|80|50|35|N5|30.00S|NR|HAZE|"},
+        {"an earlier page", "Texas - DALLAS", dallas, false, "", "", tx, false, false, "SUNNY",
+         "|NOT AVBL||||||NR||"},
         {"this update's page without the station", "Texas - DALLAS", austin, true, "", "", tx, false, true,
-         "NOT AVBL"},
-        {"the same, last readings kept", "Texas - DALLAS", austin, true, "DALLAS", "", tx, false, false, "CLOUDY"},
+         "NOT AVBL", "|NOT AVBL||||||NR|Alternate Site N/R|"},
+        {"the same, last readings kept", "Texas - DALLAS", austin, true, "DALLAS", "", tx, false, false, "CLOUDY",
+         "|NOT AVBL||||||NR||"},
         {"the same, the row another station's", "Texas - DALLAS", austin, true, "AUSTIN", "", tx, false, true,
-         "NOT AVBL"},
-        {"a line without a report", "Texas - DALLAS", silent, true, "", "", tx, false, true, "NOT AVBL"},
-        {"the same, last readings kept", "Texas - DALLAS", silent, true, "DALLAS", "", tx, false, false, "CLOUDY"},
+         "NOT AVBL", "|NOT AVBL||||||NR|Alternate Site N/R|"},
+        {"a line without a report", "Texas - DALLAS", silent, true, "", "", tx, false, true, "NOT AVBL",
+         "|NOT AVBL||||||NR|Alternate Site N/R|"},
+        {"the same, last readings kept", "Texas - DALLAS", silent, true, "DALLAS", "", tx, false, false, "CLOUDY",
+         "|NOT AVBL||||||NR||"},
         {"no page, the conditions file's row", "Texas - WACO TX", "", false, "", waco, tx, false, true,
-         "LIGHT RAIN"},
-        {"no page, no conditions file", "Texas - WACO TX", "", false, "", "", tx, false, false, "NOT AVBL"},
-        {"no page, the state's alternate page", "Texas - DALLAS", "", false, "", "", tx, true, true, "SUNNY"},
+         "LIGHT RAIN", "|LIGHT RAIN|50|NR|65|N10|NR|NR|Alternate Site Used|"},
+        {"no page, no conditions file", "Texas - WACO TX", "", false, "", "", tx, false, false, "NOT AVBL",
+         "|NOT AVBL||||||NR|Alternate Site N/R|"},
+        {"no page, the state's alternate page", "Texas - DALLAS", "", false, "", "", tx, true, true, "SUNNY",
+         "|SUNNY|80|50|35|N5|30.00S|NR|HAZE|"},
         {"no page, an error for the alternate page", "Texas - DALLAS", "", false, "", "", nm, true, false,
-         "NOT AVBL"},
+         "NOT AVBL", "|NOT AVBL||||||NR|Alternate Site N/R|"},
     };
     for (const Case& c : cases) {
         form2().List3->clear();
@@ -199,20 +209,24 @@ TEST_F(ReportProcessingTest, OnlyRowsReadFromThisUpdatesPagesAreLoggedAndMoveThe
         watch(c.entry, c.path, c.page);
         form2().List3->item(0)->setCheckState(Qt::Checked);
         program().SlotFetched[0] = c.fetched;
+        program().SlotReadAt[0] = QTime(1, 2);
         program().AltText = c.conditions;
         main.CheckAlternate->setChecked(c.alternate);
         main.setPanelText(3, "earlier");
         program().LastUpdate = "earlier";
-        const qsizetype records = readFile("Log/CV_Log.txt").count("\r\n");
+        const QStringList before = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts);
 
         const ReportsOutcome outcome = Process_Reports(/*celsius=*/false);
 
         EXPECT_EQ(main.Label3[0]->text(), c.condition) << c.name;
         EXPECT_EQ(outcome.notUpdated, c.updated ? QStringList() : QStringList{main.Label2[0]->text()}) << c.name;
-        EXPECT_EQ(readFile("Log/CV_Log.txt").count("\r\n") - records, c.updated ? 1 : 0) << c.name;
+        const QStringList log = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts);
+        ASSERT_EQ(log.size(), before.size() + 1) << c.name;
+        EXPECT_TRUE(log.last().startsWith("|" + c.entry + "|")) << c.name;
+        EXPECT_TRUE(log.last().endsWith(c.logged)) << c.name << ": " << log.last().toStdString();
         EXPECT_EQ(main.panelText(3) == "earlier", !c.updated) << c.name;
         EXPECT_EQ(program().LastUpdate == "earlier", !c.updated) << c.name;
-        EXPECT_EQ(weather().LastUp->text(), main.panelText(3)) << c.name;
+        EXPECT_EQ(weather().LastUp->text(), c.updated ? main.panelText(3) : "01:02 AM") << c.name;
         EXPECT_EQ(wethWind().Label2[6]->text(), c.updated ? "Updated" : "Not Updated") << c.name;
     }
 }

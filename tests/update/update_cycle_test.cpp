@@ -102,6 +102,28 @@ TEST_F(UpdateCycleTest, CelsiusRefreshesInMetricUnits)
     EXPECT_EQ(fetches->targets().count("/tx.txt"), 2);
 }
 
+// With the watch list emptied, an update reads no page, empties the rows
+// and hands the empty current row over: nothing failed, so the windows say
+// it is updated, at the update's time.
+TEST_F(UpdateCycleTest, AnEmptyListEmptiesTheRowsAndFailsNothing)
+{
+    Form1& main = form1();
+    main.RNow_Click();
+    main.Option1_Click(2);
+    form2().List3->clear();
+    const qsizetype fetched = fetches->targets().size();
+    main.setPanelText(3, "earlier");
+    main.RNow_Click();
+    EXPECT_EQ(fetches->targets().size(), fetched);
+    for (int slot = 0; slot < 10; ++slot)
+        EXPECT_TRUE(main.Label2[slot]->text().isEmpty() && main.Label4[slot]->text().isEmpty()) << slot;
+    EXPECT_EQ(program().CurrentSlot, 0);
+    EXPECT_EQ(main.panelText(1), "Ready.....");
+    EXPECT_NE(main.panelText(3), "earlier");
+    EXPECT_EQ(weather().LastUp->text(), main.panelText(3));
+    EXPECT_EQ(wethWind().Label2[6]->text(), "Updated");
+}
+
 TEST_F(UpdateCycleTest, AnUpdateNeverRunsInsideAnother)
 {
     program().UpdateRunning = true;
@@ -155,10 +177,11 @@ TEST_F(UpdateCycleTest, CheckedStationsAreLogged)
 }
 
 // After a good update the pages fail in each way a request can: the rows
-// keep their readings, but nothing is logged as new, the time of the last
-// readings stays in the status bar and both small windows, and the closing
-// text names the stations left as they were. Where Maine's page still comes,
-// Portland is updated, logged and timed as usual.
+// keep their readings, but each station is logged without a report, the
+// time of the last readings stays in the status bar and the small windows
+// say that Dallas was not updated, and the closing text names the stations
+// left as they were. Where Maine's page still comes, Portland is updated,
+// logged and timed as usual.
 TEST_F(UpdateCycleTest, AFailedRefreshKeepsTheReadingsWithoutPassingThemOffAsNew)
 {
     Form1& main = form1();
@@ -184,6 +207,7 @@ TEST_F(UpdateCycleTest, AFailedRefreshKeepsTheReadingsWithoutPassingThemOffAsNew
         {"Texas alone fails", error, maine, "Ready..... Not updated: DALLAS, AUSTIN, WACO, TOLEDO"},
     };
     main.RNow_Click();
+    const QString dallasTime = weather().LastUp->text();
     for (const Case& c : cases) {
         // The silent server is given up after a second.
         program().InetTimeout = c.texas.mode == HttpReply::Mode::NeverAnswer ? 1 : 5;
@@ -201,12 +225,16 @@ TEST_F(UpdateCycleTest, AFailedRefreshKeepsTheReadingsWithoutPassingThemOffAsNew
         EXPECT_EQ(main.Label4[1]->text(), "80") << c.failure;
         EXPECT_EQ(main.Label4[2]->text(), "20") << c.failure;
         const QStringList added = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts).mid(logged.size());
-        EXPECT_EQ(added.size(), portlandRead ? 1 : 0) << c.failure;
-        EXPECT_TRUE(added.filter("|Maine - PORTLAND|").size() == added.size()) << c.failure;
+        EXPECT_EQ(added.size(), 6) << c.failure; // Toledo is watched twice
+        EXPECT_EQ(added.filter("|NOT AVBL||||||NR||").size(), portlandRead ? 5 : 6) << c.failure;
+        EXPECT_EQ(added.filter("|Maine - PORTLAND|").filter("|CLOUDY|").size(), portlandRead ? 1 : 0) << c.failure;
         EXPECT_EQ(main.panelText(3) == "earlier", !portlandRead) << c.failure;
         EXPECT_EQ(program().LastUpdate == "earlier", !portlandRead) << c.failure;
-        EXPECT_EQ(weather().LastUp->text(), main.panelText(3)) << c.failure;
+        EXPECT_EQ(weather().LastUp->text(), dallasTime) << c.failure;
+        EXPECT_EQ(wethWind().Label2[6]->text(), "Not Updated") << c.failure;
+        main.Option1_Click(2); // the digital window shows Portland
         EXPECT_EQ(wethWind().Label2[6]->text(), portlandRead ? "Updated" : "Not Updated") << c.failure;
+        main.Option1_Click(0);
     }
 }
 
