@@ -193,7 +193,7 @@ private:
     void fetchSlotPage(int slot);
     void fetchAlternateConditions();
     QString checkMailAfterUpdate();
-    void hangUpAfterUpdate();
+    QString hangUpAfterUpdate();
     void waitForLink();
     void recoverFromFailedStep(int slot);
     bool StartMinimized = false;

@@ -366,16 +366,22 @@ void showLastUpdate()
     wethWind().Label2[6]->setText(shownReadingsState());
 }
 
-QString updateEndText(const ReportsOutcome& outcome, const QString& mailNote)
+QString updateEndText(const ReportsOutcome& outcome, const QStringList& notes)
 {
-    QStringList notes;
-    if (!outcome.notUpdated.isEmpty())
-        notes << QStringLiteral("Not updated: ") + outcome.notUpdated.join(QStringLiteral(", "));
+    QStringList said;
+    if (!outcome.notUpdated.isEmpty()) {
+        QStringList places;
+        for (const QString& place : outcome.notUpdated)
+            places << QLatin1Char('"') + place + QLatin1Char('"');
+        said << QStringLiteral("Not updated: ") + places.join(QStringLiteral(", "));
+    }
     if (!outcome.logWritten)
-        notes << logNotWrittenText();
-    if (!mailNote.isEmpty())
-        notes << mailNote;
-    if (notes.isEmpty())
+        said << logNotWrittenText();
+    for (const QString& note : notes) {
+        if (!note.isEmpty())
+            said << note;
+    }
+    if (said.isEmpty())
         return QStringLiteral("Ready.....");
-    return QStringLiteral("Ready..... ") + notes.join(QStringLiteral("; "));
+    return QStringLiteral("Ready..... ") + said.join(QStringLiteral("; "));
 }

@@ -40,7 +40,9 @@ QString shownReadingsState();
 // status panel 3), and the digital window's shownReadingsState().
 void showLastUpdate();
 
-// Status panel 1 at the end of an update: "Ready.....", then the places not
-// updated, the lost log records and `mailNote` (what the mail check could
-// not do), when there are any.
-QString updateEndText(const ReportsOutcome& outcome, const QString& mailNote = QString());
+// Status panel 1 at the end of an update: "Ready.....", then what did not
+// go as it should and what came after it, each part after "; ": the places
+// not updated, each in double quotes ("Not updated: "SEATAC AIRPORT",
+// "HOQUIAM, WA""), the lost log records, and the `notes` that are not empty
+// (what the mail check could not do, the hang-up).
+QString updateEndText(const ReportsOutcome& outcome, const QStringList& notes = {});

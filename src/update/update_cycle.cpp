@@ -126,11 +126,11 @@ void Form1::RNow_Click()
     const ReportsOutcome outcome = Process_Reports(celsius);
     compact.Change_Tip(compact.currentTip());
     const QString mailNote = CkMail[0]->isChecked() ? checkMailAfterUpdate() : QString();
-    hangUpAfterUpdate();
+    const QString loggedOff = hangUpAfterUpdate();
     DoEvents();
-    // Stations left with earlier readings, lost log records and mailboxes
-    // not read are said once, behind the closing text.
-    setPanelText(1, updateEndText(outcome, mailNote));
+    // Stations left with earlier readings, lost log records, mailboxes not
+    // read and the hang-up are said once, behind the closing text.
+    setPanelText(1, updateEndText(outcome, {mailNote, loggedOff}));
     // A refresh asked for while this update ran starts once it has ended.
     if (std::exchange(state.RefreshAsked, false))
         QTimer::singleShot(0, this, &Form1::RNow_Click);
@@ -229,15 +229,16 @@ QString Form1::checkMailAfterUpdate()
 
 // Ends the link after the update when asked to, but only a link that the
 // program dialled itself; when none was, there is nothing to report and
-// nothing to dial again.
-void Form1::hangUpAfterUpdate()
+// nothing to dial again. Returns "Logged Off at ... and Waiting....." when
+// the next update dials again.
+QString Form1::hangUpAfterUpdate()
 {
     ProgramState& state = program();
     Form2& options = form2();
     if (!options.Check1[0]->isChecked() || state.ConnectedAtStart || !Is_Connected())
-        return;
-    if (Hang_Up() && options.Option4[1]->isChecked()) {
-        state.AutoDialOn = true;
-        setPanelText(1, QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting....."));
-    }
+        return QString();
+    if (!Hang_Up() || !options.Option4[1]->isChecked())
+        return QString();
+    state.AutoDialOn = true;
+    return QStringLiteral("Logged Off at ") + clockText("hh:mm AP") + QStringLiteral(" and Waiting.....");
 }

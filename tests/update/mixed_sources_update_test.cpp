@@ -156,7 +156,7 @@ const std::array<Row, 10> kEnglishRows = {
 // Maine never answers with a page: Portland is not updated, and logged
 // without a report.
 const QList<int> kPortlandNotRead = {9};
-const QString kPortlandNotUpdated = "Ready..... Not updated: PORTLAND";
+const QString kPortlandNotUpdated = "Ready..... Not updated: \"PORTLAND\"";
 
 class MixedSourcesUpdateTest : public SandboxTest {
 protected:
@@ -374,7 +374,7 @@ TEST_F(MixedSourcesUpdateTest, AFailedRequestAndAnEmptyAnswerKeepTheEarlierPages
                 Row{"RAIN", "11", " 6", " 81", "NW19kmh", "NR", "", "NA"},
                 Row{"CLOUDY", "15", "NA", "NA", "NA", "NA", "NA", "NA"},
                 Row{"THUNDERY SHOWERS", "31/25", "NA", "NA", "NA", "NA", "NA", "NA"}, kNotAvailable},
-               {0, 1, 8, 9}, 20, "Ready..... Not updated: DALLAS, AUSTIN, CHANGI, PORTLAND");
+               {0, 1, 8, 9}, 20, "Ready..... Not updated: \"DALLAS\", \"AUSTIN\", \"CHANGI\", \"PORTLAND\"");
     EXPECT_EQ(requests(kTexas), 4);
     EXPECT_EQ(requests(kPortalMetric), 1);
     EXPECT_EQ(requests(kSingapore), 2);

@@ -12,6 +12,7 @@
 #include "support/cpu_clock.h"
 #include "support/local_http_server.h"
 #include "test_support.h"
+#include "update/observation_log.h"
 #include "update/report_processing.h"
 
 #include <QAction>
@@ -229,4 +230,18 @@ TEST_F(ReportProcessingTest, EveryStationIsLoggedOnceAndOnlyRowsReadMoveTheTime)
         EXPECT_EQ(weather().LastUp->text(), c.updated ? main.panelText(3) : "01:02 AM") << c.name;
         EXPECT_EQ(wethWind().Label2[6]->text(), c.updated ? "Updated" : "Not Updated") << c.name;
     }
+}
+
+// The closing text names each place not updated in double quotes, so that a
+// place with a comma in it reads as one; the other notes follow after "; ".
+TEST(UpdateEndText, SaysWhatDidNotGoAsItShould)
+{
+    ReportsOutcome outcome;
+    EXPECT_EQ(updateEndText(outcome, {QString(), QString()}), "Ready.....");
+    outcome.notUpdated = {"SEATAC AIRPORT", "HOQUIAM, WA"};
+    EXPECT_EQ(updateEndText(outcome), R"(Ready..... Not updated: "SEATAC AIRPORT", "HOQUIAM, WA")");
+    outcome.logWritten = false;
+    EXPECT_EQ(updateEndText(outcome, {QString(), "Logged Off at 10:15 AM and Waiting....."}),
+              R"(Ready..... Not updated: "SEATAC AIRPORT", "HOQUIAM, WA"; )" + logNotWrittenText()
+                  + "; Logged Off at 10:15 AM and Waiting.....");
 }

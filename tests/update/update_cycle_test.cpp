@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <optional>
 
@@ -85,7 +86,7 @@ TEST_F(UpdateCycleTest, OneUpdateFillsEveryWatchedRow)
     EXPECT_EQ(main.Label3[4]->text(), "NOT AVBL"); // the failed request
     EXPECT_EQ(main.Label10[4]->text(), "NR");
     EXPECT_TRUE(main.Label2[6]->text().isEmpty());
-    EXPECT_EQ(main.panelText(1), "Ready..... Not updated: TOLEDO"); // named once for slots 4 and 5
+    EXPECT_EQ(main.panelText(1), "Ready..... Not updated: \"TOLEDO\""); // named once for slots 4 and 5
     EXPECT_FALSE(program().LastUpdate.isEmpty());
     EXPECT_EQ(weather().Place->text(), "DALLAS");
     EXPECT_EQ(weather().Wind->text(), "Wind: S12G20");
@@ -196,7 +197,7 @@ TEST_F(UpdateCycleTest, AFailedRefreshKeepsTheReadingsWithoutPassingThemOffAsNew
                                       + row("AUSTIN", "ERROR", "1", "1", "1", "N1", "1", "")
                                       + row("PORTLAND", "ERROR", "1", "1", "1", "N1", "1", "") + "</pre>");
     error.status = 500;
-    const QString allKept = "Ready..... Not updated: DALLAS, AUSTIN, PORTLAND, WACO, TOLEDO";
+    const QString allKept = "Ready..... Not updated: \"DALLAS\", \"AUSTIN\", \"PORTLAND\", \"WACO\", \"TOLEDO\"";
     struct Case { const char* failure; HttpReply texas, maine; QString closing; } const cases[] = {
         {"no answer", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer),
          HttpReply::of(HttpReply::Mode::CloseWithoutAnswer), allKept},
@@ -204,7 +205,7 @@ TEST_F(UpdateCycleTest, AFailedRefreshKeepsTheReadingsWithoutPassingThemOffAsNew
         {"an empty answer", HttpReply::text(""), HttpReply::text(""), allKept},
         {"silence past the time-out", HttpReply::of(HttpReply::Mode::NeverAnswer),
          HttpReply::of(HttpReply::Mode::NeverAnswer), allKept},
-        {"Texas alone fails", error, maine, "Ready..... Not updated: DALLAS, AUSTIN, WACO, TOLEDO"},
+        {"Texas alone fails", error, maine, "Ready..... Not updated: \"DALLAS\", \"AUSTIN\", \"WACO\", \"TOLEDO\""},
     };
     main.RNow_Click();
     const QString dallasTime = weather().LastUp->text();
@@ -263,7 +264,7 @@ TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
     for (int i = 0; i < form2().List3->count(); ++i)
         form2().List3->item(i)->setCheckState(Qt::Checked);
     form1().RNow_Click();
-    EXPECT_EQ(form1().panelText(1), "Ready..... Not updated: TOLEDO; Observation log could not be written in "
+    EXPECT_EQ(form1().panelText(1), "Ready..... Not updated: \"TOLEDO\"; Observation log could not be written in "
                                         + QDir::toNativeSeparators(path("Log")));
     EXPECT_EQ(form1().Label3[0]->text(), "PTCLDY");
     EXPECT_EQ(form1().Label3[2]->text(), "CLOUDY"); // the stations after the first lost record
@@ -271,8 +272,9 @@ TEST_F(UpdateCycleTest, ALogThatCannotBeWrittenIsSaidOnce)
 }
 
 // With "Auto Disconnect" on a dial-up connection, an update ends the link that
-// the program dialled and arms the next dial; a link it did not dial (or one
-// that will not end) is left up, and nothing is dialled again.
+// the program dialled, arms the next dial and says so in its closing text; a
+// link it did not dial (or one that will not end) is left up, and nothing is
+// dialled again.
 TEST_F(UpdateCycleTest, OnlyALinkTheProgramDialledIsHungUpAndDialledAgain)
 {
     // The entry the program dialled last, the exit code of ending the link, whether it ends.
@@ -291,6 +293,8 @@ TEST_F(UpdateCycleTest, OnlyALinkTheProgramDialledIsHungUpAndDialledAgain)
         EXPECT_EQ(program().AutoDialOn, c.endsTheLink) << c.dialled << " " << c.downExitCode;
         EXPECT_EQ(nmcli.calls().filter("[down]").size() - downsBefore, c.dialled == QString("DSL") ? 1 : 0)
             << c.dialled;
-        EXPECT_EQ(form1().panelText(1), "Ready..... Not updated: TOLEDO");
+        const QRegularExpression loggedOff("; Logged Off at \\d\\d:\\d\\d [AP]M and Waiting\\.\\.\\.\\.\\.$");
+        EXPECT_TRUE(form1().panelText(1).startsWith("Ready..... Not updated: \"TOLEDO\"")) << c.dialled;
+        EXPECT_EQ(form1().panelText(1).contains(loggedOff), c.endsTheLink) << form1().panelText(1).toStdString();
     }
 }

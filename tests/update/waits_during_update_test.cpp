@@ -238,7 +238,7 @@ TEST_P(WaitsDuringUpdateTest, TheUpdateEndsWithTheRowsOfTheListAsItIsThen)
     // Whether the page was asked for: the network layer may send a request twice.
     EXPECT_EQ(server.count("/me/roundup.txt") > pagesBefore, !c.list.isEmpty());
     EXPECT_EQ(rows(), c.list + QString("|").repeated(2 - c.list.count('|')));
-    EXPECT_EQ(main.panelText(1), c.toledoKept ? "Ready..... Not updated: TOLEDO" : "Ready.....");
+    EXPECT_EQ(main.panelText(1), c.toledoKept ? "Ready..... Not updated: \"TOLEDO\"" : "Ready.....");
     // Every row and record of that update in the unit chosen last, and each
     // message counted as new once.
     expectInOneUnit("next update", main.TempD[1]->isChecked(), c.logged, form2().List3->count(), c.toledoKept ? 1 : 0);
