@@ -111,3 +111,36 @@ TEST_F(FeaturePagesTest, ABusyTransferControlOnlySaysSo)
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(server.count("/SkyGuideSite/nightsky/weekly.html"), 0);
 }
+
+// A page that did not come, or came without its article, is no text processed.
+TEST_F(FeaturePagesTest, APageWithoutItsArticleIsAFailure)
+{
+    const std::pair<void (*)(), FeaturePage> pages[] = {
+        {Show_Weather_History, FeaturePage::WeatherHistory},
+        {Show_Sky_This_Week, FeaturePage::SkyThisWeek},
+        {Show_Sky_This_Month, FeaturePage::SkyThisMonth},
+        {History_Click, FeaturePage::TodayInHistory},
+    };
+    const struct {
+        const char* what;
+        int status; // 0: the site cannot be reached
+        QByteArray body;
+    } answers[] = {
+        {"error status", 404, "<h1>Not Found</h1>"},
+        {"no site", 0, ""},
+        {"no article", 200, "<p>Our pages have moved.</p>"},
+    };
+    for (const auto& answer : answers) {
+        HttpReply reply = HttpReply::text(answer.body);
+        reply.status = answer.status;
+        server.setFallback(reply);
+        sites::redirectSites(answer.status ? server.url("") : refusedRoot());
+        for (const auto& [show, page] : pages) {
+            form1().setPanelText(1, "");
+            show();
+            EXPECT_EQ(form1().panelText(1), "Text Processing Failed") << answer.what << " " << featureCaption(page).toStdString();
+            EXPECT_EQ(form4().windowTitle(), featureCaption(page)) << answer.what;
+            EXPECT_EQ(form4().Text1->toPlainText(), kProblem) << answer.what;
+        }
+    }
+}
