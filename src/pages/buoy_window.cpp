@@ -215,13 +215,9 @@ void Form11::Get_Buoy_Data()
         return;
     const QPointer<Form11> alive(this);
     Command1[0]->setEnabled(false);
-    Set_Inet(*Inet1);
     Label2->setText(QStringLiteral("Request Sent ...."));
-    QByteArray received;
-    try {
-        received = Inet1->OpenURL(buoyPageAddress(), InetControl::icByteArray);
-    } catch (const InetError&) {
-    }
+    // An error page is no buoy page: the list and the saved copy stay as they are.
+    const QByteArray received = fetchBytesOrEmpty(*Inet1, buoyPageAddress());
     if (!alive)
         return;
     if (received.isEmpty()) {

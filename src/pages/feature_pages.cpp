@@ -13,6 +13,8 @@ namespace {
 
 using Cut = std::optional<QString> (*)(const QString& page, const QDate& today);
 
+const QString kProblem = QStringLiteral("Problem Encountered.  Please try again later.");
+
 struct Member {
     const char* caption;
     QString (*address)();
@@ -126,7 +128,7 @@ std::optional<QString> featurePageText(FeaturePage page, QString html, const QDa
         collapseLineFeedRuns(html);
     const std::optional<QString> article = m.cut(html, today);
     if (!article)
-        return QStringLiteral("Problem Encountered.  Please try again later.");
+        return kProblem;
     return withLineBreaks(*article, m.lineBreak);
 }
 
@@ -134,13 +136,15 @@ void showFeaturePage(FeaturePage page)
 {
     if (refusedWhileBusy(QStringLiteral("Connection Busy, try again in 15 seconds.")))
         return;
-    const QString html = fetchPage(member(page).address()).value_or(QString());
+    const std::optional<QString> html = fetchPage(member(page).address());
     if (programClosing())
         return;
-    const std::optional<QString> text = featurePageText(page, html, QDate::currentDate());
+    // A page that did not come holds no article, as a page without its markers.
+    const std::optional<QString> text = featurePageText(page, html.value_or(QString()), QDate::currentDate());
     if (!text)
         return;
-    form1().setPanelText(1, QStringLiteral("Text Processing Complete"));
+    const bool found = html && *text != kProblem;
+    form1().setPanelText(1, found ? QStringLiteral("Text Processing Complete") : QStringLiteral("Text Processing Failed"));
     showInViewer(featureCaption(page), *text);
 }
 

@@ -20,8 +20,10 @@ QString featureCaption(FeaturePage page);
 // `today` gives the month that the monthly sky page names.
 std::optional<QString> featurePageText(FeaturePage page, QString html, const QDate& today);
 
-// Fetches the page and shows it in the text window; while the main window's
-// transfer control is busy, says so in the status bar instead.
+// Fetches the page and shows it in the text window, with "Text Processing
+// Complete" in status panel 1, or "Text Processing Failed" when the page did
+// not come or holds no article; while the main window's transfer control is
+// busy, says so in the status bar instead.
 void showFeaturePage(FeaturePage page);
 
 void Show_Weather_History();

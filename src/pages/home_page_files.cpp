@@ -15,14 +15,29 @@ namespace {
 
 const QString kMissing = QStringLiteral("ERROR");
 
-// The file's text, or "ERROR" when the control is busy, the fetch fails or
-// the server answers with an error status. Status panel 1 then says whether
-// the file came.
+// An answer that cannot be a text file: one without any text, or a web page
+// (markup from its first character on: "<html>", "<!DOCTYPE", "<?xml", "<h1>"...).
+bool notATextFile(const QString& reply)
+{
+    const QString text = reply.trimmed();
+    if (text.isEmpty())
+        return true;
+    if (text.size() < 2 || text[0] != QLatin1Char('<'))
+        return false;
+    const QChar next = text[1];
+    return next.isLetter() || next == QLatin1Char('!') || next == QLatin1Char('?') || next == QLatin1Char('/');
+}
+
+// The file's text, or "ERROR" when the control is busy, the fetch fails,
+// the server answers with an error status or the answer is not a text file.
+// Status panel 1 then says whether the file came.
 QString homePageFile(const QString& fileName, const QString& completion, const QString& failure)
 {
     Form1& main = form1();
     const QString url = about().Label4->text() + QLatin1Char('/') + fileName;
-    const QString reply = main.Inet1->StillExecuting() ? kMissing : fetchPage(url).value_or(kMissing);
+    QString reply = main.Inet1->StillExecuting() ? kMissing : fetchPage(url).value_or(kMissing);
+    if (notATextFile(reply))
+        reply = kMissing;
     main.setPanelText(1, replyMissing(reply) ? failure : completion);
     return reply;
 }

@@ -9,11 +9,12 @@
 bool replyMissing(const QString& reply);
 
 // The home-page files fetched on the main window's first transfer control:
-// the reply, or "ERROR" when the control is busy, the fetch fails or the
-// server answers with an error status (its error page is no file). Status
-// panel 1 then reads "News Recovery Completed" or "Meteor Information
-// Recovery Completed", or, for a missing file, "News Recovery Failed" or
-// "Meteor Information Recovery Failed".
+// the reply, or "ERROR" when the control is busy, the fetch fails, the
+// server answers with an error status (its error page is no file), or the
+// answer holds no text or is a web page (a site's own page for a file it
+// does not have). Status panel 1 then reads "News Recovery Completed" or
+// "Meteor Information Recovery Completed", or, for a missing file, "News
+// Recovery Failed" or "Meteor Information Recovery Failed".
 QString Get_News();
 QString Get_Meteor_Info();
 

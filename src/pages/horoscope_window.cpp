@@ -10,7 +10,6 @@
 #include "platform/inet_control.h"
 #include "platform/screen.h"
 #include "platform/waits.h"
-#include "settings/connection.h"
 
 #include <QDate>
 #include <QGridLayout>
@@ -61,20 +60,17 @@ void Horoscope::Form_Load()
     DoEvents();
     if (!alive || programClosing())
         return;
-    Form1& main = form1();
-    QString page;
-    try {
-        Set_Inet(*main.Inet1);
-        page = main.Inet1->OpenURL(horoscopeAddress(signCode));
-    } catch (const InetError& error) {
-        // Refused as busy, the control is still running another window's
-        // transfer: that one is left to finish.
-        if (alive && !programClosing())
-            reportFailure(error.kind() != InetErrorKind::Busy);
+    const std::optional<QString> page = fetchPage(horoscopeAddress(signCode));
+    if (!alive || programClosing())
+        return;
+    if (!page) {
+        // A control still running after the failure runs another window's
+        // transfer (the one that refused this request as busy): that one is
+        // left to finish.
+        reportFailure(!form1().Inet1->StillExecuting());
         return;
     }
-    if (alive && !programClosing())
-        Show_Horoscope(page);
+    Show_Horoscope(*page);
 }
 
 void Horoscope::Set_Sign(const QString& name)

@@ -27,15 +27,7 @@ std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
     // The bound holds for this request alone.
     const auto usualBound = qScopeGuard([&inet, usual = inet.maxReplyBytes()] { inet.setMaxReplyBytes(usual); });
     inet.setMaxReplyBytes(maxBytes);
-    try {
-        Set_Inet(inet);
-        QString page = inet.OpenURL(url);
-        if (inet.lastHttpStatus() >= 400)
-            return std::nullopt;
-        return page;
-    } catch (const InetError&) {
-        return std::nullopt;
-    }
+    return fetchText(inet, url);
 }
 
 bool programClosing()

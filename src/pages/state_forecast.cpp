@@ -62,17 +62,16 @@ void Show_City_Forecast(int Index)
     Form1& main = form1();
     const QString zone = zoneCode(*folder);
     const QString city = main.Label2[Index]->text();
-    // A failed fetch leaves the page empty: the window then finds no forecast.
-    const QString page = fetchPage(*folder + QStringLiteral("zone.html")).value_or(QString());
+    const std::optional<QString> page = fetchPage(*folder + QStringLiteral("zone.html"));
     if (programClosing())
         return;
-    if (upperCopy(page).contains(QLatin1String("NOT FOUND"))) {
+    if (!page || upperCopy(*page).contains(QLatin1String("NOT FOUND"))) {
         forecastNotAvailable();
         return;
     }
     main.setPanelText(1, QStringLiteral("Processing Text.... Please Wait"));
     WForcast& window = wForcast();
-    window.PutText(page, city, zone);
+    window.PutText(*page, city, zone);
     main.setPanelText(1, QStringLiteral("Text Processing Complete"));
     if (window.Text1->toPlainText().isEmpty()) {
         window.Text1->setPlainText(QStringLiteral("Sorry, City Forecast Not Available."));

@@ -285,33 +285,31 @@ void Form8::fetchStorm(const QString& URL)
 void Form8::Get_Storm_Data(const QString& IndexURL)
 {
     const QPointer<Form8> alive(this);
-    Set_Inet(*Inet1);
-    try {
-        if (List3->currentRow() < 0) {
-            setDataText(Text2);
-        } else {
-            const QString data = Inet1->OpenURL(Get_URLPath(IndexURL) + QStringLiteral("track.dat"));
-            if (waitEnded(alive))
-                return;
-            if (data.contains(QLatin1String("File Not Found"))) {
-                Option1[1]->setChecked(true);
-                setDataText(missingStormDataNotice());
-                return;
-            }
-            Show_Storm_Text(data);
-        }
-        const QString page = Inet1->OpenURL(IndexURL);
+    if (List3->currentRow() < 0) {
+        setDataText(Text2);
+    } else {
+        const std::optional<QString> data = fetchText(*Inet1, Get_URLPath(IndexURL) + QStringLiteral("track.dat"));
         if (waitEnded(alive))
             return;
-        if (!page.isEmpty()) {
-            bool found = false;
-            Fill_Storm_List(page, found);
-            if (found)
-                return;
+        // Track data that did not come: the notice, not the server's error
+        // page nor the data of the storm shown before.
+        if (!data || data->contains(QLatin1String("File Not Found"))) {
+            Option1[1]->setChecked(true);
+            setDataText(missingStormDataNotice());
+            return;
         }
-        panel1->setText(QStringLiteral("Corvane Encountered an ERROR!"));
-    } catch (const InetError&) {
+        Show_Storm_Text(*data);
     }
+    const QString page = fetchTextOrEmpty(*Inet1, IndexURL);
+    if (waitEnded(alive))
+        return;
+    if (!page.isEmpty()) {
+        bool found = false;
+        Fill_Storm_List(page, found);
+        if (found)
+            return;
+    }
+    panel1->setText(QStringLiteral("Corvane Encountered an ERROR!"));
 }
 
 QString Form8::Show_Storm_Text(const QString& Text)

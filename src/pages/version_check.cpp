@@ -80,20 +80,28 @@ bool isNewerVersion(const QString& announced, const QString& running)
     return false;
 }
 
+bool startsWithVersionNumber(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    return !trimmed.isEmpty() && trimmed[0] >= u'0' && trimmed[0] <= u'9';
+}
+
 } // namespace
 
 VersionVerdict versionVerdict(const QString& reply, const QString& local)
 {
     if (replyMissing(reply))
         return VersionVerdict::Missing;
+    if (!startsWithVersionNumber(reply))
+        return VersionVerdict::NoVersion;
     return isNewerVersion(reply, local) ? VersionVerdict::OutOfDate : VersionVerdict::UpToDate;
 }
 
 QString Get_Version_File(const QString& url)
 {
     const QString reply = fetchShortPage(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
-    form1().setPanelText(1, replyMissing(reply) ? QStringLiteral("Version Test Failed")
-                                                : QStringLiteral("Version Test Completed"));
+    const bool read = !replyMissing(reply) && startsWithVersionNumber(reply);
+    form1().setPanelText(1, read ? QStringLiteral("Version Test Completed") : QStringLiteral("Version Test Failed"));
     return reply;
 }
 
@@ -105,6 +113,10 @@ void CVVersion_Click()
     switch (versionVerdict(*reply, localVersion())) {
     case VersionVerdict::Missing:
         MsgBox(QStringLiteral("Site could not be reached at this time!"), MsgButtons::Ok, MsgIcon::None, kTitle);
+        break;
+    case VersionVerdict::NoVersion:
+        MsgBox(QStringLiteral("The site's version file holds no version number!\r\nYour version could not be verified."),
+               MsgButtons::Ok, MsgIcon::None, kTitle);
         break;
     case VersionVerdict::UpToDate:
         MsgBox(QStringLiteral("Your version is up-to-date!"), MsgButtons::Ok, MsgIcon::None, kTitle);

@@ -3,12 +3,13 @@
 
 // The check of the running version against the home page's "version.nfo".
 
-enum class VersionVerdict { Missing, UpToDate, OutOfDate };
+enum class VersionVerdict { Missing, NoVersion, UpToDate, OutOfDate };
 
-// The reply is missing when it is "ERROR" or holds "File Not Found"; out of
-// date when it announces a newer version than `local`, compared number by
-// number (1.10.0 is newer than 1.9.9, 2.0 than 1.7.7); else up to date, also
-// when it holds no version number at all.
+// The reply is missing when it is "ERROR" or holds "File Not Found"; it
+// holds no version when it does not start with a version number (an empty
+// file, a web page); out of date when it announces a newer version than
+// `local`, compared number by number (1.10.0 is newer than 1.9.9, 2.0 than
+// 1.7.7); else up to date.
 VersionVerdict versionVerdict(const QString& reply, const QString& local);
 
 // A version file holds a version number, perhaps with a line of text after
@@ -19,7 +20,8 @@ inline constexpr qint64 kVersionFileBytes = 1024;
 // "ERROR" when the fetch fails or the server answers with an error status.
 // A reply too long to be a version file is not read past kVersionFileBytes:
 // it counts as a failed fetch and gives "ERROR". Status panel 1 then reads
-// "Version Test Completed", or "Version Test Failed" when the file is missing.
+// "Version Test Completed", or "Version Test Failed" when the file is missing
+// or holds no version number.
 QString Get_Version_File(const QString& url);
 
 // The Help menu's check: says what it found in a message box titled "Verify Version".

@@ -144,17 +144,14 @@ void lookUpAndOpen(const QString& Argument, const QString Title)
     }
     const QString pageUrl = Arg.left(p);
     const QString marker = Arg.mid(p + 1);
-    QString page;
-    try {
-        Set_Inet(*form1().Inet1);
-        page = form1().Inet1->OpenURL(pageUrl);
-    } catch (const InetError&) {
-        if (!programClosing())
-            report(Failure::NotAvailable);
-        return;
-    }
+    const std::optional<QString> fetched = fetchPage(pageUrl);
     if (programClosing())
         return;
+    if (!fetched) {
+        report(Failure::NotAvailable);
+        return;
+    }
+    const QString& page = *fetched;
     const qsizetype q = page.indexOf(marker);
     if (q < 0) {
         cannotRecoverMap();

@@ -66,22 +66,36 @@ bool acceptableFileName(const QString& name)
         && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
+// What a request made with `request` on the control returns; nullopt when
+// it failed, or when the server answered with an HTTP error status: its
+// body is then the server's error page.
+template <typename Page, typename Request>
+std::optional<Page> pageOf(const InetControl& Inet, Request request)
+{
+    try {
+        Page page = request();
+        if (Inet.lastHttpStatus() >= 400)
+            return std::nullopt;
+        return page;
+    } catch (const InetError&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 DownloadOutcome downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName)
 {
     if (!acceptableFileName(FileName))
         return DownloadOutcome::NotFetched;
-    QByteArray bytes;
-    try {
-        bytes = Inet.OpenURL(URL, InetControl::icByteArray);
-    } catch (const InetError&) {
+    const std::optional<QByteArray> bytes =
+        pageOf<QByteArray>(Inet, [&] { return Inet.OpenURL(URL, InetControl::icByteArray); });
+    if (!bytes)
         return DownloadOutcome::NotFetched;
-    }
     // Written beside and renamed over the old file: a shorter picture never
     // leaves the tail of a longer one behind, and a failed write leaves the
     // old file as it was.
-    if (!QDir().mkpath(dataFolder()) || !writeFileSafely(QDir(dataFolder()).filePath(FileName), bytes))
+    if (!QDir().mkpath(dataFolder()) || !writeFileSafely(QDir(dataFolder()).filePath(FileName), *bytes))
         return DownloadOutcome::NotWritten;
     return DownloadOutcome::Written;
 }
@@ -134,24 +148,22 @@ bool Hang_Up()
     return ended;
 }
 
+std::optional<QString> fetchText(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers)
+{
+    Set_Inet(Inet);
+    return pageOf<QString>(Inet, [&] { return Inet.OpenURL(URL, headers); });
+}
+
 QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers)
 {
-    try {
-        Set_Inet(Inet);
-        return Inet.OpenURL(URL, headers);
-    } catch (const InetError&) {
-        return QString();
-    }
+    return fetchText(Inet, URL, headers).value_or(QString());
 }
 
 QByteArray fetchBytesOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers)
 {
-    try {
-        Set_Inet(Inet);
-        return Inet.OpenURL(URL, InetControl::icByteArray, headers);
-    } catch (const InetError&) {
-        return QByteArray();
-    }
+    Set_Inet(Inet);
+    return pageOf<QByteArray>(Inet, [&] { return Inet.OpenURL(URL, InetControl::icByteArray, headers); })
+        .value_or(QByteArray());
 }
 
 QString Byte_String(const QByteArray& Bytes)

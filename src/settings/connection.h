@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // Connection set-up before every download, the picture download into the
 // data folder, and the dial-up link.
@@ -29,8 +30,13 @@ void applyConnectionSettings(InetControl& Inet, const ConnectionSettings& settin
 // applyConnectionSettings with the current settings.
 void Set_Inet(InetControl& Inet);
 
-// Set_Inet, then the page's text; the empty text when the fetch failed or
-// timed out. Events run while it waits.
+// Set_Inet, then the page's text; nullopt when no page came: the fetch
+// failed or timed out, or the server answered with an HTTP error status
+// (400 and over), whose body is the server's own error page and not the page
+// asked for. Events run while it waits.
+std::optional<QString> fetchText(InetControl& Inet, const QString& URL,
+                                 const InetControl::RequestHeaders& headers = {});
+// fetchText with the empty text for a page that did not come.
 QString fetchTextOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers = {});
 // The same for the reply's bytes as they came.
 QByteArray fetchBytesOrEmpty(InetControl& Inet, const QString& URL, const InetControl::RequestHeaders& headers = {});
@@ -46,8 +52,8 @@ enum class DownloadOutcome {
 
 // Fetches URL as bytes with the control as it is set up and writes them to
 // FileName in the data folder, replacing a file of that name whole. A failed
-// request writes nothing, and a name that would leave the data folder is
-// refused.
+// request, or an answer with an HTTP error status, writes nothing, and a
+// name that would leave the data folder is refused.
 DownloadOutcome downloadToDataFolder(InetControl& Inet, const QString& URL, const QString& FileName);
 
 // Set_Inet on the main window's Inet1, then downloadToDataFolder; reports

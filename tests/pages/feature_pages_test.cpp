@@ -86,11 +86,21 @@ TEST_F(FeaturePagesTest, EachPageReplacesTheViewersCaptionAndText)
     EXPECT_EQ(form4().Text1->toPlainText(), "1969 Moon landing.");
     EXPECT_EQ(server.requests().back().target, "/NewsWireSite/mynews/news/story.adp?mnsid=RTR%2FPEOPLE-HISTORY%2F");
 
-    // A site that cannot be reached gives the problem text under the page's caption.
-    sites::redirectSites(refusedRoot());
-    Show_Sky_This_Month();
-    EXPECT_EQ(form4().windowTitle(), "The Sky This Month");
-    EXPECT_EQ(form4().Text1->toPlainText(), kProblem);
+    // A page without its article, an error answer or a site that cannot be
+    // reached: the problem text under the page's caption, and a failure told.
+    HttpReply missing = HttpReply::text("<h1>Not Found</h1>");
+    missing.status = 404;
+    server.route("/NewsWireSite/mynews/news/story.adp", missing);
+    server.route("/SkyGuideSite/nightsky/weekly.html", HttpReply::text("<p>Our pages have moved.</p>"));
+    const std::pair<void (*)(), QString> failures[] = {
+        {Show_Sky_This_Week, "The Sky This Week"}, {History_Click, "Today In History"},
+        {[] { sites::redirectSites(refusedRoot()); Show_Sky_This_Month(); }, "The Sky This Month"}};
+    for (const auto& [show, caption] : failures) {
+        show();
+        EXPECT_EQ(form4().windowTitle(), caption);
+        EXPECT_EQ(form4().Text1->toPlainText(), kProblem) << caption.toStdString();
+        EXPECT_EQ(form1().panelText(1), "Text Processing Failed") << caption.toStdString();
+    }
 }
 
 TEST_F(FeaturePagesTest, ABusyTransferControlOnlySaysSo)

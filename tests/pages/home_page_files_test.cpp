@@ -55,28 +55,33 @@ TEST_F(HomePageFilesTest, MissingFilesAreTold)
 }
 
 // A server without the file answers with an error status and a page of its
-// own: that page is no news, no meteor list and no version number, though
-// it may start with digits as a version does.
+// own, or with nothing or a web page under a success status: none is news, a
+// meteor list or a version number, though an error page may start with
+// digits as a version does.
 TEST_F(HomePageFilesTest, AnErrorAnswerIsAMissingFile)
 {
-    const std::pair<int, QByteArray> answers[] = {
-        {404, "<html><head><title>404 Not Found</title></head><body><h1>Not Found</h1></body></html>"},
-        {404, "404 page not found\n"},
-        {500, "500 Internal Server Error"},
-        {503, ""},
+    const QString noVersion = "The site's version file holds no version number!\r\nYour version could not be verified.";
+    const std::tuple<int, QByteArray, QString> answers[] = {
+        {404, "<html><head><title>404 Not Found</title></head><body><h1>Not Found</h1></body></html>", ""},
+        {404, "404 page not found\n", ""},
+        {500, "500 Internal Server Error", ""},
+        {503, "", ""},
+        {200, " \r\n", noVersion},
+        {200, "<!DOCTYPE html>\n<html><body>Welcome to our new site!</body></html>", noVersion},
     };
-    const std::pair<std::function<void()>, QStringList> commands[] = {
-        {LatestNews_Click, {"There is currently no breaking news.", "News Recovery Failed"}},
-        {MoonCal_Click, {"There is a problem contacting the site.\r\nTry again later.",
-                         "Meteor Information Recovery Failed"}},
-        {CVVersion_Click, {"Site could not be reached at this time!", "Version Test Failed"}},
-        {Auto_Version_Check, {"Version Test Failed"}}, // silent
-    };
-    for (const auto& [status, body] : answers) {
+    for (const auto& [status, body, versionText] : answers) {
         HttpReply reply = HttpReply::text(body);
         reply.status = status;
         for (const QString& file : {QString("news.txt"), meteorFileName(QDate::currentDate()), QString("version.nfo")})
             server.route("/home/" + file.toLatin1(), reply);
+        const std::pair<std::function<void()>, QStringList> commands[] = {
+            {LatestNews_Click, {"There is currently no breaking news.", "News Recovery Failed"}},
+            {MoonCal_Click, {"There is a problem contacting the site.\r\nTry again later.",
+                             "Meteor Information Recovery Failed"}},
+            {CVVersion_Click,
+             {versionText.isEmpty() ? "Site could not be reached at this time!" : versionText, "Version Test Failed"}},
+            {Auto_Version_Check, {"Version Test Failed"}}, // silent
+        };
         for (const auto& [command, told] : commands) {
             messages.clear();
             command();

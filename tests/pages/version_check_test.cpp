@@ -32,8 +32,10 @@ TEST(VersionVerdict, ComparesTheAnnouncedVersionNumberByNumber)
         {" 01.07.08 ", "1.7.7", VersionVerdict::OutOfDate},
         {"1.7.7", "1.10.2", VersionVerdict::UpToDate},
         {"99999999999999999999.0", "1.7.7", VersionVerdict::OutOfDate},
-        {"", "1.7.7", VersionVerdict::UpToDate}, // nothing newer announced
-        {"<html>Service Unavailable</html>", "1.7.7", VersionVerdict::UpToDate},
+        {"", "1.7.7", VersionVerdict::NoVersion},
+        {" \r\n", "1.7.7", VersionVerdict::NoVersion},
+        {"<html>Service Unavailable</html>", "1.7.7", VersionVerdict::NoVersion},
+        {"Version 1.8.0", "1.7.7", VersionVerdict::NoVersion},
         {"ERROR", "1.7.7", VersionVerdict::Missing},
         {"<h1>File Not Found</h1>", "1.7.7", VersionVerdict::Missing},
     };
