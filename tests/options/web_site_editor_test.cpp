@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <functional>
 
 namespace {
 
@@ -221,6 +222,55 @@ TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)
     EXPECT_EQ(editor.List1[0]->count(), 2);
     EXPECT_EQ(menu().first(3), QStringList({"A", "B", "C"}));
     EXPECT_EQ(program().WebSiteList[0][0], "A");
+}
+
+// "[END]" would end the list at the next start, taking every later entry
+// with it; a name of blanks only would give a menu item without a caption.
+TEST_F(WebSiteEditor, NeitherEditorTakesANameThatItsListCannotKeep)
+{
+    const QString noName = "You must enter some information.";
+    const QString endMark = "\"[END]\" cannot be a name: it marks the end of the list.";
+    struct Case {
+        QString name;
+        QString refusal; // empty: taken
+    } const cases[] = {
+        {"[END]", endMark}, {" ", noName},   {" \t  ", noName},
+        {"[end]", ""},      {" [END]", ""}, {"[END] 2", ""},
+    };
+    Form10& sites = form10();
+    Form9& radars = form9();
+    struct Editor {
+        QLineEdit *nameBox, *valueBox;
+        QListWidget* rows;
+        std::function<void()> add, save;
+    } const editors[] = {
+        {sites.Text1[0], sites.Text1[1], sites.List1[0], [&] { sites.Command1_Click(0); },
+         [&] { sites.Command1_Click(1); }},
+        {radars.Text1[0], radars.Text1[1], radars.List1, [&] { radars.Command1_Click(0); },
+         [&] { radars.Command1_Click(4); }},
+    };
+    for (const Editor& editor : editors) {
+        editor.nameBox->setText("A");
+        editor.valueBox->setText("http://127.0.0.1/a");
+        editor.add();
+        for (const Case& c : cases) {
+            messages.clear();
+            QStringList rows = rowTexts(editor.rows);
+            editor.rows->setCurrentRow(0);
+            editor.nameBox->setText(c.name);
+            editor.valueBox->setText("http://127.0.0.1/b");
+            editor.add();
+            editor.save();
+            if (c.refusal.isEmpty()) {
+                rows[0] = c.name;
+                rows << c.name;
+                EXPECT_EQ(messages.size(), 0u) << c.name.toStdString();
+            } else {
+                EXPECT_EQ(messageTexts(), QStringList(2, c.refusal)) << c.name.toStdString();
+            }
+            EXPECT_EQ(rowTexts(editor.rows), rows) << c.name.toStdString();
+        }
+    }
 }
 
 TEST_F(WebSiteEditor, NoBoxOfEitherEditorTakesACommaOrAQuoteTypedOrPasted)
