@@ -42,6 +42,39 @@ TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
     EXPECT_TRUE(messages[0].text.startsWith("The text could not be saved as " + path("no such folder/notes.txt")));
 }
 
+// The dialog asks about the name it gives; ".txt" added after another
+// extension makes a name that it did not ask about.
+TEST_F(TextViewerTest, NeverReplacesAFileUnasked)
+{
+    struct Case {
+        const char* typed;
+        const char* existing;
+        MsgResult answer;
+        bool asked;
+        const char* written; // the text of `existing` afterwards
+    } const cases[] = {
+        {"notes.log", "notes.log.txt", MsgResult::No, true, "old"},
+        {"notes.log", "notes.log.txt", MsgResult::Yes, true, "new\r\n"},
+        {"notes", "notes.txt", MsgResult::No, false, "new\r\n"}, // the dialog asked
+        {"Notes.TXT", "Notes.TXT", MsgResult::No, false, "new\r\n"},
+    };
+    form4().setText("new");
+    for (const Case& c : cases) {
+        messages.clear();
+        writeFile(c.existing, "old");
+        saveAnswer = SaveFileChoice{path(c.typed), "Text Files (*.txt)"};
+        answer = c.answer;
+        form4().mnuSave_Click();
+        EXPECT_EQ(readFile(c.existing), c.written) << c.typed;
+        ASSERT_EQ(messages.size(), c.asked ? 1u : 0u) << c.typed;
+        if (c.asked) {
+            EXPECT_EQ(messages[0].text, QString(c.existing) + " already exists.\r\nDo you want to replace it?");
+            EXPECT_EQ(messages[0].buttons, MsgButtons::YesNo);
+            EXPECT_EQ(messages[0].defaultButton, MsgDefault::Second);
+        }
+    }
+}
+
 TEST_F(TextViewerTest, PrintsOnTheDefaultPrinterOrSaysThereIsNone)
 {
     form4().setText("to paper");
