@@ -41,7 +41,11 @@ void SandboxTest::SetUp()
         },
         [this](const SaveFileRequest& request) {
             saveRequests.push_back(request);
-            return saveAnswer;
+            std::optional<SaveFileChoice> choice = saveAnswer;
+            const QString suffix = choice ? filterSuffix(choice->filter) : QString();
+            if (!suffix.isEmpty() && !QFileInfo(choice->path).fileName().contains('.'))
+                choice->path += '.' + suffix;
+            return choice;
         },
         [this]() -> std::unique_ptr<QPrinter> {
             if (printFile.isEmpty())

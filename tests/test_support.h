@@ -41,7 +41,9 @@ protected:
     std::vector<MessageRequest> messages;
     MsgResult answer = MsgResult::Ok;
     QStringList modalShown; // titles of the dialogs shown modally
-    // Save As dialogs shown, and the answer they get (cancelled when unset).
+    // Save As dialogs shown, and the answer they get (cancelled when unset):
+    // the name typed, which gets the extension of the type chosen as the
+    // dialog gives it one, and that type.
     std::vector<SaveFileRequest> saveRequests;
     std::optional<SaveFileChoice> saveAnswer;
     // When set, printing goes to this PDF file; otherwise there is no printer.

@@ -251,9 +251,14 @@ QString Form9::chosenKind() const
     return QStringLiteral("NEX");
 }
 
-bool Form9::boxesFilled() const
+// An entry the list cannot keep is refused with a message saying why.
+bool Form9::entryRefused() const
 {
-    return !Text1[0]->text().isEmpty() && !Text1[1]->text().isEmpty();
+    const QString refusal = listEntryRefusal(Text1[0]->text(), Text1[1]->text());
+    if (refusal.isEmpty())
+        return false;
+    MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
+    return true;
 }
 
 void Form9::Command1_Click(int Index)
@@ -274,10 +279,8 @@ void Form9::addSite()
         MsgBox(QStringLiteral("You can only have 10 Sites."), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    if (!boxesFilled()) {
-        MsgBox(QStringLiteral("You must enter some information."), MsgButtons::Ok, MsgIcon::Exclamation);
+    if (entryRefused())
         return;
-    }
     List1->addItem(Text1[0]->text());
     List2[0]->addItem(Text1[1]->text());
     List2[1]->addItem(chosenKind());
@@ -300,12 +303,8 @@ void Form9::deleteSite()
 void Form9::saveEditing()
 {
     const int row = List1->currentRow();
-    if (row < 0)
+    if (row < 0 || entryRefused())
         return;
-    if (!boxesFilled()) {
-        MsgBox(QStringLiteral("You must enter some information."), MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
     List1->item(row)->setText(Text1[0]->text());
     List2[0]->item(row)->setText(Text1[1]->text());
     List2[1]->item(row)->setText(chosenKind());

@@ -59,7 +59,7 @@ private:
     QString chosenKind() const;
     void showKind(const QString& kind);
     void selectRow(int row);
-    bool boxesFilled() const;
+    bool entryRefused() const;
     void resetMenu();
 };
 

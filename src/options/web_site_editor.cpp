@@ -140,12 +140,13 @@ void Form10::List1_Click()
 // A site needs both boxes filled: a named site without an address would end
 // the list the next time it is read (it and every site after it would be
 // gone from the menu), and a site without a name has no menu item and would
-// be dropped with its address.
-bool Form10::siteIncomplete() const
+// be dropped with its address. Nor may its name end the list.
+bool Form10::siteRefused() const
 {
-    if (!Text1[0]->text().isEmpty() && !Text1[1]->text().isEmpty())
+    const QString refusal = listEntryRefusal(Text1[0]->text(), Text1[1]->text());
+    if (refusal.isEmpty())
         return false;
-    MsgBox(QStringLiteral("You must enter some information."), MsgButtons::Ok, MsgIcon::Exclamation);
+    MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
     return true;
 }
 
@@ -167,7 +168,7 @@ void Form10::addSite()
         MsgBox(QStringLiteral("Only 10 Sites allowed!"));
         return;
     }
-    if (siteIncomplete())
+    if (siteRefused())
         return;
     List1[0]->addItem(Text1[0]->text());
     List1[1]->addItem(Text1[1]->text());
@@ -176,7 +177,7 @@ void Form10::addSite()
 void Form10::saveEditing()
 {
     const int row = List1[0]->currentRow();
-    if (row < 0 || siteIncomplete())
+    if (row < 0 || siteRefused())
         return;
     List1[0]->item(row)->setText(Text1[0]->text());
     List1[1]->item(row)->setText(Text1[1]->text());

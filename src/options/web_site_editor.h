@@ -40,7 +40,7 @@ private:
     void deleteSite();
     void exitSaving();
     void selectRow(int row);
-    bool siteIncomplete() const;
+    bool siteRefused() const;
 };
 
 // The editor while it is open; opening it from the menu again only brings it

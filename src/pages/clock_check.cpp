@@ -11,37 +11,48 @@
 #include "settings/program_state.h"
 #include "settings/source_addresses.h"
 
+#include <QRegularExpression>
 #include <QUrl>
 #include <cstdlib>
 
 namespace {
 
 const QString kClockTitle = QStringLiteral("Corvane Time");
-const QString kNotReached = QStringLiteral("The time server could not be reached.");
 
 // Reads the time server's daytime line, saying in status panel 1 that it
-// waits for the server and then whether an answer came; nullopt when none
-// did.
-std::optional<DaytimeReading> readTimeServer()
+// waits for the server and then what became of it. nullopt when no answer
+// came or its date and time did not read; *trouble then says which, in a
+// box's words.
+std::optional<DaytimeReading> readTimeServer(QString* trouble)
 {
     const QUrl server(sites::TimeServerSite());
     form1().setPanelText(1, QStringLiteral("Corvane Contacting Time Server ..... Please Wait"));
     const QString reply = readDaytime(server.host(), static_cast<quint16>(server.port(13)), program().InetTimeout);
-    const bool answered = !reply.trimmed().isEmpty();
-    form1().setPanelText(1, answered ? QString() : kNotReached);
-    if (!answered)
+    if (reply.trimmed().isEmpty()) {
+        form1().setPanelText(1, QStringLiteral("The time server could not be reached."));
+        *trouble = QStringLiteral("The time server (%1) could not be reached.\r\nTry again later.").arg(server.host());
         return std::nullopt;
-    return readDaytimeLine(reply);
+    }
+    const DaytimeReading reading = readDaytimeLine(reply);
+    if (!reading.instant) {
+        form1().setPanelText(1, QStringLiteral("The time server's answer could not be read."));
+        *trouble = QStringLiteral("The time server (%1) sent an answer that could not be read as a date and time."
+                                  "\r\nThe clock has not been checked.")
+                       .arg(server.host());
+        return std::nullopt;
+    }
+    form1().setPanelText(1, QString());
+    return reading;
 }
 
-// The box of a time server that sent nothing: refused, silent or gone.
-QString timeServerUnreachedText(const QString& host)
-{
-    return QStringLiteral("The time server (%1) could not be reached.\r\nTry again later.").arg(host);
-}
-
+// The date and time fields as an instant, when they hold two digits in
+// each place and name a real day and time.
 std::optional<QDateTime> serverInstant(const QString& yearMonthDay, const QString& time)
 {
+    static const QRegularExpression dateShape(QStringLiteral("^[0-9]{2}-[0-9]{2}-[0-9]{2}$"));
+    static const QRegularExpression timeShape(QStringLiteral("^[0-9]{2}:[0-9]{2}:[0-9]{2}$"));
+    if (!dateShape.match(yearMonthDay).hasMatch() || !timeShape.match(time).hasMatch())
+        return std::nullopt;
     const QDate date = QDate::fromString(yearMonthDay, QStringLiteral("yy-MM-dd")).addYears(100);
     const QTime clock = QTime::fromString(time, QStringLiteral("HH:mm:ss"));
     if (!date.isValid() || !clock.isValid())
@@ -125,12 +136,12 @@ QDateTime clockTarget(const QDateTime& computerNow, const QDateTime& serverInsta
 
 void GreenwichTime_Click()
 {
-    const std::optional<DaytimeReading> first = readTimeServer();
+    QString trouble;
+    const std::optional<DaytimeReading> first = readTimeServer(&trouble);
     if (programClosing())
         return;
     if (!first) {
-        MsgBox(timeServerUnreachedText(QUrl(sites::TimeServerSite()).host()), MsgButtons::Ok, MsgIcon::Exclamation,
-               kClockTitle);
+        MsgBox(trouble, MsgButtons::Ok, MsgIcon::Exclamation, kClockTitle);
         return;
     }
     if (!first->healthy) {
@@ -143,12 +154,12 @@ void GreenwichTime_Click()
     if (wanted != MsgResult::Yes || programClosing())
         return;
 
-    const std::optional<DaytimeReading> second = readTimeServer();
+    const std::optional<DaytimeReading> second = readTimeServer(&trouble);
     if (programClosing())
         return;
-    // A server gone or ill since the first reading, or a clock the system
-    // refuses to set, is reported as not set.
-    if (!second || !second->healthy || !second->instant
+    // A server gone, ill or unreadable since the first reading, or a clock
+    // the system refuses to set, is reported as not set.
+    if (!second || !second->healthy
         || !setSystemClock(clockTarget(systemNow(), *second->instant, QTimeZone::systemTimeZone()))) {
         MsgBox(QStringLiteral("An Error Occured!\r\n\r\nThe time has not been set!"), MsgButtons::Ok,
                MsgIcon::Exclamation);

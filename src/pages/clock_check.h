@@ -18,7 +18,9 @@ struct DaytimeReading {
     QString timeText;     // "HH:MM:SS", Coordinated Universal Time
     QString daylightText; // "Standard Time", "Daylight Savings Time" or empty
     bool healthy = false;
-    // The server's date and time as an instant, when both read as such.
+    // The server's date and time as an instant; nullopt when they do not
+    // read as such (two digits in each place, a real day and time), and
+    // then the reply is no time at all.
     std::optional<QDateTime> instant;
 };
 
@@ -39,5 +41,5 @@ QDateTime clockTarget(const QDateTime& computerNow, const QDateTime& serverInsta
 
 // The menu command "Check System Time". Status panel 1 says while it waits
 // for the time server, and afterwards is empty, or says that the server
-// could not be reached.
+// could not be reached or that its answer could not be read.
 void GreenwichTime_Click();

@@ -8,6 +8,7 @@
 #include "platform/user_dialogs.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -80,6 +81,12 @@ void Form4::mnuSave_Click()
     if (!choice)
         return;
     const QString path = textFileName(choice->path);
+    // The dialog asked about the name it gave, not about one made from it.
+    if (path != choice->path && QFileInfo::exists(path)
+        && MsgBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
+                  MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Save As"), MsgDefault::Second)
+               != MsgResult::Yes)
+        return;
     QString error;
     if (!writeFileSafely(path, bytes, &error))
         MsgBox(QStringLiteral("The text could not be saved as %1:\r\n%2").arg(path, error), MsgButtons::Ok,

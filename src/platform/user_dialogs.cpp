@@ -4,7 +4,6 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -115,39 +114,30 @@ std::optional<QColor> chooseColor(const QColor& initial)
     return chosen;
 }
 
-namespace {
-
-std::optional<SaveFileChoice> askSaveFile(const SaveFileRequest& request)
+QString filterSuffix(const QString& filter)
 {
-    if (seam().saveFile)
-        return seam().saveFile(request);
-    QString filter = request.selectedFilter;
-    const QString path = QFileDialog::getSaveFileName(nullptr, request.title, request.startPath,
-                                                      request.filters.join(QLatin1String(";;")), &filter);
-    if (path.isEmpty())
-        return std::nullopt;
-    return SaveFileChoice{path, filter};
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*;\\s)]+)"));
+    return pattern.match(filter).captured(1);
 }
-
-// The path with the extension of the file type ("Gif Files (*.gif)") added
-// when its file name has none; a type of any extension ("*.*") adds nothing.
-QString withTypeExtension(const QString& path, const QString& filter)
-{
-    static const QRegularExpression pattern(QStringLiteral("\\(\\*(\\.[^*;\\s)]+)"));
-    const QRegularExpressionMatch match = pattern.match(filter);
-    if (!match.hasMatch() || QFileInfo(path).fileName().contains(QLatin1Char('.')))
-        return path;
-    return path + match.captured(1);
-}
-
-} // namespace
 
 std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request)
 {
-    std::optional<SaveFileChoice> choice = askSaveFile(request);
-    if (choice)
-        choice->path = withTypeExtension(choice->path, choice->filter);
-    return choice;
+    if (seam().saveFile)
+        return seam().saveFile(request);
+    // Qt's own dialog adds the extension before it asks whether to replace a
+    // file, so that it asks about the file that will be written; a desktop's
+    // dialog may ask about the name as typed.
+    QFileDialog dialog(nullptr, request.title, request.startPath);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(request.filters);
+    dialog.selectNameFilter(request.selectedFilter);
+    dialog.setDefaultSuffix(filterSuffix(request.selectedFilter));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveFileChoice{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
 std::unique_ptr<QPrinter> defaultPrinter()

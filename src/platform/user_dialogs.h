@@ -53,9 +53,15 @@ struct SaveFileChoice {
     QString filter; // the file type chosen
 };
 // The file the user chose to save to, or nullopt when the choice was
-// cancelled. A name without an extension gets the chosen type's, as file
-// dialogs do ("copy" saved as "Gif Files (*.gif)" is "copy.gif").
+// cancelled. A name typed without an extension gets the chosen type's
+// ("copy" saved as "Gif Files (*.gif)" is "copy.gif") before the dialog asks
+// whether to replace a file of that name: the file chosen is the one the
+// dialog asked about.
 std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request);
+
+// The extension of a file type ("gif" for "Gif Files (*.gif)"); empty for a
+// type of any extension ("All Files (*.*)").
+QString filterSuffix(const QString& filter);
 
 // The printer to print on: the system's default printer, or nullptr when
 // there is none.
@@ -74,6 +80,8 @@ struct DialogSeam {
     std::function<std::optional<QColor>(const QColor&)> color;
     std::function<void(int)> endProgram; // must not return (throw, for example)
     std::function<int(QDialog&)> modal;
+    // Answers as the dialog would: with the extension of the type chosen
+    // added to a name typed without one.
     std::function<std::optional<SaveFileChoice>(const SaveFileRequest&)> saveFile;
     std::function<std::unique_ptr<QPrinter>()> printer;
 };

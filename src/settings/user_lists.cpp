@@ -122,6 +122,15 @@ bool writeWebSites(const QString& path, const std::vector<WebSiteEntry>& sites, 
     return writeLinesSafely(path, lines, error);
 }
 
+QString listEntryRefusal(const QString& name, const QString& value)
+{
+    if (name.trimmed().isEmpty() || value.isEmpty())
+        return QStringLiteral("You must enter some information.");
+    if (name == kEnd)
+        return QStringLiteral("\"%1\" cannot be a name: it marks the end of the list.").arg(kEnd);
+    return QString();
+}
+
 void applyListItemUpdates(const ListItemUpdates& updates, std::span<QAction* const> items)
 {
     const std::size_t count = std::min<std::size_t>(items.size(), updates.size());

@@ -59,6 +59,12 @@ ListItemUpdates readWebSites(const QString& path, ListTable& webSiteList);
 bool writeLocalRadar(const QString& path, const std::vector<RadarEntry>& entries, QString* error);
 bool writeWebSites(const QString& path, const std::vector<WebSiteEntry>& sites, QString* error);
 
+// Why an entry typed in an editor cannot go into its list, or the empty text
+// when it can. It needs a name and a value (an address, a picture); a name
+// of blanks only would give a menu item without a caption, and the name
+// "[END]" would end the list where it stands, at the next reading.
+QString listEntryRefusal(const QString& name, const QString& value);
+
 // Gives the first ten menu items their new captions and shows the items
 // that were filled. Items that no entry touched are left as they are.
 void applyListItemUpdates(const ListItemUpdates& updates, std::span<QAction* const> items);

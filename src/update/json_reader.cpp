@@ -66,6 +66,12 @@ bool JsonReader::fail()
     return false;
 }
 
+bool JsonReader::fault()
+{
+    faulty_ = true;
+    return fail();
+}
+
 char JsonReader::next()
 {
     while (at_ < text_.size() && isBlank(text_[at_]))
@@ -100,8 +106,11 @@ bool JsonReader::atEnd()
 
 bool JsonReader::readObject(const std::function<bool(QByteArrayView key)>& member)
 {
-    if (!take('{') || ++depth_ > kMaxDepth)
+    if (!take('{'))
         return fail();
+    if (++depth_ > kMaxDepth)
+        return fault();
+    QSet<QByteArray> refused;
     if (!take('}')) {
         do {
             QByteArrayView key;
@@ -109,27 +118,52 @@ bool JsonReader::readObject(const std::function<bool(QByteArrayView key)>& membe
             if (!passString(key, escaped))
                 return false;
             const QByteArray decodedKey = escaped ? decoded(key).toUtf8() : QByteArray();
-            if (!take(':') || !member(escaped ? QByteArrayView(decodedKey) : key))
-                return fail();
+            if (!take(':'))
+                return fault();
+            if (!readMember(escaped ? QByteArrayView(decodedKey) : key, member, refused))
+                return false;
         } while (take(','));
         if (!take('}'))
-            return fail();
+            return fault();
     }
     --depth_;
-    return true;
+    return refused.isEmpty() || fail();
+}
+
+bool JsonReader::readMember(QByteArrayView key, const std::function<bool(QByteArrayView key)>& member,
+                            QSet<QByteArray>& refused)
+{
+    const qsizetype start = at_;
+    const int depth = depth_;
+    if (member(key) && !failed_) {
+        if (!refused.isEmpty())
+            refused.remove(key.toByteArray());
+        return true;
+    }
+    if (faulty_)
+        return false;
+    // Read again from the value's start, passing over it: the key may come
+    // again with a value that counts in its place.
+    failed_ = false;
+    at_ = start;
+    depth_ = depth;
+    refused.insert(key.toByteArray());
+    return skip();
 }
 
 bool JsonReader::readArray(const std::function<bool()>& element)
 {
-    if (!take('[') || ++depth_ > kMaxDepth)
+    if (!take('['))
         return fail();
+    if (++depth_ > kMaxDepth)
+        return fault();
     if (!take(']')) {
         do {
             if (!element())
                 return fail();
         } while (take(','));
         if (!take(']'))
-            return fail();
+            return fault();
     }
     --depth_;
     return true;
@@ -168,7 +202,7 @@ bool JsonReader::skip()
 bool JsonReader::readLiteral(QByteArrayView word)
 {
     if (!text_.sliced(at_).startsWith(word))
-        return fail();
+        return fault();
     at_ += word.size();
     return true;
 }
@@ -183,14 +217,14 @@ bool JsonReader::readNumber()
     };
     takeHere('-');
     if (!takeHere('0') && !digits())
-        return fail();
+        return fault();
     if (takeHere('.') && !digits())
-        return fail();
+        return fault();
     if (takeHere('e') || takeHere('E')) {
         if (!takeHere('+'))
             takeHere('-');
         if (!digits())
-            return fail();
+            return fault();
     }
     return true;
 }
@@ -198,13 +232,13 @@ bool JsonReader::readNumber()
 bool JsonReader::passString(QByteArrayView& content, bool& escaped)
 {
     if (!take('"'))
-        return fail();
+        return fault();
     const qsizetype start = at_;
     escaped = false;
     for (; at_ < text_.size() && text_[at_] != '"'; ++at_) {
         const char c = text_[at_];
         if (static_cast<unsigned char>(c) < 0x20)
-            return fail();
+            return fault();
         if (c != '\\')
             continue;
         escaped = true;
@@ -212,14 +246,14 @@ bool JsonReader::passString(QByteArrayView& content, bool& escaped)
         if (kind == 'u') {
             for (int k = 0; k < 4; ++k) {
                 if (++at_ == text_.size() || hexValue(text_[at_]) < 0)
-                    return fail();
+                    return fault();
             }
         } else if (!QByteArrayView("\"\\/bfnrt").contains(kind)) {
-            return fail();
+            return fault();
         }
     }
     if (at_ == text_.size())
-        return fail();
+        return fault();
     content = text_.sliced(start, at_ - start);
     ++at_;
     return true;

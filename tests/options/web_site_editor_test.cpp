@@ -15,6 +15,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -221,6 +223,44 @@ TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)
     EXPECT_EQ(editor.List1[0]->count(), 2);
     EXPECT_EQ(menu().first(3), QStringList({"A", "B", "C"}));
     EXPECT_EQ(program().WebSiteList[0][0], "A");
+}
+
+// "[END]" would end the list at the next start, taking every later entry
+// with it; a name of blanks only would give a menu item without a caption.
+TEST_F(WebSiteEditor, NeitherEditorTakesANameThatItsListCannotKeep)
+{
+    const QString noName = "You must enter some information.";
+    const std::pair<QString, QString> cases[] = {
+        {"[END]", "\"[END]\" cannot be a name: it marks the end of the list."},
+        {" ", noName}, {" \t  ", noName},
+        {"[end]", ""}, {" [END]", ""}, {"[END] 2", ""}, // taken
+    };
+    Form10& sites = form10();
+    Form9& radars = form9();
+    // Each editor's boxes, rows, and its Add and Save Editing buttons.
+    const std::tuple<QLineEdit*, QLineEdit*, QListWidget*, std::function<void(int)>, int> editors[] = {
+        {sites.Text1[0], sites.Text1[1], sites.List1[0], [&](int i) { sites.Command1_Click(i); }, 1},
+        {radars.Text1[0], radars.Text1[1], radars.List1, [&](int i) { radars.Command1_Click(i); }, 4},
+    };
+    for (const auto& [nameBox, valueBox, list, click, save] : editors) {
+        nameBox->setText("A");
+        valueBox->setText("http://127.0.0.1/a");
+        click(0);
+        for (const auto& [name, refusal] : cases) {
+            messages.clear();
+            QStringList rows = rowTexts(list);
+            list->setCurrentRow(0);
+            nameBox->setText(name);
+            click(0);
+            click(save);
+            if (refusal.isEmpty()) {
+                rows << name;   // added
+                rows[0] = name; // and saved over the first row
+            }
+            EXPECT_EQ(messageTexts(), refusal.isEmpty() ? QStringList() : QStringList(2, refusal)) << name.toStdString();
+            EXPECT_EQ(rowTexts(list), rows) << name.toStdString();
+        }
+    }
 }
 
 TEST_F(WebSiteEditor, NoBoxOfEitherEditorTakesACommaOrAQuoteTypedOrPasted)

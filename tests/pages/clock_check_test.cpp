@@ -216,6 +216,34 @@ TEST_F(ClockCheckTest, AServerThatSendsNothingIsSaidToBeOutOfReach)
     }
 }
 
+TEST_F(ClockCheckTest, AReplyWhoseDateAndTimeDoNotReadIsNoTime)
+{
+    const QString offer = "Clock to the exact time?", ill = "\r\n\r\nTime Error\r\n\r\n",
+                  unread = "The time server (127.0.0.1) sent an answer that could not be read as a date and time."
+                           "\r\nThe clock has not been checked.";
+    const std::pair<QByteArray, QString> cases[] = {
+        {"\n60370 24-03-01 16:00:01 00 0 0 45.2 UTC(NIST) * \n", offer},
+        {"\n60370 24-03-01 16:00:01 00 0 2 45.2 UTC(NIST) * \n", ill},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcd0 hello", unread},
+        {"\n60370 24-13-01 16:00:01 00 0 0 45.2 UTC(NIST) * \n", unread},
+        {"\n60370 +4-03-01 1 :00:01 00 0 0 45.2 UTC(NIST) * \n", unread},
+        {"<html><body>0000000000000000000000000000000000</body></html>", unread},
+    };
+    answer = MsgResult::Yes; // an offer is taken at once
+    for (const auto& [reply, box] : cases) {
+        SCOPED_TRACE(reply.toStdString());
+        messages.clear();
+        setTo = QDateTime();
+        daytime.replies = {reply, reply};
+        check();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_TRUE(messages[0].text.endsWith(box)) << messages[0].text.toStdString();
+        EXPECT_EQ(messages.size(), box == offer ? 2u : 1u);
+        EXPECT_EQ(setTo.isValid(), box == offer);
+        EXPECT_EQ(form1().panelText(1), box == unread ? "The time server's answer could not be read." : "");
+    }
+}
+
 TEST_F(ClockCheckTest, AProgramClosedWhileItWaitsForTheServerNeitherAsksNorSetsTheClock)
 {
     const QByteArray line = "\n60370 24-03-01 16:00:01 00 0 0 45.2 UTC(NIST) * \n";

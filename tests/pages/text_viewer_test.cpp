@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <tuple>
 
 TEST(TextFileName, AddsTxtUnlessTheNameEndsInIt)
 {
@@ -40,6 +41,29 @@ TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
     form4().mnuSave_Click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("The text could not be saved as " + path("no such folder/notes.txt")));
+}
+
+// The dialog asks about the name it gives; ".txt" added after another
+// extension makes a name that it did not ask about.
+TEST_F(TextViewerTest, NeverReplacesAFileUnasked)
+{
+    const QString question = "notes.log.txt already exists.\r\nDo you want to replace it?";
+    const std::tuple<const char*, const char*, MsgResult, QStringList, const char*> cases[] = {
+        // typed, the file there, the answer, the questions, that file's text afterwards
+        {"notes.log", "notes.log.txt", MsgResult::No, {question}, "old"},
+        {"notes.log", "notes.log.txt", MsgResult::Yes, {question}, "new\r\n"},
+        {"notes", "notes.txt", MsgResult::No, {}, "new\r\n"}, // the dialog asked
+    };
+    form4().setText("new");
+    for (const auto& [typed, existing, reply, questions, written] : cases) {
+        messages.clear();
+        writeFile(existing, "old");
+        saveAnswer = SaveFileChoice{path(typed), "Text Files (*.txt)"};
+        answer = reply;
+        form4().mnuSave_Click();
+        EXPECT_EQ(readFile(existing), written) << typed;
+        EXPECT_EQ(messageTexts(), questions) << typed;
+    }
 }
 
 TEST_F(TextViewerTest, PrintsOnTheDefaultPrinterOrSaysThereIsNone)

@@ -1,6 +1,17 @@
 #include "platform/user_dialogs.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -67,4 +78,59 @@ TEST(DialogHooks, TestHooksAnswerBeforeTheUnattendedAnswers)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     qunsetenv("CORVANE_UNATTENDED");
     clearDialogSeam();
+}
+
+// The real Save As dialog, worked as a user would: a file type is chosen
+// with the arrow keys, a name typed and Save pressed; the dialog's question
+// whether to replace a file is answered.
+TEST(SaveAsDialog, AsksAboutTheFileThatWillBeWritten)
+{
+    clearDialogSeam();
+    QTemporaryDir folder;
+    for (const char* existing : {"notes.txt", "copy.gif"}) {
+        QFile file(folder.filePath(existing));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString text = "Text Files (*.txt)", any = "All Files (*.*)", bmp = "Bmp Files (*.bmp)",
+                  gif = "Gif Files (*.gif)";
+    struct Case {
+        const char* what;
+        QStringList filters; // the first preselected
+        int typeKeys;        // Down (above 0) or Up (below 0) presses in the list of types
+        QString typed;
+        QString asked; // the file the dialog asks to replace (and is told to)
+        QString saved;
+    } const cases[] = {
+        {"a text over an older one", {text}, 0, "notes", "notes.txt", "notes.txt"},
+        {"a new text", {text}, 0, "new", "", "new.txt"},
+        {"a picture of the type chosen", {bmp, any, gif}, 2, "copy", "copy.gif", "copy.gif"},
+        {"any type", {bmp, any, gif}, 1, "copy", "", "copy"},
+    };
+    for (const Case& c : cases) {
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            for (int i = 0; i < std::abs(c.typeKeys); ++i) {
+                QKeyEvent press(QEvent::KeyPress, c.typeKeys > 0 ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier);
+                QApplication::sendEvent(types, &press);
+            }
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(c.typed);
+            QTimer::singleShot(0, dialog, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        const auto choice = chooseSaveFile(SaveFileRequest{"Save As", c.filters, c.filters[0], folder.path()});
+        const QString question = c.asked.isEmpty() ? "" : c.asked + " already exists.\nDo you want to replace it?";
+        EXPECT_EQ(asked.toStdString(), question.toStdString()) << c.what;
+        EXPECT_EQ(choice ? QDir(folder.path()).relativeFilePath(choice->path).toStdString() : "", c.saved.toStdString())
+            << c.what;
+    }
 }

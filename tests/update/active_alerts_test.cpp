@@ -106,6 +106,20 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
         {"an alert's areas given twice",
          R"({"features": [{"properties": {"areaDesc": "Dallas, TX", "areaDesc": "Harris, TX"}}]})", "DALLAS", kRed,
          false, 1},
+        // Whatever the first value was: one that would be no answer on its own.
+        {"the list of alerts given as null, then as a list",
+         R"({"features": null, "features": [{"properties": {"areaDesc": "Dallas, TX"}}]})", "DALLAS", kRed, true, 1},
+        {"the list of alerts given as a word and an object, then as a list",
+         R"({"features": "none", "features": {"properties": {}}, "features": []})", "DALLAS", kGreen, false, 0},
+        {"an alert's properties given as null, then as properties",
+         R"({"features": [{"properties": null, "properties": {"areaDesc": "Dallas, TX"}}]})", "DALLAS", kRed, true,
+         1},
+        {"the list of alerts given as a list, then as null",
+         R"({"features": [{"properties": {"areaDesc": "Dallas, TX"}}], "features": null})", "DALLAS",
+         kButtonFaceColor, false, 0},
+        {"the list of alerts given as null, then cut off",
+         R"({"features": null, "features": [{"properties": {"areaDesc": "Dallas, TX"}})", "DALLAS",
+         kButtonFaceColor, false, 0},
     };
     for (const Case& c : cases) {
         const AlertsAnswer answer = readActiveAlerts(c.answer);
