@@ -310,6 +310,41 @@ TEST_F(MailCheckTest, ACheckAskedForDuringAnotherIsServedByTheOneUnderWay)
     EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + first.host() + " - " + second.host());
 }
 
+// An update run while "Now" waits for a slow mailbox (its timer or Refresh
+// came in that wait) does not take the check under way for a failed one: its
+// closing text says nothing of mail, and the check reports when it ends.
+TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
+{
+    const struct {
+        const char* heldAt;
+        int account; // whose server is slow to answer
+        QByteArray command;
+    } cases[] = {{"the log-in", 0, "STAT"}, {"the message list", 0, "UIDL 1"}, {"the second mailbox", 1, "STAT"}};
+    Form1& main = form1();
+    main.IgnoreUV->setChecked(true);
+    main.CkMail[0]->setChecked(true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.heldAt);
+        FakePop3Server servers[2];
+        for (FakePop3Server& server : servers) {
+            ASSERT_TRUE(server.listen());
+            server.addMailbox("lee", "pw", {"m1"});
+        }
+        storeAccount(1, servers[0].host(), "lee", "pw");
+        storeAccount(2, servers[1].host(), "lee", "pw");
+        QString closingText = "(no update ran)";
+        servers[c.account].onCommand([&](const QByteArray& command) {
+            if (command == c.command && closingText == "(no update ran)") {
+                main.RNow_Click();
+                closingText = main.panelText(1);
+            }
+        });
+        EXPECT_EQ(checkNow(), line(servers[0].host(), "1 unread message.") + line(servers[1].host(), "1 unread message."));
+        EXPECT_EQ(closingText.toStdString(), "Ready.....");
+        EXPECT_EQ(main.panelText(1), "E-Mail Site Check Completed.");
+    }
+}
+
 TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopped)
 {
     FakePop3Server server;
