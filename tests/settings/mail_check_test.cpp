@@ -345,6 +345,38 @@ TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
     }
 }
 
+// New mail counted before its mailbox dropped the connection: the update's
+// check told nobody of it, so the next good check announces it; the report
+// of "Now" told it, so it is not counted again.
+TEST_F(MailCheckTest, MailCountedBeforeAMailboxFailedIsToldOnce)
+{
+    const struct {
+        const char* firstCheck;
+        bool reported;
+        int unreadNext;
+    } cases[] = {{"the update's", false, 2}, {"Now", true, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstCheck);
+        FakePop3Server server;
+        ASSERT_TRUE(server.listen());
+        server.addMailbox("lee", "pw", {"d1", "d2"});
+        server.dropAt("UIDL 2");
+        storeAccount(1, server.host(), "lee", "pw");
+        weather().GotMail = 0;
+        if (c.reported)
+            EXPECT_TRUE(checkNow().startsWith(line(server.host(), "1 unread message.")));
+        else
+            EXPECT_THROW(Check_Mail(), Pop3Error);
+        EXPECT_EQ(weather().GotMail, 0);
+
+        server.stopDropping();
+        Check_Mail();
+        EXPECT_EQ(program().MailState[0].Unread, c.unreadNext);
+        EXPECT_NE(weather().GotMail, 0);
+        EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + server.host());
+    }
+}
+
 TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopped)
 {
     FakePop3Server server;
