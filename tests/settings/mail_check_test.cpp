@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -315,11 +316,8 @@ TEST_F(MailCheckTest, ACheckAskedForDuringAnotherIsServedByTheOneUnderWay)
 // closing text says nothing of mail, and the check reports when it ends.
 TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
 {
-    const struct {
-        const char* heldAt;
-        int account; // whose server is slow to answer
-        QByteArray command;
-    } cases[] = {{"the log-in", 0, "STAT"}, {"the message list", 0, "UIDL 1"}, {"the second mailbox", 1, "STAT"}};
+    const struct { const char* heldAt; int slowAccount; QByteArray command; } cases[] = {
+        {"the log-in", 0, "STAT"}, {"the message list", 0, "UIDL 1"}, {"the second mailbox", 1, "STAT"}};
     Form1& main = form1();
     main.IgnoreUV->setChecked(true);
     main.CkMail[0]->setChecked(true);
@@ -332,15 +330,15 @@ TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
         }
         storeAccount(1, servers[0].host(), "lee", "pw");
         storeAccount(2, servers[1].host(), "lee", "pw");
-        QString closingText = "(no update ran)";
-        servers[c.account].onCommand([&](const QByteArray& command) {
-            if (command == c.command && closingText == "(no update ran)") {
+        std::optional<QString> closingText;
+        servers[c.slowAccount].onCommand([&](const QByteArray& command) {
+            if (command == c.command && !closingText) {
                 main.RNow_Click();
                 closingText = main.panelText(1);
             }
         });
         EXPECT_EQ(checkNow(), line(servers[0].host(), "1 unread message.") + line(servers[1].host(), "1 unread message."));
-        EXPECT_EQ(closingText.toStdString(), "Ready.....");
+        EXPECT_EQ(closingText.value_or("(no update ran)").toStdString(), "Ready.....");
         EXPECT_EQ(main.panelText(1), "E-Mail Site Check Completed.");
     }
 }
@@ -350,11 +348,8 @@ TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
 // of "Now" told it, so it is not counted again.
 TEST_F(MailCheckTest, MailCountedBeforeAMailboxFailedIsToldOnce)
 {
-    const struct {
-        const char* firstCheck;
-        bool reported;
-        int unreadNext;
-    } cases[] = {{"the update's", false, 2}, {"Now", true, 1}};
+    const struct { const char* firstCheck; bool reported; int unreadNext; } cases[] = {
+        {"the update's", false, 2}, {"Now", true, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.firstCheck);
         FakePop3Server server;
