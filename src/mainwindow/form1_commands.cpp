@@ -79,9 +79,9 @@ void Form1::SaveS_Click()
 
 void Form1::SaveExit_Click()
 {
-    // Settings that could not be saved (the user was told why) are not lost
-    // by closing.
-    if (!Save_Settings())
+    // Settings that could not be saved are not lost by closing: the program
+    // stays open, and the message says how to leave without saving.
+    if (!Save_Settings({}, QStringLiteral("\nCorvane stays open. To leave without saving, choose File > Exit.")))
         return;
     DoEvents();
     close();

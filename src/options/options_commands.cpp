@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <optional>
 
 namespace {
 
@@ -54,6 +55,38 @@ void blankStationRows(Form1& main)
     }
 }
 
+// The first pop-up window choice that is set; none may be.
+std::optional<int> chosenPopUp(const Form2& options)
+{
+    for (int i = 0; i < 4; ++i)
+        if (options.Option5[i]->isChecked())
+            return i;
+    return std::nullopt;
+}
+
+// The dialog's own values, saved with the settings file and its mirror; the
+// two times are raised to their floors first.
+QList<StoreValue> dialogValues(Form2& options)
+{
+    const QString settings = QStringLiteral("Settings");
+    QList<StoreValue> values;
+    if (const auto popUp = chosenPopUp(options))
+        values.append({settings, QStringLiteral("PopUp"), QString::number(*popUp)});
+    values.append({settings, QStringLiteral("VerifyVersion"), digitOf(options.Check7)});
+    applyFloor(options.Text7, 10, QStringLiteral("30"));
+    values.append({kInternet, QStringLiteral("Internet Time Out"), options.Text7->text()});
+    applyFloor(options.Text6, 1, QStringLiteral("3"));
+    values.append({kInternet, QStringLiteral("Pause Time"), options.Text6->text()});
+    values.append({kInternet, QStringLiteral("KeepLast"), digitOf(options.Check6)});
+    values.append({kInternet, QStringLiteral("WarnBlink"), digitOf(options.Check8)});
+    values.append({kInternet, QStringLiteral("AutoOff"), digitOf(options.Check1[0])});
+    values.append({kInternet, QStringLiteral("Dialup Name"), options.Text5->text()});
+    values.append({kInternet, QStringLiteral("Connection"),
+                   options.Option4[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1")});
+    values.append({kInternet, QStringLiteral("Time Out"), QString::number(options.Slider1->value())});
+    return values;
+}
+
 } // namespace
 
 QString withFloor(const QString& text, double minimum, const QString& replacement)
@@ -82,44 +115,22 @@ void Form2::Command1_Click(int Index)
     }
 }
 
+// Every value is saved as one set; when it cannot be (the user was told why),
+// nothing is saved or applied and the dialog stays open for another choice.
 void Form2::saveAndHide(int Index)
 {
-    if (!settingsCanBeSaved())
-        return; // the dialog stays open for another choice
+    if (!Save_Settings(dialogValues(*this)))
+        return;
     ProgramState& state = program();
     Form1& main = form1();
     Command1[4]->setEnabled(true);
     hide();
     if (Index == 0)
         blankStationRows(main);
-    const bool saved = Save_Settings(); // a failure has been reported
-
-    const QString settings = QStringLiteral("Settings");
-    QList<StoreValue> values;
-    for (int i = 0; i < 4; ++i) {
-        if (Option5[i]->isChecked()) {
-            values.append({settings, QStringLiteral("PopUp"), QString::number(i)});
-            state.PopUpIndex = i;
-            break;
-        }
-    }
-    values.append({settings, QStringLiteral("VerifyVersion"), digitOf(Check7)});
+    if (const auto popUp = chosenPopUp(*this))
+        state.PopUpIndex = *popUp;
     state.VerifyVersionOn = valueOf(Check7);
-    applyFloor(Text7, 10, QStringLiteral("30"));
-    values.append({kInternet, QStringLiteral("Internet Time Out"), Text7->text()});
-    applyFloor(Text6, 1, QStringLiteral("3"));
-    values.append({kInternet, QStringLiteral("Pause Time"), Text6->text()});
-    values.append({kInternet, QStringLiteral("KeepLast"), digitOf(Check6)});
-    values.append({kInternet, QStringLiteral("WarnBlink"), digitOf(Check8)});
     state.KeepLastOn = valueOf(Check6);
-    values.append({kInternet, QStringLiteral("AutoOff"), digitOf(Check1[0])});
-    values.append({kInternet, QStringLiteral("Dialup Name"), Text5->text()});
-    values.append({kInternet, QStringLiteral("Connection"), Option4[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1")});
-    values.append({kInternet, QStringLiteral("Time Out"), QString::number(Slider1->value())});
-    // When Save_Settings failed it said so: one report is enough.
-    QString error;
-    if (!SaveSettings(values, &error) && saved)
-        reportStoreNotSaved(error);
     DoEvents();
 
     if (const auto minutes = minutesForInterval(Combo1->currentIndex()))

@@ -125,32 +125,64 @@ void onFileSizeSignal(int) {}
 
 } // namespace
 
-bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+PendingFileWrite::PendingFileWrite(const QString& path, const QByteArray& bytes) : target_(replacedFile(path))
 {
-    const QString target = replacedFile(path);
-    QString temporary;
-    const int fd = createTemporary(target, temporary);
+    const int fd = createTemporary(target_, temporary_);
     if (fd < 0) {
-        setError(error, errno);
-        return false;
+        failure_ = errno;
+        temporary_.clear();
+        return;
     }
     // The new file keeps the old one's permissions.
     struct stat old {};
-    if (::stat(native(target).constData(), &old) == 0 && S_ISREG(old.st_mode))
+    if (::stat(native(target_).constData(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(fd, old.st_mode & 07777);
 
-    int failure = fillTemporary(fd, target, bytes);
-    if (::close(fd) != 0 && errno != EINTR && failure == 0)
-        failure = errno;
-    if (failure == 0 && ::rename(native(temporary).constData(), native(target).constData()) != 0)
-        failure = errno;
-    if (failure != 0) {
-        ::unlink(native(temporary).constData());
-        setError(error, failure);
+    failure_ = fillTemporary(fd, target_, bytes);
+    if (::close(fd) != 0 && errno != EINTR && failure_ == 0)
+        failure_ = errno;
+    if (failure_ != 0)
+        discard();
+}
+
+PendingFileWrite::~PendingFileWrite()
+{
+    discard();
+}
+
+void PendingFileWrite::discard()
+{
+    if (!temporary_.isEmpty())
+        ::unlink(native(temporary_).constData());
+    temporary_.clear();
+}
+
+bool PendingFileWrite::ready(QString* error) const
+{
+    if (failure_ != 0)
+        setError(error, failure_);
+    return failure_ == 0;
+}
+
+bool PendingFileWrite::commit(QString* error)
+{
+    if (!ready(error))
+        return false;
+    if (::rename(native(temporary_).constData(), native(target_).constData()) != 0) {
+        failure_ = errno;
+        discard();
+        setError(error, failure_);
         return false;
     }
-    syncFolderOf(target);
+    temporary_.clear();
+    syncFolderOf(target_);
     return true;
+}
+
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+{
+    PendingFileWrite write(path, bytes);
+    return write.commit(error);
 }
 
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)

@@ -14,6 +14,31 @@
 // *error (when given) says why in words a user can read.
 bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
+// writeFileSafely in two steps, for a save of several files that must all
+// change or none: the bytes go to the temporary beside the file at once, and
+// replace the file only on commit(). A write not committed leaves the file as
+// it was, and its temporary is removed.
+class PendingFileWrite {
+public:
+    PendingFileWrite(const QString& path, const QByteArray& bytes);
+    ~PendingFileWrite();
+    PendingFileWrite(const PendingFileWrite&) = delete;
+    PendingFileWrite& operator=(const PendingFileWrite&) = delete;
+
+    // Whether the bytes were all written and synced; else *error says why.
+    bool ready(QString* error = nullptr) const;
+    // Puts the temporary in the file's place; false, with *error saying why,
+    // when it is not ready or cannot be put there.
+    bool commit(QString* error = nullptr);
+
+private:
+    void discard();
+
+    QString target_;
+    QString temporary_; // empty once removed or committed
+    int failure_ = 0;   // errno of the step that failed
+};
+
 // Appends `bytes` whole or not at all: when they cannot all be written and
 // synced, the file is cut back to the size it had (a file the append created
 // is removed again).

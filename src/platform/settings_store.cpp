@@ -94,3 +94,25 @@ bool DeleteSettings(const QString& section, const QStringList& keys, QString* er
         changes.append({fullKey(section, key), std::nullopt});
     return writeChanges(changes, error);
 }
+
+std::optional<QList<StoredValue>> storedValues(const QList<StoreValue>& values, QString* error)
+{
+    const std::optional<IniValues> stored = readStore(error);
+    if (!stored)
+        return std::nullopt;
+    QList<StoredValue> before;
+    for (const StoreValue& value : values) {
+        const auto found = stored->constFind(fullKey(value.section, value.key));
+        before.append({value.section, value.key,
+                       found == stored->cend() ? std::nullopt : std::optional<QString>(*found)});
+    }
+    return before;
+}
+
+bool restoreSettings(const QList<StoredValue>& values, QString* error)
+{
+    QList<Change> changes;
+    for (const StoredValue& value : values)
+        changes.append({fullKey(value.section, value.key), value.value});
+    return writeChanges(changes, error);
+}

@@ -153,9 +153,7 @@ std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit)
     return splitLines(decodeFileText(bytes));
 }
 
-namespace {
-
-QByteArray joinLines(const QStringList& lines)
+QByteArray encodeLines(const QStringList& lines)
 {
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -165,14 +163,12 @@ QByteArray joinLines(const QStringList& lines)
     return bytes;
 }
 
-} // namespace
-
 bool writeLinesSafely(const QString& path, const QStringList& lines, QString* error)
 {
-    return writeFileSafely(path, joinLines(lines), error);
+    return writeFileSafely(path, encodeLines(lines), error);
 }
 
 bool appendLines(const QString& path, const QStringList& lines, QString* error)
 {
-    return appendWhole(path, joinLines(lines), error);
+    return appendWhole(path, encodeLines(lines), error);
 }

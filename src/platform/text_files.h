@@ -54,6 +54,8 @@ std::optional<QStringList> readWholeLines(const QString& path, qint64 byteLimit 
 // a failed write leaves the old file whole. On failure returns false and
 // fills *error with a reason a user can read.
 bool writeLinesSafely(const QString& path, const QStringList& lines, QString* error = nullptr);
+// The bytes that writeLinesSafely writes.
+QByteArray encodeLines(const QStringList& lines);
 
 // Appends lines, each ended by CR LF, creating the file when it is missing:
 // all of them or, on failure, none.

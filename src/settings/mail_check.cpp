@@ -96,8 +96,9 @@ int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAcc
 }
 
 // Visits every configured account once, counting against `seen`; see
-// Check_Mail. Stops where the program began to close.
-void visitMailboxes(QStringList& seen)
+// Check_Mail. Stops where the program began to close. Returns whether new
+// mail was announced.
+bool visitMailboxes(QStringList& seen)
 {
     ProgramState& state = program();
     // Every account starts afresh, the ones in use as not checked yet, so
@@ -128,17 +129,16 @@ void visitMailboxes(QStringList& seen)
     }
 
     if (programClosing())
-        return; // nothing is announced on the program's way out
+        return false; // nothing is announced on the program's way out
     form1().setPanelText(1, mailCheckStatusText(state.MailState));
-    if (unread > 0)
-        announceNewMail(state.MailState);
+    if (unread == 0)
+        return false;
+    announceNewMail(state.MailState);
+    return true;
 }
 
-// The "Check E-Mail" report, when one was asked for.
-void reportIfAsked()
+void showReport()
 {
-    if (!std::exchange(program().MailReportAsked, false) || programClosing())
-        return;
     MsgBox(mailReport(program().MailState), MsgButtons::Ok, MsgIcon::Information,
            QStringLiteral("Corvane E-Mail Check"));
 }
@@ -172,14 +172,21 @@ void Check_Mail()
     // The check counts against its own copy of the seen list and stores it
     // when it ends: the options dialog loaded afresh in one of its waits
     // empties the dialog's list, and what was counted must not count again.
-    QStringList seen = form2().List6;
+    // A message counted becomes seen only once the user was told of it, by
+    // the announcement or by the report: a check that a failing mailbox
+    // ended before either leaves it to count as new next time.
+    const QStringList seenBefore = form2().List6;
+    QStringList seen = seenBefore;
+    bool announced = false;
     auto finish = [&] {
-        form2().List6 = seen;
+        const bool reported = std::exchange(state.MailReportAsked, false) && !programClosing();
+        form2().List6 = announced || reported ? seen : seenBefore;
         state.MailChecking = false;
-        reportIfAsked();
+        if (reported)
+            showReport();
     };
     try {
-        visitMailboxes(seen);
+        announced = visitMailboxes(seen);
     } catch (...) {
         finish();
         throw;

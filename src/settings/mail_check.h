@@ -43,6 +43,9 @@ inline constexpr double kMailSoundWaitSeconds = 3;
 // inside one of its waits), it does nothing, since the check under way
 // serves it. Once a check ends, successful or not, it shows the "Check
 // E-Mail" report if MailReportAsked was set meanwhile, and clears it.
+// The messages it counted are kept in the seen list only when they were
+// announced or reported: a check ended by a failing mailbox before either
+// leaves them to count as new at the next check.
 //
 // The program closing during a check ends it: the mailbox's wait ends at
 // once (see cancelMailCheck), no further account is visited, and nothing

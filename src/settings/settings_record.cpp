@@ -5,6 +5,7 @@
 #include "mainwindow/forms.h"
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
+#include "platform/file_writes.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
@@ -221,12 +222,56 @@ void applyLoaded(const LoadedSettings& loaded, Form2& options, Form1& main)
     buildUrlsWhenWatching(options, main);
 }
 
-void reportNotSaved(const QString& file, const QString& error)
+QString notSavedText(const QString& file, const QString& error)
 {
-    MsgBox(QStringLiteral("Your settings could not be saved to %1 (%2).\n"
+    return QStringLiteral("Your settings could not be saved to %1 (%2).\n"
                           "The settings saved before are unchanged.")
-               .arg(QDir::toNativeSeparators(file), error),
-           MsgButtons::Ok, MsgIcon::Exclamation);
+        .arg(QDir::toNativeSeparators(file), error);
+}
+
+// Writes the settings file and the store's values as one set: the file's new
+// bytes wait beside it until the store is written, and the store is put back
+// when the file then cannot be replaced. Returns why they could not be
+// written, or an empty text.
+QString writeSettings(const QStringList& fileLines, const QList<StoreValue>& storeValues)
+{
+    const QString file = settingsFilePath();
+    QString error;
+    PendingFileWrite settingsFile(file, encodeLines(fileLines));
+    if (!settingsFile.ready(&error))
+        return notSavedText(file, error);
+    const auto storedBefore = storedValues(storeValues, &error);
+    if (!storedBefore || !SaveSettings(storeValues, &error))
+        return notSavedText(settingsStorePath(), error);
+    if (settingsFile.commit(&error))
+        return {};
+    if (restoreSettings(*storedBefore))
+        return notSavedText(file, error);
+    return QStringLiteral("Your settings were saved to %1, but not to %2 (%3), which still holds the settings "
+                          "saved before.")
+        .arg(QDir::toNativeSeparators(settingsStorePath()), QDir::toNativeSeparators(file), error);
+}
+
+// Why the holders' settings cannot be saved, or an empty text once they are.
+QString saveHeldSettings(const QList<StoreValue>& alsoStored)
+{
+    const QString refusal = settingsRefusal(recordFromHolders());
+    if (!refusal.isEmpty())
+        return refusal;
+    Form2& options = form2();
+    if (!options.Check5->isChecked()) {
+        setBackColor(options.Label2[4], kPaleCyan);
+        setBackColor(options.Label2[3], kButtonTextColor);
+    }
+    const SettingsRecord record = recordFromHolders();
+    Set_ForeColors(record.textColor);
+    Set_BackColors(record.backColor);
+
+    const SettingsOutput output = composeSettings(record);
+    QList<StoreValue> storeValues;
+    for (const auto& [key, value] : output.storeValues)
+        storeValues.append({QStringLiteral("Settings"), key, value});
+    return writeSettings(output.fileLines, storeValues + alsoStored);
 }
 
 
@@ -246,7 +291,7 @@ bool Save_Reg(const QString& key, const QString& value, QString* error)
 
 void reportStoreNotSaved(const QString& error)
 {
-    reportNotSaved(settingsStorePath(), error);
+    MsgBox(notSavedText(settingsStorePath(), error), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 bool Set_ForeColors(ColorValue color)
@@ -265,15 +310,6 @@ bool Set_BackColors(ColorValue color)
     return true;
 }
 
-bool settingsCanBeSaved()
-{
-    const QString refusal = settingsRefusal(recordFromHolders());
-    if (refusal.isEmpty())
-        return true;
-    MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
-    return false;
-}
-
 QStringList savableWatchEntries(const QStringList& entries)
 {
     QStringList savable;
@@ -290,33 +326,13 @@ QStringList savableWatchEntries(const QStringList& entries)
     return savable;
 }
 
-bool Save_Settings()
+bool Save_Settings(const QList<StoreValue>& alsoStored, const QString& failureNote)
 {
-    if (!settingsCanBeSaved())
-        return false;
-    Form2& options = form2();
-    if (!options.Check5->isChecked()) {
-        setBackColor(options.Label2[4], kPaleCyan);
-        setBackColor(options.Label2[3], kButtonTextColor);
-    }
-    const SettingsRecord record = recordFromHolders();
-    Set_ForeColors(record.textColor);
-    Set_BackColors(record.backColor);
-
-    const SettingsOutput output = composeSettings(record);
-    QString error;
-    if (!writeLinesSafely(settingsFilePath(), output.fileLines, &error)) {
-        reportNotSaved(settingsFilePath(), error);
-        return false;
-    }
-    QList<StoreValue> mirror;
-    for (const auto& [key, value] : output.storeValues)
-        mirror.append({QStringLiteral("Settings"), key, value});
-    if (!SaveSettings(mirror, &error)) {
-        reportStoreNotSaved(error);
-        return false;
-    }
-    return true;
+    const QString failure = saveHeldSettings(alsoStored);
+    if (failure.isEmpty())
+        return true;
+    MsgBox(failure + failureNote, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
 }
 
 void Load_Settings()

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/color_values.h"
+#include "platform/settings_store.h"
 
 #include <QString>
 
@@ -10,16 +11,13 @@ class QListWidget;
 // routines write it to the settings file CRVN.ini (and mirror it into the
 // per-user store) and read it back.
 
-// Writes the settings file and the store mirror; repaints the station table
-// in the chosen colours. Returns false (after telling the user) when a text
-// chosen cannot be saved (settingsCanBeSaved) or the file or the store could
-// not be written; what they held before is then left whole, and a file that
-// could not be written is not mirrored.
-bool Save_Settings();
-
-// Whether every text held for the settings file can be saved there; when one
-// cannot, tells the user which and why.
-bool settingsCanBeSaved();
+// Writes the settings file and the store mirror as one set, `alsoStored`
+// (values of other keys that the same save keeps) going to the store with the
+// mirror; repaints the station table in the chosen colours. When a text
+// chosen cannot be saved there (settingsRefusal), or the file or the store
+// cannot be written, neither changes, the user is told why in a message that
+// `failureNote` ends (what the program does now), and it returns false.
+bool Save_Settings(const QList<StoreValue>& alsoStored = {}, const QString& failureNote = {});
 
 // The entries that the settings file can keep; when one cannot be kept, it
 // is left out and the user is told why (of the first such entry).

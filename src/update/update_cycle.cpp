@@ -216,9 +216,13 @@ void Form1::fetchAlternateConditions()
 }
 
 // The mail check; what it could not read, for the update's closing text (a
-// mailbox failing midway has ended the check, and said so).
+// mailbox failing midway has ended the check, and said so). A check already
+// under way (this update runs in one of its waits) has not failed: it reports
+// when it ends, and the closing text says nothing of mail.
 QString Form1::checkMailAfterUpdate()
 {
+    if (program().MailChecking)
+        return {};
     try {
         Check_Mail();
     } catch (const Pop3Error&) {

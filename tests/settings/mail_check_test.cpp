@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -308,6 +309,67 @@ TEST_F(MailCheckTest, ACheckAskedForDuringAnotherIsServedByTheOneUnderWay)
     });
     EXPECT_EQ(checkNow(), bothSites);
     EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + first.host() + " - " + second.host());
+}
+
+// An update run while "Now" waits for a slow mailbox (its timer or Refresh
+// came in that wait) does not take the check under way for a failed one: its
+// closing text says nothing of mail, and the check reports when it ends.
+TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
+{
+    const struct { const char* heldAt; int slowAccount; QByteArray command; } cases[] = {
+        {"the log-in", 0, "STAT"}, {"the message list", 0, "UIDL 1"}, {"the second mailbox", 1, "STAT"}};
+    Form1& main = form1();
+    main.IgnoreUV->setChecked(true);
+    main.CkMail[0]->setChecked(true);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.heldAt);
+        FakePop3Server servers[2];
+        for (FakePop3Server& server : servers) {
+            ASSERT_TRUE(server.listen());
+            server.addMailbox("lee", "pw", {"m1"});
+        }
+        storeAccount(1, servers[0].host(), "lee", "pw");
+        storeAccount(2, servers[1].host(), "lee", "pw");
+        std::optional<QString> closingText;
+        servers[c.slowAccount].onCommand([&](const QByteArray& command) {
+            if (command == c.command && !closingText) {
+                main.RNow_Click();
+                closingText = main.panelText(1);
+            }
+        });
+        EXPECT_EQ(checkNow(), line(servers[0].host(), "1 unread message.") + line(servers[1].host(), "1 unread message."));
+        EXPECT_EQ(closingText.value_or("(no update ran)").toStdString(), "Ready.....");
+        EXPECT_EQ(main.panelText(1), "E-Mail Site Check Completed.");
+    }
+}
+
+// New mail counted before its mailbox dropped the connection: the update's
+// check told nobody of it, so the next good check announces it; the report
+// of "Now" told it, so it is not counted again.
+TEST_F(MailCheckTest, MailCountedBeforeAMailboxFailedIsToldOnce)
+{
+    const struct { const char* firstCheck; bool reported; int unreadNext; } cases[] = {
+        {"the update's", false, 2}, {"Now", true, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstCheck);
+        FakePop3Server server;
+        ASSERT_TRUE(server.listen());
+        server.addMailbox("lee", "pw", {"d1", "d2"});
+        server.dropAt("UIDL 2");
+        storeAccount(1, server.host(), "lee", "pw");
+        weather().GotMail = 0;
+        if (c.reported)
+            EXPECT_TRUE(checkNow().startsWith(line(server.host(), "1 unread message.")));
+        else
+            EXPECT_THROW(Check_Mail(), Pop3Error);
+        EXPECT_EQ(weather().GotMail, 0);
+
+        server.stopDropping();
+        Check_Mail();
+        EXPECT_EQ(program().MailState[0].Unread, c.unreadNext);
+        EXPECT_NE(weather().GotMail, 0);
+        EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + server.host());
+    }
 }
 
 TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopped)

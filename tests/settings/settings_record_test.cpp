@@ -7,18 +7,22 @@
 #include "platform/settings_store.h"
 #include "platform/color_values.h"
 #include "settings/program_state.h"
+#include "support/failing_writes.h"
+#include "support/local_http_server.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -140,15 +144,81 @@ TEST_F(SettingsRecordTest, MissingOldOrUnknownValuesKeepTheDefaults)
     EXPECT_EQ(sounds.Text2->text(), "75067");            // an empty line keeps the design value
 }
 
-TEST_F(SettingsRecordTest, AFailedSaveSaysSoAndWritesNoMirror)
+// CRVN.ini that cannot be replaced once the store was written: the store is
+// put back, or when that fails too, the message says what was saved where.
+TEST_F(SettingsRecordTest, AFileThatCannotBeReplacedPutsTheStoreBack)
 {
-    form2();
-    addWatchEntry(form2().List3, "Texas - DALLAS", true);
-    ASSERT_TRUE(QDir().mkpath(path("CRVN.ini/in-the-way"))); // the file cannot be replaced
-    EXPECT_FALSE(Save_Settings());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains("could not be saved"));
-    EXPECT_EQ(messages[0].icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(QFileInfo::exists(path("CRVN.ini/in-the-way")));
-    EXPECT_EQ(GetSetting("Settings", "Site 0", "none"), "none");
+    const QString replaced = "Your settings could not be saved to " + path("CRVN.ini");
+    const QString halfSaved = "Your settings were saved to " + settingsStorePath() + ", but not to " + path("CRVN.ini");
+    for (const bool storeFailsAfter : {false, true}) {
+        SCOPED_TRACE(storeFailsAfter);
+        addWatchEntry(form2().List3, "Texas - DALLAS", true);
+        ASSERT_TRUE(QDir().mkpath(path("CRVN.ini/in-the-way"))); // the file cannot be replaced
+        int storeWrites = 0;
+        FailingWrites fails([&](const QString& file) {
+            return file == settingsStorePath() && ++storeWrites > 1 && storeFailsAfter;
+        });
+        messages.clear();
+        EXPECT_FALSE(Save_Settings());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].text.startsWith(storeFailsAfter ? halfSaved : replaced)) << messages[0].text.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(path("CRVN.ini/in-the-way")));
+        EXPECT_EQ(GetSetting("Settings", "Site 0", "none"), storeFailsAfter ? "Texas - DALLAS" : "none");
+    }
+}
+
+// A save writes CRVN.ini and the store as one set: when either cannot be
+// written, neither changes and the message says so; the options dialog stays
+// open, and so does the program after Save & Exit, which says how to leave.
+TEST_F(SettingsRecordTest, ASaveThatCannotWriteOnePartChangesNeither)
+{
+    writeLines("States_Cities.cvd", {"[US States/Cities]", "Texas",
+                                     QString("http://127.0.0.1:%1/tx.txt").arg(LocalHttpServer::refusedPort()),
+                                     "DALLAS", "AUSTIN", "[END]"});
+    Form2& options = form2();
+    Form1& main = form1();
+    const auto storeBytes = [] {
+        QFile store(settingsStorePath());
+        return store.open(QIODevice::ReadOnly) ? store.readAll() : QByteArray("(none)");
+    };
+    const struct { const char* by; std::function<void()> save; bool inDialog, exits; } paths[] = {
+        {"Save Settings", [&] { main.SaveS_Click(); }, false, false},
+        {"Save & Exit", [&] { main.SaveExit_Click(); }, false, true},
+        {"Save & Refresh", [&] { options.Command1_Click(0); }, true, false},
+        {"Save & No Refresh", [&] { options.Command1_Click(4); }, true, false},
+    };
+    for (const auto& path : paths) {
+        for (const QString failing : {"CRVN.ini", "Corvane.conf"}) {
+            SCOPED_TRACE(std::string(path.by) + ", " + failing.toStdString());
+            options.List3->clear();
+            addWatchEntry(options.List3, "Texas - DALLAS", true);
+            options.Text6->setText("5");
+            options.Check7->setChecked(false);
+            options.Command1_Click(4);
+            const QString fileBefore = readFile("CRVN.ini");
+            const QByteArray storeBefore = storeBytes();
+
+            addWatchEntry(options.List3, "Texas - AUSTIN", false);
+            options.Text6->setText("7");
+            options.Check7->setChecked(true);
+            options.setVisible(path.inDialog);
+            messages.clear();
+            {
+                FailingWrites fails([&](const QString& file) { return file.endsWith(failing); });
+                path.save();
+            }
+            EXPECT_EQ(readFile("CRVN.ini").toStdString(), fileBefore.toStdString());
+            EXPECT_EQ(storeBytes().toStdString(), storeBefore.toStdString());
+            ASSERT_EQ(messages.size(), 1u);
+            const QString text = messages[0].text;
+            EXPECT_TRUE(text.contains("could not be saved to") && text.contains(failing)) << text.toStdString();
+            EXPECT_TRUE(text.contains("The settings saved before are unchanged.")) << text.toStdString();
+            EXPECT_EQ(text.contains("Corvane stays open. To leave without saving, choose File > Exit."), path.exits);
+            EXPECT_EQ(options.isVisible(), path.inDialog);
+            EXPECT_EQ(program().VerifyVersionOn, 0);
+            EXPECT_EQ(main.Closing, 0);
+            EXPECT_EQ(removeStaleSaveTemporaries(home()), 0);
+            options.hide();
+        }
+    }
 }

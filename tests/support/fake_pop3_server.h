@@ -38,6 +38,8 @@ public:
     void answer(const QByteArray& command, const QByteArray& raw);
     // Closes the connection when this command line arrives ("UIDL 2").
     void dropAt(const QByteArray& command);
+    // Drops no connection from now on.
+    void stopDropping() { drops_.clear(); }
 
     // Called with every command line as it arrives, before it is answered.
     void onCommand(std::function<void(const QByteArray&)> listener) { listener_ = std::move(listener); }
