@@ -12,9 +12,10 @@
 // and two crafted alerts that name Dallas in their description: one from a
 // sender of 32,000 words that the description nearly repeats, for
 // Mississippi, and one from a sender of 256 KB, "NWS a", blanks and "b", for
-// Alabama. Last, answers of 1, 4 and 16 MB of one such alert, its sender's
-// words filling half the answer (Georgia, Florida, Tennessee): for these the
-// time of the first station's check is printed too.
+// Alabama. Last, answers of 1, 4 and 16 MB of one alert whose sender, "a a
+// a ... b", fills half the answer, and whose description repeats the
+// sender's words but its last, then names the five places (Georgia, Florida,
+// Tennessee). For every answer the first station's check is timed alone too.
 //
 // Then, the same way, the state's warnings window ("Weather Warning") of a
 // station with 8,000 alerts in Louisiana, each from a sender of its own: the
