@@ -12,11 +12,15 @@
 // and two crafted alerts that name Dallas in their description: one from a
 // sender of 32,000 words that the description nearly repeats, for
 // Mississippi, and one from a sender of 256 KB, "NWS a", blanks and "b", for
-// Alabama.
+// Alabama. Last, answers of 1, 4 and 16 MB of one alert whose sender, "a a
+// a ... b", fills half the answer, and whose description repeats the
+// sender's words but its last, then names the five places (Georgia, Florida,
+// Tennessee). For every answer the first station's check is timed alone too.
 //
 // Then, the same way, the state's warnings window ("Weather Warning") of a
 // station with 8,000 alerts in Louisiana, each from a sender of its own: the
-// time it takes to show them with the place selected.
+// time it takes to show them with the place selected; and the window of each
+// of the 1, 4 and 16 MB answers.
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
@@ -68,13 +72,14 @@ QByteArray manyAlerts()
     return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
 }
 
-// One alert that names Dallas in its description, from `sender`, after
+// One alert from `sender` whose description names `places` after
 // `descriptionStart`.
-QByteArray alertFrom(const QByteArray& sender, const QByteArray& descriptionStart)
+QByteArray alertFrom(const QByteArray& sender, const QByteArray& descriptionStart,
+                     const QByteArray& places = "Dallas")
 {
     return R"({"type": "FeatureCollection", "features": [{"properties": {"status": "Actual",)"
            R"( "event": "Tornado Warning", "areaDesc": "Rankin", "senderName": ")"
-        + sender + R"(", "description": ")" + descriptionStart + R"(Dallas."}}]})";
+        + sender + R"(", "description": ")" + descriptionStart + places + R"(."}}]})";
 }
 
 QByteArray longSender()
@@ -86,6 +91,26 @@ QByteArray blankSender()
 {
     return alertFrom("NWS a" + QByteArray(256 * 1024, ' ') + "b", "Storms near ");
 }
+
+// An answer of `megabytes` MB: its sender "a a a ... b" fills half of it,
+// and the description repeats the sender's words but its last, then names
+// the five places.
+QByteArray halfSender(int megabytes)
+{
+    const int words = megabytes * 1'000'000 / 4;
+    return alertFrom(QByteArray("a ").repeated(words - 1) + "b", QByteArray("a ").repeated(words),
+                     "Dallas, Houston, Austin, El Paso and Fort Worth");
+}
+
+struct SizedAnswer {
+    int megabytes;
+    const char *name, *state, *code;
+};
+const SizedAnswer kHalfSenders[] = {
+    {1, "a sender of half the answer, 1 MB", "Georgia", "GA"},
+    {4, "a sender of half the answer, 4 MB", "Florida", "FL"},
+    {16, "a sender of half the answer, 16 MB", "Tennessee", "TN"},
+};
 
 QByteArray manySenders()
 {
@@ -114,6 +139,9 @@ quint16 startServer(int argc, char** argv)
         server.route("/alerts/active?area=MS", HttpReply::text(longSender(), "application/geo+json"));
         server.route("/alerts/active?area=AL", HttpReply::text(blankSender(), "application/geo+json"));
         server.route("/alerts/active?area=LA", HttpReply::text(manySenders(), "application/geo+json"));
+        for (const SizedAnswer& sized : kHalfSenders)
+            server.route(QByteArray("/alerts/active?area=") + sized.code,
+                         HttpReply::text(halfSender(sized.megabytes), "application/geo+json"));
         quint16 port = server.listen() ? server.port() : 0;
         if (write(pipeEnds[1], &port, sizeof port) != sizeof port || port == 0)
             _exit(1);
@@ -138,20 +166,28 @@ void measure(const char* name, const QString& state, const QString& code)
         form1().Label2[i]->setText(QString::fromLatin1(kPlaces[i]));
     }
 
-    // One update's checks: their time and the longest stall among them.
+    // One update's checks: their time, the longest stall among them and the
+    // time of the first station's.
+    double firstStation = 0;
     const auto update = [&] {
         clearWarningsCache(); // as each update begins
         return stretches([&] {
-            for (int i = 0; i < kStations; ++i)
-                Check_Warnings(i, 0, state + QStringLiteral(" - ") + kPlaces[i]);
+            for (int i = 0; i < kStations; ++i) {
+                const Stretches one =
+                    stretches([&] { Check_Warnings(i, 0, state + QStringLiteral(" - ") + kPlaces[i]); });
+                if (i == 0)
+                    firstStation = one.whole;
+            }
         });
     };
     Stretches first;
     const double grown = peakGrowthMegabytes([&] { first = update(); });
+    const double firstStationOfFirst = firstStation;
     const double nextStall = update().longest;
 
     if (backColor(form1().S_Warning[kStations - 1]) != kRed)
         std::fprintf(stderr, "%s: the alerts were not read\n", name);
+    std::printf("%s, one station (ms)\t%.0f\n", name, firstStationOfFirst);
     std::printf("%s, five stations (ms)\t%.0f\n", name, first.whole);
     std::printf("%s, longest stall (ms)\t%.0f\n", name, first.longest);
     std::printf("%s, peak memory above start (MB)\t%.0f\n", name, grown);
@@ -215,7 +251,14 @@ int main(int argc, char** argv)
                  QStringLiteral("MS"));
     measureApart(argc, argv, service, measure, "a sender of 256 KB of blanks", QStringLiteral("Alabama"),
                  QStringLiteral("AL"));
+    for (const SizedAnswer& sized : kHalfSenders)
+        measureApart(argc, argv, service, measure, sized.name, QString::fromLatin1(sized.state),
+                     QString::fromLatin1(sized.code));
     measureApart(argc, argv, service, measureWindow, "warnings window, 8,000 senders", QStringLiteral("Louisiana"),
                  QStringLiteral("LA"));
+    for (const SizedAnswer& sized : kHalfSenders)
+        measureApart(argc, argv, service, measureWindow,
+                     QByteArray("warnings window, ").append(sized.name).constData(),
+                     QString::fromLatin1(sized.state), QString::fromLatin1(sized.code));
     return 0;
 }

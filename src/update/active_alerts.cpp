@@ -5,7 +5,7 @@
 #include "update/json_reader.h"
 #include "update/place_words.h"
 
-#include <algorithm>
+#include <utility>
 #include <optional>
 
 namespace {
@@ -48,13 +48,18 @@ QString officeName(const QString& senderName)
     return name.contains(u'\n') ? QString() : name.toString();
 }
 
-// The alert names the place in its areas, or in its description outside
-// the words that name no place (only looked for where it names the place).
-bool alertNamesPlace(const ActiveAlert& alert, const PlaceWords& place)
+// The phrases whose words name no place: "mobile home(s)", and each
+// sender's name as it stands and after "National Weather Service in".
+QStringList phrasesNamingNoPlace(const QStringList& senderNames)
 {
-    return place.firstIn(alert.areas)
-        || (place.firstIn(alert.description)
-            && place.firstOutside(alert.description, wordsNamingNoPlace(alert.description, {alert.sender})));
+    QStringList phrases{QStringLiteral("mobile home"), QStringLiteral("mobile homes")};
+    for (const QString& sender : senderNames) {
+        phrases << sender;
+        const QString office = officeName(sender);
+        if (!office.isEmpty())
+            phrases << QStringLiteral("National Weather Service in ") + office;
+    }
+    return phrases;
 }
 
 // One alert's properties into `alert`; `actual` is left false for a test
@@ -115,19 +120,20 @@ bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
 
 QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames)
 {
-    QStringList phrases{QStringLiteral("mobile home"), QStringLiteral("mobile homes")};
-    for (const QString& sender : senderNames) {
-        phrases << sender;
-        const QString office = officeName(sender);
-        if (!office.isEmpty())
-            phrases << QStringLiteral("National Weather Service in ") + office;
-    }
     QList<PlaceSpan> spans;
-    PhraseFinder(phrases).find(text, [&](const PlaceSpan& span) {
+    PhraseFinder(phrasesNamingNoPlace(senderNames)).find(text, [&](const PlaceSpan& span) {
         spans << span;
         return true;
     });
     return spans;
+}
+
+WordSorts sortsNamingNoPlace(const QStringList& senderNames)
+{
+    WordSorts sorts;
+    for (const QString& phrase : phrasesNamingNoPlace(senderNames))
+        sorts.addWordsOf(phrase);
+    return sorts;
 }
 
 AlertsAnswer readActiveAlerts(QByteArrayView answer)
@@ -146,14 +152,39 @@ AlertsAnswer readActiveAlerts(QByteArrayView answer)
 
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
 {
+    return AlertsForPlaces(answer).warningsFor(place);
+}
+
+WarningState AlertsForPlaces::warningsFor(const QString& place)
+{
     WarningState state;
-    if (!answer.valid)
+    if (!answer_.valid)
         return state;
-    state.lamp = answer.alerts.isEmpty() ? kGreen : kRed;
+    state.lamp = answer_.alerts.isEmpty() ? kGreen : kRed;
     const PlaceWords words(place);
-    state.alert = std::any_of(answer.alerts.begin(), answer.alerts.end(),
-                              [&](const ActiveAlert& alert) { return alertNamesPlace(alert, words); });
+    for (qsizetype i = 0; i < answer_.alerts.size() && !state.alert; ++i)
+        state.alert = alertNamesPlace(i, words);
     return state;
+}
+
+// The alert names the place in its areas, or in its description outside
+// the words that name no place: these are looked for only where the
+// description names the place and they could name it too.
+bool AlertsForPlaces::alertNamesPlace(qsizetype alert, const PlaceWords& place)
+{
+    const ActiveAlert& named = answer_.alerts[alert];
+    if (place.firstIn(named.areas))
+        return true;
+    if (!place.firstIn(named.description))
+        return false;
+    auto noPlace = namingNoPlace_.find(alert);
+    if (noPlace == namingNoPlace_.end())
+        noPlace = namingNoPlace_.insert(alert, {sortsNamingNoPlace({named.sender}), std::nullopt});
+    if (!place.mayBeNamedIn(noPlace->sorts))
+        return true;
+    if (!noPlace->spans)
+        noPlace->spans = wordsNamingNoPlace(named.description, {named.sender});
+    return place.firstOutside(named.description, *noPlace->spans).has_value();
 }
 
 QString activeAlertsUrl(const QString& stateCode)

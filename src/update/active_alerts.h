@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 class InetControl;
 
@@ -47,6 +49,31 @@ struct WarningState {
 // being "NWS Jackson MS"), and "mobile home(s)".
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
+// An answer's alerts checked for any number of places, as one update checks
+// the stations of a state: the words of an alert's description that name no
+// place are found once for all of them, and only for an alert whose
+// description names one of the places while those words could name it too.
+class AlertsForPlaces {
+public:
+    explicit AlertsForPlaces(const AlertsAnswer& answer = AlertsAnswer()) : answer_(answer) {}
+
+    // As warningsFor() above.
+    WarningState warningsFor(const QString& place);
+
+private:
+    // What an alert's words that name no place are, by their sorts, and, once
+    // looked for, where its description holds them.
+    struct NamingNoPlace {
+        WordSorts sorts;
+        std::optional<QList<PlaceSpan>> spans;
+    };
+
+    bool alertNamesPlace(qsizetype alert, const PlaceWords& place);
+
+    AlertsAnswer answer_;
+    QHash<qsizetype, NamingNoPlace> namingNoPlace_; // by alert
+};
+
 // Where the words of `text` name no place: "mobile home(s)", and the offices
 // that sent the alerts: each one's name as the sender (`senderNames`, "NWS
 // Jackson MS") and after "National Weather Service in" ("... in Jackson has
@@ -54,6 +81,10 @@ WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 // ends there: a place is held in one of those spans exactly when it is held
 // in any run of such words.
 QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames);
+
+// The sorts of the words that name no place with these senders: a place of a
+// word of another sort is held in none of them.
+WordSorts sortsNamingNoPlace(const QStringList& senderNames);
 
 // The address of a state's active alerts ("TX").
 QString activeAlertsUrl(const QString& stateCode);

@@ -20,10 +20,10 @@
 namespace {
 
 // The active alerts answers fetched in this pass of the update, as read, by
-// state code.
-QHash<QString, AlertsAnswer>& warningsCache()
+// state code: each is checked for the state's stations one after the other.
+QHash<QString, AlertsForPlaces>& warningsCache()
 {
-    static QHash<QString, AlertsAnswer> answers;
+    static QHash<QString, AlertsForPlaces> answers;
     return answers;
 }
 
@@ -57,10 +57,10 @@ void Check_Warnings(int Index, int Kind, const QString& watchEntry)
         if (!stateCode.isEmpty()) {
             if (!warningsCache().contains(stateCode)) {
                 const AlertsAnswer answer = readActiveAlerts(fetchActiveAlerts(*main.Inet2, stateCode));
-                warningsCache().insert(stateCode, answer);
+                warningsCache().insert(stateCode, AlertsForPlaces(answer));
             }
             // Events ran while the alerts came in: the place is read afresh.
-            warning = warningsFor(warningsCache().value(stateCode), main.Label2[Index]->text());
+            warning = warningsCache()[stateCode].warningsFor(main.Label2[Index]->text());
         }
         setBackColor(main.S_Warning[Index], warning.lamp);
         state.WarnFlag[Index] = warning.alert;
