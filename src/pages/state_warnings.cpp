@@ -19,18 +19,15 @@
 namespace {
 
 // Selects the first place in the viewer's text that names the place, if any,
-// but for the words that name no place in the alerts of `answer`. Only the
-// senders whose words could name the place count: no other's hold it.
+// but for the words that name no place in the alerts of `answer`.
 void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& answer)
 {
     const QString text = box.toPlainText();
-    const PlaceWords words(place);
     QStringList senders;
     for (const ActiveAlert& alert : answer.alerts)
         senders << alert.sender;
     senders.removeDuplicates();
-    senders.removeIf([&](const QString& sender) { return !words.mayBeNamedIn(sortsNamingNoPlace({sender})); });
-    const std::optional<PlaceSpan> span = words.firstOutside(text, wordsNamingNoPlace(text, senders));
+    const std::optional<PlaceSpan> span = PlaceWords(place).firstOutside(text, wordsNamingNoPlace(text, senders));
     if (!span)
         return;
     QTextCursor cursor = box.textCursor();

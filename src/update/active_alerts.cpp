@@ -5,8 +5,9 @@
 #include "update/json_reader.h"
 #include "update/place_words.h"
 
-#include <utility>
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -48,12 +49,17 @@ QString officeName(const QString& senderName)
     return name.contains(u'\n') ? QString() : name.toString();
 }
 
+// No office's name is longer: a longer sender's name is passed over.
+constexpr qsizetype kLongestSenderName = 256;
+
 // The phrases whose words name no place: "mobile home(s)", and each
 // sender's name as it stands and after "National Weather Service in".
 QStringList phrasesNamingNoPlace(const QStringList& senderNames)
 {
     QStringList phrases{QStringLiteral("mobile home"), QStringLiteral("mobile homes")};
     for (const QString& sender : senderNames) {
+        if (sender.size() > kLongestSenderName)
+            continue;
         phrases << sender;
         const QString office = officeName(sender);
         if (!office.isEmpty())
@@ -125,15 +131,9 @@ QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderN
         spans << span;
         return true;
     });
+    // Found in the order of their ends; a longer one may start before.
+    std::sort(spans.begin(), spans.end(), [](const PlaceSpan& a, const PlaceSpan& b) { return a.start < b.start; });
     return spans;
-}
-
-WordSorts sortsNamingNoPlace(const QStringList& senderNames)
-{
-    WordSorts sorts;
-    for (const QString& phrase : phrasesNamingNoPlace(senderNames))
-        sorts.addWordsOf(phrase);
-    return sorts;
 }
 
 AlertsAnswer readActiveAlerts(QByteArrayView answer)
@@ -168,8 +168,8 @@ WarningState AlertsForPlaces::warningsFor(const QString& place)
 }
 
 // The alert names the place in its areas, or in its description outside
-// the words that name no place: these are looked for only where the
-// description names the place and they could name it too.
+// the words that name no place (looked for once the description is found
+// to name a place).
 bool AlertsForPlaces::alertNamesPlace(qsizetype alert, const PlaceWords& place)
 {
     const ActiveAlert& named = answer_.alerts[alert];
@@ -177,14 +177,10 @@ bool AlertsForPlaces::alertNamesPlace(qsizetype alert, const PlaceWords& place)
         return true;
     if (!place.firstIn(named.description))
         return false;
-    auto noPlace = namingNoPlace_.find(alert);
-    if (noPlace == namingNoPlace_.end())
-        noPlace = namingNoPlace_.insert(alert, {sortsNamingNoPlace({named.sender}), std::nullopt});
-    if (!place.mayBeNamedIn(noPlace->sorts))
-        return true;
-    if (!noPlace->spans)
-        noPlace->spans = wordsNamingNoPlace(named.description, {named.sender});
-    return place.firstOutside(named.description, *noPlace->spans).has_value();
+    auto noPlace = namingNoPlace_.constFind(alert);
+    if (noPlace == namingNoPlace_.cend())
+        noPlace = namingNoPlace_.insert(alert, wordsNamingNoPlace(named.description, {named.sender}));
+    return place.firstOutside(named.description, *noPlace).has_value();
 }
 
 QString activeAlertsUrl(const QString& stateCode)

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <optional>
 
 class InetControl;
 
@@ -51,8 +50,7 @@ WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
 // An answer's alerts checked for any number of places, as one update checks
 // the stations of a state: the words of an alert's description that name no
-// place are found once for all of them, and only for an alert whose
-// description names one of the places while those words could name it too.
+// place are found once for all of them, when a place is first found in it.
 class AlertsForPlaces {
 public:
     explicit AlertsForPlaces(const AlertsAnswer& answer = AlertsAnswer()) : answer_(answer) {}
@@ -61,30 +59,20 @@ public:
     WarningState warningsFor(const QString& place);
 
 private:
-    // What an alert's words that name no place are, by their sorts, and, once
-    // looked for, where its description holds them.
-    struct NamingNoPlace {
-        WordSorts sorts;
-        std::optional<QList<PlaceSpan>> spans;
-    };
-
     bool alertNamesPlace(qsizetype alert, const PlaceWords& place);
 
     AlertsAnswer answer_;
-    QHash<qsizetype, NamingNoPlace> namingNoPlace_; // by alert
+    QHash<qsizetype, QList<PlaceSpan>> namingNoPlace_; // by alert, once looked for
 };
 
 // Where the words of `text` name no place: "mobile home(s)", and the offices
 // that sent the alerts: each one's name as the sender (`senderNames`, "NWS
 // Jackson MS") and after "National Weather Service in" ("... in Jackson has
-// issued"). At each word that ends such words, the longest run of them that
-// ends there: a place is held in one of those spans exactly when it is held
-// in any run of such words.
+// issued"). A sender's name longer than 256 characters is no office's name
+// and names nothing here. At each word that ends such words, the longest run
+// of them that ends there, in the order of their starts: a place is held in
+// one of those spans exactly when it is held in any run of such words.
 QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames);
-
-// The sorts of the words that name no place with these senders: a place of a
-// word of another sort is held in none of them.
-WordSorts sortsNamingNoPlace(const QStringList& senderNames);
 
 // The address of a state's active alerts ("TX").
 QString activeAlertsUrl(const QString& stateCode);

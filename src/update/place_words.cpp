@@ -57,23 +57,6 @@ void fold(QStringView word, QString& folded)
 
 } // namespace
 
-void WordSorts::addWordsOf(QStringView text)
-{
-    WordReader reader(text);
-    while (reader.next())
-        add(reader.word());
-}
-
-int WordSorts::sortOf(QStringView word)
-{
-    // Most words start with a character of ASCII: folded here, at no call.
-    const char16_t first = word[0].unicode();
-    const char16_t folded = first >= u'A' && first <= u'Z' ? char16_t(first + 32)
-        : first < 0x80                                    ? first
-                                                          : word[0].toCaseFolded().unicode();
-    return (word.size() % 64) * 64 + folded % 64;
-}
-
 PhraseFinder::PhraseFinder(const QStringList& phrases) : nodes_(1)
 {
     QString folded;
@@ -81,23 +64,18 @@ PhraseFinder::PhraseFinder(const QStringList& phrases) : nodes_(1)
         WordReader reader(phrase);
         int node = 0;
         while (reader.next()) {
-            sorts_.add(reader.word());
             fold(reader.word(), folded);
             auto id = wordIds_.constFind(folded);
             if (id == wordIds_.cend())
                 id = wordIds_.insert(folded, int(wordIds_.size()));
+            sorts_.set(sortOf(reader.word()));
             // Marks before the first word belong to no word.
             const bool breakBefore = node != 0 && reader.breakBefore();
             int next = child(node, *id, breakBefore);
             if (next < 0) {
                 next = int(nodes_.size());
-                // The child made right after its parent lies beside it:
-                // only the others are kept by their key.
-                if (node != next - 1) {
-                    children_.insert(childKey(node, *id, breakBefore), next);
-                    nodes_[node].keyedChildren = true;
-                }
-                nodes_.append(Node{node, *id, breakBefore, false, nodes_[node].depth + 1});
+                nodes_.append(Node{node, *id, breakBefore, nodes_[node].depth + 1});
+                children_.insert(childKey(node, *id, breakBefore), next);
             }
             node = next;
         }
@@ -114,25 +92,16 @@ quint64 PhraseFinder::childKey(int node, int word, bool breakBefore)
 
 int PhraseFinder::child(int node, int word, bool breakBefore) const
 {
-    if (node + 1 < nodes_.size()) {
-        const Node& beside = nodes_[node + 1];
-        if (beside.parent == node && beside.word == word && beside.breakBefore == breakBefore)
-            return node + 1;
-    }
-    return nodes_[node].keyedChildren ? children_.value(childKey(node, word, breakBefore), -1) : -1;
+    return children_.value(childKey(node, word, breakBefore), -1);
 }
 
 void PhraseFinder::linkNodes()
 {
     // A node's fallback lies nearer the root than the node: the nodes are
-    // linked in the order of their depth, sorted by counting them.
-    std::vector<int> deeper(longestPhrase_ + 2); // the nodes of each depth d at [d + 1], then where they start at [d]
-    for (const Node& node : nodes_)
-        ++deeper[node.depth + 1];
-    std::partial_sum(deeper.begin(), deeper.end(), deeper.begin());
+    // linked in the order of their depth.
     std::vector<int> order(nodes_.size());
-    for (int n = 0; n < nodes_.size(); ++n)
-        order[deeper[nodes_[n].depth]++] = n;
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return nodes_[a].depth < nodes_[b].depth; });
     for (const int n : order) {
         Node& node = nodes_[n];
         if (node.depth > 1)
@@ -154,9 +123,14 @@ int PhraseFinder::step(int node, int word, bool breakBefore) const
     }
 }
 
+int PhraseFinder::sortOf(QStringView word)
+{
+    return (word.size() % 64) * 64 + word[0].toCaseFolded().unicode() % 64;
+}
+
 int PhraseFinder::wordId(QStringView word, QString& folded) const
 {
-    if (!sorts_.has(word))
+    if (!sorts_.test(sortOf(word)))
         return -1;
     fold(word, folded);
     return wordIds_.value(folded, -1);
@@ -204,10 +178,8 @@ std::optional<PlaceSpan> PlaceWords::firstIn(QStringView text) const
     return first;
 }
 
-std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, QList<PlaceSpan> passedOver) const
+std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, const QList<PlaceSpan>& passedOver) const
 {
-    std::sort(passedOver.begin(), passedOver.end(),
-              [](const PlaceSpan& a, const PlaceSpan& b) { return a.start < b.start; });
     // The places come in the order of their starts: each is held when a span
     // that starts no later ends no earlier.
     auto next = passedOver.cbegin();

@@ -27,26 +27,6 @@ struct PlaceSpan {
     qsizetype length = 0; // up to the end of its last word
 };
 
-// The rough sorts of some words: each word's length and first character, in
-// one case. A text with a word of a sort that is not among them names none
-// of those words' phrases; most words that none of them is are told by their
-// sort alone, without being folded and looked up.
-class WordSorts {
-public:
-    void add(QStringView word) { sorts_.set(sortOf(word)); }
-    // Adds the sorts of the words of `text`.
-    void addWordsOf(QStringView text);
-    // True when the word's sort is among these.
-    bool has(QStringView word) const { return sorts_.test(sortOf(word)); }
-    // True when every sort of `other` is among these.
-    bool covers(const WordSorts& other) const { return (other.sorts_ & ~sorts_).none(); }
-
-private:
-    static int sortOf(QStringView word);
-
-    std::bitset<4096> sorts_;
-};
-
 // Any number of names ("phrases", read as a place's name is) looked for
 // together in a text.
 class PhraseFinder {
@@ -58,9 +38,6 @@ public:
     // Phrases that hold no word are never found.
     void find(QStringView text, const std::function<bool(const PlaceSpan&)>& found) const;
 
-    // The sorts of the phrases' words.
-    const WordSorts& sorts() const { return sorts_; }
-
 private:
     // The phrases' words, in one case, make a tree from the root, node 0:
     // each node stands for the words on the way to it, each phrase for a
@@ -71,7 +48,6 @@ private:
         int parent = 0;
         int word = 0;             // the id of the word that leads here from the parent
         bool breakBefore = false; // a break stands before that word (false for a first word)
-        bool keyedChildren = false; // it has children in `children_`, not only the one beside it
         int depth = 0;            // the words on the way here
         int fallback = 0;         // the node of the longest shorter end of those words
         int longest = 0;          // the words of the longest phrase that ends them; 0 for none
@@ -83,6 +59,10 @@ private:
     // The id of a text's word, -1 when no phrase has it; `folded` is room
     // for the word in one case, reused from word to word.
     int wordId(QStringView word, QString& folded) const;
+    // A rough sorting of words by their length and first character, in one
+    // case: most words of a text that no phrase has are told by it alone,
+    // without being folded and looked up.
+    static int sortOf(QStringView word);
     // The child of `node` on the word; -1 when there is none.
     int child(int node, int word, bool breakBefore) const;
     static quint64 childKey(int node, int word, bool breakBefore);
@@ -90,8 +70,8 @@ private:
     void linkNodes();
 
     QHash<QString, int> wordIds_;  // each word of the phrases, in one case
-    WordSorts sorts_;
-    QHash<quint64, int> children_; // by childKey(), but for each node's child made right after it
+    std::bitset<4096> sorts_;      // the sortOf() of each of them
+    QHash<quint64, int> children_; // by childKey()
     QList<Node> nodes_;
     int longestPhrase_ = 0; // in words
 };
@@ -105,12 +85,9 @@ public:
     // none or the place holds no word at all.
     std::optional<PlaceSpan> firstIn(QStringView text) const;
     // The first place in `text` that names this one and lies outside every
-    // span of `passedOver` (words there name something else); nullopt when
-    // there is none.
-    std::optional<PlaceSpan> firstOutside(QStringView text, QList<PlaceSpan> passedOver) const;
-    // False when no text of `sorts` can name this place: a word of the place
-    // is of another sort than all of theirs.
-    bool mayBeNamedIn(const WordSorts& sorts) const { return sorts.covers(finder_.sorts()); }
+    // span of `passedOver`, in the order of their starts (words there name
+    // something else); nullopt when there is none.
+    std::optional<PlaceSpan> firstOutside(QStringView text, const QList<PlaceSpan>& passedOver) const;
 
 private:
     PhraseFinder finder_;

@@ -132,6 +132,7 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
 
 TEST(ActiveAlerts, WordsNamingNoPlaceForEachFormOfSender)
 {
+    const QString longestSender = "NWS " + QString("a").repeated(248) + " MS"; // 256 characters
     const QString longSender = QString("a ").repeated(31'999) + "b"; // 32,000 words
     const QString blankSender = "NWS a" + QString(256 * 1024, ' ') + "b";
     struct Case {
@@ -162,9 +163,10 @@ TEST(ActiveAlerts, WordsNamingNoPlaceForEachFormOfSender)
          {"NWS Jackson MS"}},
         {"a sender that starts again within itself", {"a a b"}, "a a a b", {"a a b"}},
         {"a break within the sender", {"Fort, Worth"}, "Fort Fort, Worth; Fort, Fort Worth", {"Fort, Worth"}},
-        {"a sender of 32,000 words", {longSender}, "a " + longSender + " b", {longSender}},
-        {"a sender of 256 KB of blanks", {blankSender}, "the National Weather Service in A B has issued",
-         {"National Weather Service in A B"}},
+        {"the longest name of a sender", {longestSender}, "By " + longestSender, {longestSender}},
+        // A longer one is no office's name.
+        {"a sender of 32,000 words", {longSender}, "a " + longSender + " b", {}},
+        {"a sender of 256 KB of blanks", {blankSender}, "the National Weather Service in A B has issued", {}},
     };
     for (const Case& c : cases) {
         QStringList spans;
