@@ -175,12 +175,13 @@ bool AlertsForPlaces::alertNamesPlace(qsizetype alert, const PlaceWords& place)
     const ActiveAlert& named = answer_.alerts[alert];
     if (place.firstIn(named.areas))
         return true;
-    if (!place.firstIn(named.description))
+    const std::optional<PlaceSpan> first = place.firstIn(named.description);
+    if (!first)
         return false;
     auto noPlace = namingNoPlace_.constFind(alert);
     if (noPlace == namingNoPlace_.cend())
         noPlace = namingNoPlace_.insert(alert, wordsNamingNoPlace(named.description, {named.sender}));
-    return place.firstOutside(named.description, *noPlace).has_value();
+    return place.firstOutside(named.description, *noPlace, first->start).has_value();
 }
 
 QString activeAlertsUrl(const QString& stateCode)

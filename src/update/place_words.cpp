@@ -125,7 +125,12 @@ int PhraseFinder::step(int node, int word, bool breakBefore) const
 
 int PhraseFinder::sortOf(QStringView word)
 {
-    return (word.size() % 64) * 64 + word[0].toCaseFolded().unicode() % 64;
+    // Most words begin with a letter or digit of ASCII, folded here at no call.
+    const char16_t first = word[0].unicode();
+    const char16_t folded = first >= u'A' && first <= u'Z' ? char16_t(first + 32)
+        : first < 0x80                                    ? first
+                                                          : word[0].toCaseFolded().unicode();
+    return (word.size() % 64) * 64 + folded % 64;
 }
 
 int PhraseFinder::wordId(QStringView word, QString& folded) const
@@ -178,14 +183,16 @@ std::optional<PlaceSpan> PlaceWords::firstIn(QStringView text) const
     return first;
 }
 
-std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, const QList<PlaceSpan>& passedOver) const
+std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, const QList<PlaceSpan>& passedOver,
+                                                  qsizetype from) const
 {
     // The places come in the order of their starts: each is held when a span
     // that starts no later ends no earlier.
     auto next = passedOver.cbegin();
     qsizetype furthestEnd = -1;
     std::optional<PlaceSpan> first;
-    finder_.find(text, [&](const PlaceSpan& span) {
+    finder_.find(text.sliced(from), [&](PlaceSpan span) {
+        span.start += from;
         for (; next != passedOver.cend() && next->start <= span.start; ++next)
             furthestEnd = std::max(furthestEnd, next->start + next->length);
         if (furthestEnd < span.start + span.length)

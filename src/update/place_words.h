@@ -84,10 +84,11 @@ public:
     // The first place in `text` that names this one; nullopt when there is
     // none or the place holds no word at all.
     std::optional<PlaceSpan> firstIn(QStringView text) const;
-    // The first place in `text` that names this one and lies outside every
-    // span of `passedOver`, in the order of their starts (words there name
-    // something else); nullopt when there is none.
-    std::optional<PlaceSpan> firstOutside(QStringView text, const QList<PlaceSpan>& passedOver) const;
+    // The first place in `text` from word start `from` on that names this
+    // one and lies outside every span of `passedOver`, in the order of their
+    // starts (words there name something else); nullopt when there is none.
+    std::optional<PlaceSpan> firstOutside(QStringView text, const QList<PlaceSpan>& passedOver,
+                                          qsizetype from = 0) const;
 
 private:
     PhraseFinder finder_;
