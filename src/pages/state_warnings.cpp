@@ -36,6 +36,34 @@ void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& 
     box.setTextCursor(cursor);
 }
 
+constexpr qsizetype kLongestShownLine = 1000;
+
+// The text with each line of more than kLongestShownLine characters broken
+// into lines of at most that many, at blanks where it has them.
+QString withShortLines(const QString& text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / kLongestShownLine);
+    const QStringView all(text);
+    for (qsizetype start = 0; start <= text.size();) {
+        const qsizetype lineFeed = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype end = lineFeed < 0 ? text.size() : lineFeed;
+        while (end - start > kLongestShownLine) {
+            const qsizetype blank = all.sliced(start, kLongestShownLine + 1).lastIndexOf(QLatin1Char(' '));
+            const qsizetype piece = blank > 0 ? blank : kLongestShownLine;
+            shown += all.sliced(start, piece);
+            shown += QLatin1Char('\n');
+            start += blank > 0 ? piece + 1 : piece;
+        }
+        shown += all.sliced(start, end - start);
+        if (lineFeed < 0)
+            break;
+        shown += QLatin1Char('\n');
+        start = end + 1;
+    }
+    return shown;
+}
+
 // One alert: its heading lines, then its description and instruction.
 QString alertBlock(const ActiveAlert& alert)
 {
@@ -61,7 +89,7 @@ QString stateWarningsText(const AlertsAnswer& answer, const QString& stateName)
     QStringList blocks;
     for (const ActiveAlert& alert : answer.alerts)
         blocks << alertBlock(alert);
-    return blocks.join(QStringLiteral("\n\n") + QString(60, QLatin1Char('-')) + QStringLiteral("\n\n"));
+    return withShortLines(blocks.join(QStringLiteral("\n\n") + QString(60, QLatin1Char('-')) + QStringLiteral("\n\n")));
 }
 
 void Show_State_Warnings(int Index)

@@ -12,5 +12,7 @@ void Show_State_Warnings(int Index);
 
 // The text the window shows: one block per alert (event, headline, areas,
 // description, instruction; empty parts left out), or, with no alert, one
-// line saying none is in effect in `stateName`.
+// line saying none is in effect in `stateName`. A line longer than 1,000
+// characters is broken at its last blank within them (or after them, where
+// it has none): the window lays a line out whole before it shows any of it.
 QString stateWarningsText(const AlertsAnswer& answer, const QString& stateName);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace {
 
@@ -204,4 +205,18 @@ TEST_F(StatePagesTest, WarningsShowEveryAlertOfTheStateWithThePlaceSelected)
     Show_State_Warnings(0);
     EXPECT_EQ(form4().text(), "No watches, warnings or advisories are in effect for Texas.");
     EXPECT_TRUE(selected().isEmpty());
+
+    // A description of one line of megabytes, of words and then of letters
+    // alone, is shown in lines of at most 1,000 characters, broken at
+    // blanks where there are any: the words and the place are all there.
+    const QByteArray words = QByteArray("a ").repeated(1'000'000) + "Dallas " + QByteArray(2500, 'x');
+    watch("Texas - DALLAS", "DALLAS", roundup("TX"),
+          HttpReply::text(R"({"features": [{"properties": {"event": "Flood Warning", "description": ")" + words
+                              + R"("}}]})",
+                          "application/geo+json"));
+    Show_State_Warnings(0);
+    const QStringList lines = form4().Text1->toPlainText().split('\n');
+    EXPECT_LE(std::ranges::max(lines, {}, &QString::size).size(), 1000);
+    EXPECT_EQ(lines.join(' ').remove(' '), QString::fromLatin1("Flood Warning" + words).remove(' '));
+    EXPECT_EQ(selected(), "Dallas");
 }
