@@ -7,6 +7,16 @@
 #include <gtest/gtest.h>
 
 namespace {
+// The row the parser reads from the line found in the page.
+StationRow parsedFromPage(const QString& page, const StationSearch& found, const QString& place)
+{
+    ReportRequest request = requestFor("NA", found.line, place);
+    request.pageText = page;
+    request.position = found.position;
+    request.longerName = found.longerName;
+    return parsed(request);
+}
+
 const SearchMarkers kMarkers{"https://roundup.example/foldr/",
                              {"hawaii.example", "world.example/", "sg.example/obs", "hourly.example", "portal.example",
                               "https://mirror.example/portal"}};
@@ -99,11 +109,7 @@ TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
         EXPECT_EQ(found.longerName, c.longerName) << what;
     }
     // The row a longer name ends with is read in the table's columns.
-    const StationSearch narrows = findStationLine(page, state, "NARROWS", kMarkers);
-    ReportRequest request = requestFor("NA", narrows.line, "NARROWS");
-    request.pageText = page;
-    request.position = narrows.position;
-    const StationRow row = parsed(request);
+    const StationRow row = parsedFromPage(page, findStationLine(page, state, "NARROWS", kMarkers), "NARROWS");
     EXPECT_EQ(row.condition, "PTSUNNY");
     EXPECT_EQ(row.temperature, "48");
     EXPECT_EQ(row.pressure, "30.14R");
@@ -122,11 +128,7 @@ TEST(StationSearch, ARetryAfterASkippedShortLineReadsTheLineAfterTheFoundOne)
     const StationSearch found = findStationLine(page, "u", "DALLAS", kMarkers);
     ASSERT_EQ(found.status, StationSearch::Found);
     EXPECT_EQ(found.position, 9);
-
-    ReportRequest request = requestFor("NA", found.line, "DALLAS");
-    request.pageText = page;
-    request.position = found.position;
-    const StationRow row = parsed(request);
+    const StationRow row = parsedFromPage(page, found, "DALLAS");
     EXPECT_EQ(row.condition, "SUNNY");
     EXPECT_EQ(row.temperature, "80");
     EXPECT_EQ(row.remarks, "HAZE");
@@ -214,10 +216,7 @@ TEST(StationSearch, PlacesAreFoundWhateverTheCaseOfTableAndList)
         const StationSearch found = findStationLine(page, "u", c.place, kMarkers);
         ASSERT_EQ(found.status, StationSearch::Found) << c.place;
         EXPECT_TRUE(found.line.startsWith(c.lineStart)) << c.place;
-        ReportRequest request = requestFor("NA", found.line, c.place);
-        request.pageText = page;
-        request.position = found.position;
         // Central Park's first row is cut short: the parser looks for the place again.
-        EXPECT_EQ(parsed(request).temperature, c.temperature) << c.place;
+        EXPECT_EQ(parsedFromPage(page, found, c.place).temperature, c.temperature) << c.place;
     }
 }
