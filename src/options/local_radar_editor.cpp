@@ -251,10 +251,14 @@ QString Form9::chosenKind() const
     return QStringLiteral("NEX");
 }
 
-// An entry the list cannot keep is refused with a message saying why.
+// An entry the list cannot keep is refused with a message saying why. A
+// radar named as an unused menu item would be left out of the editor's list
+// when it next opens, and so out of the file it writes.
 bool Form9::entryRefused() const
 {
-    const QString refusal = listEntryRefusal(Text1[0]->text(), Text1[1]->text());
+    QString refusal = listEntryRefusal(Text1[0]->text(), Text1[1]->text());
+    if (refusal.isEmpty() && Text1[0]->text() == kBlank)
+        refusal = QStringLiteral("\"%1\" cannot be a name: it marks an unused item of the menu.").arg(kBlank);
     if (refusal.isEmpty())
         return false;
     MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);

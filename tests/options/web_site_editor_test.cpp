@@ -230,10 +230,14 @@ TEST_F(WebSiteEditor, AFileThatCannotBeWrittenSaysSoAndChangesNothing)
 TEST_F(WebSiteEditor, NeitherEditorTakesANameThatItsListCannotKeep)
 {
     const QString noName = "You must enter some information.";
-    const std::pair<QString, QString> cases[] = {
-        {"[END]", "\"[END]\" cannot be a name: it marks the end of the list."},
-        {" ", noName}, {" \t  ", noName},
-        {"[end]", ""}, {" [END]", ""}, {"[END] 2", ""}, // taken
+    const QString unused = "\"(blank)\" cannot be a name: it marks an unused item of the menu.";
+    // The name, and the refusal of the web-site and the radar editor.
+    const std::tuple<QString, QString, QString> cases[] = {
+        {"[END]", "\"[END]\" cannot be a name: it marks the end of the list.",
+         "\"[END]\" cannot be a name: it marks the end of the list."},
+        {" ", noName, noName}, {" \t  ", noName, noName},
+        {"(blank)", "", unused}, // a radar's unused menu item
+        {"[end]", "", ""}, {" [END]", "", ""}, {"[END] 2", "", ""}, // taken
     };
     Form10& sites = form10();
     Form9& radars = form9();
@@ -246,7 +250,8 @@ TEST_F(WebSiteEditor, NeitherEditorTakesANameThatItsListCannotKeep)
         nameBox->setText("A");
         valueBox->setText("http://127.0.0.1/a");
         click(0);
-        for (const auto& [name, refusal] : cases) {
+        for (const auto& [name, siteRefusal, radarRefusal] : cases) {
+            const QString& refusal = list == sites.List1[0] ? siteRefusal : radarRefusal;
             messages.clear();
             QStringList rows = rowTexts(list);
             list->setCurrentRow(0);
