@@ -1,6 +1,7 @@
 #include "mainwindow/about_window.h"
 
 #include "platform/desktop.h"
+#include "platform/plain_text.h"
 #include "platform/screen.h"
 #include "platform/user_dialogs.h"
 #include "platform/waits.h"
@@ -38,7 +39,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     lblVersion = new QLabel(versionText(), this);
     auto* blurb = new QLabel(QStringLiteral("A desktop Internet weather display for the stations you watch."), this);
     blurb->setWordWrap(true);
-    Label4 = new QLabel(sources::homePage(), this);
+    Label4 = plainLabel(this, sources::homePage());
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->setStyleSheet(QStringLiteral("color: #1a4fd6; text-decoration: underline;"));
     Label4->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
 #include "platform/number_formats.h"
+#include "platform/plain_text.h"
 #include "platform/waits.h"
 #include "settings/program_state.h"
 #include "settings/string_routines.h"
@@ -178,7 +179,8 @@ void Form1::Display_Digital()
         w.setEnabled(true);
     }
     const QString condition = Label3[slot]->text();
-    w.Gif89a1[digitalConditionPicture(condition)]->setToolTip(condition + QStringLiteral(", ") + Label9[slot]->text());
+    w.Gif89a1[digitalConditionPicture(condition)]->setToolTip(
+        plainToolTip(condition + QStringLiteral(", ") + Label9[slot]->text()));
 
     w.Pick_Graphic(digitalReading(Label4[slot]->text()), QStringLiteral("000102"));
     w.Pick_Graphic(digitalDewpoint(Label5[slot]->text()), QStringLiteral("050403"));

@@ -8,6 +8,7 @@
 #include "mainwindow/window_position.h"
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
+#include "platform/plain_text.h"
 #include "platform/twips.h"
 #include "platform/color_values.h"
 #include "settings/condition_pictures.h"
@@ -57,7 +58,7 @@ WethWind::WethWind(QWidget* parent) : QWidget(parent)
     setBackColor(this, 0x000000);
     cellGlyph_.fill(-1);
 
-    Label1 = new QLabel(this);
+    Label1 = plainLabel(this);
     Label1->setGeometry(8, 6, 150, 18);
     setForeColor(Label1, 0xFFFFFF);
     Label1->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include "pages/info_windows.h"
 #include "pages/station_info_menu.h"
 
+#include "platform/plain_text.h"
 #include "platform/twips.h"
 #include "platform/color_values.h"
 
@@ -78,7 +79,7 @@ void Form1::buildStationTable()
         int column = 2;
         const std::array<int, 9> widths{130, 90, 44, 48, 48, 80, 64, 170, 30};
         for (auto* labels : stationColumns()) {
-            (*labels)[row] = new QLabel(table);
+            (*labels)[row] = plainLabel(table);
             (*labels)[row]->setMinimumWidth(widths[column - 2]);
             (*labels)[row]->setMinimumHeight(rowHeight);
             grid->addWidget((*labels)[row], row + 1, column++);

@@ -6,6 +6,7 @@
 #include "platform/animated_picture.h"
 #include "platform/animation_frames.h"
 #include "platform/inet_control.h"
+#include "platform/plain_text.h"
 #include "platform/twips.h"
 #include "settings/condition_pictures.h"
 
@@ -27,7 +28,7 @@ void Form1::buildStatusBar()
     // Panel widths in pixels; panel 1 takes what is left.
     const int widths[6] = {0, 24, 80, 40, 40, 24};
     for (int i = 0; i < 6; ++i) {
-        auto* label = new QLabel(StatusBar1);
+        auto* label = plainLabel(StatusBar1);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setMinimumWidth(widths[i]);
         label->installEventFilter(this);
@@ -72,7 +73,7 @@ void Form1::setPanelText(int Panel, const QString& Text)
         return;
     label->setText(Text);
     if (Panel == 1)
-        label->setToolTip(Text);
+        label->setToolTip(plainToolTip(Text));
 }
 
 QString Form1::panelText(int Panel) const

@@ -7,6 +7,7 @@
 #include "options/options_dialog.h"
 #include "platform/animation_frames.h"
 #include "platform/animation_view.h"
+#include "platform/plain_text.h"
 #include "platform/platform_check.h"
 #include "platform/tray_icons.h"
 #include "platform/user_dialogs.h"
@@ -53,19 +54,19 @@ quint32 temperatureColor(const QString& caption)
 Weather::Weather(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setWindowTitle(QStringLiteral("Mini-Weather"));
-    Place = new QLabel(this);
+    Place = plainLabel(this);
     QFont bold = Place->font();
     bold.setBold(true);
     Place->setFont(bold);
     Place->installEventFilter(this);
-    Conditions = new QLabel(this);
-    Temp = new QLabel(this);
+    Conditions = plainLabel(this);
+    Temp = plainLabel(this);
     QFont big = Temp->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     Temp->setFont(big);
-    DewPoint = new QLabel(this);
-    Wind = new QLabel(this);
+    DewPoint = plainLabel(this);
+    Wind = plainLabel(this);
     LastUp = new QLabel(this);
     Label1[0] = new QLabel(this);
     Label1[0]->setFixedSize(14, 14);

@@ -7,6 +7,7 @@
 #include "platform/file_writes.h"
 #include "platform/inet_control.h"
 #include "platform/number_formats.h"
+#include "platform/plain_text.h"
 #include "platform/program_folder.h"
 #include "platform/screen.h"
 #include "platform/user_dialogs.h"
@@ -97,7 +98,7 @@ Form11::Form11(QWidget* parent) : QWidget(parent, Qt::Window)
     const QStringList captions{"Station:", "Longitude:", "Latitude:", "Temperature:", "Dew Point:",
                                "Wind:", "Pressure:", "Water Temp:", "Wave Height:"};
     for (auto& label : Label1)
-        label = new QLabel(this);
+        label = plainLabel(this);
     for (int i = 0; i < 9; ++i) {
         Label1[i]->setText(captions[i]);
         Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -129,7 +130,7 @@ Form11::Form11(QWidget* parent) : QWidget(parent, Qt::Window)
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
     Command1[2]->setEnabled(false);
-    Label2 = new QLabel(this);
+    Label2 = plainLabel(this);
     Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Image1 = new QLabel(this);
     Image1->setPixmap(buoyPicture(64));

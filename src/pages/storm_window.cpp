@@ -8,6 +8,7 @@
 #include "platform/animated_picture.h"
 #include "platform/animation_frames.h"
 #include "platform/inet_control.h"
+#include "platform/plain_text.h"
 #include "platform/screen.h"
 #include "platform/waits.h"
 #include "settings/connection.h"
@@ -126,7 +127,7 @@ Form8::Form8(QWidget* parent) : QWidget(parent, Qt::Window)
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);
-    panel1 = new QLabel(StatusBar1);
+    panel1 = plainLabel(StatusBar1);
     StatusBar1->addWidget(panel1, 1);
     Picture3 = new QWidget(StatusBar1);
     Picture3->setFixedSize(20, 20);

@@ -4,6 +4,7 @@
 #include "mainwindow/forms.h"
 #include "pages/page_text.h"
 #include "pages/page_window_slot.h"
+#include "platform/plain_text.h"
 #include "platform/screen.h"
 #include "platform/color_values.h"
 #include "settings/program_state.h"
@@ -71,8 +72,8 @@ Form3::Form3(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Corvane UV Index"));
     Picture1 = new QLabel(this);
     Picture1->setPixmap(sunPicture(56));
-    Label1 = new QLabel(QStringLiteral("UV Index for"), this);
-    Label2 = new QLabel(QStringLiteral("00"), this);
+    Label1 = plainLabel(this, QStringLiteral("UV Index for"));
+    Label2 = plainLabel(this, QStringLiteral("00"));
     QFont big = Label2->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);

@@ -1,5 +1,7 @@
 #include "platform/tray_icons.h"
 
+#include "platform/plain_text.h"
+
 #include <QCursor>
 #include <QSystemTrayIcon>
 
@@ -62,7 +64,7 @@ void TrayIcons::apply(int icon)
     if (!entry.real)
         return;
     entry.real->setIcon(entry.picture);
-    entry.real->setToolTip(entry.tip);
+    entry.real->setToolTip(plainToolTip(entry.tip));
 }
 
 void TrayIcons::Tray_Add(int icon, const QString& tip, const QIcon& picture)

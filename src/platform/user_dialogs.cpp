@@ -84,6 +84,7 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QS
         return seam().message(MessageRequest{text, title, buttons, icon, defaultButton});
 
     QMessageBox box(toQtIcon(icon), title, text);
+    box.setTextFormat(Qt::PlainText); // it may name a station or an address from a file
     switch (buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;

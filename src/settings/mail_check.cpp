@@ -6,6 +6,7 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "pages/page_fetch.h"
+#include "platform/plain_text.h"
 #include "platform/pop3_client.h"
 #include "platform/settings_store.h"
 #include "platform/user_dialogs.h"
@@ -46,7 +47,7 @@ int countNewMessages(Pop3Client& mailbox, const MailAccount& account, MailAccoun
 // run) until that tick has taken the sound.
 void announceNewMail(const std::array<MailAccountState, 3>& accounts)
 {
-    const QString tip = QStringLiteral("You have mail at ") + mailSitesText(accounts);
+    const QString tip = plainToolTip(QStringLiteral("You have mail at ") + mailSitesText(accounts));
     Weather& compact = weather();
     compact.Image1[2]->setToolTip(tip);
     wethWind().Image1[22]->setToolTip(tip);

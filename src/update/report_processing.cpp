@@ -7,6 +7,7 @@
 #include "mainwindow/weather_window.h"
 #include "options/options_dialog.h"
 #include "platform/inet_control.h"
+#include "platform/plain_text.h"
 #include "platform/program_folder.h"
 #include "platform/color_values.h"
 #include "platform/waits.h"
@@ -220,7 +221,7 @@ SlotPass processSlot(Form1& main, int i, bool celsius)
         main.Label2[i]->setText(place.toUpper());
         // The state as the entry writes it, with the blank before the dash.
         if (dash >= 0)
-            main.Label2[i]->setToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(dash));
+            main.Label2[i]->setToolTip(plainToolTip(place.toUpper() + QStringLiteral(", ") + entry.left(dash)));
         const QString url = state.SlotURL[i];
         const QString code = siteCodeFor(url);
         const PageReading reading = readPage(main, i, url, code, place, celsius);

@@ -134,3 +134,23 @@ TEST(SaveAsDialog, AsksAboutTheFileThatWillBeWritten)
             << c.what;
     }
 }
+
+// A message box may name a station or an address from the user's files: it
+// shows its text as it stands, never as markup.
+TEST(MessageBoxes, ShowTheirTextAsItStands)
+{
+    clearDialogSeam();
+    const QString text = "\"<H1>NOWHERE</H1>\" could not be found at <IMG SRC=/etc/hostname>";
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(MsgBox(text, MsgButtons::Ok, MsgIcon::Exclamation), MsgResult::Ok);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, text);
+}
