@@ -66,6 +66,7 @@ struct ProgramState {
     bool AutoDialOn = true;           // dial (and check the version) before the next update
     bool ConnectedAtStart = false;    // a dial-up link was up at start: never hung up
     std::array<QString, 10> SlotText{}; // each slot's last page, kept from update to update
+    std::array<QString, 10> SlotTextURL{}; // the address each page in SlotText came from
     std::array<bool, 10> SlotFetched{}; // the slot's page in SlotText came in the running update
     bool RowsCelsius = false;         // the unit the station rows were read in
     QString AltText;                  // the alternate conditions file of this update

@@ -148,7 +148,12 @@ PageReading readPage(Form1& main, int i, const QString& url, const QString& code
 {
     ProgramState& state = program();
     PageReading result;
-    const QString page = state.SlotText[i];
+    // A page kept from an earlier update is read again only when it came
+    // from the address asked for now: after a switch of units the portal's
+    // page of the other unit, or the page of the station that had the row
+    // before, says nothing of this request.
+    const bool ownPage = state.SlotFetched[i] || state.SlotTextURL[i] == url;
+    const QString page = ownPage ? state.SlotText[i] : QString();
     if (page.isEmpty() && !main.Label4[i]->text().isEmpty())
         return result;
     const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
@@ -179,16 +184,18 @@ PageReading readPage(Form1& main, int i, const QString& url, const QString& code
 bool fetchAlternatePage(int i, const QString& url)
 {
     DoEvents();
+    const QString address =
+        sources::alternateObservations() + url.mid(url.size() - 14, 2).toUpper() + QStringLiteral(".OBS");
     QString page;
     try {
-        page = fetchUpdatePage(sources::alternateObservations() + url.mid(url.size() - 14, 2).toUpper()
-                               + QStringLiteral(".OBS"));
+        page = fetchUpdatePage(address);
     } catch (const InetError&) {
     }
     DoEvents();
     if (page.isEmpty())
         return false;
     program().SlotText[i] = page;
+    program().SlotTextURL[i] = address;
     program().SlotFetched[i] = true;
     return true;
 }
