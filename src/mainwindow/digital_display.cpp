@@ -154,6 +154,8 @@ PressureCells digitalPressure(const QString& c)
 
 QString digitalTime(const QString& lastUpdate)
 {
+    if (lastUpdate.isEmpty())
+        return QStringLiteral("  :  ");
     if (lastUpdate.startsWith(QLatin1Char('0')))
         return QLatin1Char(' ') + lastUpdate.mid(1);
     return lastUpdate;

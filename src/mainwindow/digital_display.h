@@ -34,5 +34,5 @@ struct PressureCells {
 };
 PressureCells digitalPressure(const QString& caption);
 
-// "08:05" -> " 8:05".
+// "08:05" -> " 8:05"; no time ("") -> "  :  ", blank digits.
 QString digitalTime(const QString& lastUpdate);

@@ -66,11 +66,13 @@ struct ProgramState {
     bool AutoDialOn = true;           // dial (and check the version) before the next update
     bool ConnectedAtStart = false;    // a dial-up link was up at start: never hung up
     std::array<QString, 10> SlotText{}; // each slot's last page, kept from update to update
+    std::array<QString, 10> SlotTextURL{}; // the address each page in SlotText came from
     std::array<bool, 10> SlotFetched{}; // the slot's page in SlotText came in the running update
     bool RowsCelsius = false;         // the unit the station rows were read in
     QString AltText;                  // the alternate conditions file of this update
     QString LastUpdate;               // "hh:mm" of the last update that fetched a station's readings
     std::array<QTime, 10> SlotReadAt{}; // when the readings in each row were fetched; null when not known
+    std::array<QString, 10> SlotReadEntry{}; // the watch entry whose readings SlotReadAt dates
     std::array<bool, 10> SlotUpdated{}; // the last update read the row's station
 
     // The outcome of the last mail check, accounts 1 to 3.

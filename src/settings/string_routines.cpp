@@ -4,17 +4,23 @@
 #include "platform/sound_player.h"
 #include "settings/program_state.h"
 
-#include <algorithm>
-#include <array>
 
 namespace {
 
-// The shapes of wind texts: "L" a letter, "N" a digit.
-constexpr std::array<const char*, 19> kWindShapes = {
-    "LN",     "LNN",     "LNNN",     "LLN",      "LLNN",     "LLNNN",    "LLLN",
-    "LLLNN",  "LLLNNN",  "LNLN",     "LNLNN",    "LNNLN",    "LLNLNN",   "LNNLNN",
-    "LLNNLN", "LLNNLNN", "LLNNLNNN", "LLLNNLNN", "LLLNNNLNNN",
-};
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The length of the run of letters (digits when `digits` is set) from
+// `from`; a run longer than three counts as none.
+qsizetype groupLength(const QString& text, qsizetype from, bool digits)
+{
+    qsizetype end = from;
+    while (end < text.size() && isDigit(text[end]) == digits)
+        ++end;
+    return end - from <= 3 ? end - from : 0;
+}
 
 QString padded(const QString& text)
 {
@@ -25,23 +31,22 @@ QString padded(const QString& text)
 
 std::optional<WindGroups> windGroups(const QString& wind)
 {
-    QString shape;
-    for (const QChar c : wind)
-        shape += (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ? QLatin1Char('N') : QLatin1Char('L');
-    if (std::none_of(kWindShapes.begin(), kWindShapes.end(),
-                     [&shape](const char* known) { return shape == QLatin1String(known); }))
-        return std::nullopt;
-    // The speed's digits follow the direction's letters; a letter after
-    // them starts the gust.
-    const qsizetype speedAt = shape.indexOf(QLatin1Char('N'));
-    const qsizetype gustAt = shape.indexOf(QLatin1Char('L'), speedAt);
     WindGroups groups;
-    groups.direction = wind.left(speedAt);
-    groups.speed = wind.mid(speedAt, (gustAt < 0 ? wind.size() : gustAt) - speedAt);
-    if (gustAt >= 0) {
-        groups.gustLetter = wind[gustAt];
-        groups.gust = wind.mid(gustAt + 1);
-    }
+    const qsizetype letters = groupLength(wind, 0, false);
+    const qsizetype digits = letters == 0 ? 0 : groupLength(wind, letters, true);
+    if (digits == 0)
+        return std::nullopt;
+    groups.direction = wind.left(letters);
+    groups.speed = wind.mid(letters, digits);
+    const qsizetype gustAt = letters + digits;
+    if (gustAt == wind.size())
+        return groups;
+    // A gust: one letter, then its digits to the end.
+    const qsizetype gustDigits = groupLength(wind, gustAt + 1, true);
+    if (gustDigits == 0 || gustAt + 1 + gustDigits != wind.size())
+        return std::nullopt;
+    groups.gustLetter = wind[gustAt];
+    groups.gust = wind.mid(gustAt + 1);
     return groups;
 }
 

@@ -4,13 +4,10 @@
 
 // Small text routines shared by the windows and the update.
 
-// A wind text of a shape the sources write, cut into its groups as they
-// stand: the direction letters, the speed digits and, when there is a gust,
-// the letter before it and its digits ("SW15G25": "SW", "15", 'G', "25").
-// The 19 shapes are one to three letters with one to three digits ("N8",
-// "WSW100"), and ten of these with a letter and one to three digits of gust
-// behind ("N8G9" ... "WSW100G120"); any character but a digit counts as a
-// letter.
+// A wind text cut into its groups as they stand: one to three direction
+// letters, one to three speed digits and, for a gust, one letter and one to
+// three digits behind them ("SW15G25": "SW", "15", 'G', "25"; "VRB5G17";
+// "N8G105"). Any character but a digit counts as a letter.
 struct WindGroups {
     QString direction, speed;
     QChar gustLetter;

@@ -149,7 +149,12 @@ PageReading readPage(Form1& main, int i, const QString& url, const QString& code
 {
     ProgramState& state = program();
     PageReading result;
-    const QString page = state.SlotText[i];
+    // A page kept from an earlier update is read again only when it came
+    // from the address asked for now: after a switch of units the portal's
+    // page of the other unit, or the page of the station that had the row
+    // before, says nothing of this request.
+    const bool ownPage = state.SlotFetched[i] || state.SlotTextURL[i] == url;
+    const QString page = ownPage ? state.SlotText[i] : QString();
     if (page.isEmpty() && !main.Label4[i]->text().isEmpty())
         return result;
     const StationSearch found = findStationLine(page, url, place, programSearchMarkers());
@@ -180,16 +185,18 @@ PageReading readPage(Form1& main, int i, const QString& url, const QString& code
 bool fetchAlternatePage(int i, const QString& url)
 {
     DoEvents();
+    const QString address =
+        sources::alternateObservations() + url.mid(url.size() - 14, 2).toUpper() + QStringLiteral(".OBS");
     QString page;
     try {
-        page = fetchUpdatePage(sources::alternateObservations() + url.mid(url.size() - 14, 2).toUpper()
-                               + QStringLiteral(".OBS"));
+        page = fetchUpdatePage(address);
     } catch (const InetError&) {
     }
     DoEvents();
     if (page.isEmpty())
         return false;
     program().SlotText[i] = page;
+    program().SlotTextURL[i] = address;
     program().SlotFetched[i] = true;
     return true;
 }
@@ -208,6 +215,10 @@ SlotPass processSlot(Form1& main, int i, bool celsius)
         if (!holdsFetchedEntry(i))
             return {SlotOutcome::Moved};
         const QString entry = state.SlotEntry[i];
+        // A row's time is its station's: a row given another station has none
+        // until that station is read.
+        if (state.SlotReadEntry[i] != entry)
+            state.SlotReadAt[i] = QTime();
         const qsizetype dash = entry.indexOf(QLatin1Char('-'));
         const QString place = entry.mid(dash + 2);
         // Readings of an update in the other unit, or of the station that
@@ -318,8 +329,10 @@ ReportsOutcome Process_Reports(bool celsius)
     if (anyUpdated || lastWatchedSlot() < 0)
         stampUpdateTime(main, now);
     for (int i = 0; i < 10; ++i) {
-        if (state.SlotUpdated[i])
+        if (state.SlotUpdated[i]) {
             state.SlotReadAt[i] = now;
+            state.SlotReadEntry[i] = state.SlotEntry[i];
+        }
     }
 
     // The rows beyond the list as it is now are emptied, and the current

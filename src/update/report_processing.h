@@ -16,7 +16,10 @@ struct ReportsOutcome {
 // `celsius` for degrees Celsius, km/h and millibars, whatever the menu
 // shows meanwhile. Every watched station gets one log record: its row, or,
 // for a station this update did not read, "NOT AVBL" with no readings
-// (the row on screen keeps what it had). The time of the update (status
+// (the row on screen keeps what it had). Rows that an edit of the watch
+// list moved or removed while the update waited are the exception: they get
+// no record (a moved row keeps its texts, one past the list's new end is
+// emptied). The time of the update (status
 // panel 3) is set only when at least one station was read, or none is
 // watched. A record that cannot be written does not stop the pass.
 ReportsOutcome Process_Reports(bool celsius);

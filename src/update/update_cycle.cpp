@@ -176,16 +176,18 @@ void Form1::fetchStationPages(bool celsius)
     }
 }
 
-// The slot's page into SlotText, noting whether it came in this update; a
-// slot with the address of the slot before takes that slot's page. A page
-// that does not come leaves the earlier one in place.
+// The slot's page into SlotText with its address, noting whether it came in
+// this update; a slot with the address of the slot before takes that slot's
+// page. A page that does not come leaves the earlier one in place.
 void Form1::fetchSlotPage(int slot)
 {
     ProgramState& state = program();
     QString page;
+    QString pageURL = state.SlotURL[slot];
     if (slot > 0 && state.SlotURL[slot] == state.SlotURL[slot - 1]) {
         // The page of the slot before, whether it came now or earlier.
         page = state.SlotText[slot - 1];
+        pageURL = state.SlotTextURL[slot - 1];
         state.SlotFetched[slot] = state.SlotFetched[slot - 1];
     } else {
         if (slot > 0 && Inet2->StillExecuting()) {
@@ -200,8 +202,10 @@ void Form1::fetchSlotPage(int slot)
         }
         state.SlotFetched[slot] = !page.isEmpty();
     }
-    if (!page.isEmpty())
+    if (!page.isEmpty()) {
         state.SlotText[slot] = page;
+        state.SlotTextURL[slot] = pageURL;
+    }
     if (state.SlotText[slot].isEmpty())
         setPanelText(1, QStringLiteral("Corvane Request UnSuccessful"));
 }

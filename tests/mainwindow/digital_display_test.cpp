@@ -104,6 +104,7 @@ TEST(DigitalDisplayRules, WindDelayBandsConditionWordsAndTime)
     EXPECT_EQ(digitalConditionPicture("SNOW  RAIN"), 13);
     EXPECT_EQ(digitalTime("08:05"), " 8:05");
     EXPECT_EQ(digitalTime("18:05"), "18:05");
+    EXPECT_EQ(digitalTime(""), "  :  ");
 }
 
 namespace {

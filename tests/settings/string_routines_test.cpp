@@ -24,7 +24,7 @@ TEST(SplitWind, KnownPatternsGiveDirectionSpeedAndGust)
     EXPECT_EQ(parts.direction, " E ");
     EXPECT_EQ(parts.speed, "5  ");
 
-    parts = splitWind("WNW12G104"); // LLLNNLNNN is not a known shape
+    parts = splitWind("WNW1234G104"); // four speed digits: not a wind
     EXPECT_EQ(parts.direction, " N ");
     EXPECT_EQ(parts.speed, "0  ");
 }

@@ -381,3 +381,27 @@ TEST_F(MixedSourcesUpdateTest, AFailedRequestAndAnEmptyAnswerKeepTheEarlierPages
     EXPECT_TRUE(statusTexts.contains("Site is currently UnAvailable, Waiting to check next site."));
     EXPECT_TRUE(statusTexts.contains("Corvane Request UnSuccessful"));
 }
+
+// After a switch to metric units the portal is asked for its Celsius page;
+// when that fails, the Fahrenheit page kept from the update before is not
+// read again as if it were the Celsius one: Toledo is a station not read.
+TEST_F(MixedSourcesUpdateTest, APortalPageOfTheOtherUnitIsNotReadAgain)
+{
+    Form1& main = form1();
+    main.RNow_Click();
+    server.route(kPortalMetric, HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
+    main.Option1_Click(6); // the small windows show Toledo
+
+    main.TempD_Click(1);
+
+    EXPECT_EQ(row(6).join(" | ").toStdString(), kNotAvailable.join(" | ").toStdString());
+    const QStringList log = readFile("Log/CV_Log.txt").split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(log.size(), 20);
+    EXPECT_TRUE(log[16].startsWith("|Ohio - Toledo|") && log[16].endsWith("|NOT AVBL||||||NR||"))
+        << log[16].toStdString();
+    EXPECT_EQ(main.panelText(1), "Ready..... Not updated: \"TOLEDO\", \"PORTLAND\"");
+    EXPECT_EQ(weather().Temp->text(), "");
+    EXPECT_EQ(weather().Wind->text(), "Wind: ");
+    EXPECT_EQ(weather().LastUp->text(), "");
+    EXPECT_EQ(wethWind().Label2[6]->text(), "Not Updated");
+}

@@ -42,6 +42,7 @@ protected:
         program().SlotURL[0] = server.url(path);
         program().SlotOn[0] = true;
         program().SlotText[0] = page;
+        program().SlotTextURL[0] = program().SlotURL[0];
     }
 
     LocalHttpServer server;
@@ -101,6 +102,7 @@ TEST_F(ReportProcessingTest, HostilePagesOfEverySourceEndQuickly)
         for (const QString& page : pages) {
             program().SlotURL[0] = server.url(path);
             program().SlotText[0] = page;
+            program().SlotTextURL[0] = program().SlotURL[0];
             form1().Label4[0]->clear();
             const qint64 started = threadCpuMilliseconds();
             Process_Reports(/*celsius=*/false);
@@ -211,6 +213,7 @@ TEST_F(ReportProcessingTest, EveryStationIsLoggedOnceAndOnlyRowsReadMoveTheTime)
         form2().List3->item(0)->setCheckState(Qt::Checked);
         program().SlotFetched[0] = c.fetched;
         program().SlotReadAt[0] = QTime(1, 2);
+        program().SlotReadEntry[0] = c.entry;
         program().AltText = c.conditions;
         main.CheckAlternate->setChecked(c.alternate);
         main.setPanelText(3, "earlier");

@@ -1,3 +1,4 @@
+#include "settings/string_routines.h"
 #include "update/parse_failure.h"
 #include "update/unit_conversions.h"
 
@@ -95,27 +96,48 @@ TEST(ConvertToInches, AlwaysTwoDecimals)
     EXPECT_EQ(Convert_To_Inches("1009.8R"), "29.82");
 }
 
-TEST(ConvertSpeed, EveryWindShape)
+// A wind caption is read by its form, one to three direction letters, one to
+// three speed digits, and for a gust a letter and one to three digits, both
+// in the metric conversion and in the digital window's split of it.
+TEST(WindCaptions, EveryFormConvertsAndSplits)
 {
-    EXPECT_EQ(Convert_Speed("N8"), "N13");
-    EXPECT_EQ(Convert_Speed("N12"), "N19");
-    EXPECT_EQ(Convert_Speed("N100"), "N161");
-    EXPECT_EQ(Convert_Speed("SW8"), "SW13");
-    EXPECT_EQ(Convert_Speed("SW12"), "SW19");
-    EXPECT_EQ(Convert_Speed("SW100"), "SW161");
-    EXPECT_EQ(Convert_Speed("WSW8"), "WSW13");
-    EXPECT_EQ(Convert_Speed("WSW22"), "WSW35");
-    EXPECT_EQ(Convert_Speed("WSW100"), "WSW161");
-    EXPECT_EQ(Convert_Speed("N8G9"), "N13G14");
-    EXPECT_EQ(Convert_Speed("N8G25"), "N13G40");
-    EXPECT_EQ(Convert_Speed("N12G9"), "N19G14");
-    EXPECT_EQ(Convert_Speed("N12G25"), "N19G40");
-    EXPECT_EQ(Convert_Speed("NE8G25"), "NE13G40");
-    EXPECT_EQ(Convert_Speed("NE12G9"), "NE19G14");
-    EXPECT_EQ(Convert_Speed("NE12G25"), "NE19G40");
-    EXPECT_EQ(Convert_Speed("NE12G100"), "NE19G161");
-    EXPECT_EQ(Convert_Speed("WSW12G25"), "WSW19G40");
-    EXPECT_EQ(Convert_Speed("WSW100G120"), "WSW161G193");
+    struct Case { const char* caption; const char* kmh; const char* direction; const char* speed; const char* gust; };
+    const Case cases[] = {
+        {"N8", "N13", " N ", "8  ", ""},
+        {"N12", "N19", " N ", "12 ", ""},
+        {"N100", "N161", " N ", "100", ""},
+        {"SW8", "SW13", "SW ", "8  ", ""},
+        {"SW12", "SW19", "SW ", "12 ", ""},
+        {"SW100", "SW161", "SW ", "100", ""},
+        {"WSW8", "WSW13", "WSW", "8  ", ""},
+        {"WSW22", "WSW35", "WSW", "22 ", ""},
+        {"WSW100", "WSW161", "WSW", "100", ""},
+        {"N8G9", "N13G14", " N ", "8  ", "9  "},
+        {"N8G25", "N13G40", " N ", "8  ", "25 "},
+        {"N12G9", "N19G14", " N ", "12 ", "9  "},
+        {"N12G25", "N19G40", " N ", "12 ", "25 "},
+        {"NE8G25", "NE13G40", "NE ", "8  ", "25 "},
+        {"NE12G9", "NE19G14", "NE ", "12 ", "9  "},
+        {"NE12G25", "NE19G40", "NE ", "12 ", "25 "},
+        {"NE12G100", "NE19G161", "NE ", "12 ", "100"},
+        {"WSW12G25", "WSW19G40", "WSW", "12 ", "25 "},
+        {"WSW100G120", "WSW161G193", "WSW", "100", "120"},
+        // Variable winds with a gust, and gusts of three digits.
+        {"VRB5G17", "VRB8G27", "VRB", "5  ", "17 "},
+        {"VRB5", "VRB8", "VRB", "5  ", ""},
+        {"VRB12G25", "VRB19G40", "VRB", "12 ", "25 "},
+        {"N5G105", "N8G169", " N ", "5  ", "105"},
+        {"N15G105", "N24G169", " N ", "15 ", "105"},
+        {"WNW12G104", "WNW19G167", "WNW", "12 ", "104"},
+        {"S100G5", "S161G8", " S ", "100", "5  "},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Convert_Speed(c.caption), c.kmh) << c.caption;
+        const WindParts parts = splitWind(c.caption);
+        EXPECT_EQ(parts.direction, c.direction) << c.caption;
+        EXPECT_EQ(parts.speed, c.speed) << c.caption;
+        EXPECT_EQ(parts.gust, c.gust) << c.caption;
+    }
 }
 
 TEST(ConvertSpeed, OtherShapesAreOnlyTrimmed)
@@ -126,7 +148,8 @@ TEST(ConvertSpeed, OtherShapesAreOnlyTrimmed)
     EXPECT_EQ(Convert_Speed(""), "");
     EXPECT_EQ(Convert_Speed("12"), "12");
     EXPECT_EQ(Convert_Speed("NE1234"), "NE1234");
-    EXPECT_EQ(Convert_Speed("VRB12G25X"), "VRB12G25X");
+    for (const char* other : {"VRB12G25X", "VARB5G17", "N5G1234", "N5G", "N5GG17", "N5G17G20"})
+        EXPECT_EQ(Convert_Speed(other), QString(other));
     EXPECT_EQ(Convert_Speed(QString(100000, 'N')), QString(100000, 'N'));
 }
 

@@ -1,3 +1,4 @@
+#include "mainwindow/digit_glyphs.h"
 #include "mainwindow/digital_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
@@ -5,6 +6,7 @@
 #include "options/options_dialog.h"
 #include "platform/tray_icons.h"
 #include "settings/program_state.h"
+#include "settings/settings_record.h"
 #include "support/fake_nmcli.h"
 #include "support/fetch_log.h"
 #include "support/local_http_server.h"
@@ -253,6 +255,41 @@ TEST_F(UpdateCycleTest, FailedRequestsDoNotHoldUpTheNextStation)
     EXPECT_LT(clock.elapsed(), 40000);
     EXPECT_EQ(form1().Label3[2]->text(), "NOT AVBL");
     EXPECT_EQ(form1().Label3[3]->text(), "PTCLDY");
+}
+
+// A row's time is its station's own, in both small windows: a station never
+// read has none (the digital window blanks its time cells rather than keep
+// the last station's digits), and neither has a row whose station changed
+// with Save & Refresh and could not be read.
+TEST_F(UpdateCycleTest, ARowsTimeIsItsStationsOwn)
+{
+    Form1& main = form1();
+    const auto timeCells = [] {
+        QList<int> glyphs;
+        for (int cell : {31, 30, 29, 28, 27})
+            glyphs << wethWind().cellGlyph(cell);
+        return glyphs;
+    };
+    const QList<int> noTime = {GlyphBlank, GlyphBlank, 21, GlyphBlank, GlyphBlank};
+    main.RNow_Click();
+    const QString dallasTime = weather().LastUp->text();
+    ASSERT_FALSE(dallasTime.isEmpty());
+    ASSERT_NE(timeCells(), noTime);
+    main.Option1_Click(4); // Toledo: its page never came
+    EXPECT_EQ(timeCells(), noTime);
+
+    main.Option1_Click(0);
+    form2().List3->clear();
+    addWatchEntry(form2().List3, "Ohio - TOLEDO", false);
+    addWatchEntry(form2().List3, "Texas - DALLAS", false);
+    form2().Command1_Click(0); // Save & Refresh
+
+    EXPECT_EQ(main.Label2[0]->text(), "TOLEDO");
+    EXPECT_EQ(weather().LastUp->text(), "");
+    EXPECT_EQ(timeCells(), noTime);
+    weather().Command1_Click(5); // on to Dallas, read by this update
+    EXPECT_FALSE(weather().LastUp->text().isEmpty());
+    EXPECT_NE(timeCells(), noTime);
 }
 
 // A log that cannot be written (a file stands where the Log folder goes) is
