@@ -40,12 +40,13 @@ const QString kSection = QStringLiteral("MiniStartUp");
 constexpr int kAnimationSize = 40; // pixels
 } // namespace
 
-quint32 temperatureColor(const QString& caption)
+quint32 temperatureColor(const QString& caption, bool celsius)
 {
     const double value = leadingNumber(caption);
-    if (value < 60)
+    const double fahrenheit = celsius ? value * 9 / 5 + 32 : value;
+    if (fahrenheit < 60)
         return kBlue;
-    if (value > 89)
+    if (fahrenheit > 89)
         return kRed;
     return kButtonTextColor;
 }
@@ -211,7 +212,7 @@ bool Weather::eventFilter(QObject* watched, QEvent* event)
 
 void Weather::setTemperatureColor()
 {
-    setForeColor(Temp, temperatureColor(Temp->text()));
+    setForeColor(Temp, temperatureColor(Temp->text(), program().RowsCelsius));
 }
 
 void Weather::showCurrentRow()
