@@ -183,6 +183,30 @@ TEST_F(WeatherWindowTest, AlertsShowTheWarningIconBlinkAndSoundOnce)
     EXPECT_FALSE(state.WarnIconShown);
 }
 
+TEST_F(WeatherWindowTest, VisualDecidesWhetherTheWarningIconShowsNotWhetherItGoes)
+{
+    watch(2);
+    Weather& window = weather();
+    ProgramState& state = program();
+    const TrayIcons& tray = TrayIcons::instance();
+    form1().Visual->setChecked(false);
+    state.WarnFlag[1] = true;
+    window.Timer2_Timer();
+    EXPECT_FALSE(tray.shown(2));
+
+    form1().Visual->setChecked(true);
+    window.Timer2_Timer();
+    EXPECT_TRUE(tray.shown(2));
+    form1().Visual->setChecked(false);
+    window.Timer2_Timer();
+    EXPECT_TRUE(tray.shown(2)); // the alert is still on
+
+    state.WarnFlag[1] = false; // ended or acknowledged
+    window.Timer2_Timer();
+    EXPECT_FALSE(tray.shown(2));
+    EXPECT_FALSE(state.WarnIconShown);
+}
+
 TEST_F(WeatherWindowTest, WarningIconBlinksOnlyWhenAsked)
 {
     watch(1);
