@@ -21,6 +21,11 @@ bool TrayIcons::available() const
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+bool TrayIcons::reachable() const
+{
+    return available() && shown(1);
+}
+
 void TrayIcons::simulate(bool hasTray)
 {
     for (auto& [number, entry] : icons_)

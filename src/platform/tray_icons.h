@@ -19,6 +19,9 @@ public:
 
     // Whether the desktop has a notification area at all.
     bool available() const;
+    // Whether icon 1 stands in a notification area now: the way back to a
+    // hidden window.
+    bool reachable() const;
 
     void Tray_Add(int icon, const QString& tip, const QIcon& picture);
     void Tray_Update(int icon, const QString& tip, const QIcon& picture); // always icon 1
