@@ -151,7 +151,8 @@ public:
     // main window was closed while the load let events run: the load stops
     // there and the program must end.
     bool Form_Load();
-    // Minimising hides the main window and shows the chosen small window.
+    // Minimising shows the chosen small window and, with a tray icon to
+    // bring it back, hides the main window.
     void Form_Resize();
     // Shows the table rows of the watched stations (at least one, at most ten).
     void showStationRows(int stations);

@@ -122,10 +122,14 @@ bool Form1::Form_Load()
     Size_To_WatchList(*this, options.List3->count());
 
     if (MinWeat->isChecked() || DigWeat->isChecked()) {
-        // Minimised without being shown: the state change hides the main
-        // window and brings up the chosen small window instead.
+        // Minimised: the state change brings up the chosen small window.
+        // The main window stays hidden behind the tray icon, or without one
+        // shows minimised, for the task list to bring back.
         StartMinimized = true;
-        setWindowState(Qt::WindowMinimized);
+        if (TrayIcons::instance().reachable())
+            setWindowState(Qt::WindowMinimized);
+        else
+            showMinimized();
     } else {
         StartMinimized = false;
         show();
@@ -165,7 +169,10 @@ void Form1::Form_Resize()
         compact.Timer1->start();
         return;
     }
-    hide();
+    // Only the tray icon brings a hidden window back: without one the
+    // window stays minimised in the task list.
+    if (TrayIcons::instance().reachable())
+        hide();
     ProgramState& state = program();
     if (!Label2[0]->text().isEmpty()) {
         compact.showCurrentRow();

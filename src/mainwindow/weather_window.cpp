@@ -41,12 +41,13 @@ const QString kSection = QStringLiteral("MiniStartUp");
 constexpr int kAnimationSize = 40; // pixels
 } // namespace
 
-quint32 temperatureColor(const QString& caption)
+quint32 temperatureColor(const QString& caption, bool celsius)
 {
     const double value = leadingNumber(caption);
-    if (value < 60)
+    const double fahrenheit = celsius ? value * 9 / 5 + 32 : value;
+    if (fahrenheit < 60)
         return kBlue;
-    if (value > 89)
+    if (fahrenheit > 89)
         return kRed;
     return kButtonTextColor;
 }
@@ -212,7 +213,7 @@ bool Weather::eventFilter(QObject* watched, QEvent* event)
 
 void Weather::setTemperatureColor()
 {
-    setForeColor(Temp, temperatureColor(Temp->text()));
+    setForeColor(Temp, temperatureColor(Temp->text(), program().RowsCelsius));
 }
 
 void Weather::showCurrentRow()
@@ -334,29 +335,29 @@ void Weather::Timer2_Timer()
         state.WarnSound[slot] = false;
     }
 
-    if (main.Visual->isChecked()) {
-        const int last = std::min(options.List3->count() - 1, 9);
-        bool alert = false;
-        for (int i = 0; i <= last && !alert; ++i)
-            alert = state.WarnFlag[i];
-        if (!alert) {
-            if (state.WarnIconShown) {
-                tray.Tray_Delete(2);
-                state.WarnIconShown = false;
-            }
+    // "Visual" decides whether the alert icon shows; once no alert is left
+    // it goes, whatever "Visual" says.
+    const int last = std::min(options.List3->count() - 1, 9);
+    bool alert = false;
+    for (int i = 0; i <= last && !alert; ++i)
+        alert = state.WarnFlag[i];
+    if (!alert) {
+        if (state.WarnIconShown) {
+            tray.Tray_Delete(2);
+            state.WarnIconShown = false;
+        }
+    } else if (main.Visual->isChecked()) {
+        if (!state.WarnIconShown) {
+            tray.Tray_Add(2, QStringLiteral("Weather Warning!"), QIcon(options.Image2[14]->pixmap()));
+            state.WarnIconPhase = 0;
+            state.WarnIconShown = true;
+        }
+        if (options.Check8->isChecked() && state.WarnIconPhase == 1) {
+            tray.Tray_Icon(2, QIcon(options.Image2[14]->pixmap()));
+            state.WarnIconPhase = 0;
         } else {
-            if (!state.WarnIconShown) {
-                tray.Tray_Add(2, QStringLiteral("Weather Warning!"), QIcon(options.Image2[14]->pixmap()));
-                state.WarnIconPhase = 0;
-                state.WarnIconShown = true;
-            }
-            if (options.Check8->isChecked() && state.WarnIconPhase == 1) {
-                tray.Tray_Icon(2, QIcon(options.Image2[14]->pixmap()));
-                state.WarnIconPhase = 0;
-            } else {
-                tray.Tray_Icon(2, QIcon(options.Image2[15]->pixmap()));
-                state.WarnIconPhase = 1;
-            }
+            tray.Tray_Icon(2, QIcon(options.Image2[15]->pixmap()));
+            state.WarnIconPhase = 1;
         }
     }
 

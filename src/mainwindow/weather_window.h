@@ -71,6 +71,7 @@ private:
     QString shownTip() const;
 };
 
-// The text colour of a temperature caption: blue below 60, red above 89,
-// the button-text colour between (whatever the unit).
-quint32 temperatureColor(const QString& caption);
+// The text colour of a temperature caption, in degrees Celsius when
+// `celsius` is set: blue below 60 °F, red above 89 °F, the button-text
+// colour between.
+quint32 temperatureColor(const QString& caption, bool celsius);

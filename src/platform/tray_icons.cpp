@@ -3,12 +3,28 @@
 #include "platform/plain_text.h"
 
 #include <QCursor>
-#include <QSystemTrayIcon>
+#include <QGuiApplication>
 
 QString cutTip(const QString& tip)
 {
     return tip.left(63);
 }
+
+namespace {
+
+// The mouse action that an activation stands for; empty for none.
+QString trayEvent(QSystemTrayIcon::ActivationReason reason, bool buttonDownHere)
+{
+    switch (reason) {
+    case QSystemTrayIcon::DoubleClick: return QStringLiteral("LBUTTONDBLCLK");
+    case QSystemTrayIcon::Context: return QStringLiteral("RBUTTONUP");
+    case QSystemTrayIcon::Trigger:
+        return buttonDownHere ? QStringLiteral("LBUTTONUP") : QStringLiteral("LBUTTONDBLCLK");
+    default: return QString();
+    }
+}
+
+} // namespace
 
 TrayIcons& TrayIcons::instance()
 {
@@ -21,6 +37,11 @@ bool TrayIcons::available() const
     if (simulated_ >= 0)
         return simulated_ == 1;
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool TrayIcons::reachable() const
+{
+    return available() && shown(1);
 }
 
 void TrayIcons::simulate(bool hasTray)
@@ -37,6 +58,14 @@ void TrayIcons::deliver(int icon, const QString& event, const QPoint& at)
         onAction(icon, event, at);
 }
 
+void TrayIcons::activate(int icon, QSystemTrayIcon::ActivationReason reason, bool buttonDownHere,
+                         const QPoint& at)
+{
+    const QString event = trayEvent(reason, buttonDownHere);
+    if (!event.isEmpty())
+        deliver(icon, event, at);
+}
+
 void TrayIcons::show(int icon)
 {
     Entry& entry = icons_[icon];
@@ -46,12 +75,7 @@ void TrayIcons::show(int icon)
     if (!entry.real) {
         entry.real = new QSystemTrayIcon(this);
         connect(entry.real, &QSystemTrayIcon::activated, this, [this, icon](QSystemTrayIcon::ActivationReason reason) {
-            switch (reason) {
-            case QSystemTrayIcon::DoubleClick: deliver(icon, QStringLiteral("LBUTTONDBLCLK"), QCursor::pos()); break;
-            case QSystemTrayIcon::Context: deliver(icon, QStringLiteral("RBUTTONUP"), QCursor::pos()); break;
-            case QSystemTrayIcon::Trigger: deliver(icon, QStringLiteral("LBUTTONUP"), QCursor::pos()); break;
-            default: break;
-            }
+            activate(icon, reason, QGuiApplication::mouseButtons() != Qt::NoButton, QCursor::pos());
         });
     }
     apply(icon);

@@ -3,10 +3,9 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QSystemTrayIcon>
 #include <functional>
 #include <map>
-
-class QSystemTrayIcon;
 
 // The program's icons in the notification area: icon 1 carries the current
 // station's condition, icon 2 is there only while an alert is active.
@@ -19,6 +18,9 @@ public:
 
     // Whether the desktop has a notification area at all.
     bool available() const;
+    // Whether icon 1 stands in a notification area now: the way back to a
+    // hidden window.
+    bool reachable() const;
 
     void Tray_Add(int icon, const QString& tip, const QIcon& picture);
     void Tray_Update(int icon, const QString& tip, const QIcon& picture); // always icon 1
@@ -40,6 +42,16 @@ public:
     void simulate(bool hasTray);
     // Delivers a mouse action as the desktop would.
     void deliver(int icon, const QString& event, const QPoint& at = QPoint());
+    // Delivers an activation of an icon as Qt reports it, `buttonDownHere`
+    // telling whether a mouse button was down in this program meanwhile.
+    // A tray that embeds the icon's window (XEmbed) passes the mouse on: a
+    // press comes as a Trigger with the button down here, and a double click
+    // ends in a DoubleClick. A host that draws the icon itself
+    // (StatusNotifierItem) sends one Trigger for a click, no button down
+    // here, and never a double click: that activation does what a double
+    // click does.
+    void activate(int icon, QSystemTrayIcon::ActivationReason reason, bool buttonDownHere,
+                  const QPoint& at = QPoint());
 
 private:
     TrayIcons() = default;

@@ -1,5 +1,5 @@
-// Minimising the main window hides it and shows the chosen small window with
-// the current station.
+// Minimising the main window hides it behind the tray icon and shows the
+// chosen small window with the current station.
 #include "mainwindow/digital_window.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
@@ -29,6 +29,7 @@ protected:
         SandboxTest::SetUp();
         installShipped("States_Cities.cvd");
         TrayIcons::instance().simulate(true);
+        TrayIcons::instance().Tray_Add(1, "Corvane", QIcon());
         form1().show();
     }
 
@@ -151,6 +152,21 @@ TEST_F(MinimiseTest, LaterMinimisesFollowThePopUpSetting)
     minimise();
     EXPECT_TRUE(weather().isVisible());
     EXPECT_TRUE(weather().windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// Nothing but the tray icon brings a hidden window back.
+TEST_F(MinimiseTest, WithoutATrayIconTheMainWindowStaysMinimisedInTheTaskList)
+{
+    Form1& main = form1();
+    for (const bool trayCameLater : {false, true}) {
+        TrayIcons::instance().simulate(trayCameLater); // icon 1 was never added
+        restore();
+        program().PopUpIndex = 0;
+        minimise();
+        EXPECT_TRUE(main.isVisible()) << trayCameLater;
+        EXPECT_TRUE(main.isMinimized()) << trayCameLater;
+        EXPECT_TRUE(weather().isVisible()) << trayCameLater;
+    }
 }
 
 TEST_F(MinimiseTest, StationsChangedWhileMinimisedAreShownAndSizedOnRestore)

@@ -210,6 +210,17 @@ TEST_F(StartupTest, MiniWeatherStartShowsTheCompactWindowWaitingOnData)
     EXPECT_FALSE(weather().Command1[4]->isEnabled());
 }
 
+TEST_F(StartupTest, WithoutATrayASmallWindowStartLeavesTheMainWindowMinimised)
+{
+    TrayIcons::instance().simulate(false);
+    saveStartUpWindow("Dig");
+    ASSERT_TRUE(form1().Form_Load());
+    EXPECT_EQ(messageTexts(), QStringList{"There is no tray currently available"});
+    EXPECT_TRUE(form1().isVisible());
+    EXPECT_TRUE(form1().isMinimized());
+    EXPECT_TRUE(wethWind().isVisible());
+}
+
 TEST_F(StartupTest, ShutDownRemovesTheTrayIconsAndStopsTheTimers)
 {
     saveWatchList(1);

@@ -59,6 +59,39 @@ TEST_F(TrayMenuTest, DoubleClickOnIconOneRestoresTheLastWindowOnlyWhenAllAreHidd
     EXPECT_TRUE(main.isVisible());
 }
 
+// An embedded (XEmbed) tray passes the mouse on, the button down here; a
+// notifier host sends one activation for a click, and that does what a
+// double click does.
+TEST_F(TrayMenuTest, AnActivationWithoutTheMouseHereActsAsADoubleClick)
+{
+    using Reason = QSystemTrayIcon::ActivationReason;
+    struct Case {
+        const char* what;
+        std::vector<std::pair<Reason, bool>> activations; // reason, button down here
+        bool acts;
+    };
+    const Case cases[] = {
+        {"embedded, one click", {{QSystemTrayIcon::Trigger, true}}, false},
+        {"embedded, double click", {{QSystemTrayIcon::Trigger, true}, {QSystemTrayIcon::DoubleClick, true}}, true},
+        {"notifier host, one click", {{QSystemTrayIcon::Trigger, false}}, true},
+        {"middle button", {{QSystemTrayIcon::MiddleClick, false}}, false},
+    };
+    addWatchEntry(form2().List3, "Texas - DALLAS", false);
+    TrayIcons& tray = TrayIcons::instance();
+    tray.Tray_Add(2, "Weather Warning!", QIcon());
+    for (const Case& c : cases) {
+        form1().hide();
+        program().ShownWindow = 1;
+        program().WarnFlag[0] = true;
+        for (const auto& [reason, down] : c.activations) {
+            tray.activate(1, reason, down);
+            tray.activate(2, reason, down);
+        }
+        EXPECT_EQ(form1().isVisible(), c.acts) << c.what;
+        EXPECT_EQ(program().WarnFlag[0], !c.acts) << c.what;
+    }
+}
+
 TEST_F(TrayMenuTest, RightButtonSetsTheMenuItemsByWhatIsShown)
 {
     Form1& main = form1();

@@ -67,14 +67,23 @@ protected:
 
 } // namespace
 
-TEST(TemperatureColour, ThresholdsAreTheSameInEitherUnit)
+// Cold below 60 °F and hot above 89 °F, in either unit.
+TEST(TemperatureColour, ThresholdsAreTheSameTemperaturesInEitherUnit)
 {
-    EXPECT_EQ(temperatureColor("59"), kBlue);
-    EXPECT_EQ(temperatureColor("60"), kButtonTextColor);
-    EXPECT_EQ(temperatureColor("89"), kButtonTextColor);
-    EXPECT_EQ(temperatureColor("90"), kRed);
-    EXPECT_EQ(temperatureColor("NOT AVBL"), kBlue);
-    EXPECT_EQ(temperatureColor(""), kBlue);
+    struct Case {
+        const char* caption;
+        bool celsius;
+        quint32 colour;
+    };
+    const Case cases[] = {
+        {"59", false, kBlue}, {"60", false, kButtonTextColor}, {"89", false, kButtonTextColor}, {"90", false, kRed},
+        {"NOT AVBL", false, kBlue}, {"", false, kBlue},
+        // 15 °C is 59 °F, 16 °C 60.8 °F, 31 °C 87.8 °F, 32 °C 89.6 °F.
+        {"15", true, kBlue}, {"16", true, kButtonTextColor}, {"31", true, kButtonTextColor}, {"32", true, kRed},
+        {"40", true, kRed}, {"-5", true, kBlue}, {"15.6", true, kButtonTextColor}, {"NOT AVBL", true, kBlue},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(temperatureColor(c.caption, c.celsius), c.colour) << c.caption << (c.celsius ? " C" : " F");
 }
 
 TEST_F(WeatherWindowTest, StationButtonsStopAtTheEndsOfTheWatchList)
@@ -103,6 +112,12 @@ TEST_F(WeatherWindowTest, StationButtonsStopAtTheEndsOfTheWatchList)
     window.Command1_Click(5);
     EXPECT_EQ(program().CurrentSlot, 0);
     EXPECT_FALSE(window.Command1[5]->isEnabled());
+
+    program().RowsCelsius = true; // the table reads 60 °C: hot
+    form1().Label2[1]->setText("PLACE1");
+    window.Command1_Click(5);
+    EXPECT_EQ(window.Temp->text(), "60");
+    EXPECT_EQ(foreColor(window.Temp), kRed);
 }
 
 TEST_F(WeatherWindowTest, MailAnimationRunsTwentyOneTicksAndPlaysOnce)
@@ -165,6 +180,30 @@ TEST_F(WeatherWindowTest, AlertsShowTheWarningIconBlinkAndSoundOnce)
     state.WarnFlag = {};
     window.Timer2_Timer();
     EXPECT_FALSE(TrayIcons::instance().shown(2));
+    EXPECT_FALSE(state.WarnIconShown);
+}
+
+TEST_F(WeatherWindowTest, VisualDecidesWhetherTheWarningIconShowsNotWhetherItGoes)
+{
+    watch(2);
+    Weather& window = weather();
+    ProgramState& state = program();
+    const TrayIcons& tray = TrayIcons::instance();
+    form1().Visual->setChecked(false);
+    state.WarnFlag[1] = true;
+    window.Timer2_Timer();
+    EXPECT_FALSE(tray.shown(2));
+
+    form1().Visual->setChecked(true);
+    window.Timer2_Timer();
+    EXPECT_TRUE(tray.shown(2));
+    form1().Visual->setChecked(false);
+    window.Timer2_Timer();
+    EXPECT_TRUE(tray.shown(2)); // the alert is still on
+
+    state.WarnFlag[1] = false; // ended or acknowledged
+    window.Timer2_Timer();
+    EXPECT_FALSE(tray.shown(2));
     EXPECT_FALSE(state.WarnIconShown);
 }
 
