@@ -20,9 +20,10 @@ QStringList stormYears(int area, int currentYear)
 
 QString seasonMapAddress(const QString& siteRoot, int area, const QString& year)
 {
-    return (siteRoot + QStringLiteral("/hurricane/") + QLatin1String(kStormAreaCodes.at(area)) + QLatin1Char('/')
-            + year + QStringLiteral("/track.gif"))
-        .toLower();
+    return siteRoot
+        + (QStringLiteral("/hurricane/") + QLatin1String(kStormAreaCodes.at(area)) + QLatin1Char('/') + year
+           + QStringLiteral("/track.gif"))
+              .toLower();
 }
 
 QString stormMapAddress(const QString& siteRoot, int area, const QString& year, const QString& name)

@@ -16,7 +16,8 @@ inline constexpr std::array<const char*, 3> kStormAreaCodes{"atlantic", "e_pacif
 // first (1886, 1950 or 1945); none for an unknown area.
 QStringList stormYears(int area, int currentYear);
 
-// A season's track map, the whole address lower-cased.
+// A season's track map: the path in the archive lower-cased, the site root
+// as it is configured.
 QString seasonMapAddress(const QString& siteRoot, int area, const QString& year);
 // A storm's track map; the storm name keeps its case.
 QString stormMapAddress(const QString& siteRoot, int area, const QString& year, const QString& name);

@@ -26,7 +26,7 @@ TEST_F(PagesTest, AnErrorStatusIsAPageThatDidNotCome)
     const QByteArray storm = "/DataCompanySite/hurricane/atlantic/1998/ALEX/";
     const QString today = QLocale(QLocale::English).toString(QDate::currentDate(), "dddd, MMMM d, yyyy");
     form1().Cycloned[0]->trigger();
-    server.route("/datacompanysite/hurricane/atlantic/1998/index.html", HttpReply::text(" # Name\n  1 ALEX\n</PRE>"));
+    server.route("/DataCompanySite/hurricane/atlantic/1998/index.html", HttpReply::text(" # Name\n  1 ALEX\n</PRE>"));
     form8().List2->setCurrentItem(form8().List2->findItems("1998", Qt::MatchExactly).value(0));
     DoEvents();
     form8().List3->setCurrentRow(0);

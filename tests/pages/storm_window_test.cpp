@@ -38,7 +38,8 @@ TEST(StormArchive, YearsAddressesNamesAndTables)
     EXPECT_EQ(stormYears(2, 2024).last(), "1945");
     EXPECT_TRUE(stormYears(3, 2024).isEmpty());
 
-    EXPECT_EQ(seasonMapAddress("HTTP://Host/Root", 1, "1997"), "http://host/root/hurricane/e_pacific/1997/track.gif");
+    EXPECT_EQ(seasonMapAddress("http://Host/DataCompanySite", 1, "1997"),
+              "http://Host/DataCompanySite/hurricane/e_pacific/1997/track.gif");
     EXPECT_EQ(stormMapAddress("http://h", 0, "1992", "ANDREW"), "http://h/hurricane/atlantic/1992/ANDREW/track.gif");
 
     const std::pair<const char*, const char*> names[] = {
@@ -116,7 +117,7 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
     EXPECT_EQ(window().List2->item(window().List2->count() - 1)->text(), "1945");
     window().List1->setCurrentRow(0);
 
-    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    const QByteArray season = "/DataCompanySite/hurricane/atlantic/1998/";
     server.route(season + "index.html", HttpReply::text(seasonPage()));
     server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
     QDir().mkpath(path("data"));
@@ -170,7 +171,7 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
 TEST_F(StormWindowTest, ASeasonPageWithoutATableKeepsTheListAndSaysSo)
 {
     window().List3->addItem("  1 KEPT");
-    server.route("/datacompanysite/hurricane/atlantic/1999/index.html", HttpReply::text(" # Name but no end"));
+    server.route("/DataCompanySite/hurricane/atlantic/1999/index.html", HttpReply::text(" # Name but no end"));
     chooseYear("1999");
     EXPECT_EQ(window().List3->count(), 1);
     EXPECT_EQ(window().List3->item(0)->text(), "  1 KEPT");
@@ -195,7 +196,7 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     window().mnuSLV_Click(); // no map yet: nothing
     EXPECT_EQ(program().Pictures.PicCount, 0);
 
-    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    const QByteArray season = "/DataCompanySite/hurricane/atlantic/1998/";
     server.route(season + "index.html", HttpReply::text(seasonPage()));
     server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
     chooseYear("1998");
@@ -219,7 +220,7 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
 TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
 {
     for (const QByteArray year : {"1997", "1998"}) {
-        server.route("/datacompanysite/hurricane/atlantic/" + year + "/index.html",
+        server.route("/DataCompanySite/hurricane/atlantic/" + year + "/index.html",
                      HttpReply::text("<PRE> # Name\n  1 STORM OF " + year + "\n</PRE>"));
     }
     int requests = 0; // a season takes two: its page and its map
@@ -236,7 +237,7 @@ TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
         QCoreApplication::sendEvent(&years, &event);
     };
     auto clickWhileLoading = [&] {
-        server.route("/datacompanysite/hurricane/atlantic/1997/index.html", [&](const HttpRequestRecord&) {
+        server.route("/DataCompanySite/hurricane/atlantic/1997/index.html", [&](const HttpRequestRecord&) {
             click("1998"); // finds the window busy
             return HttpReply::text("<PRE> # Name\n  1 STORM OF 1997\n</PRE>");
         });
@@ -260,7 +261,7 @@ TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
 
 TEST_F(StormWindowTest, ADoubleClickedStormIsFetchedOnceTheListIsDoneWithTheClicks)
 {
-    server.route("/datacompanysite/hurricane/atlantic/1998/index.html", HttpReply::text(seasonPage()));
+    server.route("/DataCompanySite/hurricane/atlantic/1998/index.html", HttpReply::text(seasonPage()));
     chooseYear("1998");
     const QByteArray trackData = "/DataCompanySite/hurricane/atlantic/1998/ALEX/track.dat";
     server.route(trackData, [this](const HttpRequestRecord&) {
