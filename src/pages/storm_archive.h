@@ -37,8 +37,10 @@ QString stormLineTitle(const QString& line);
 // The Saffir-Simpson legend shown in the data box for a season.
 QString stormLegend();
 
-// What the data box says when the archive has no track data for a storm.
+// What the data box says when the archive has no track data for a storm
+// (a sub-tropical storm), and when the data could not be fetched.
 QString missingStormDataNotice();
+QString stormDataNotFetchedNotice();
 
 // The status text of a transfer state of the window's own control while it
 // fetches `fetchItem` ("Storm Data" or "Storm Track Picture"); an answer with

@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -150,15 +151,33 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
     EXPECT_EQ(panel(), "Picture Not Available At This Time");
     EXPECT_TRUE(window().map()->pixmap().isNull());
 
-    // Track data missing on the server: the notice, and the data box in front.
-    server.route(storm + "track.dat", HttpReply::text("<h1>File Not Found</h1>"));
+    // Track data that did not come: a notice, and the data box in front.
+    // Only data the archive has not got is a sub-tropical storm's.
+    const QString subTropical = QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
+        + QString(20, ' ') + "Sub Tropical Storms!";
+    const QString notFetched = QString(11, '\n') + QString(20, ' ') + "The storm's data could not be fetched.\n"
+        + QString(20, ' ') + "Please try again later.";
+    const auto withStatus = [](int status) {
+        HttpReply reply = HttpReply::text("<h1>Sorry</h1>");
+        reply.status = status;
+        return reply;
+    };
+    const std::pair<HttpReply, QString> answers[] = {
+        {HttpReply::text("<h1>File Not Found</h1>"), subTropical},
+        {withStatus(404), subTropical},
+        {withStatus(500), notFetched},
+        {HttpReply::of(HttpReply::Mode::CloseWithoutAnswer), notFetched},
+    };
     server.route(storm + "track.gif", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
-    window().List3_DblClick();
-    EXPECT_TRUE(window().Option1[1]->isChecked());
-    EXPECT_TRUE(window().Text1->isVisible());
-    EXPECT_EQ(window().Text1->toPlainText(), QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
-                                                 + QString(20, ' ') + "Sub Tropical Storms!");
-    EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+    for (const auto& [answer, notice] : answers) {
+        window().Option1[0]->click();
+        server.route(storm + "track.dat", answer);
+        window().List3_DblClick();
+        EXPECT_TRUE(window().Option1[1]->isChecked());
+        EXPECT_TRUE(window().Text1->isVisible());
+        EXPECT_EQ(window().Text1->toPlainText(), notice) << answer.status << " " << int(answer.mode);
+        EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+    }
 
     // The map comes but finds the disk full.
     server.route(storm + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
@@ -207,7 +226,13 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     EXPECT_EQ(large->windowTitle(), "1998 Tropical Storm Tracks");
     EXPECT_EQ(large->Picture1->pixmap().size(), QSize(700, 500));
 
+    // The title is that of the map shown: a storm chosen is not yet shown.
     window().List3->setCurrentRow(0);
+    window().mnuSLV_Click();
+    EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), "1998 Tropical Storm Tracks");
+    server.route(season + "ALEX/track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    window().List3_DblClick();
+    window().List3->setCurrentRow(1);
     window().mnuSLV_Click();
     EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), " Hurricane ALEX          ");
 
@@ -215,6 +240,40 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     window().mnuSLV_Click();
     EXPECT_EQ(messages.back().text, "The Maximum Number Of Open Windows\r\nHas Been Reached.  Please Close One\r\n"
                                     "Before Displaying Another Picture.");
+}
+
+// A storm's folder page that lists the season empties the storm list's
+// choice. The list keeps the focus, and when the map's menu closes it makes
+// its first row current: no choice of the user's, and no storm shown.
+TEST_F(StormWindowTest, TheMapsMenuTitlesTheStormShownNotTheRowTheListMakesCurrent)
+{
+    const QByteArray season = "/DataCompanySite/hurricane/atlantic/1998/";
+    server.route(season + "index.html", HttpReply::text(seasonPage()));
+    server.route(season + "BONNIE/index.html", HttpReply::text(seasonPage()));
+    server.route(season + "BONNIE/track.dat", HttpReply::text("ADV LAT LON\n", "text/plain"));
+    server.route(season + "BONNIE/track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    window().activateWindow();
+    chooseYear("1998");
+    window().List3->setFocus();
+    window().List3->setCurrentRow(1);
+    window().List3_DblClick();
+    ASSERT_FALSE(window().map()->pixmap().isNull());
+    ASSERT_EQ(window().List3->currentRow(), -1);
+    ASSERT_TRUE(window().List3->hasFocus());
+
+    const QPoint at = window().map()->mapToGlobal(QPoint(10, 10));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), at, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window().map(), &press);
+    ASSERT_TRUE(window().mnuBlankForm8->isVisible());
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window().mnuBlankForm8, &event);
+    }
+    DoEvents();
+    ASSERT_EQ(program().Pictures.PicCount, 1);
+    EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), " Tropical Storm #BONNIE  ");
+    window().Option1[1]->click();
+    EXPECT_TRUE(window().Text1->toPlainText().startsWith("Saffir-Simpson Scale"));
 }
 
 TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
