@@ -193,13 +193,11 @@ TEST_F(OptionsCommandsTest, LeavingWithoutSavingPutsEveryControlBack)
     options.Command5_Click();
     messages.clear();
 
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"Cancel", [&] { options.Command1[1]->click(); }},
         {"close box", [&] { options.close(); }},
-        {"Escape", [&] {
-             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-             QApplication::sendEvent(&options, &escape);
-         }},
+        {"Escape", [&] { QApplication::sendEvent(&options, &escape); }},
     };
     for (const auto& [way, leave] : ways) {
         options.show();
@@ -216,9 +214,8 @@ TEST_F(OptionsCommandsTest, LeavingWithoutSavingPutsEveryControlBack)
         const QStringList shown{options.Text2->text(), options.ProxyUser->text(), options.ProxyPassword->text(),
                                 options.Text3[0]->text(), options.Text3[1]->text(), options.Text4->text()};
         EXPECT_EQ(shown, QStringList({"75001", "alice", "secret", "pop.example.org", "bob", "SUNNY"})) << way;
-        EXPECT_TRUE(options.Option5[1]->isChecked()) << way;
-        EXPECT_TRUE(options.Option2[0]->isChecked()) << way;
-        EXPECT_TRUE(options.Option3[0]->isChecked()) << way;
+        EXPECT_TRUE(options.Option5[1]->isChecked() && options.Option2[0]->isChecked() && options.Option3[0]->isChecked())
+            << way;
         EXPECT_EQ(program().IconCategorySel, 0) << way;
         EXPECT_EQ(watchRows(options.List3), QStringList{"Texas - WACO"}) << way;
     }

@@ -153,21 +153,17 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
 
     // Track data that did not come: a notice, and the data box in front.
     // Only data the archive has not got is a sub-tropical storm's.
-    const QString subTropical = QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
-        + QString(20, ' ') + "Sub Tropical Storms!";
-    const QString notFetched = QString(11, '\n') + QString(20, ' ') + "The storm's data could not be fetched.\n"
-        + QString(20, ' ') + "Please try again later.";
-    const auto withStatus = [](int status) {
-        HttpReply reply = HttpReply::text("<h1>Sorry</h1>");
-        reply.status = status;
-        return reply;
+    const auto notice = [](const char* first, const char* second) {
+        return QString(11, '\n') + QString(20, ' ') + first + '\n' + QString(20, ' ') + second;
     };
-    const std::pair<HttpReply, QString> answers[] = {
-        {HttpReply::text("<h1>File Not Found</h1>"), subTropical},
-        {withStatus(404), subTropical},
-        {withStatus(500), notFetched},
-        {HttpReply::of(HttpReply::Mode::CloseWithoutAnswer), notFetched},
-    };
+    const QString subTropical = notice("Data and Map can not be recovered for", "Sub Tropical Storms!");
+    const QString notFetched = notice("The storm's data could not be fetched.", "Please try again later.");
+    HttpReply notFound = HttpReply::text("<h1>Sorry</h1>"), failed = notFound;
+    notFound.status = 404;
+    failed.status = 500;
+    const std::pair<HttpReply, QString> answers[] = {{HttpReply::text("<h1>File Not Found</h1>"), subTropical},
+                                                     {notFound, subTropical}, {failed, notFetched},
+                                                     {HttpReply::of(HttpReply::Mode::CloseWithoutAnswer), notFetched}};
     server.route(storm + "track.gif", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
     for (const auto& [answer, notice] : answers) {
         window().Option1[0]->click();
