@@ -150,11 +150,17 @@ void Form2::saveAndHide(int Index)
     DoEvents();
 }
 
+// Every control goes back to what is saved, as in a dialog loaded afresh:
+// to its design value first, then to the stores.
 void Form2::cancelAndHide()
 {
     Command1[4]->setEnabled(true);
     hide();
     List3->clear();
+    backToDesignValues();
+    readDigitColour();
+    readPopUpChoice();
+    readProxyCredentials();
     Load_Settings();
     rereadInternetSection();
 }

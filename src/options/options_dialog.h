@@ -166,6 +166,11 @@ private:
     void connectAlertSettings();
     void saveAndHide(int Index);
     void cancelAndHide();
+    void backToDesignValues();
+    // The load's reads of the store that Cancel repeats.
+    void readDigitColour();
+    void readPopUpChoice();
+    void readProxyCredentials();
     void rereadInternetSection();
     void deleteHighlighted();
     void watchListChanged();

@@ -115,12 +115,7 @@ void Form2::Form_Load()
     centre();
     state.SlotURL = {};
 
-    // An index that names no button changes nothing (the digital display
-    // has four colour sets, the small windows four choices).
-    if (const auto colour = storedNumber("Settings", "DigitColor", "0"); colour && *colour >= 0 && *colour <= 3) {
-        state.DigitColorIndex = *colour;
-        select(Option6, colour);
-    }
+    readDigitColour();
     setCheck(Check6, storedNumber("Internet", "KeepLast", "1"));
     state.KeepLastOn = Check6->isChecked() ? 1 : 0;
     Text6->setText(stored("Internet", "Pause Time", "3"));
@@ -132,10 +127,7 @@ void Form2::Form_Load()
         Text7->setText(QStringLiteral("10"));
     setTimeoutFromText(Text7);
 
-    if (const auto popUp = storedNumber("Settings", "PopUp", "0"); popUp && *popUp >= 0 && *popUp <= 3) {
-        state.PopUpIndex = *popUp;
-        select(Option5, popUp);
-    }
+    readPopUpChoice();
     DoEvents();
     setCheck(Check7, storedNumber("Settings", "VerifyVersion", "0"));
     state.VerifyVersionOn = Check7->isChecked() ? 1 : 0;
@@ -143,12 +135,7 @@ void Form2::Form_Load()
     select(Option4, storedNumber("Internet", "Connection", "0"));
     setSliderFromStore(Slider1);
     setAutoOffFromStore(Check1[0]);
-
-    state.ProxyUserName = blankMeansNothing(stored("Proxy", "Username", "Blank"));
-    QString password = blankMeansNothing(stored("Proxy", "Password", "Blank"));
-    state.ProxyPwd = Flip_Bits(password);
-    ProxyUser->setText(state.ProxyUserName);
-    ProxyPassword->setText(state.ProxyPwd);
+    readProxyCredentials();
     List6.clear();
     state.UpdateInterval = 60;
 
@@ -169,8 +156,45 @@ void Form2::loadAfresh()
     StateRow = 0;
     Label3->setText(QStringLiteral("0"));
     Label3->hide();
-    designValues_.restore();
+    backToDesignValues();
     Form_Load();
+}
+
+// The category of a new definition follows its button, as when one is chosen.
+void Form2::backToDesignValues()
+{
+    designValues_.restore();
+    for (int i = 0; i < static_cast<int>(Option3.size()); ++i)
+        if (Option3[i]->isChecked())
+            program().IconCategorySel = i;
+}
+
+// An index that names no button changes nothing (the digital display has
+// four colour sets, the small windows four choices).
+void Form2::readDigitColour()
+{
+    if (const auto colour = storedNumber("Settings", "DigitColor", "0"); colour && *colour >= 0 && *colour <= 3) {
+        program().DigitColorIndex = *colour;
+        select(Option6, colour);
+    }
+}
+
+void Form2::readPopUpChoice()
+{
+    if (const auto popUp = storedNumber("Settings", "PopUp", "0"); popUp && *popUp >= 0 && *popUp <= 3) {
+        program().PopUpIndex = *popUp;
+        select(Option5, popUp);
+    }
+}
+
+void Form2::readProxyCredentials()
+{
+    ProgramState& state = program();
+    state.ProxyUserName = blankMeansNothing(stored("Proxy", "Username", "Blank"));
+    QString password = blankMeansNothing(stored("Proxy", "Password", "Blank"));
+    state.ProxyPwd = Flip_Bits(password);
+    ProxyUser->setText(state.ProxyUserName);
+    ProxyPassword->setText(state.ProxyPwd);
 }
 
 // Cancel puts the saved connection values back, without the floors of a

@@ -8,6 +8,7 @@
 #include "settings/source_addresses.h"
 
 #include <QLocale>
+#include <optional>
 
 namespace {
 
@@ -116,14 +117,14 @@ QString featureCaption(FeaturePage page)
     return QLatin1String(member(page).caption);
 }
 
-std::optional<QString> featurePageText(FeaturePage page, QString html, const QDate& today)
+QString featurePageText(FeaturePage page, QString html, const QDate& today)
 {
     const Member& m = member(page);
     if (!removeTags(html))
-        return std::nullopt;
+        return kProblem;
     expandNonBreakingSpaces(html);
     if (m.numericReferences && !removeNumericReferences(html))
-        return std::nullopt;
+        return kProblem;
     if (m.lineFeedRuns)
         collapseLineFeedRuns(html);
     const std::optional<QString> article = m.cut(html, today);
@@ -140,12 +141,10 @@ void showFeaturePage(FeaturePage page)
     if (programClosing())
         return;
     // A page that did not come holds no article, as a page without its markers.
-    const std::optional<QString> text = featurePageText(page, html.value_or(QString()), QDate::currentDate());
-    if (!text)
-        return;
-    const bool found = html && *text != kProblem;
+    const QString text = featurePageText(page, html.value_or(QString()), QDate::currentDate());
+    const bool found = html && text != kProblem;
     form1().setPanelText(1, found ? QStringLiteral("Text Processing Complete") : QStringLiteral("Text Processing Failed"));
-    showInViewer(featureCaption(page), *text);
+    showInViewer(featureCaption(page), text);
 }
 
 void Show_Weather_History() { showFeaturePage(FeaturePage::WeatherHistory); }

@@ -1,7 +1,6 @@
 #pragma once
 #include <QDate>
 #include <QString>
-#include <optional>
 
 // Four articles fetched from web pages and shown in the text window:
 // the weather history of the day, the sky of this week and of this month,
@@ -15,14 +14,14 @@ QString featureCaption(FeaturePage page);
 
 // What the text window shows for a fetched page: the article (its line
 // breaks as CR LF), or "Problem Encountered.  Please try again later." when
-// a marker is missing; nullopt, and nothing shown, when the page holds a
-// "<" (or, for the pages that remove them, an "&#") that never closes.
-// `today` gives the month that the monthly sky page names.
-std::optional<QString> featurePageText(FeaturePage page, QString html, const QDate& today);
+// a marker is missing or the page cannot be cleaned: it holds a "<" (or,
+// for the pages that remove them, an "&#") that never closes. `today` gives
+// the month that the monthly sky page names.
+QString featurePageText(FeaturePage page, QString html, const QDate& today);
 
 // Fetches the page and shows it in the text window, with "Text Processing
 // Complete" in status panel 1, or "Text Processing Failed" when the page did
-// not come or holds no article; while the main window's transfer control is
+// not come, cannot be cleaned or holds no article; while the main window's transfer control is
 // busy, says so in the status bar instead.
 void showFeaturePage(FeaturePage page);
 

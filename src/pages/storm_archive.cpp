@@ -20,9 +20,10 @@ QStringList stormYears(int area, int currentYear)
 
 QString seasonMapAddress(const QString& siteRoot, int area, const QString& year)
 {
-    return (siteRoot + QStringLiteral("/hurricane/") + QLatin1String(kStormAreaCodes.at(area)) + QLatin1Char('/')
-            + year + QStringLiteral("/track.gif"))
-        .toLower();
+    return siteRoot
+        + (QStringLiteral("/hurricane/") + QLatin1String(kStormAreaCodes.at(area)) + QLatin1Char('/') + year
+           + QStringLiteral("/track.gif"))
+              .toLower();
 }
 
 QString stormMapAddress(const QString& siteRoot, int area, const QString& year, const QString& name)
@@ -97,11 +98,26 @@ QString stormLegend()
     }.join(QStringLiteral("\r\n"));
 }
 
-QString missingStormDataNotice()
+namespace {
+
+// Two lines in the middle of the data box.
+QString dataBoxNotice(const QString& first, const QString& second)
 {
     const QString indent(20, QLatin1Char(' '));
-    return QStringLiteral("\r\n").repeated(11) + indent + QStringLiteral("Data and Map can not be recovered for\r\n")
-        + indent + QStringLiteral("Sub Tropical Storms!");
+    return QStringLiteral("\r\n").repeated(11) + indent + first + QStringLiteral("\r\n") + indent + second;
+}
+
+} // namespace
+
+QString missingStormDataNotice()
+{
+    return dataBoxNotice(QStringLiteral("Data and Map can not be recovered for"), QStringLiteral("Sub Tropical Storms!"));
+}
+
+QString stormDataNotFetchedNotice()
+{
+    return dataBoxNotice(QStringLiteral("The storm's data could not be fetched."),
+                         QStringLiteral("Please try again later."));
 }
 
 QString stormTransferText(int State, const QString& fetchItem, int errorNumber, int httpStatus)

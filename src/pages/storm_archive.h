@@ -16,7 +16,8 @@ inline constexpr std::array<const char*, 3> kStormAreaCodes{"atlantic", "e_pacif
 // first (1886, 1950 or 1945); none for an unknown area.
 QStringList stormYears(int area, int currentYear);
 
-// A season's track map, the whole address lower-cased.
+// A season's track map: the path in the archive lower-cased, the site root
+// as it is configured.
 QString seasonMapAddress(const QString& siteRoot, int area, const QString& year);
 // A storm's track map; the storm name keeps its case.
 QString stormMapAddress(const QString& siteRoot, int area, const QString& year, const QString& name);
@@ -36,8 +37,10 @@ QString stormLineTitle(const QString& line);
 // The Saffir-Simpson legend shown in the data box for a season.
 QString stormLegend();
 
-// What the data box says when the archive has no track data for a storm.
+// What the data box says when the archive has no track data for a storm
+// (a sub-tropical storm), and when the data could not be fetched.
 QString missingStormDataNotice();
+QString stormDataNotFetchedNotice();
 
 // The status text of a transfer state of the window's own control while it
 // fetches `fetchItem` ("Storm Data" or "Storm Track Picture"); an answer with

@@ -210,18 +210,27 @@ QString Form8::chosenYear() const
     return chosen.isEmpty() ? QString() : chosen.first()->text();
 }
 
+// The list's current row is no choice: the list makes its first row current
+// when it gets the focus back (from a closed menu, say) without one.
+const QListWidgetItem* Form8::chosenStorm() const
+{
+    const QList<QListWidgetItem*> chosen = List3->selectedItems();
+    return chosen.isEmpty() ? nullptr : chosen.first();
+}
+
 void Form8::List2_Click()
 {
     const QString year = chosenYear();
     if (year.isEmpty())
         return;
+    List3->clearSelection();
     List3->setCurrentRow(-1);
     Get_Storm(seasonMapAddress(sites::DataCompanySite(), List1->currentRow(), year));
 }
 
 void Form8::List3_DblClick()
 {
-    const QListWidgetItem* storm = List3->currentItem();
+    const QListWidgetItem* storm = chosenStorm();
     if (!storm || List1->currentRow() < 0)
         return;
     const QString name = Get_Storm_Name(storm->text().left(29));
@@ -240,12 +249,17 @@ void Form8::Get_Storm(const QString& URL)
     }
     const QPointer<Form8> alive(this);
     fetching = true;
-    fetchStorm(URL);
+    // A chosen storm line makes this a storm's fetch; without one it is the
+    // season's. Which, and the title of what it shows, are settled now: the
+    // waits may change the lists.
+    const QListWidgetItem* storm = chosenStorm();
+    fetchStorm(URL, storm != nullptr,
+               storm ? stormLineTitle(storm->text()) : chosenYear() + QStringLiteral(" Tropical Storm Tracks"));
     if (alive)
         fetching = false;
 }
 
-void Form8::fetchStorm(const QString& URL)
+void Form8::fetchStorm(const QString& URL, bool storm, const QString& title)
 {
     const QPointer<Form8> alive(this);
     map()->clear();
@@ -255,7 +269,7 @@ void Form8::fetchStorm(const QString& URL)
         return;
     const QString fileName = Get_FileName(URL);
     FetchItem = QStringLiteral("Storm Data");
-    Get_Storm_Data(Get_URLPath(URL) + QStringLiteral("index.html"));
+    Get_Storm_Data(Get_URLPath(URL) + QStringLiteral("index.html"), storm);
     if (waitEnded(alive))
         return;
     FetchItem = QStringLiteral("Storm Track Picture");
@@ -279,24 +293,28 @@ void Form8::fetchStorm(const QString& URL)
     }
     mapBytes = bytes;
     mapFileName = fileName;
+    mapTitle = title;
     map()->setPixmap(picture);
     map()->resize(picture.size().expandedTo(QSize(kViewWidth, kViewHeight)));
 }
 
-void Form8::Get_Storm_Data(const QString& IndexURL)
+void Form8::Get_Storm_Data(const QString& IndexURL, bool storm)
 {
     const QPointer<Form8> alive(this);
-    if (List3->currentRow() < 0) {
+    if (!storm) {
         setDataText(Text2);
     } else {
         const std::optional<QString> data = fetchText(*Inet1, Get_URLPath(IndexURL) + QStringLiteral("track.dat"));
         if (waitEnded(alive))
             return;
-        // Track data that did not come: the notice, not the server's error
-        // page nor the data of the storm shown before.
-        if (!data || data->contains(QLatin1String("File Not Found"))) {
+        // Track data that did not come: a notice, not the server's error
+        // page nor the data of the storm shown before. The archive keeps
+        // none for a sub-tropical storm; any other failure is no such answer.
+        const bool notFound = data ? data->contains(QLatin1String("File Not Found"))
+                                   : Inet1->lastHttpStatus() == 404;
+        if (!data || notFound) {
             Option1[1]->setChecked(true);
-            setDataText(missingStormDataNotice());
+            setDataText(notFound ? missingStormDataNotice() : stormDataNotFetchedNotice());
             return;
         }
         Show_Storm_Text(*data);
@@ -348,7 +366,7 @@ void Form8::Option1_Click(int Index)
     } else if (Index == 1) {
         Text1->show();
         Text1->raise();
-        if (List3->currentRow() < 0)
+        if (!chosenStorm())
             setDataText(Text2);
     }
 }
@@ -392,10 +410,7 @@ void Form8::mnuSLV_Click()
         return;
     Form5* window = newPictureWindow();
     window->loadPicture(mapBytes, mapFileName);
-    const QListWidgetItem* storm = List3->currentItem();
-    const QString title = storm && List3->currentRow() >= 0 ? stormLineTitle(storm->text())
-                                                             : chosenYear() + QStringLiteral(" Tropical Storm Tracks");
-    showPictureWindow(*window, title);
+    showPictureWindow(*window, mapTitle);
 }
 
 bool Form8::eventFilter(QObject* watched, QEvent* event)

@@ -12,6 +12,7 @@ class QGroupBox;
 class QAction;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QPlainTextEdit;
 class QRadioButton;
@@ -72,13 +73,18 @@ protected:
 private:
     // The year chosen in List2; empty when none is.
     QString chosenYear() const;
-    void fetchStorm(const QString& URL);
-    void Get_Storm_Data(const QString& IndexURL);
+    // The storm line chosen in List3; nullptr when none is.
+    const QListWidgetItem* chosenStorm() const;
+    // A storm's or a season's map and data; `title` names what the map shows.
+    void fetchStorm(const QString& URL, bool storm, const QString& title);
+    // The legend for a season; for a storm, its track data.
+    void Get_Storm_Data(const QString& IndexURL, bool storm);
     QString Show_Storm_Text(const QString& Text);
     void Fill_Storm_List(const QString& Page, bool& OK);
     DownloadOutcome Get_Track_Picture(const QString& URL, const QString& FileName);
     void setDataText(const QString& text);
     QByteArray mapBytes;  // the map's file as it was fetched
     QString mapFileName;  // and its name
+    QString mapTitle;     // and what it shows: the season or the storm line
     bool fetching = false; // Get_Storm is running
 };

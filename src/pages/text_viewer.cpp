@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPrinter>
 
 namespace {
@@ -69,7 +70,9 @@ void Form4::setText(const QString& text)
 
 QString Form4::text() const
 {
-    return Text1->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // The document's raw text keeps no-break spaces and line separators as
+    // they are; only the breaks between its paragraphs are line ends.
+    return Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
 }
 
 void Form4::mnuSave_Click()
@@ -77,12 +80,17 @@ void Form4::mnuSave_Click()
     // Taken before the dialog: the viewer may be closed while it is open.
     const QByteArray bytes = (text() + QStringLiteral("\r\n")).toUtf8();
     const QString filter = QStringLiteral("Text Files (*.txt)");
-    const auto choice = chooseSaveFile(SaveFileRequest{QStringLiteral("Save As"), {filter}, filter, programFolder()});
+    // The name chosen may get ".txt" after it: the question about replacing
+    // a file is asked here, about the file that will be written.
+    const auto choice = chooseSaveFile(SaveFileRequest{.title = QStringLiteral("Save As"),
+                                                       .filters = {filter},
+                                                       .selectedFilter = filter,
+                                                       .startPath = programFolder(),
+                                                       .dialogAsksToReplace = false});
     if (!choice)
         return;
     const QString path = textFileName(choice->path);
-    // The dialog asked about the name it gave, not about one made from it.
-    if (path != choice->path && QFileInfo::exists(path)
+    if (QFileInfo::exists(path)
         && MsgBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(QFileInfo(path).fileName()),
                   MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Save As"), MsgDefault::Second)
                != MsgResult::Yes)

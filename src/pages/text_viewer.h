@@ -24,7 +24,7 @@ public:
     // Replaces the text. Line breaks may be CR LF, CR CR LF (one break) or a
     // lone CR or LF.
     void setText(const QString& text);
-    // The text with CR LF line breaks.
+    // The text as shown, its line breaks as CR LF.
     QString text() const;
 
     void mnuSave_Click();

@@ -132,9 +132,21 @@ void fetchAndOpen(const QString URL, const QString Title, Kind kind)
     openDownloaded(Get_File(URL, FileName), FileName, Title, kind);
 }
 
+// The argument in lower case, but for the map portal's site root that it
+// begins with: a root is asked for as configured (a mirror's path may hold
+// capitals).
+QString lowerCasedBeyondPortalRoot(const QString& argument)
+{
+    const QString root = sites::WeatherPortalSite();
+    const bool rooted = argument.startsWith(root)
+        && (argument.size() == root.size() || argument[root.size()] == QLatin1Char('/')
+            || argument[root.size()] == QLatin1Char('@'));
+    return rooted ? root + argument.mid(root.size()).toLower() : argument.toLower();
+}
+
 void lookUpAndOpen(const QString& Argument, const QString Title)
 {
-    const QString Arg = Argument.toLower();
+    const QString Arg = lowerCasedBeyondPortalRoot(Argument);
     if (!prepareFetch())
         return;
     const qsizetype p = Arg.indexOf(QLatin1Char('@'));

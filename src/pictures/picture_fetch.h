@@ -22,8 +22,9 @@ void Get_Picture(const QString& URL, const QString& Title);
 // An animated GIF, played in the window.
 void Get_Animation(const QString& URL, const QString& Title);
 // A still picture whose address is read from a web page: Arg is the page's
-// address, "@" and a marker; the picture's path is the text of the page from
-// the marker up to the next double quote, on the map portal's site.
+// address, "@" and a marker, both taken in lower case but for the map
+// portal's site root at its start; the picture's path is the text of the
+// page from the marker up to the next double quote, on the map portal's site.
 void Get_Composite_Map(const QString& Arg, const QString& Title);
 // The same for the user's local radar entries.
 void Get_Local_Radar(const QString& Arg, const QString& Title);

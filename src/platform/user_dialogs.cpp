@@ -131,6 +131,7 @@ std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request)
     QFileDialog dialog(nullptr, request.title, request.startPath);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.dialogAsksToReplace);
     dialog.setNameFilters(request.filters);
     dialog.selectNameFilter(request.selectedFilter);
     dialog.setDefaultSuffix(filterSuffix(request.selectedFilter));

@@ -42,11 +42,14 @@ std::optional<QColor> chooseColor(const QColor& initial);
 
 // A Save As choice: the file types offered ("Bmp Files (*.bmp)" and so on),
 // the one preselected, and the folder and name the dialog starts with.
+// A caller that makes another name of the one chosen asks itself before it
+// replaces a file: the dialog then does not ask.
 struct SaveFileRequest {
     QString title;
     QStringList filters;
     QString selectedFilter;
     QString startPath;
+    bool dialogAsksToReplace = true;
 };
 struct SaveFileChoice {
     QString path;

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <functional>
 
 namespace {
 
@@ -167,15 +168,63 @@ TEST_F(OptionsCommandsTest, CancelPutsTheSavedSettingsBack)
     addWatchEntry(options.List3, "Maine - PORTLAND", false);
     options.Text7->setText("5"); // no floor on Cancel: the stored text comes back
     options.Check7->setChecked(true);
-    options.Option5[3]->setChecked(true);
     options.Command1_Click(1);
     EXPECT_EQ(watchRows(options.List3), QStringList({"Texas - WACO [x]", "Texas - AUSTIN"}));
     EXPECT_TRUE(options.Command1[4]->isEnabled());
     EXPECT_EQ(options.Text7->text(), "45");
     EXPECT_EQ(program().InetTimeout, 45);
     EXPECT_FALSE(options.Check7->isChecked());
-    EXPECT_TRUE(options.Option5[3]->isChecked()); // the pop-up choice is not re-read
-    EXPECT_EQ(program().PopUpIndex, 0);
+}
+
+// Cancel, the close box and Escape leave nothing of what was abandoned in
+// the dialog's controls, so no later save can store it.
+TEST_F(OptionsCommandsTest, LeavingWithoutSavingPutsEveryControlBack)
+{
+    Form2& options = form2();
+    addWatchEntry(options.List3, "Texas - WACO", false);
+    options.Option5[1]->setChecked(true);
+    options.Text2->setText("75001");
+    options.Command1_Click(4);
+    options.ProxyUser->setText("alice");
+    options.ProxyPassword->setText("secret");
+    options.Command9_Click();
+    for (int i = 0; i < 3; ++i)
+        options.Text3[i]->setText(QStringList{"pop.example.org", "bob", "pw"}[i]);
+    options.Command5_Click();
+    messages.clear();
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Cancel", [&] { options.Command1[1]->click(); }},
+        {"close box", [&] { options.close(); }},
+        {"Escape", [&] { QApplication::sendEvent(&options, &escape); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        options.show();
+        options.Option5[3]->setChecked(true);
+        options.Text2->setText("99999");
+        options.ProxyUser->setText("mallory");
+        options.ProxyPassword->setText("guess");
+        options.Option2[1]->setChecked(true);
+        options.Text3[0]->setText("other.example.org");
+        options.Text4->setText("HAIL");
+        options.Option3[5]->setChecked(true);
+        leave();
+        EXPECT_FALSE(options.isVisible()) << way;
+        const QStringList shown{options.Text2->text(), options.ProxyUser->text(), options.ProxyPassword->text(),
+                                options.Text3[0]->text(), options.Text3[1]->text(), options.Text4->text()};
+        EXPECT_EQ(shown, QStringList({"75001", "alice", "secret", "pop.example.org", "bob", "SUNNY"})) << way;
+        EXPECT_TRUE(options.Option5[1]->isChecked() && options.Option2[0]->isChecked() && options.Option3[0]->isChecked())
+            << way;
+        EXPECT_EQ(program().IconCategorySel, 0) << way;
+        EXPECT_EQ(watchRows(options.List3), QStringList{"Texas - WACO"}) << way;
+    }
+    // Saved again, the settings are those saved before.
+    options.Command1_Click(4);
+    EXPECT_EQ(GetSetting("Settings", "PopUp", "?"), "1");
+    EXPECT_EQ(program().PopUpIndex, 1);
+    EXPECT_TRUE(readFile("CRVN.ini").contains("75001"));
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(OptionsCommandsTest, ListSeparatorsAreRefusedAndAFileSplitByOneStillLoads)

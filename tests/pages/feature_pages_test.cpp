@@ -15,7 +15,7 @@ struct FeatureCase {
     const char* name;
     FeaturePage page;
     QString html;
-    std::optional<QString> shown; // nullopt: nothing is shown
+    QString shown;
 };
 
 const QString kProblem = "Problem Encountered.  Please try again later.";
@@ -38,15 +38,14 @@ TEST(FeaturePageText, CleansAndCutsEachPageBetweenItsMarkers)
          "<p>Daily Weather Trivia</p>\nX&nbsp;&nbsp;Hail\n\n\nfell.\nSearch for local weather",
          "X \r\n      \r\n     Hail  \r\nfell.\r\n"},
         {"trivia end marker missing", FeaturePage::WeatherHistory, "Daily Weather Trivia: hail", kProblem},
-        {"a tag that never closes shows nothing", FeaturePage::WeatherHistory,
-         "Daily Weather Trivia x Search for local weather <b", std::nullopt},
+        {"a tag that never closes", FeaturePage::WeatherHistory,
+         "Daily Weather Trivia x Search for local weather <b", kProblem},
         {"weekly page: references gone, runs to the third of five returns, home page appended",
          FeaturePage::SkyThisWeek,
          "<b>Tips for backyard outings</b>:\r\n\r\nMoon&#8217;s close\rto Venus\x0b tonight.\r\r\r\r\rOlder",
          "Moons close\r\nto Venus  tonight.\r\n\r\n\r\n" + skyGuideLines()},
         {"weekly page without five returns", FeaturePage::SkyThisWeek, "backyard outings: Moon\r\r\r\r", kProblem},
-        {"a reference that never closes shows nothing", FeaturePage::SkyThisWeek, "backyard outings &#8217 x",
-         std::nullopt},
+        {"a reference that never closes", FeaturePage::SkyThisWeek, "backyard outings &#8217 x", kProblem},
         {"monthly page starts at the month's second mention, ends before any case of 'choose'",
          FeaturePage::SkyThisMonth,
          "<h1>March 2024</h1> Sky\tcalendar\r\nMarch 2024\r\nMoon\tnew on 10th.\r\nchoose another month",
@@ -86,14 +85,18 @@ TEST_F(FeaturePagesTest, EachPageReplacesTheViewersCaptionAndText)
     EXPECT_EQ(form4().Text1->toPlainText(), "1969 Moon landing.");
     EXPECT_EQ(server.requests().back().target, "/NewsWireSite/mynews/news/story.adp?mnsid=RTR%2FPEOPLE-HISTORY%2F");
 
-    // A page without its article, an error answer or a site that cannot be
-    // reached: the problem text under the page's caption, and a failure told.
+    // A page without its article, one cut off in a tag, an error answer or a
+    // site that cannot be reached: the problem text under the page's
+    // caption, and a failure told.
     HttpReply missing = HttpReply::text("<h1>Not Found</h1>");
     missing.status = 404;
     server.route("/NewsWireSite/mynews/news/story.adp", missing);
     server.route("/SkyGuideSite/nightsky/weekly.html", HttpReply::text("<p>Our pages have moved.</p>"));
+    server.route("/TriviaPortalSite/weather/trivia/",
+                 HttpReply::text("Daily Weather Trivia Hail fell.\nSearch for local weather</p><p"));
     const std::pair<void (*)(), QString> failures[] = {
         {Show_Sky_This_Week, "The Sky This Week"}, {History_Click, "Today In History"},
+        {Show_Weather_History, "Today in Weather History"},
         {[] { sites::redirectSites(refusedRoot()); Show_Sky_This_Month(); }, "The Sky This Month"}};
     for (const auto& [show, caption] : failures) {
         show();

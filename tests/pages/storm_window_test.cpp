@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -38,7 +39,8 @@ TEST(StormArchive, YearsAddressesNamesAndTables)
     EXPECT_EQ(stormYears(2, 2024).last(), "1945");
     EXPECT_TRUE(stormYears(3, 2024).isEmpty());
 
-    EXPECT_EQ(seasonMapAddress("HTTP://Host/Root", 1, "1997"), "http://host/root/hurricane/e_pacific/1997/track.gif");
+    EXPECT_EQ(seasonMapAddress("http://Host/DataCompanySite", 1, "1997"),
+              "http://Host/DataCompanySite/hurricane/e_pacific/1997/track.gif");
     EXPECT_EQ(stormMapAddress("http://h", 0, "1992", "ANDREW"), "http://h/hurricane/atlantic/1992/ANDREW/track.gif");
 
     const std::pair<const char*, const char*> names[] = {
@@ -116,7 +118,7 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
     EXPECT_EQ(window().List2->item(window().List2->count() - 1)->text(), "1945");
     window().List1->setCurrentRow(0);
 
-    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    const QByteArray season = "/DataCompanySite/hurricane/atlantic/1998/";
     server.route(season + "index.html", HttpReply::text(seasonPage()));
     server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
     QDir().mkpath(path("data"));
@@ -149,15 +151,29 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
     EXPECT_EQ(panel(), "Picture Not Available At This Time");
     EXPECT_TRUE(window().map()->pixmap().isNull());
 
-    // Track data missing on the server: the notice, and the data box in front.
-    server.route(storm + "track.dat", HttpReply::text("<h1>File Not Found</h1>"));
+    // Track data that did not come: a notice, and the data box in front.
+    // Only data the archive has not got is a sub-tropical storm's.
+    const auto notice = [](const char* first, const char* second) {
+        return QString(11, '\n') + QString(20, ' ') + first + '\n' + QString(20, ' ') + second;
+    };
+    const QString subTropical = notice("Data and Map can not be recovered for", "Sub Tropical Storms!");
+    const QString notFetched = notice("The storm's data could not be fetched.", "Please try again later.");
+    HttpReply notFound = HttpReply::text("<h1>Sorry</h1>"), failed = notFound;
+    notFound.status = 404;
+    failed.status = 500;
+    const std::pair<HttpReply, QString> answers[] = {{HttpReply::text("<h1>File Not Found</h1>"), subTropical},
+                                                     {notFound, subTropical}, {failed, notFetched},
+                                                     {HttpReply::of(HttpReply::Mode::CloseWithoutAnswer), notFetched}};
     server.route(storm + "track.gif", HttpReply::of(HttpReply::Mode::CloseWithoutAnswer));
-    window().List3_DblClick();
-    EXPECT_TRUE(window().Option1[1]->isChecked());
-    EXPECT_TRUE(window().Text1->isVisible());
-    EXPECT_EQ(window().Text1->toPlainText(), QString(11, '\n') + QString(20, ' ') + "Data and Map can not be recovered for\n"
-                                                 + QString(20, ' ') + "Sub Tropical Storms!");
-    EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+    for (const auto& [answer, notice] : answers) {
+        window().Option1[0]->click();
+        server.route(storm + "track.dat", answer);
+        window().List3_DblClick();
+        EXPECT_TRUE(window().Option1[1]->isChecked());
+        EXPECT_TRUE(window().Text1->isVisible());
+        EXPECT_EQ(window().Text1->toPlainText(), notice) << answer.status << " " << int(answer.mode);
+        EXPECT_EQ(panel(), "Picture Could Not Be Recovered");
+    }
 
     // The map comes but finds the disk full.
     server.route(storm + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
@@ -170,7 +186,7 @@ TEST_F(StormWindowTest, ShowsASeasonThenOneOfItsStorms)
 TEST_F(StormWindowTest, ASeasonPageWithoutATableKeepsTheListAndSaysSo)
 {
     window().List3->addItem("  1 KEPT");
-    server.route("/datacompanysite/hurricane/atlantic/1999/index.html", HttpReply::text(" # Name but no end"));
+    server.route("/DataCompanySite/hurricane/atlantic/1999/index.html", HttpReply::text(" # Name but no end"));
     chooseYear("1999");
     EXPECT_EQ(window().List3->count(), 1);
     EXPECT_EQ(window().List3->item(0)->text(), "  1 KEPT");
@@ -195,7 +211,7 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     window().mnuSLV_Click(); // no map yet: nothing
     EXPECT_EQ(program().Pictures.PicCount, 0);
 
-    const QByteArray season = "/datacompanysite/hurricane/atlantic/1998/";
+    const QByteArray season = "/DataCompanySite/hurricane/atlantic/1998/";
     server.route(season + "index.html", HttpReply::text(seasonPage()));
     server.route(season + "track.gif", HttpReply::bytes(pngPicture(), "image/png"));
     chooseYear("1998");
@@ -206,7 +222,13 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
     EXPECT_EQ(large->windowTitle(), "1998 Tropical Storm Tracks");
     EXPECT_EQ(large->Picture1->pixmap().size(), QSize(700, 500));
 
+    // The title is that of the map shown: a storm chosen is not yet shown.
     window().List3->setCurrentRow(0);
+    window().mnuSLV_Click();
+    EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), "1998 Tropical Storm Tracks");
+    server.route(season + "ALEX/track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    window().List3_DblClick();
+    window().List3->setCurrentRow(1);
     window().mnuSLV_Click();
     EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), " Hurricane ALEX          ");
 
@@ -216,10 +238,44 @@ TEST_F(StormWindowTest, ShowLargeViewOpensTheMapInAPictureWindow)
                                     "Before Displaying Another Picture.");
 }
 
+// A storm's folder page that lists the season empties the storm list's
+// choice. The list keeps the focus, and when the map's menu closes it makes
+// its first row current: no choice of the user's, and no storm shown.
+TEST_F(StormWindowTest, TheMapsMenuTitlesTheStormShownNotTheRowTheListMakesCurrent)
+{
+    const QByteArray season = "/DataCompanySite/hurricane/atlantic/1998/";
+    server.route(season + "index.html", HttpReply::text(seasonPage()));
+    server.route(season + "BONNIE/index.html", HttpReply::text(seasonPage()));
+    server.route(season + "BONNIE/track.dat", HttpReply::text("ADV LAT LON\n", "text/plain"));
+    server.route(season + "BONNIE/track.gif", HttpReply::bytes(pngPicture(), "image/png"));
+    window().activateWindow();
+    chooseYear("1998");
+    window().List3->setFocus();
+    window().List3->setCurrentRow(1);
+    window().List3_DblClick();
+    ASSERT_FALSE(window().map()->pixmap().isNull());
+    ASSERT_EQ(window().List3->currentRow(), -1);
+    ASSERT_TRUE(window().List3->hasFocus());
+
+    const QPoint at = window().map()->mapToGlobal(QPoint(10, 10));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), at, Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window().map(), &press);
+    ASSERT_TRUE(window().mnuBlankForm8->isVisible());
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Return}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window().mnuBlankForm8, &event);
+    }
+    DoEvents();
+    ASSERT_EQ(program().Pictures.PicCount, 1);
+    EXPECT_EQ(program().Pictures.PicWindows.back()->windowTitle(), " Tropical Storm #BONNIE  ");
+    window().Option1[1]->click();
+    EXPECT_TRUE(window().Text1->toPlainText().startsWith("Saffir-Simpson Scale"));
+}
+
 TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
 {
     for (const QByteArray year : {"1997", "1998"}) {
-        server.route("/datacompanysite/hurricane/atlantic/" + year + "/index.html",
+        server.route("/DataCompanySite/hurricane/atlantic/" + year + "/index.html",
                      HttpReply::text("<PRE> # Name\n  1 STORM OF " + year + "\n</PRE>"));
     }
     int requests = 0; // a season takes two: its page and its map
@@ -236,7 +292,7 @@ TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
         QCoreApplication::sendEvent(&years, &event);
     };
     auto clickWhileLoading = [&] {
-        server.route("/datacompanysite/hurricane/atlantic/1997/index.html", [&](const HttpRequestRecord&) {
+        server.route("/DataCompanySite/hurricane/atlantic/1997/index.html", [&](const HttpRequestRecord&) {
             click("1998"); // finds the window busy
             return HttpReply::text("<PRE> # Name\n  1 STORM OF 1997\n</PRE>");
         });
@@ -260,7 +316,7 @@ TEST_F(StormWindowTest, EveryChangeOfTheChosenYearFetchesItOnce)
 
 TEST_F(StormWindowTest, ADoubleClickedStormIsFetchedOnceTheListIsDoneWithTheClicks)
 {
-    server.route("/datacompanysite/hurricane/atlantic/1998/index.html", HttpReply::text(seasonPage()));
+    server.route("/DataCompanySite/hurricane/atlantic/1998/index.html", HttpReply::text(seasonPage()));
     chooseYear("1998");
     const QByteArray trackData = "/DataCompanySite/hurricane/atlantic/1998/ALEX/track.dat";
     server.route(trackData, [this](const HttpRequestRecord&) {

@@ -24,7 +24,9 @@ class TextViewerTest : public SandboxTest {};
 
 TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
 {
-    form4().setText("line one\r\nline two");
+    // No-break spaces and line separators are saved as they are shown.
+    const QString shown = QStringLiteral("line\u00a0one\u2028and\r\nline two");
+    form4().setText(shown);
     form4().mnuSave_Click(); // cancelled: nothing written, nothing said
     ASSERT_EQ(saveRequests.size(), 1u);
     EXPECT_EQ(saveRequests[0].filters, QStringList{"Text Files (*.txt)"});
@@ -33,9 +35,10 @@ TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
 
     writeFile("notes.txt", "old and longer content");
     saveAnswer = SaveFileChoice{path("notes"), "Text Files (*.txt)"};
+    answer = MsgResult::Yes; // replace it
     form4().mnuSave_Click();
-    EXPECT_EQ(readFile("notes.txt"), "line one\r\nline two\r\n");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(readFile("notes.txt").toLatin1(), (shown + "\r\n").toUtf8());
+    messages.clear();
 
     saveAnswer = SaveFileChoice{path("no such folder/notes.txt"), "Text Files (*.txt)"};
     form4().mnuSave_Click();
@@ -43,27 +46,31 @@ TEST_F(TextViewerTest, SavesTheWholeTextWithALineEndAndSaysWhenItCannot)
     EXPECT_TRUE(messages[0].text.startsWith("The text could not be saved as " + path("no such folder/notes.txt")));
 }
 
-// The dialog asks about the name it gives; ".txt" added after another
-// extension makes a name that it did not ask about.
-TEST_F(TextViewerTest, NeverReplacesAFileUnasked)
+// ".txt" may be added to the name chosen: the viewer, not the dialog, asks
+// about replacing a file, once, about the file it writes.
+TEST_F(TextViewerTest, AsksOnceAboutTheFileItWrites)
 {
-    const QString question = "notes.log.txt already exists.\r\nDo you want to replace it?";
+    const auto question = [](const QString& name) { return name + " already exists.\r\nDo you want to replace it?"; };
     const std::tuple<const char*, const char*, MsgResult, QStringList, const char*> cases[] = {
         // typed, the file there, the answer, the questions, that file's text afterwards
-        {"notes.log", "notes.log.txt", MsgResult::No, {question}, "old"},
-        {"notes.log", "notes.log.txt", MsgResult::Yes, {question}, "new\r\n"},
-        {"notes", "notes.txt", MsgResult::No, {}, "new\r\n"}, // the dialog asked
+        {"notes.log", "notes.log.txt", MsgResult::No, {question("notes.log.txt")}, "old"},
+        {"notes.log", "notes.log.txt", MsgResult::Yes, {question("notes.log.txt")}, "new\r\n"},
+        {"notes.txt", "notes.txt", MsgResult::No, {question("notes.txt")}, "old"},
+        {"notes.log", "notes.log", MsgResult::No, {}, "old"}, // notes.log.txt is written
     };
     form4().setText("new");
     for (const auto& [typed, existing, reply, questions, written] : cases) {
         messages.clear();
+        QFile::remove(path("notes.log.txt"));
         writeFile(existing, "old");
         saveAnswer = SaveFileChoice{path(typed), "Text Files (*.txt)"};
         answer = reply;
         form4().mnuSave_Click();
+        EXPECT_FALSE(saveRequests.back().dialogAsksToReplace);
         EXPECT_EQ(readFile(existing), written) << typed;
         EXPECT_EQ(messageTexts(), questions) << typed;
     }
+    EXPECT_EQ(readFile("notes.log.txt"), "new\r\n");
 }
 
 TEST_F(TextViewerTest, PrintsOnTheDefaultPrinterOrSaysThereIsNone)

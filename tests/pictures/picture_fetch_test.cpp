@@ -1,5 +1,6 @@
 #include "pictures/picture_fetch.h"
 
+#include "options/radar_catalogue.h"
 #include "picture_fixture.h"
 #include "platform/animated_picture.h"
 #include "platform/inet_control.h"
@@ -89,7 +90,12 @@ TEST_F(PictureTest, APageLookupFetchesThePathAfterTheMarkerFromThePortal)
     // An empty marker stands at the page's start.
     Get_Local_Radar(server.url("/pages/empty.html@"), "Top");
     EXPECT_EQ(lastPath(), "/WeatherPortalSite/maps/top.gif");
-    EXPECT_EQ(shownPictures(), 2);
+    // A radar page on the portal: its root, capitals and all, as configured.
+    server.route("/WeatherPortalSite/weather/lot/nexrad/", HttpReply::text("<img src=\"/weather/nexrad/lot+now.gif\">"));
+    Get_Local_Radar(radarPageArgument("LOT"), "Chicago");
+    EXPECT_EQ(server.requests().value(server.requests().size() - 2).path, "/WeatherPortalSite/weather/lot/nexrad/");
+    EXPECT_EQ(lastPath(), "/WeatherPortalSite/weather/nexrad/lot+now.gif");
+    EXPECT_EQ(shownPictures(), 3);
 }
 
 TEST_F(PictureTest, LocalRadarEntriesAreFetchedByTheirKindInAnyCase)

@@ -46,7 +46,7 @@ TEST_F(PictureTest, EveryCatalogueItemFetchesItsPictureIntoAWindowWithItsTitle)
     for (const QString& folder : composites) {
         const QString name = folder == "intl/worldsat" ? "world" : folder.section('/', 1);
         const QByteArray picture = "/weather/satellite/" + name.toLatin1() + "+now.gif";
-        server.route("/weatherportalsite/weather/" + folder.toLatin1() + "/",
+        server.route("/WeatherPortalSite/weather/" + folder.toLatin1() + "/",
                      HttpReply::text("<img src=\"" + picture + "\">"));
         compositePaths << "/WeatherPortalSite" + picture;
     }

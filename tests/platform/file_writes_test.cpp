@@ -49,9 +49,14 @@ protected:
             {"WebSites.cvd", [this] { return !writeWebSites(path("WebSites.cvd"), {{"News", "http://x/"}}, nullptr); }},
             {"saved.gif", [this] { return savePicture(path("saved.gif"), {}, "GIF89a", "a.gif") == SaveOutcome::NotWritten; }},
             {"saved.txt", [this] { saveAnswer = SaveFileChoice{path("saved.txt"), "Text Files (*.txt)"};
+                                   answer = MsgResult::Yes; // replace it
                                    form4().setText("Today");
                                    form4().mnuSave_Click();
-                                   return told(); }},
+                                   answer = MsgResult::Ok;
+                                   const bool asked = !messages.empty() && messages[0].text.contains("already exists");
+                                   if (asked)
+                                       messages.erase(messages.begin());
+                                   return asked && told(); }},
             {"Buoy/BuoyData.cvd", [this] { form1().BouyInfo->trigger();
                                            form11().Command1_Click(0);
                                            return told(); }},
