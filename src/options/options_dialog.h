@@ -2,6 +2,7 @@
 #include "options/design_values.h"
 
 #include <QDialog>
+#include <QSet>
 #include <QStringList>
 #include <array>
 
@@ -54,7 +55,7 @@ public:
     QListWidget* List3 = nullptr; // the watch list; a row's check mark = log it
     QStringList List4;            // hidden: the rows of the states-and-cities file
     QStringList List5;            // hidden: one report URL per state, parallel to List1
-    QStringList List6;            // hidden: identifiers of mail already counted
+    QSet<QString> List6;          // hidden: identifiers of mail already counted
     QStringList List8;            // hidden: the alternate-place table
     std::array<QLabel*, 20> Label1{};  // captions (0, 1, 2, 9, 19 used)
     QLabel* Label3 = nullptr;     // hidden diagnostic counter

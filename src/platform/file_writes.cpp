@@ -74,12 +74,15 @@ QString randomTag()
     return tag;
 }
 
+constexpr mode_t kOwnerPermissions = S_IRWXU;
+
 // Creates a new temporary beside `target`; -1 with errno set when none can be.
-int createTemporary(const QString& target, QString& temporary)
+int createTemporary(const QString& target, QString& temporary, FileAccess access)
 {
+    const mode_t mode = access == FileAccess::OwnerOnly ? S_IRUSR | S_IWUSR : 0666;
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary = target + kTemporaryInfix + randomTag();
-        const int fd = ::open(native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(native(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -125,18 +128,19 @@ void onFileSizeSignal(int) {}
 
 } // namespace
 
-PendingFileWrite::PendingFileWrite(const QString& path, const QByteArray& bytes) : target_(replacedFile(path))
+PendingFileWrite::PendingFileWrite(const QString& path, const QByteArray& bytes, FileAccess access)
+    : target_(replacedFile(path))
 {
-    const int fd = createTemporary(target_, temporary_);
+    const int fd = createTemporary(target_, temporary_, access);
     if (fd < 0) {
         failure_ = errno;
         temporary_.clear();
         return;
     }
-    // The new file keeps the old one's permissions.
+    // The new file keeps the old one's permissions, or the owner's of them.
     struct stat old {};
     if (::stat(native(target_).constData(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777);
+        ::fchmod(fd, old.st_mode & (access == FileAccess::OwnerOnly ? kOwnerPermissions : 07777));
 
     failure_ = fillTemporary(fd, target_, bytes);
     if (::close(fd) != 0 && errno != EINTR && failure_ == 0)
@@ -179,10 +183,18 @@ bool PendingFileWrite::commit(QString* error)
     return true;
 }
 
-bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error)
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error, FileAccess access)
 {
-    PendingFileWrite write(path, bytes);
+    PendingFileWrite write(path, bytes, access);
     return write.commit(error);
+}
+
+void restrictToOwner(const QString& path)
+{
+    const QByteArray name = native(replacedFile(path));
+    struct stat now {};
+    if (::stat(name.constData(), &now) == 0 && S_ISREG(now.st_mode) && (now.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        ::chmod(name.constData(), now.st_mode & kOwnerPermissions);
 }
 
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)

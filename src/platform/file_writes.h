@@ -7,12 +7,25 @@
 // full disk, a write error or the program being killed in the middle never
 // costs a file its old content.
 
+// Who may read a file that a write creates or replaces.
+enum class FileAccess {
+    AsBefore,  // a new file as the umask allows, a replaced one as it was
+    OwnerOnly, // the owner alone: a new file gets 0600, a replaced one loses
+               // every permission of its group and of others
+};
+
 // Replaces the file at `path` with `bytes`. They go to a temporary file
 // beside it first; only when they were all written, synced to the disk and
 // found there at full size is the temporary renamed over the target. On any
 // failure the temporary is removed, the old file is left as it was, and
-// *error (when given) says why in words a user can read.
-bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+// *error (when given) says why in words a user can read. The temporary has
+// the file's permissions from the start.
+bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                     FileAccess access = FileAccess::AsBefore);
+
+// Takes every permission of its group and of others from an existing file,
+// as a write with FileAccess::OwnerOnly would; nothing when there is none.
+void restrictToOwner(const QString& path);
 
 // writeFileSafely in two steps, for a save of several files that must all
 // change or none: the bytes go to the temporary beside the file at once, and
@@ -20,7 +33,7 @@ bool writeFileSafely(const QString& path, const QByteArray& bytes, QString* erro
 // it was, and its temporary is removed.
 class PendingFileWrite {
 public:
-    PendingFileWrite(const QString& path, const QByteArray& bytes);
+    PendingFileWrite(const QString& path, const QByteArray& bytes, FileAccess access = FileAccess::AsBefore);
     ~PendingFileWrite();
     PendingFileWrite(const PendingFileWrite&) = delete;
     PendingFileWrite& operator=(const PendingFileWrite&) = delete;

@@ -18,6 +18,9 @@ constexpr quint16 kPlainPort = 110;
 constexpr quint16 kTlsPort = 995;
 // RFC 1939: a unique-id is 1 to 70 characters in the range 0x21 to 0x7E.
 constexpr int kMaxIdLength = 70;
+// The shortest line of an identifier list ("1 a" and its line end): a
+// mailbox of more messages than such lines fit in a session cannot be listed.
+constexpr qint64 kShortestListLine = 5;
 
 bool isPrintableId(const QByteArray& id)
 {
@@ -51,6 +54,11 @@ bool readCount(const QByteArray& text, int& out)
     bool ok = false;
     out = isDigits(text) ? text.toInt(&ok) : 0;
     return ok;
+}
+
+int stepSeconds(int timeout)
+{
+    return timeout > 0 ? std::min(timeout, 24 * 3600) : Pop3Client::kDefaultTimeout;
 }
 
 Pop3Status statusOf(QAbstractSocket::SocketError error, bool wasConnected)
@@ -87,11 +95,38 @@ void Pop3Client::Connect()
     }
 }
 
+QStringList Pop3Client::FetchMessageIds()
+{
+    requireSession();
+    QStringList ids;
+    if (messageCount_ == 0)
+        return ids;
+    // Each line is "number identifier", for every message in order.
+    const bool listed = askForList("UIDL", [this, &ids](const QByteArray& line) {
+        const qsizetype blank = line.indexOf(' ');
+        const QByteArray id = line.mid(blank + 1);
+        if (ids.size() == messageCount_ || blank < 0 || line.left(blank) != QByteArray::number(ids.size() + 1)
+            || !isPrintableId(id))
+            fail(Pop3Status::ProtocolError, QStringLiteral("The server's list of identifiers is out of order at: ")
+                                                + QString::fromLatin1(line.left(80)));
+        ids << QString::fromLatin1(id);
+    });
+    if (!listed) {
+        for (int i = 1; i <= messageCount_; ++i) {
+            FetchMessage(i);
+            ids << messageId_;
+        }
+    } else if (ids.size() != messageCount_) {
+        fail(Pop3Status::ProtocolError,
+             QStringLiteral("The server listed %1 of its %2 messages").arg(ids.size()).arg(messageCount_));
+    }
+    return ids;
+}
+
 void Pop3Client::FetchMessage(int Index)
 {
     messageId_.clear();
-    if (result_ != Pop3Status::Connected || !socket_)
-        throw Pop3Error(Pop3Status::NotConnected, QStringLiteral("The mailbox is not connected"));
+    requireSession();
     const QByteArray number = QByteArray::number(Index);
     const QList<QByteArray> parts = exchange("UIDL " + number).split(' ');
     if (parts.size() != 2 || parts[0] != number || !isPrintableId(parts[1]))
@@ -121,6 +156,12 @@ void Pop3Client::Cancel()
     waiting_->quit();
 }
 
+void Pop3Client::requireSession()
+{
+    if (result_ != Pop3Status::Connected || !socket_)
+        throw Pop3Error(Pop3Status::NotConnected, QStringLiteral("The mailbox is not connected"));
+}
+
 void Pop3Client::logIn()
 {
     closeSession();
@@ -131,18 +172,53 @@ void Pop3Client::logIn()
     const Endpoint where = endpoint();
     if (user_.isEmpty() || !isSendable(user_) || !isSendable(password_))
         fail(Pop3Status::BadCredentials, QStringLiteral("The user name or password cannot be sent"));
+    sessionEnd_.setRemainingTime(kWholeSessionTimeouts * stepSeconds(timeout_) * 1000LL);
+    received_ = 0;
     open(where);
     readAnswer(); // the greeting
+    if (!where.tls && offersStls())
+        startTls();
     exchange("USER " + user_.toUtf8());
     exchange("PASS " + password_.toUtf8());
     const QList<QByteArray> stat = exchange("STAT").split(' ');
-    int count = 0;
     // The size in octets is not used, but must be a number (it may be a
     // large one).
-    if (stat.size() < 2 || !readCount(stat[0], count) || !isDigits(stat[1]))
+    if (stat.size() < 2 || !isDigits(stat[0]) || !isDigits(stat[1]))
         fail(Pop3Status::ProtocolError, QStringLiteral("The server gave no usable message count"));
-    messageCount_ = count;
+    bool fits = false;
+    const qint64 count = stat[0].toLongLong(&fits);
+    if (!fits || count > kMaxSessionBytes / kShortestListLine)
+        fail(Pop3Status::TooLarge, QStringLiteral("The mailbox holds more messages than can be listed: ")
+                                       + QString::fromLatin1(stat[0].left(80)));
+    messageCount_ = static_cast<int>(count);
     result_ = Pop3Status::Connected;
+}
+
+// Whether the server names STLS among its capabilities; a server that does
+// not know CAPA offers none.
+bool Pop3Client::offersStls()
+{
+    bool offered = false;
+    askForList("CAPA", [&offered](const QByteArray& line) {
+        offered = offered || line.split(' ').first().toUpper() == "STLS";
+    });
+    return offered;
+}
+
+// Turns the connection into a TLS one, verified as a POP3S connection is.
+// A server that offered STLS and then refuses it fails the log-in rather
+// than get the password in clear.
+void Pop3Client::startTls()
+{
+    send("STLS");
+    const Answer agreed = readStatus();
+    expectNoMore(); // nothing sent in clear may pass for part of the TLS session
+    if (!agreed.ok)
+        fail(Pop3Status::TlsFailed,
+             QStringLiteral("The server offered TLS, then answered: ") + QString::fromUtf8(agreed.text));
+    QSslSocket* socket = socket_.get();
+    socket->startClientEncryption();
+    waitFor([socket] { return socket->isEncrypted(); }, "Starting TLS");
 }
 
 Pop3Client::Endpoint Pop3Client::endpoint()
@@ -197,49 +273,116 @@ void Pop3Client::open(const Endpoint& where)
     }
 }
 
-QByteArray Pop3Client::exchange(const QByteArray& command)
+void Pop3Client::send(const QByteArray& command)
 {
     // Only the command word goes into messages: never a password.
     const QByteArray word = command.split(' ').first();
-    if (!buffer_.isEmpty() || socket_->bytesAvailable() > 0)
+    if (hasUnread())
         fail(Pop3Status::ProtocolError, QStringLiteral("The server sent an answer nobody asked for before ")
                                             + QString::fromLatin1(word));
     socket_->write(command + "\r\n");
+}
+
+QByteArray Pop3Client::exchange(const QByteArray& command)
+{
+    send(command);
     return readAnswer();
 }
 
+// Sends a command whose answer goes on with lines up to one of "." alone,
+// and hands each of those lines to takeLine (a leading "." doubled by the
+// server is taken off). False when the server refused the command.
+bool Pop3Client::askForList(const QByteArray& command, const std::function<void(const QByteArray&)>& takeLine)
+{
+    send(command);
+    if (!readStatus().ok) {
+        expectNoMore();
+        return false;
+    }
+    for (QByteArray line = readLine(); line != "."; line = readLine())
+        takeLine(line.startsWith('.') ? line.mid(1) : line);
+    expectNoMore();
+    return true;
+}
+
+// A single-line answer: its text after "+OK"; "-ERR" fails.
 QByteArray Pop3Client::readAnswer()
+{
+    const Answer answer = readStatus();
+    expectNoMore();
+    if (!answer.ok)
+        fail(Pop3Status::ServerRefused, QStringLiteral("The server answered: ") + QString::fromUtf8(answer.text));
+    return answer.text;
+}
+
+Pop3Client::Answer Pop3Client::readStatus()
+{
+    const QByteArray line = readLine();
+    if (line == "+OK" || line.startsWith("+OK "))
+        return {true, line.mid(4).trimmed()};
+    if (line == "-ERR" || line.startsWith("-ERR "))
+        return {false, line};
+    fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is no POP3 answer: ")
+                                        + QString::fromLatin1(line.left(80)));
+}
+
+QByteArray Pop3Client::readLine()
 {
     // True once a whole line has come; a line past the bound fails.
     auto lineReady = [this] {
-        const qsizetype end = buffer_.indexOf('\n');
-        if ((end < 0 ? buffer_.size() : end + 1) > kMaxLineBytes)
+        qsizetype end = buffer_.indexOf('\n', taken_);
+        if (end < 0) {
+            takeArrived();
+            end = buffer_.indexOf('\n', taken_);
+        }
+        if ((end < 0 ? buffer_.size() : end + 1) - taken_ > kMaxLineBytes)
             fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is longer than a POP3 line may be"));
         return end >= 0;
     };
-    waitFor(lineReady, "Waiting for the answer");
+    if (!lineReady())
+        waitFor(lineReady, "Waiting for the answer");
 
-    const qsizetype end = buffer_.indexOf('\n');
-    QByteArray line = buffer_.left(end);
-    buffer_.remove(0, end + 1);
+    const qsizetype end = buffer_.indexOf('\n', taken_);
+    QByteArray line = buffer_.sliced(taken_, end - taken_);
+    taken_ = end + 1;
     if (line.endsWith('\r'))
         line.chop(1);
-    if (!buffer_.isEmpty() || socket_->bytesAvailable() > 0)
-        fail(Pop3Status::ProtocolError, QStringLiteral("The server sent more than one answer"));
     if (!isAnswerText(line))
         fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is not text"));
-    if (line == "+OK" || line.startsWith("+OK "))
-        return line.mid(4).trimmed();
-    if (line == "-ERR" || line.startsWith("-ERR "))
-        fail(Pop3Status::ServerRefused, QStringLiteral("The server answered: ") + QString::fromUtf8(line));
-    fail(Pop3Status::ProtocolError, QStringLiteral("The server's answer is no POP3 answer: ")
-                                        + QString::fromLatin1(line.left(80)));
+    return line;
+}
+
+// Moves what has come into the buffer behind the part not read yet, never
+// much more than one line's worth, and counts it against the session's bound.
+void Pop3Client::takeArrived()
+{
+    buffer_.remove(0, taken_);
+    taken_ = 0;
+    while (socket_->bytesAvailable() > 0 && buffer_.size() <= 2 * kMaxLineBytes) {
+        const QByteArray chunk = socket_->read(kMaxLineBytes);
+        received_ += chunk.size();
+        if (received_ > kMaxSessionBytes)
+            fail(result_ == Pop3Status::Connected ? Pop3Status::TooLarge : Pop3Status::ProtocolError,
+                 QStringLiteral("The server sent more than %1 bytes in one session").arg(kMaxSessionBytes));
+        buffer_ += chunk;
+    }
+}
+
+bool Pop3Client::hasUnread() const
+{
+    return taken_ < buffer_.size() || socket_->bytesAvailable() > 0;
+}
+
+void Pop3Client::expectNoMore()
+{
+    if (hasUnread())
+        fail(Pop3Status::ProtocolError, QStringLiteral("The server sent more than one answer"));
 }
 
 void Pop3Client::waitFor(const std::function<bool()>& done, const char* step)
 {
     QSslSocket* socket = socket_.get();
-    const int seconds = timeout_ > 0 ? std::min(timeout_, 24 * 3600) : kDefaultTimeout;
+    const int seconds = stepSeconds(timeout_);
     const QDeadlineTimer deadline(seconds * 1000LL);
     QEventLoop loop;
     QTimer alarm;
@@ -262,9 +405,6 @@ void Pop3Client::waitFor(const std::function<bool()>& done, const char* step)
         // the application has been told to quit.
         if (cancelled_)
             fail(Pop3Status::Cancelled, QLatin1String(step) + QStringLiteral(": cancelled"));
-        // Take what has come, never much more than one line's worth.
-        while (socket->bytesAvailable() > 0 && buffer_.size() <= 2 * kMaxLineBytes)
-            buffer_ += socket->read(kMaxLineBytes);
         if (done())
             return;
         wasConnected = wasConnected || socket->state() == QAbstractSocket::ConnectedState;
@@ -275,10 +415,15 @@ void Pop3Client::waitFor(const std::function<bool()>& done, const char* step)
                 : statusOf(error, wasConnected);
             fail(status, QLatin1String(step) + QStringLiteral(": ") + socket->errorString());
         }
+        // Once logged in, only a large mailbox's list keeps a session going.
+        if (sessionEnd_.hasExpired())
+            fail(result_ == Pop3Status::Connected ? Pop3Status::TooLarge : Pop3Status::TimedOut,
+                 QLatin1String(step) + QStringLiteral(": the session did not end within %1 seconds")
+                                           .arg(kWholeSessionTimeouts * seconds));
         if (deadline.hasExpired())
             fail(Pop3Status::TimedOut,
                  QLatin1String(step) + QStringLiteral(": no answer within %1 seconds").arg(seconds));
-        alarm.start(std::max<qint64>(1, deadline.remainingTime()));
+        alarm.start(std::max<qint64>(1, std::min(deadline.remainingTime(), sessionEnd_.remainingTime())));
         loop.exec();
     }
 }
@@ -295,6 +440,7 @@ void Pop3Client::fail(Pop3Status status, const QString& message)
 void Pop3Client::closeSession()
 {
     buffer_.clear();
+    taken_ = 0;
     if (socket_) {
         socket_->abort();
         socket_.reset();

@@ -53,11 +53,15 @@ bool writeChanges(const QList<Change>& changes, QString* error)
         else
             values->remove(change.key);
     }
-    if (*values == before)
-        return true;
+    // The file holds passwords: only its owner may read it, also where an
+    // earlier version let others read it.
     const QString path = settingsStorePath();
+    if (*values == before) {
+        restrictToOwner(path);
+        return true;
+    }
     QDir().mkpath(QFileInfo(path).path()); // a folder that cannot be made fails the write
-    return writeFileSafely(path, composeIni(*values), error);
+    return writeFileSafely(path, composeIni(*values), error, FileAccess::OwnerOnly);
 }
 
 } // namespace

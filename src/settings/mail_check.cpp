@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QScopeGuard>
+#include <QSet>
 #include <utility>
 
 namespace {
@@ -25,20 +26,18 @@ namespace {
 const QString kBlank = QStringLiteral("Blank");
 
 // Counts the messages of one mailbox that the seen list does not hold yet,
-// adding them to it. Throws Pop3Error when the mailbox fails meanwhile.
-int countNewMessages(Pop3Client& mailbox, const MailAccount& account, MailAccountState& outcome, QStringList& seen)
+// adding them to it. Throws Pop3Error when the mailbox fails meanwhile:
+// nothing of its list is counted then.
+int countNewMessages(Pop3Client& mailbox, const MailAccount& account, MailAccountState& outcome, QSet<QString>& seen)
 {
     int unread = 0;
-    const int count = mailbox.MessageCount();
-    for (int i = 1; i <= count; ++i) {
-        mailbox.FetchMessage(i);
-        const QString key = seenMailKey(account, mailbox.MessageId());
-        if (seen.contains(key))
-            continue;
-        seen << key;
-        ++unread;
-        outcome.Unread = unread;
+    for (const QString& id : mailbox.FetchMessageIds()) {
+        const qsizetype before = seen.size();
+        seen.insert(seenMailKey(account, id));
+        if (seen.size() > before)
+            ++unread;
     }
+    outcome.Unread = unread;
     return unread;
 }
 
@@ -66,7 +65,7 @@ Pop3Client* mailboxInUse = nullptr;
 // status panel 1, recording in `outcome` what it found or why the account
 // could not be checked. Returns the count of new messages. A mailbox that
 // fails in the middle of its list throws Pop3Error.
-int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAccountState& outcome, QStringList& seen)
+int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAccountState& outcome, QSet<QString>& seen)
 {
     Form1& main = form1();
     const QString number = numberForm(n + 1);
@@ -99,7 +98,7 @@ int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAcc
 // Visits every configured account once, counting against `seen`; see
 // Check_Mail. Stops where the program began to close. Returns whether new
 // mail was announced.
-bool visitMailboxes(QStringList& seen)
+bool visitMailboxes(QSet<QString>& seen)
 {
     ProgramState& state = program();
     // Every account starts afresh, the ones in use as not checked yet, so
@@ -176,8 +175,8 @@ void Check_Mail()
     // A message counted becomes seen only once the user was told of it, by
     // the announcement or by the report: a check that a failing mailbox
     // ended before either leaves it to count as new next time.
-    const QStringList seenBefore = form2().List6;
-    QStringList seen = seenBefore;
+    const QSet<QString> seenBefore = form2().List6;
+    QSet<QString> seen = seenBefore;
     bool announced = false;
     auto finish = [&] {
         const bool reported = std::exchange(state.MailReportAsked, false) && !programClosing();

@@ -61,6 +61,8 @@ QString mailFailureReason(Pop3Status status)
         return QStringLiteral("the user name or password cannot be sent");
     case Pop3Status::Cancelled:
         return QStringLiteral("the check was cancelled");
+    case Pop3Status::TooLarge:
+        return QStringLiteral("the mailbox is too large to check");
     case Pop3Status::Connected:
     case Pop3Status::NotConnected:
         break;

@@ -55,7 +55,8 @@ QStringList controlValues(const Form2& dialog)
         values << box->currentText() + " of " + QString::number(box->count());
     for (const QListWidget* list : dialog.findChildren<QListWidget*>())
         values << watchRows(list).join('|') + " at " + QString::number(list->currentRow());
-    values << dialog.List4.join('|') << dialog.List5.join('|') << dialog.List6.join('|')
+    values << dialog.List4.join('|') << dialog.List5.join('|')
+           << QStringList(dialog.List6.cbegin(), dialog.List6.cend()).join('|')
            << QString::number(dialog.StateRow) << dialog.Label3->text() + (dialog.Label3->isHidden() ? "" : " shown");
     return values;
 }

@@ -6,8 +6,6 @@
 #include "support/test_certificate.h"
 
 #include <QElapsedTimer>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <optional>
@@ -40,26 +38,145 @@ protected:
 
     int status(Pop3Status value) { return static_cast<int>(value); }
 
+    // A server of its own, over a mailbox of uid-a and uid-b, that `setUp`
+    // sets up further; the client is pointed at it.
+    std::unique_ptr<FakePop3Server> serverOfItsOwn(const std::function<void(FakePop3Server&)>& setUp)
+    {
+        auto own = std::make_unique<FakePop3Server>();
+        EXPECT_TRUE(own->listen());
+        own->addMailbox("walker", "s3cret", {"uid-a", "uid-b"});
+        setUp(*own);
+        mailbox.setHost(own->host());
+        return own;
+    }
+
     FakePop3Server server;
     Pop3Client mailbox;
 };
 
 } // namespace
 
-TEST_F(Pop3ClientTest, LogsInCountsAndIdentifiesEveryMessageThenSaysGoodbye)
+TEST_F(Pop3ClientTest, LogsInListsEveryIdentifierAtOnceThenSaysGoodbye)
 {
     server.answer("STAT", "+OK 2 5368709120\r\n"); // 5 GiB of mail
     mailbox.Connect();
     ASSERT_EQ(mailbox.Result(), 0);
     EXPECT_EQ(mailbox.MessageCount(), 2);
+    EXPECT_EQ(mailbox.FetchMessageIds(), (QStringList{"uid-a", "uid-b"}));
     mailbox.FetchMessage(2);
     EXPECT_EQ(mailbox.MessageId(), "uid-b");
-    mailbox.FetchMessage(1);
-    EXPECT_EQ(mailbox.MessageId(), "uid-a");
     mailbox.Disconnect();
     EXPECT_EQ(server.commands(),
-              (QList<QByteArray>{"USER walker", "PASS s3cret", "STAT", "UIDL 2", "UIDL 1", "QUIT"}));
+              (QList<QByteArray>{"CAPA", "USER walker", "PASS s3cret", "STAT", "UIDL", "UIDL 2", "QUIT"}));
     EXPECT_EQ(mailbox.Result(), status(Pop3Status::NotConnected));
+}
+
+// A list is believed only whole and in message order; a server that gives
+// none is asked message by message.
+TEST_F(Pop3ClientTest, AnIdentifierListIsTakenOnlyWholeAndInOrder)
+{
+    const struct {
+        const char* name;
+        QByteArray list;
+        std::optional<QStringList> ids;
+    } cases[] = {
+        {"no list", "-ERR not supported\r\n", QStringList{"uid-a", "uid-b"}},
+        {"out of order", "+OK\r\n2 uid-b\r\n1 uid-a\r\n.\r\n", std::nullopt},
+        {"one missing", "+OK\r\n1 uid-a\r\n.\r\n", std::nullopt},
+        {"one too many", "+OK\r\n1 uid-a\r\n2 uid-b\r\n3 uid-c\r\n.\r\n", std::nullopt},
+        {"a blank in an identifier", "+OK\r\n1 uid-a\r\n2 uid b\r\n.\r\n", std::nullopt},
+        {"an answer after the list", "+OK\r\n1 uid-a\r\n2 uid-b\r\n.\r\n+OK\r\n", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto listing = serverOfItsOwn([&](FakePop3Server& s) { s.answer("UIDL", c.list); });
+        mailbox.Connect();
+        ASSERT_EQ(mailbox.Result(), 0);
+        std::optional<QStringList> ids;
+        try {
+            ids = mailbox.FetchMessageIds();
+        } catch (const Pop3Error& error) {
+            EXPECT_EQ(error.status(), Pop3Status::ProtocolError);
+            EXPECT_EQ(mailbox.Result(), status(Pop3Status::ProtocolError));
+        }
+        EXPECT_EQ(ids, c.ids);
+        EXPECT_EQ(listing->commands().contains("UIDL 1"), c.ids.has_value());
+    }
+}
+
+// Where the server offers TLS, the password never goes in clear; a server
+// that knows no CAPA is used in clear, as one that offers no STLS is.
+TEST_F(Pop3ClientTest, APasswordGoesInClearOnlyToAServerThatOffersNoTls)
+{
+    const struct {
+        const char* name;
+        QByteArray capabilities;
+        Pop3Status result;
+    } cases[] = {
+        {"no CAPA", "-ERR unknown command\r\n", Pop3Status::Connected},
+        {"no STLS", "+OK\r\nUSER\r\nSTLSX\r\n.\r\n", Pop3Status::Connected},
+        {"STLS offered, then refused", "+OK\r\nUSER\r\nSTLS\r\n.\r\n", Pop3Status::TlsFailed},
+        {"stls in small letters", "+OK\r\nstls\r\n.\r\n", Pop3Status::TlsFailed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto plain = serverOfItsOwn([&](FakePop3Server& s) { s.answer("CAPA", c.capabilities); });
+        mailbox.Connect();
+        EXPECT_EQ(mailbox.Result(), status(c.result));
+        EXPECT_EQ(plain->commands().contains("STLS"), c.result == Pop3Status::TlsFailed);
+        EXPECT_EQ(plain->commands().contains("PASS s3cret"), c.result == Pop3Status::Connected);
+    }
+}
+
+// However many messages a server claims or lists, and however long it goes
+// on answering, the session ends: the mailbox is too large to check.
+TEST_F(Pop3ClientTest, AMailboxTooLargeToListEndsTheSession)
+{
+    QByteArray endlessList = "+OK\r\n";
+    for (int i = 1; i <= 1'000'000; ++i)
+        endlessList += QByteArray::number(i) + " uid-" + QByteArray::number(i) + "\r\n";
+    const struct {
+        const char* name;
+        std::function<void(FakePop3Server&)> mailbox;
+        bool connects;
+        int timeout = 30; // seconds a step may take: the session, four times that
+    } cases[] = {
+        {"two billion messages", [](FakePop3Server& s) { s.answer("STAT", "+OK 2000000000 0\r\n"); }, false},
+        {"more than 64 bits can count",
+         [](FakePop3Server& s) { s.answer("STAT", "+OK 123456789012345678901234567890 0\r\n"); }, false},
+        {"a list past the byte bound",
+         [&](FakePop3Server& s) {
+             s.answer("STAT", "+OK 1000000 0\r\n");
+             s.answer("UIDL", endlessList);
+         },
+         true},
+        {"asked message by message without end",
+         [](FakePop3Server& s) {
+             s.addMailbox("walker", "s3cret", FakePop3Server::numberedIds(1'000'000));
+             s.answer("UIDL", "-ERR no list\r\n");
+         },
+         true, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto large = serverOfItsOwn(c.mailbox);
+        mailbox.setTimeout(c.timeout);
+        QElapsedTimer clock;
+        clock.start();
+        mailbox.Connect();
+        if (c.connects) {
+            ASSERT_EQ(mailbox.Result(), 0);
+            try {
+                mailbox.FetchMessageIds();
+                ADD_FAILURE() << "listed whole";
+            } catch (const Pop3Error& error) {
+                EXPECT_EQ(error.status(), Pop3Status::TooLarge);
+            }
+        }
+        EXPECT_EQ(mailbox.Result(), status(Pop3Status::TooLarge));
+        EXPECT_EQ(large->commands().contains("UIDL"), c.connects);
+        EXPECT_LT(clock.elapsed(), 60000); // a hang guard
+    }
 }
 
 TEST_F(Pop3ClientTest, AWrongPasswordLeavesTheMailboxUnavailable)
@@ -122,11 +239,7 @@ TEST_F(Pop3ClientTest, GarbageAnswersAreProtocolErrors)
         {"a negative count", [](FakePop3Server& s) { s.answer("STAT", "+OK -2 200\r\n"); }},
     };
     for (const Case& c : cases) {
-        FakePop3Server faulty;
-        ASSERT_TRUE(faulty.listen());
-        faulty.addMailbox("walker", "s3cret", {"uid-a"});
-        c.fault(faulty);
-        mailbox.setHost(faulty.host());
+        const auto faulty = serverOfItsOwn(c.fault);
         mailbox.Connect();
         EXPECT_EQ(mailbox.Result(), status(Pop3Status::ProtocolError)) << c.name;
         EXPECT_EQ(mailbox.MessageCount(), 0) << c.name;
@@ -193,14 +306,10 @@ protected:
     // The identifiers of every message, or an empty list when the log-in fails.
     QStringList identifiers()
     {
-        QStringList ids;
         mailbox.Connect();
         if (mailbox.Result() != 0)
-            return ids;
-        for (int i = 1; i <= mailbox.MessageCount(); ++i) {
-            mailbox.FetchMessage(i);
-            ids << mailbox.MessageId();
-        }
+            return {};
+        const QStringList ids = mailbox.FetchMessageIds();
         mailbox.Disconnect();
         return ids;
     }
@@ -213,7 +322,18 @@ protected:
 
 TEST_F(Pop3ClientDovecotTest, IdentifiersStayTheSameAcrossConnectionsAndOverTls)
 {
+    // STLS and POP3S alike: a certificate nobody vouches for is refused.
     mailbox.setHost(dovecot.pop3Host());
+    mailbox.Connect();
+    EXPECT_EQ(mailbox.Result(), static_cast<int>(Pop3Status::TlsFailed));
+    mailbox.setHost(QStringLiteral("127.0.0.1:%1").arg(dovecot.pop3sPort()));
+    mailbox.setSecurity(Pop3Client::Security::Tls);
+    mailbox.Connect();
+    EXPECT_EQ(mailbox.Result(), static_cast<int>(Pop3Status::TlsFailed));
+
+    const TrustedTestCertificate trusted;
+    mailbox.setHost(dovecot.pop3Host());
+    mailbox.setSecurity(Pop3Client::Security::ByPort);
     const QStringList first = identifiers();
     ASSERT_EQ(first.size(), 2);
     EXPECT_NE(first[0], first[1]);
@@ -224,24 +344,34 @@ TEST_F(Pop3ClientDovecotTest, IdentifiersStayTheSameAcrossConnectionsAndOverTls)
     ASSERT_EQ(later.size(), 3);
     EXPECT_EQ(later.mid(0, 2), first);
 
-    // POP3S: a certificate nobody vouches for is refused; trusted, it works.
     mailbox.setHost(QStringLiteral("127.0.0.1:%1").arg(dovecot.pop3sPort()));
     mailbox.setSecurity(Pop3Client::Security::Tls);
-    mailbox.Connect();
-    EXPECT_EQ(mailbox.Result(), static_cast<int>(Pop3Status::TlsFailed));
-    const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
-    QSslConfiguration trusting = saved;
-    trusting.addCaCertificate(QSslCertificate(QByteArray(kTestCertificatePem), QSsl::Pem));
-    QSslConfiguration::setDefaultConfiguration(trusting);
-    const QStringList overTls = identifiers();
-    QSslConfiguration::setDefaultConfiguration(saved);
-    EXPECT_EQ(overTls, later);
+    EXPECT_EQ(identifiers(), later);
 }
 
 TEST_F(Pop3ClientDovecotTest, AWrongPasswordIsRefused)
 {
+    const TrustedTestCertificate trusted;
     mailbox.setHost(dovecot.pop3Host());
     mailbox.setPassword("guess");
     mailbox.Connect();
     EXPECT_EQ(mailbox.Result(), static_cast<int>(Pop3Status::ServerRefused));
+}
+
+// No certificate is trusted: the log-in works only because it is in clear.
+TEST(Pop3ClientDovecot, AServerWithoutTlsIsReadInClear)
+{
+    DovecotServer plain;
+    plain.setStartTls(false);
+    plain.addUser("walker", "s3cret");
+    ASSERT_TRUE(plain.start()) << plain.error().toStdString();
+    plain.deliver("walker", "first");
+    Pop3Client mailbox;
+    mailbox.setHost(plain.pop3Host());
+    mailbox.setUserName("walker");
+    mailbox.setPassword("s3cret");
+    mailbox.setTimeout(30);
+    mailbox.Connect();
+    ASSERT_EQ(mailbox.Result(), 0);
+    EXPECT_EQ(mailbox.FetchMessageIds().size(), 1);
 }

@@ -5,6 +5,7 @@
 #include "options/options_dialog.h"
 #include "platform/ini_text.h"
 #include "platform/tray_icons.h"
+#include "settings/settings_record.h"
 #include "support/failing_writes.h"
 #include "test_support.h"
 
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -173,4 +175,46 @@ TEST_F(SettingsStoreTest, EverySaveThatFailsSaysSoAndLeavesTheStoreAsItWas)
         EXPECT_EQ(said(), (save.asked + save.savedReport).join(" | ").toStdString());
         EXPECT_NE(storeBytes(), bytes);
     }
+}
+
+// The store holds passwords: only its owner may read it, whichever save
+// writes it, also while its bytes go down; a store that others could read
+// is closed to them at the next save, even one that changes nothing.
+TEST_F(SettingsStoreTest, OnlyItsOwnerMayReadTheStore)
+{
+    const QString store = settingsStorePath();
+    auto mode = [](const QString& file) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? info.st_mode & 07777 : 07777;
+    };
+    QList<mode_t> whileWritten;
+    const FailingWrites watching([&](const QString& target) {
+        const QDir folder = QFileInfo(target).dir();
+        for (const QString& temporary : folder.entryList({"Corvane.conf.corvane-save-*"}, QDir::Files | QDir::Hidden))
+            whileWritten << mode(folder.filePath(temporary));
+        return false;
+    });
+    const struct {
+        const char* name;
+        mode_t before; // 0: no store yet
+        std::function<bool()> save;
+    } saves[] = {
+        {"a new store", 0, [] { return SaveSetting("EMail", "Pass1", "x"); }},
+        {"a changed value", 0644, [] { return SaveSetting("EMail", "Pass1", "y"); }},
+        {"a value as it was", 0644, [] { return SaveSetting("EMail", "Pass1", "y"); }},
+        {"a key deleted", 0666, [] { return DeleteSettings("EMail", {"Pass1"}); }},
+        {"the settings, with CRVN.ini", 0640, [] { return Save_Settings(); }},
+        {"the owner's own", 0600, [] { return SaveSetting("Proxy", "Password", "z"); }},
+    };
+    for (const auto& save : saves) {
+        SCOPED_TRACE(save.name);
+        if (save.before == 0)
+            QFile::remove(store);
+        else
+            ASSERT_EQ(::chmod(QFile::encodeName(store).constData(), save.before), 0);
+        ASSERT_TRUE(save.save());
+        EXPECT_EQ(mode(store), 0600u);
+    }
+    ASSERT_GE(whileWritten.size(), 5);
+    EXPECT_EQ(whileWritten, QList<mode_t>(whileWritten.size(), 0600));
 }

@@ -13,7 +13,9 @@
 #include "settings/string_routines.h"
 #include "support/dovecot_server.h"
 #include "support/fake_pop3_server.h"
+#include "support/cpu_clock.h"
 #include "support/local_http_server.h"
+#include "support/test_certificate.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -187,7 +189,7 @@ TEST_F(MailCheckTest, StatusTextsNumberTheAccountWithALeadingBlank)
     server.onCommand([&seen](const QByteArray&) { seen << form1().panelText(1); });
 
     Check_Mail();
-    ASSERT_EQ(seen.size(), 4); // USER, PASS, STAT, QUIT
+    ASSERT_EQ(seen.size(), 5); // CAPA, USER, PASS, STAT, QUIT
     EXPECT_EQ(seen.first(), "Corvane Contacting E-Mail Site # 2");
     EXPECT_EQ(seen.last(), "Corvane Checking E-Mail at Site # 2");
     EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Completed.");
@@ -231,16 +233,16 @@ TEST_F(MailCheckTest, UnavailableMailboxesAreSkippedAndAFailureMidwayEndsTheChec
     EXPECT_LT(clock.elapsed(), 30000); // the set seconds, not the default minute
     EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Incomplete: 2 of 3 sites could not be checked.");
 
-    // A connection dropped in the middle of the list ends the check there:
-    // the report tells what was found up to then, no flags are raised.
+    // A connection dropped while the list comes ends the check there:
+    // nothing of that mailbox is counted, no flags are raised.
     weather().GotMail = 0;
     dropping.addMailbox("lee", "pw", {"d1", "d2", "d3"});
-    dropping.dropAt("UIDL 2");
+    dropping.dropAt("UIDL");
     later.addMailbox("lee", "pw", {"l1"});
     storeAccount(1, dropping.host(), "lee", "pw");
     storeAccount(2, later.host(), "lee", "pw");
     DeleteSettings("EMail", {"Site3"});
-    EXPECT_EQ(checkNow(), line(dropping.host(), "1 unread message.") + "Account 1 (" + dropping.host()
+    EXPECT_EQ(checkNow(), "Account 1 (" + dropping.host()
                               + ") could not be checked: the server closed the connection.\r\n" + "Account 2 ("
                               + later.host() + ") could not be checked: the check stopped at an earlier account.\r\n");
     EXPECT_EQ(form1().panelText(1), "No E-Mail site could be checked.");
@@ -317,7 +319,7 @@ TEST_F(MailCheckTest, ACheckAskedForDuringAnotherIsServedByTheOneUnderWay)
 TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
 {
     const struct { const char* heldAt; int slowAccount; QByteArray command; } cases[] = {
-        {"the log-in", 0, "STAT"}, {"the message list", 0, "UIDL 1"}, {"the second mailbox", 1, "STAT"}};
+        {"the log-in", 0, "STAT"}, {"the message list", 0, "UIDL"}, {"the second mailbox", 1, "STAT"}};
     Form1& main = form1();
     main.IgnoreUV->setChecked(true);
     main.CkMail[0]->setChecked(true);
@@ -343,33 +345,62 @@ TEST_F(MailCheckTest, AnUpdateDuringAMailCheckLeavesTheMailToThatCheck)
     }
 }
 
-// New mail counted before its mailbox dropped the connection: the update's
-// check told nobody of it, so the next good check announces it; the report
-// of "Now" told it, so it is not counted again.
+// New mail counted before a later mailbox dropped the connection: the
+// update's check told nobody of it, so the next good check announces it; the
+// report of "Now" told it, so it is not counted again.
 TEST_F(MailCheckTest, MailCountedBeforeAMailboxFailedIsToldOnce)
 {
-    const struct { const char* firstCheck; bool reported; int unreadNext; } cases[] = {
-        {"the update's", false, 2}, {"Now", true, 1}};
+    const struct { const char* firstCheck; bool reported; } cases[] = {{"the update's", false}, {"Now", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.firstCheck);
-        FakePop3Server server;
-        ASSERT_TRUE(server.listen());
-        server.addMailbox("lee", "pw", {"d1", "d2"});
-        server.dropAt("UIDL 2");
-        storeAccount(1, server.host(), "lee", "pw");
+        FakePop3Server good, dropping;
+        ASSERT_TRUE(good.listen());
+        ASSERT_TRUE(dropping.listen());
+        good.addMailbox("lee", "pw", {"g1"});
+        dropping.addMailbox("lee", "pw", {"d1"});
+        dropping.dropAt("UIDL");
+        storeAccount(1, good.host(), "lee", "pw");
+        storeAccount(2, dropping.host(), "lee", "pw");
         weather().GotMail = 0;
         if (c.reported)
-            EXPECT_TRUE(checkNow().startsWith(line(server.host(), "1 unread message.")));
+            EXPECT_TRUE(checkNow().startsWith(line(good.host(), "1 unread message.")));
         else
             EXPECT_THROW(Check_Mail(), Pop3Error);
         EXPECT_EQ(weather().GotMail, 0);
 
-        server.stopDropping();
+        dropping.stopDropping();
         Check_Mail();
-        EXPECT_EQ(program().MailState[0].Unread, c.unreadNext);
+        EXPECT_EQ(program().MailState[0].Unread, c.reported ? 0 : 1);
+        EXPECT_EQ(program().MailState[1].Unread, 1);
         EXPECT_NE(weather().GotMail, 0);
-        EXPECT_EQ(weather().Image1[2]->toolTip(), "You have mail at  - " + server.host());
+        EXPECT_EQ(weather().Image1[2]->toolTip(),
+                  "You have mail at " + (c.reported ? "" : " - " + good.host()) + " - " + dropping.host());
     }
+}
+
+// A large mailbox is read from one list and counted at once; one whose
+// count no list could hold is told as too large, never as checked.
+TEST_F(MailCheckTest, ALargeMailboxIsCheckedAtOnceAndAnEndlessOneIsToldTooLarge)
+{
+    FakePop3Server large, endless;
+    ASSERT_TRUE(large.listen());
+    ASSERT_TRUE(endless.listen());
+    large.addMailbox("lee", "pw", FakePop3Server::numberedIds(50'000));
+    endless.addMailbox("lee", "pw", {"e1"});
+    endless.answer("STAT", "+OK 2000000000 0\r\n");
+    storeAccount(1, large.host(), "lee", "pw");
+    storeAccount(2, endless.host(), "lee", "pw");
+    const QString tooLarge =
+        "Account 2 (" + endless.host() + ") could not be checked: the mailbox is too large to check.\r\n";
+
+    const qint64 started = threadCpuMilliseconds();
+    EXPECT_EQ(checkNow(), line(large.host(), "50000 unread messages.") + tooLarge);
+    EXPECT_EQ(checkNow(), tooLarge);
+    EXPECT_LT(threadCpuMilliseconds() - started, 2000);
+    EXPECT_EQ(large.commands().count("UIDL"), 2); // one list a check,
+    EXPECT_EQ(large.commands().size(), 12);       // no message asked for alone
+    EXPECT_FALSE(endless.commands().contains("UIDL"));
+    EXPECT_EQ(form1().panelText(1), "E-Mail Site Check Incomplete: 1 of 2 sites could not be checked.");
 }
 
 TEST_F(MailCheckTest, TheWaitForTheCompactWindowsTickEndsEvenWhenTheTimerIsStopped)
@@ -416,7 +447,7 @@ TEST_F(MailCheckTest, TheMenuTogglesTheAutomaticCheckAndTheUpdateChecksOnlyWhenI
     // A mailbox failing midway is said behind the update's closing text,
     // not taken for a station's site.
     server.deliver("lee", "m2");
-    server.dropAt("UIDL 2");
+    server.dropAt("UIDL");
     QStringList shown;
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] { shown << main.panelText(1); });
@@ -445,7 +476,7 @@ void PrintTo(const ClosedDuringCheck& c, std::ostream* out) { *out << c.name; }
 
 const ClosedDuringCheck kClosedDuringChecks[] = {
     {"TheLogIn", "STAT", 1},
-    {"TheMessageList", "UIDL 2", 1},
+    {"TheMessageList", "UIDL", 1},
     {"TheMailSound", "", 3},
 };
 
@@ -503,6 +534,7 @@ INSTANTIATE_TEST_SUITE_P(ProgramClosedDuring, MailCheckClosingTest, ::testing::V
 
 TEST_F(MailCheckTest, ARealMailboxIsCheckedEndToEnd)
 {
+    const TrustedTestCertificate trusted; // the server offers TLS
     DovecotServer dovecot;
     dovecot.addUser("walker", "s3cret");
     dovecot.addUser("lee", "pa55");

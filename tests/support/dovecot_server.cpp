@@ -70,6 +70,7 @@ std::optional<DovecotServer::RunAs> serverUsers()
     return users;
 }
 
+// Without a POP3S port (0), TLS is off altogether: the POP3 port offers no STLS.
 QString configuration(const QString& root, quint16 pop3, quint16 pop3s, const DovecotServer::RunAs& users)
 {
     return QStringLiteral("base_dir = %1/run\n"
@@ -77,7 +78,7 @@ QString configuration(const QString& root, quint16 pop3, quint16 pop3s, const Do
                           "log_path = %1/dovecot.log\n"
                           "protocols = pop3\n"
                           "listen = 127.0.0.1\n"
-                          "ssl = yes\n"
+                          "ssl = %8\n"
                           "ssl_cert = <%1/cert.pem\n"
                           "ssl_key = <%1/key.pem\n"
                           "disable_plaintext_auth = no\n"
@@ -96,7 +97,7 @@ QString configuration(const QString& root, quint16 pop3, quint16 pop3s, const Do
                           "  inet_listener pop3s {\n    port = %3\n    ssl = yes\n  }\n"
                           "}\n")
         .arg(root, QString::number(pop3), QString::number(pop3s), QString::number(users.uid), users.internal,
-             users.login, users.group);
+             users.login, users.group, pop3s ? QStringLiteral("yes") : QStringLiteral("no"));
 }
 
 } // namespace
@@ -186,8 +187,8 @@ bool DovecotServer::prepareFolder()
 bool DovecotServer::launch()
 {
     pop3Port_ = freePort();
-    pop3sPort_ = freePort();
-    while (pop3sPort_ == pop3Port_)
+    pop3sPort_ = startTls_ ? freePort() : 0;
+    while (pop3sPort_ != 0 && pop3sPort_ == pop3Port_)
         pop3sPort_ = freePort();
     const QString config = file(QStringLiteral("dovecot.conf"));
     QFile::remove(file(QStringLiteral("dovecot.log")));
@@ -200,7 +201,7 @@ bool DovecotServer::launch()
         [this] {
             return process_.state() == QProcess::NotRunning
                 || (process_.state() == QProcess::Running && takesConnections(pop3Port_)
-                    && takesConnections(pop3sPort_));
+                    && (pop3sPort_ == 0 || takesConnections(pop3sPort_)));
         },
         kStartSeconds);
     if (listening && process_.state() == QProcess::Running)

@@ -6,8 +6,8 @@
 
 // A real POP3 server for tests: Debian's dovecot (package dovecot-pop3d),
 // run in the foreground from a throw-away configuration in a temporary
-// folder. It listens on free ports of 127.0.0.1 for POP3 and for POP3S
-// (with the test certificate), checks plain passwords from a passwd file
+// folder. It listens on free ports of 127.0.0.1 for POP3 (offering STLS)
+// and for POP3S, with the test certificate; it checks plain passwords from a passwd file
 // and keeps each user's mail in a maildir of that folder. Run by root, its
 // processes run as the package's users; run by anyone else, as that user.
 // The server is stopped, and waited for, when the object goes.
@@ -20,8 +20,12 @@ public:
 
     // A mailbox; all users are added before start().
     void addUser(const QString& user, const QString& password);
+    // Whether the plain POP3 port offers STLS (it does unless told before
+    // start()). Without it the server has no TLS at all: its POP3S port
+    // takes no connection.
+    void setStartTls(bool offered) { startTls_ = offered; }
 
-    // Starts the server and waits (a bounded time) until both ports take
+    // Starts the server and waits (a bounded time) until its ports take
     // connections. On failure, error() tells why.
     bool start();
     QString error() const { return error_; }
@@ -54,6 +58,7 @@ private:
     QProcess process_;
     quint16 pop3Port_ = 0;
     quint16 pop3sPort_ = 0;
+    bool startTls_ = true;
     RunAs runAs_;
     int delivered_ = 0;
     QString error_;

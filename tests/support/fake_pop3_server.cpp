@@ -43,6 +43,15 @@ void FakePop3Server::addMailbox(const QByteArray& user, const QByteArray& passwo
     mailboxes_[user] = ids;
 }
 
+QList<QByteArray> FakePop3Server::numberedIds(int count)
+{
+    QList<QByteArray> ids;
+    ids.reserve(count);
+    for (int i = 1; i <= count; ++i)
+        ids.append('m' + QByteArray::number(i));
+    return ids;
+}
+
 void FakePop3Server::deliver(const QByteArray& user, const QByteArray& id)
 {
     mailboxes_[user].append(id);
@@ -111,6 +120,8 @@ QByteArray FakePop3Server::reply(Session& session, const QByteArray& command)
     const QByteArray argument = blank < 0 ? QByteArray() : command.mid(blank + 1);
     if (verb == "QUIT")
         return "+OK bye\r\n";
+    if (verb == "CAPA")
+        return "+OK\r\nUSER\r\nUIDL\r\n.\r\n";
     if (!session.loggedIn) {
         if (verb == "USER") {
             session.user = argument;
@@ -126,6 +137,12 @@ QByteArray FakePop3Server::reply(Session& session, const QByteArray& command)
     if (verb == "STAT")
         return "+OK " + QByteArray::number(session.ids.size()) + " " + QByteArray::number(session.ids.size() * 100)
             + "\r\n";
+    if (verb == "UIDL" && argument.isEmpty()) {
+        QByteArray list = "+OK\r\n";
+        for (qsizetype i = 0; i < session.ids.size(); ++i)
+            list += QByteArray::number(i + 1) + ' ' + session.ids[i] + "\r\n";
+        return list + ".\r\n";
+    }
     if (verb == "UIDL") {
         bool ok = false;
         const int index = argument.toInt(&ok);

@@ -12,7 +12,8 @@ class QTcpSocket;
 
 // A small scriptable POP3 server on 127.0.0.1 for tests. It runs in the
 // test's own thread and answers while the code under test lets events run.
-// Mailboxes hold message identifiers (what UIDL gives); faults replace the
+// Mailboxes hold message identifiers (what UIDL gives, one message's or
+// the whole list); CAPA names USER and UIDL, no STLS. Faults replace the
 // greeting or the answer to one command, drop the connection at a command,
 // or keep the server mute. Every command line received is logged.
 class FakePop3Server : public QObject {
@@ -27,6 +28,8 @@ public:
     QString host() const;
 
     void addMailbox(const QByteArray& user, const QByteArray& password, const QList<QByteArray>& ids = {});
+    // Identifiers "m1", "m2"... for a large mailbox.
+    static QList<QByteArray> numberedIds(int count);
     // A new message in the mailbox; sessions that log in later see it.
     void deliver(const QByteArray& user, const QByteArray& id);
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <QSslCertificate>
+#include <QSslConfiguration>
 
 // A self-signed certificate for 127.0.0.1 and localhost (valid 2000-2100) and
 // its key, made for the tests' local HTTPS server. Trusted only where a test
@@ -24,3 +26,21 @@ TEDaeNLud8EUYtbAjdC1UAw3fx2hRANCAAQ3rb5LM+g3AsXx0rbD7+BSMi4ikoEI
 ffnBRHRG5ety2VhCD/kVMyUjAL9w1ER85kuboK2hR84b19PRka3sxDYL
 -----END PRIVATE KEY-----
 )";
+
+// While it lives, the test certificate is one of the trusted authorities of
+// the default TLS configuration.
+class TrustedTestCertificate {
+public:
+    TrustedTestCertificate() : saved_(QSslConfiguration::defaultConfiguration())
+    {
+        QSslConfiguration trusting = saved_;
+        trusting.addCaCertificate(QSslCertificate(QByteArray(kTestCertificatePem), QSsl::Pem));
+        QSslConfiguration::setDefaultConfiguration(trusting);
+    }
+    ~TrustedTestCertificate() { QSslConfiguration::setDefaultConfiguration(saved_); }
+    TrustedTestCertificate(const TrustedTestCertificate&) = delete;
+    TrustedTestCertificate& operator=(const TrustedTestCertificate&) = delete;
+
+private:
+    QSslConfiguration saved_;
+};

@@ -86,7 +86,7 @@ const HeldUpdate kHeldUpdates[] = {
     {"TrayOptionsMenuOnAnEmptyListWhileThePagesLoad", "/me/roundup.txt", -1, openOptionsFromTheTray, kAll, 3, 2, kAll,
      false, true},
     {"OptionsMenuOnAnEmptyListDuringTheMailCheck", "STAT", -1, openOptions, kAll, 3, 2, kAll, false, true},
-    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL 2", -1, openOptions, kAll, 3, 2, kAll, false, true},
+    {"OptionsMenuOnAnEmptyListWhileTheMailIsCounted", "UIDL", -1, openOptions, kAll, 3, 2, kAll, false, true},
     {"SwitchToCelsiusWhileTheRowsAreProcessed", "/alerts/active?area=TX", kNoneDeleted, switchToCelsius, kAll, 3, 2,
      kAll, true},
     {"SaveAndRefreshAnEmptyList", "/alerts/active?area=OH", -1, saveAndRefresh, "||", 2, 0, "", true},
