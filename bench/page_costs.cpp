@@ -4,7 +4,8 @@
 // the same text, the zone-forecast search of a product whose place stands
 // after 50,000 groups, a station's search in roundup pages of 1, 4 and 16 MB
 // whose zone headings name it on every line, and the buoy list of a
-// 320,000-line page none of whose IDs is built in.
+// 320,000-line page none of whose IDs is built in; and the station's search
+// in a page whose row runs on in "ß" for 16 KB and 2 MB.
 // The text figures come first, while the memory is still unused: after the
 // buoy list's many small pieces the same code runs measurably slower.
 
@@ -70,6 +71,14 @@ QString headingsPage(qsizetype bytes)
     return line.repeated(bytes / line.size()) + QLatin1Char('\r');
 }
 
+// A Texas roundup page whose DALLAS row runs on in "ß" for about `bytes`
+// characters.
+QString sharpSRowPage(qsizetype bytes)
+{
+    return QStringLiteral("TXZ119\nDALLAS         SUNNY     80  50  35 N5        30.00S ")
+        + QString(bytes, QChar(u'\u00DF')) + QLatin1Char('\n');
+}
+
 QString pageText()
 {
     const QString piece = QStringLiteral("<p><b>Moon</b>&#8217;s close to Venus tonight &#38; <i>low</i> in the west.</p>\n");
@@ -131,6 +140,17 @@ int main()
               }));
         if (found.status == StationSearch::Found)
             std::fprintf(stderr, "the station search took a zone heading for the station's row\n");
+    }
+    for (const int kilobytes : {16, 2000}) {
+        const QString page = sharpSRowPage(kilobytes * 1000);
+        const std::string figure = "station search, a row running on in sharp s for " + std::to_string(kilobytes)
+            + " KB (ms)";
+        StationSearch found;
+        print(figure.c_str(), milliseconds([&] {
+                  found = findStationLine(page, roundupUrl, QStringLiteral("DALLAS"), programSearchMarkers());
+              }));
+        if (found.status != StationSearch::Found)
+            std::fprintf(stderr, "the station search did not find the row that runs on\n");
     }
     const QString page = buoyReportPage(kBuoyLines);
     const QStringList& names = builtInBuoyNames();

@@ -26,7 +26,8 @@ qsizetype required(qsizetype position, const char* what)
 
 // The condition words between the time-zone word (or a run of six line
 // feeds) after "Today" and the "Hi&" of the high temperature, upper-cased,
-// with every character that is not a letter A to Z made a blank.
+// with every character that is not a letter A to Z made a blank. Each
+// character is upper-cased on its own ("ß" is no letter A to Z either).
 QString conditionText(const QString& line)
 {
     const qsizetype today = required(line.indexOf(kToday), "no Today");
@@ -39,8 +40,9 @@ QString conditionText(const QString& line)
         zone = line.indexOf(QLatin1String("\n\n\n\n\n\n"), today);
     required(zone, "no time zone after Today");
     const qsizetype high = required(line.indexOf(QLatin1String("Hi&"), zone), "no Hi& after the time zone");
-    QString text = line.mid(zone + 3, high - zone - 3).toUpper();
+    QString text = line.mid(zone + 3, high - zone - 3);
     for (QChar& c : text) {
+        c = c.toUpper();
         if (c < QLatin1Char('A') || c > QLatin1Char('Z'))
             c = QLatin1Char(' ');
     }

@@ -1,5 +1,6 @@
 #include "update/report_parser.h"
 
+#include "pages/page_text.h"
 #include "update/parse_failure.h"
 #include "update/portal_parser.h"
 #include "update/report_steps.h"
@@ -62,28 +63,37 @@ struct Retry {
     qsizetype position = 0; // 1-based
 };
 
-// The place looked for again two characters on (the position is 1-based),
-// case ignored; in a roundup table only in a row that the station search
-// would take: one whose name column holds the place alone or, when the
-// line that failed was such a row, one whose longer name ends with it. The
-// line up to its end becomes the one to parse.
-Retry lookAgain(const ReportRequest& request)
+// Where the place stands again after the failed line, its letters compared
+// as `cs` says; -1 when it does not. A roundup row is taken from its first
+// column, and only a row after the failed one that the station search would
+// take: one whose name column holds the place alone or, when the failed line
+// was such a row, one whose longer name ends with it. Elsewhere the place is
+// looked for two characters into the failed line (the position is 1-based).
+qsizetype nextOccurrence(const ReportRequest& request, Qt::CaseSensitivity cs)
 {
     const QString& page = request.pageText;
-    const QString& place = request.place;
+    if (request.siteCode == QLatin1String("NA") || request.siteCode == QLatin1String("AK")) {
+        const qsizetype failedEnd = request.position < 1 ? -1 : lineEnd(page, request.position - 1);
+        return nextRoundupRow(page, request.place, failedEnd, request.longerName, cs).lineStart;
+    }
     const qsizetype from = request.position + 1;
-    const bool roundup = request.siteCode == QLatin1String("NA") || request.siteCode == QLatin1String("AK");
-    qsizetype found = -1;
-    if (roundup)
-        found = nextRoundupRow(page, place, from, request.longerName).at;
-    else if (from >= 0)
-        found = page.indexOf(place, from, Qt::CaseInsensitive);
-    if (found < 0)
-        return {Retry::NoPlace, QString(), 0};
-    const qsizetype end = lineEnd(page, found);
-    if (end < 0)
-        return {Retry::NoLineEnd, QString(), 0};
-    return {Retry::Found, page.mid(found, end - found).toUpper(), found + 1};
+    return from < 0 ? -1 : page.indexOf(request.place, from, cs);
+}
+
+// The place looked for again, as spelled and, failing that, whatever the
+// case; the line up to its end, upper-cased, becomes the one to parse.
+Retry lookAgain(const ReportRequest& request)
+{
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        const qsizetype found = nextOccurrence(request, cs);
+        if (found < 0)
+            continue;
+        const qsizetype end = lineEnd(request.pageText, found);
+        if (end < 0)
+            return {Retry::NoLineEnd, QString(), 0};
+        return {Retry::Found, upperCopy(request.pageText.mid(found, end - found)), found + 1};
+    }
+    return {Retry::NoPlace, QString(), 0};
 }
 
 } // namespace

@@ -17,8 +17,9 @@ struct ReportRequest {
 };
 
 // Writes the row's captions from condition to UV by the site code's parser
-// (the place caption is the caller's). A roundup line is cut in the columns
-// of the table it stands in (update/roundup_layouts.h). A line that says "NOT AVBL" or
+// (the place caption is the caller's). A roundup line is a row from its
+// first column, cut in the columns of the table it stands in
+// (update/roundup_layouts.h). A line that says "NOT AVBL" or
 // "NOT AVAILABLE" (or a portal page without its readings block) marks the
 // row not available, unless `keepLast` is set and the row had a condition
 // when the call began: then the row is left as it was. An unknown site code
@@ -27,9 +28,10 @@ struct ReportRequest {
 //
 // When a parser fails (a line too short for its columns, a missing marker,
 // a number out of range) the place is looked for once more further on in
-// the page, case ignored (in a roundup table only in a row that the
-// station search would take), and that line is parsed instead; when the place does not occur again the
-// row is marked not available. A failure after
+// the page, as spelled and, failing that, case ignored (in a roundup table
+// only in a later row that the station search would take, read from its
+// first column), and that line is parsed instead; when the place does not
+// occur again the row is marked not available. A failure after
 // that, or in the remarks field, empties the field in hand and parsing goes
 // on, so a damaged line yields a row with some empty fields.
 bool Parse_Report(const ReportRequest& request, StationRow& row);

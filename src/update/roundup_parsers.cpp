@@ -5,14 +5,6 @@
 ParserPlan stateRoundupPlan(bool metric, const RoundupColumns& c)
 {
     ParserPlan plan(metric);
-    // A place that matched only the end of a longer station name starts the
-    // line inside the name column: blanks in front bring the columns back
-    // (the name column ends in a blank).
-    const qsizetype nameEnd = c.name - 1;
-    plan.step([nameEnd](ParseState& s) {
-        while (s.line.size() <= nameEnd || s.line[nameEnd] != QLatin1Char(' '))
-            s.line.prepend(QLatin1Char(' '));
-    });
     plan.cut(c.name).field(1).setAndTrim(&StationRow::condition, c.sky);
     plan.cut(c.sky).field(2).setAndTrim(&StationRow::temperature, c.temperature).celsius(&StationRow::temperature);
     plan.cut(c.temperature).field(3).setAndTrim(&StationRow::dewpoint, c.dewpoint).celsius(&StationRow::dewpoint);

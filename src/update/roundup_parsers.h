@@ -3,7 +3,7 @@
 #include "update/roundup_layouts.h"
 
 // The national weather service's roundup tables, one station per line in
-// fixed columns.
+// fixed columns; a line is a row from its first column.
 
 // State roundup ("NA"): name, sky and weather, temperature, dewpoint,
 // humidity, wind, pressure in the given columns, then the remarks.

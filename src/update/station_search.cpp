@@ -1,5 +1,6 @@
 #include "update/station_search.h"
 
+#include "pages/page_text.h"
 #include "settings/string_routines.h"
 #include "update/roundup_layouts.h"
 
@@ -84,21 +85,22 @@ qsizetype lineEnd(const QString& page, qsizetype from)
 
 // The Alaska table's name column is one wider than the state tables', so
 // its rows pass the same test.
-RoundupRow nextRoundupRow(const QString& page, const QString& place, qsizetype from, bool longerNames)
+RoundupRow nextRoundupRow(const QString& page, const QString& place, qsizetype from, bool longerNames,
+                          Qt::CaseSensitivity cs)
 {
-    qsizetype at = from < 0 ? -1 : page.indexOf(place, from, Qt::CaseInsensitive);
+    qsizetype at = from < 0 ? -1 : page.indexOf(place, from, cs);
     while (at >= 0) {
         const qsizetype lineStart = nameColumnLineStart(page, at);
         if (lineStart >= 0) {
             const NameMatch match = nameMatch(page, lineStart, at, place.size());
             if (match == NameMatch::Alone || (longerNames && match == NameMatch::LongerName))
-                return {at, match == NameMatch::LongerName};
+                return {lineStart, match == NameMatch::LongerName};
             // A place further on in the name column may still end it.
-            at = page.indexOf(place, at + 1, Qt::CaseInsensitive);
+            at = page.indexOf(place, at + 1, cs);
         } else {
             // Past the name column: the next line.
             const qsizetype end = lineEnd(page, at);
-            at = end < 0 ? -1 : page.indexOf(place, end + 1, Qt::CaseInsensitive);
+            at = end < 0 ? -1 : page.indexOf(place, end + 1, cs);
         }
     }
     return {};
@@ -109,8 +111,11 @@ SearchMarkers programSearchMarkers()
     return {QStringLiteral("forecast.weather.gov/product.php?site=NWS&issuedby="), programSiteMarkers()};
 }
 
-StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
-                              const SearchMarkers& markers)
+namespace {
+
+// One search of the page, letters compared as `cs` says.
+StationSearch searchPage(const QString& page, const QString& slotUrl, const QString& place,
+                         const SearchMarkers& markers, Qt::CaseSensitivity cs)
 {
     StationSearch result;
     if (place.isEmpty())
@@ -129,14 +134,15 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
     qsizetype top = 0;
     qsizetype start = zoneStart(page, slotUrl, markers.roundupBase);
     for (;;) {
+        // Where the place stands; a roundup row is taken from its first column.
         qsizetype pos = -1;
         bool endsLongerName = false;
         if (roundup) {
-            const RoundupRow row = nextRoundupRow(page, place, start, !longerName);
-            pos = row.at;
+            const RoundupRow row = nextRoundupRow(page, place, start, !longerName, cs);
+            pos = row.lineStart;
             endsLongerName = row.longerName;
         } else {
-            pos = page.indexOf(place, start, Qt::CaseInsensitive);
+            pos = page.indexOf(place, start, cs);
         }
         if (pos < 0)
             return longerName.value_or(result);
@@ -153,7 +159,7 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
                 stationAhead = false;
             else
                 top = station + 1;
-            pos = page.indexOf(place, top, Qt::CaseInsensitive);
+            pos = page.indexOf(place, top, cs);
             if (pos < 0)
                 return result;
         }
@@ -162,9 +168,9 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
             --pos;
         if (end < 0) {
             result.status = StationSearch::NoLineEnd;
-            return result;
+            return longerName.value_or(result);
         }
-        const QString line = page.mid(pos, end - pos).toUpper();
+        const QString line = upperCopy(page.mid(pos, end - pos));
         // A short line is a heading or an index line: everything up to its
         // end is dropped and the search starts again after it.
         top = start = end + 1;
@@ -175,4 +181,15 @@ StationSearch findStationLine(const QString& page, const QString& slotUrl, const
             return found;
         longerName = found;
     }
+}
+
+} // namespace
+
+StationSearch findStationLine(const QString& page, const QString& slotUrl, const QString& place,
+                              const SearchMarkers& markers)
+{
+    const StationSearch asSpelled = searchPage(page, slotUrl, place, markers, Qt::CaseSensitive);
+    if (asSpelled.status != StationSearch::Missing)
+        return asSpelled;
+    return searchPage(page, slotUrl, place, markers, Qt::CaseInsensitive);
 }

@@ -58,6 +58,10 @@ TEST(PortalPage, DigitsAndPunctuationInTheConditionBecomeBlanks)
     page = kPage;
     page.replace("Light Rain", "Sunny");
     EXPECT_EQ(parsed(portalRequest(page)).condition, "SUNNY");
+    // Each character is upper-cased on its own: "ß" is no letter A to Z.
+    page = kPage;
+    page.replace("Light Rain", "Rain ß");
+    EXPECT_EQ(parsed(portalRequest(page)).condition, "RAIN");
 }
 
 TEST(PortalPage, OtherTimeZoneWordsAndTheLineFeedRun)

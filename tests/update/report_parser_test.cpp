@@ -111,19 +111,34 @@ TEST(Recovery, RetrySearchStartsTwoCharactersIntoTheFailedLine)
     expectNotAvailable(parsed(request), "");
 }
 
-TEST(Recovery, PlaceIsSearchedAgainWhateverTheCaseAndTheLineUpperCased)
+// The retry, too, takes a line that holds the place as spelled before one
+// that holds it only in another case, and upper-cases the line it takes.
+TEST(Recovery, PlaceIsSearchedAgainAsSpelledFirstThenWhateverTheCase)
 {
     const QString shortLine = roundupLine().left(42);
-    ReportRequest request = requestFor("NA", shortLine, "BOSTON");
-    // The table spells the place in mixed case where it occurs again; a
-    // zone's heading and a longer name that hold it are not its row.
-    request.pageText = shortLine + "\r\n" + "GREATER BOSTON AND VICINITY, WHERE THE SKY IS GRAY\r\n"
+    // A zone's heading and a longer name that hold the place are not its row.
+    const QString mixedCase = shortLine + "\r\n" + "GREATER BOSTON AND VICINITY, WHERE THE SKY IS GRAY\r\n"
         + "BOSTON LOGAN   FAIR     50   45   83  calm     29.90   \r\n"
         + "Boston         fog      50   45   83  calm     29.90   \r\n";
-    const StationRow row = parsed(request);
-    EXPECT_EQ(row.condition, "FOG");
-    EXPECT_EQ(row.wind, "CALM");
-    EXPECT_EQ(row.pressure, "29.90");
+    const QString hawaiiRow = "HONOLULU          MOSTLY SUNNY  HAZE              84 68 59        30.02R";
+    const QString hawaiiTitle = "Honolulu, Hilo, Kahului, Lihue and the other airports of the State of Hawaii";
+    struct Case {
+        QString code, line, page;
+        std::string readings; // condition, temperature, wind, pressure
+    } const cases[] = {
+        {"NA", shortLine, mixedCase, "FOG|50|CALM|29.90"},
+        {"NA", shortLine, mixedCase + roundupLine() + "\r\n", "CLOUDY|45|NW12G22|30.05R"},
+        {"HI", hawaiiRow.left(40), hawaiiRow.left(40) + "\n" + hawaiiTitle + "\n" + hawaiiRow + "\n",
+         "MOSUNNY|84|NR|30.02R"},
+    };
+    for (const Case& c : cases) {
+        ReportRequest request = requestFor(c.code, c.line, c.code == "HI" ? "HONOLULU" : "BOSTON");
+        request.pageText = c.page;
+        const StationRow row = parsed(request);
+        EXPECT_EQ(QStringList({row.condition, row.temperature, row.wind, row.pressure}).join('|').toStdString(),
+                  c.readings)
+            << c.code.toStdString();
+    }
 }
 
 TEST(Recovery, OnlyOneRetryPerCall)

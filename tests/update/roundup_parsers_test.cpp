@@ -21,11 +21,10 @@ QString roundupLine(const QString& name, const QString& temperature = "45", cons
 // An Alaska roundup row: name (16), sky (17, the temperature starts on its
 // last column), temperature (4), humidity (5), wind (10), pressure (9),
 // wind chill and visibility.
-QString alaskaLine(const QString& pressure = "   29.85F", const QString& rest = " -5 10")
+QString alaskaLine(const QString& pressure = "   29.85F", const QString& rest = " -5 10",
+                   const QString& name = "ANCHORAGE", const QString& sky = "LGT SNOW")
 {
-    return fixedColumns({{"ANCHORAGE", 16}, {"LGT SNOW", 17}, {"  12", 4}, {"  85", 5}, {"N15G25", 10},
-                         {pressure, 9}},
-                        rest);
+    return fixedColumns({{name, 16}, {sky, 17}, {"  12", 4}, {"  85", 5}, {"N15G25", 10}, {pressure, 9}}, rest);
 }
 
 // A page that holds a table of each layout: first one under an older
@@ -58,11 +57,13 @@ QString twoLayoutPage(const QString& eol, const QString& olderTableRows = roundu
 // The row that the update makes of the place's line in the page.
 StationRow parsedFromPage(const QString& page, const QString& place, const QString& code, bool metric)
 {
-    const StationSearch found = findStationLine(page, "http://127.0.0.1/roundup", place, SearchMarkers{});
+    const QString url = code == "AK" ? "http://127.0.0.1/ak/roundup" : "http://127.0.0.1/roundup";
+    const StationSearch found = findStationLine(page, url, place, SearchMarkers{});
     EXPECT_EQ(found.status, StationSearch::Found) << place.toStdString();
     ReportRequest request = requestFor(code, found.line, place, metric);
     request.pageText = page;
     request.position = found.position;
+    request.longerName = found.longerName;
     return parsed(request);
 }
 
@@ -161,18 +162,55 @@ TEST(StateRoundup, MetricConvertsTemperaturesWindAndPressure)
     EXPECT_EQ(row.dewpoint, "0");
 }
 
-TEST(StateRoundup, LineStartingInsideALongerStationNameIsRealigned)
+// A place that only ends a longer row name is read in that row's own
+// columns, whatever the length of its sky word, in a state table and in the
+// Alaska table; so is the later row that the retry after a damaged row takes.
+TEST(RoundupSearch, ARowThatEndsALongerNameIsReadInItsOwnColumns)
 {
-    const QString full = fixedColumns({{"FT LAUDERDALE", 15}, {"SUNNY", 9}, {"80", 5}, {"70", 5}, {"72", 4},
-                                       {"E10", 9}, {"30.02S", 8}},
-                                      "SEA BREEZE");
-    const StationRow whole = parsed(requestFor("NA", full, "FT LAUDERDALE"));
-    EXPECT_EQ(whole.condition, "SUNNY");
-    // The place matched only the end of the name: the line starts three
-    // characters in, or two when the blank before the place is kept.
-    EXPECT_EQ(parsed(requestFor("NA", full.mid(3), "LAUDERDALE")), whole);
-    EXPECT_EQ(parsed(requestFor("NA", full.mid(2), "LAUDERDALE")), whole);
-    EXPECT_EQ(whole.remarks, "SEA BREEZE");
+    const QString state = QStringList{"WAZ507-509-231900-",
+                                      "CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS",
+                                      "TACOMA NARROWS SUNNY     48  44  86 VRB3      30.14R",
+                                      "CENTRAL PARK   CLEAR     38  10  31 W12G25    29.91R WCI  30",
+                                      "EDIZ HOOK      FOG       50  44  77 CALM      30.12R VSB 1/2",
+                                      "PORT TOWNSEND  FAIR      52  45  76 VRB6      30.12R",
+                                      "NORTH BEND     FOG       41  40  9",
+                                      "SOUTH BEND     FOG       43  41  96 CALM      30.00S",
+                                      ""}
+                              .join("\r\n");
+    const QString alaska = QStringList{"ALASKA ROUNDUP",
+                                       alaskaLine("   29.85F", " -5 10", "KING SALMON", "FOG"),
+                                       alaskaLine("   29.85F", " -5 10", "EAST FORK", "FAIR").left(40),
+                                       alaskaLine("   30.01R", " -9  2", "WEST FORK", "FAIR"),
+                                       ""}
+                               .join("\n");
+    struct Case {
+        QString code, page, place;
+        std::string readings; // condition to remarks, joined by "|"
+    } const cases[] = {
+        {"NA", state, "NARROWS", "SUNNY|48|44|86|VRB3|30.14R|"},
+        {"NA", state, "PARK", "CLEAR|38|10|31|W12G25|29.91R|WCI  30"},
+        {"NA", state, "HOOK", "FOG|50|44|77|CALM|30.12R|VSB 1/2"},
+        {"NA", state, "TOWNSEND", "FAIR|52|45|76|VRB6|30.12R|"},
+        {"NA", state, "BEND", "FOG|43|41|96|CALM|30.00S|"},
+        {"AK", alaska, "SALMON", "FOG|12|N/A|85|N15G25|29.85F|W/C  -5  Vis 10"},
+        {"AK", alaska, "FORK", "FAIR|12|N/A|85|N15G25|30.01R|W/C  -9  Vis  2"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(readings(parsedFromPage(c.page, c.place, c.code, false)), c.readings) << c.place.toStdString();
+}
+
+// Each character of a found line is upper-cased on its own: "ß" stays one
+// character, so the columns after it stay where they are, in the found
+// line and in the retry's.
+TEST(RoundupSearch, RowsWithSharpSKeepTheirColumns)
+{
+    const QString runOn(8, QChar(u'ß'));
+    const QString row = "AUßENßTELLE    CLOUDY    45  30  55 NW12G22   30.05R " + runOn;
+    const QString heading = "CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS\n";
+    for (const QString& page : {heading + row + "\n", heading + row.left(40) + "\n" + row + "\n"}) {
+        EXPECT_EQ(readings(parsedFromPage(page, "AUßENßTELLE", "NA", false)),
+                  "CLOUDY|45|30|55|NW12G22|30.05R|" + runOn.toStdString());
+    }
 }
 
 TEST(StateRoundup, LineEndingInsideTheWindColumnIsParsedFromTheNextOccurrence)
@@ -339,6 +377,12 @@ TEST(RoundupSamples, RealRowsAreReadAsTheirTablesSay)
          "MOSUNNY|5|1|76|VRB5|1016R|"},
         {"roundup-NY-ALY-2026-03-17.txt", "ALBANY", "MOSUNNY|33|13|43|W20G29|29.86R|WCI  21",
          "MOSUNNY|0|-11|43|W32G47|1011R|WCI  21"},
+        // Places that only end a longer row name, before short sky words.
+        {"roundup-WA-2022-10-23.txt", "ARPT", "CLEAR|49|36|61|W7|30.09R|", "CLEAR|9|2|61|W11|1019R|"},
+        {"roundup-WA-2022-10-23.txt", "TC", "FAIR|50|27|41|NE5|30.02R|", "FAIR|10|-3|41|NE8|1017R|"},
+        {"roundup-WA-2022-10-23.txt", "LAKE", "SUNNY|51|29|42|N7|30.04R|", "SUNNY|10|-2|42|N11|1017R|"},
+        {"roundup-NY-ALY-2026-03-17.txt", "LAKE", "LGT SNOW|15|6|67|W20G33|29.71R|WCI  -2",
+         "LGT SNOW|-10|-15|67|W32G53|1006R|WCI  -2"},
     };
     for (const Case& c : cases) {
         const QString stored = sampleText(QLatin1String(c.sample));

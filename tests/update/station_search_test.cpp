@@ -83,10 +83,10 @@ TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
     } const cases[] = {
         {state, "EVERETT", "EVERETT        CLOUDY"},
         {state, "TACOMA NARROWS", "TACOMA NARROWS PTSUNNY"},
-        {state, "PUYALLUP", " PUYALLUP     DRIZZLE"},
-        {state, "NARROWS", " NARROWS PTSUNNY", true}, // no row of its own: the name it ends
-        {state, "Narrows", " NARROWS PTSUNNY", true},
-        {state, "HOOK", " HOOK      FAIR", true},
+        {state, "PUYALLUP", "  PUYALLUP     DRIZZLE"},
+        {state, "NARROWS", "TACOMA NARROWS PTSUNNY", true}, // no row of its own: the name it ends
+        {state, "Narrows", "TACOMA NARROWS PTSUNNY", true},
+        {state, "HOOK", "EDIZ HOOK      FAIR", true},
         {state, "PARK", "PARK           RAIN"},   // its own row, after the longer CENTRAL PARK
         {state, "WORTH", "WORTH          FOG"},   // likewise after FORT WORTH
         {state, "TACOMA", ""},   // named in the heading and at the start of a longer name
@@ -108,11 +108,6 @@ TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
         EXPECT_TRUE(found.line.startsWith(c.lineStart)) << what << ": " << found.line.toStdString();
         EXPECT_EQ(found.longerName, c.longerName) << what;
     }
-    // The row a longer name ends with is read in the table's columns.
-    const StationRow row = parsedFromPage(page, findStationLine(page, state, "NARROWS", kMarkers), "NARROWS");
-    EXPECT_EQ(row.condition, "PTSUNNY");
-    EXPECT_EQ(row.temperature, "48");
-    EXPECT_EQ(row.pressure, "30.14R");
 }
 
 // The position is counted in the page as it was handed over, so that a
@@ -218,5 +213,48 @@ TEST(StationSearch, PlacesAreFoundWhateverTheCaseOfTableAndList)
         EXPECT_TRUE(found.line.startsWith(c.lineStart)) << c.place;
         // Central Park's first row is cut short: the parser looks for the place again.
         EXPECT_EQ(parsedFromPage(page, found, c.place).temperature, c.temperature) << c.place;
+    }
+}
+
+// A line that holds the place as the watch list spells it comes before one
+// that holds it only in another case (a list's title line, a table that
+// spells its names in mixed case), in every source. A roundup row whose
+// longer name ends with the place is taken when the row that holds the
+// place alone never ends.
+TEST(StationSearch, ThePlaceAsSpelledComesFirst)
+{
+    const QString hawaii = "Honolulu, Hilo, Kahului, Lihue and the other airports of the State of Hawaii\n"
+                           "HONOLULU          MOSTLY SUNNY  HAZE              84 68 59        30.02R";
+    const QString table = "Central Park   CLOUDY    40  30  67 W5        30.02F\r\n"
+                          "CENTRAL PARK   CLEAR     38  10  31 W12G25    29.91R\r\n";
+    const QString narrows = "TACOMA NARROWS SUNNY     48  44  86 VRB3      30.14R\r\n"
+                            "NARROWS        FOG       41  40  96 CALM      30.00S";
+    const QString hawaiiList = "https://hawaii.example/obs";
+    const QString state = "https://roundup.example/foldr/wa/x";
+    struct Case {
+        QString url, page, place;
+        QString lineStart; // empty: found without a line end
+        bool longerName = false;
+    } const cases[] = {
+        {hawaiiList, hawaii + "\n", "HONOLULU", "HONOLULU          MOSTLY SUNNY"},
+        {"https://world.example/list", hawaii + "\n", "HONOLULU", "HONOLULU          MOSTLY SUNNY"},
+        {hawaiiList, hawaii + "\n", "Honolulu", "HONOLULU, HILO, KAHULUI"},
+        {hawaiiList, hawaii, "HONOLULU", ""}, // as spelled, but never ending: not the title instead
+        {state, table, "CENTRAL PARK", "CENTRAL PARK   CLEAR"},
+        {state, table, "Central Park", "CENTRAL PARK   CLOUDY"},
+        {state, table, "central park", "CENTRAL PARK   CLOUDY"}, // no such spelling: the first row in any case
+        {state, narrows, "NARROWS", "TACOMA NARROWS SUNNY", true},
+        {state, narrows + "\n", "NARROWS", "NARROWS        FOG"},
+    };
+    for (const Case& c : cases) {
+        const StationSearch found = findStationLine(c.page, c.url, c.place, kMarkers);
+        const std::string what = (c.url + " " + c.place).toStdString();
+        if (c.lineStart.isEmpty()) {
+            EXPECT_EQ(found.status, StationSearch::NoLineEnd) << what << ": " << found.line.toStdString();
+            continue;
+        }
+        ASSERT_EQ(found.status, StationSearch::Found) << what;
+        EXPECT_TRUE(found.line.startsWith(c.lineStart)) << what << ": " << found.line.toStdString();
+        EXPECT_EQ(found.longerName, c.longerName) << what;
     }
 }
