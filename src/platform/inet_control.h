@@ -18,7 +18,8 @@ class QNetworkReply;
 // Cancel, or try a second request, in the middle of a download. A control
 // takes one request at a time: a second one while it is busy fails at once.
 // Every failure (time-out, refused or reset connection, cancel, a reply over
-// the size bound unless the control cuts such replies, a certificate that does not verify) is thrown as InetError.
+// the size bound unless the control cuts such replies, a certificate that
+// does not verify) is thrown as InetError.
 // A reply with an HTTP error status is not a failure: its body is returned
 // like any other page, and lastHttpStatus tells the status.
 

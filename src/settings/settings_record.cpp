@@ -259,6 +259,7 @@ SaveFailure writeSettings(const QStringList& fileLines, const QList<StoreValue>&
             true};
 }
 
+// Saves the holders' settings: why they could not be saved, if they could not.
 SaveFailure saveHeldSettings(const QList<StoreValue>& alsoStored)
 {
     const QString refusal = settingsRefusal(recordFromHolders());
