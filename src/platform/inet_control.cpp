@@ -285,6 +285,9 @@ std::unique_ptr<QNetworkAccessManager> InetControl::newManager() const
 void InetControl::run(Transfer& transfer, QNetworkReply* reply)
 {
     transfer.reply = reply;
+    // Of a reply that is cut, no more than its start is taken off the network.
+    if (transfer.cutsLong)
+        reply->setReadBufferSize(std::max<qint64>(1, transfer.limit));
     Transfer* t = &transfer;
     auto reached = [this, t](int state) {
         t->heardFrom();
