@@ -80,8 +80,14 @@ void Form1::SaveS_Click()
 void Form1::SaveExit_Click()
 {
     // Settings that could not be saved are not lost by closing: the program
-    // stays open, and the message says how to leave without saving.
-    if (!Save_Settings({}, QStringLiteral("\nCorvane stays open. To leave without saving, choose File > Exit.")))
+    // stays open, and the message says what leaving now would keep. The
+    // store's copy of the settings file is never read back, so a half save
+    // leaves the next start with the settings saved before.
+    const SaveFailureNotes notes{
+        QStringLiteral("\nCorvane stays open. To leave without saving, choose File > Exit."),
+        QStringLiteral("\nCorvane stays open. File > Exit keeps both files as they are now: Corvane then starts "
+                       "with the settings saved before in CRVN.ini.")};
+    if (!Save_Settings({}, notes))
         return;
     DoEvents();
     close();

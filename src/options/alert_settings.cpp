@@ -11,6 +11,7 @@
 #include "platform/program_folder.h"
 #include "platform/user_dialogs.h"
 #include "platform/color_values.h"
+#include "platform/list_safe_text.h"
 #include "platform/waits.h"
 #include "settings/icon_definitions.h"
 #include "settings/program_state.h"
@@ -170,6 +171,10 @@ void Form2::Command6_Click()
     Text4->setText(title);
     if (!isDefinableTitle(title)) {
         MsgBox(QStringLiteral("Nothing to do!"), MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    if (const QString refusal = listSeparatorRefusal(QStringLiteral("A condition"), title); !refusal.isEmpty()) {
+        MsgBox(refusal, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     ProgramState& state = program();

@@ -5,7 +5,6 @@
 #include "options/list_rows.h"
 #include "options/radar_catalogue.h"
 #include "platform/desktop.h"
-#include "platform/list_safe_text.h"
 #include "platform/menu_captions.h"
 #include "platform/screen.h"
 #include "platform/twips.h"
@@ -108,8 +107,6 @@ Form9::Form9(QWidget* parent) : QWidget(parent, Qt::Window)
     Text1[0] = new QLineEdit(this);
     Text1[0]->setMaxLength(ListNameLimit);
     Text1[1] = new QLineEdit(this);
-    for (QLineEdit* box : Text1)
-        dropListSeparators(box);
     Frame1 = new QGroupBox(QStringLiteral("The Image Is:"), this);
     Option1[0] = new QRadioButton(QStringLiteral("Normal"), Frame1);
     Option1[1] = new QRadioButton(QStringLiteral("Animated Gif"), Frame1);

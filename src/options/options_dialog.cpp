@@ -57,7 +57,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent)
     connectWatchListEditing();
     connectAlertSettings();
     // What these boxes hold is written to comma-separated files.
-    for (QLineEdit* box : {Text1[0], Text1[1], Text2, Text4, Text5})
+    for (QLineEdit* box : {Text1[0], Text1[1], Text2, Text5})
         dropListSeparators(box);
     connect(Command9, &QPushButton::clicked, this, &Form2::Command9_Click);
     connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);

@@ -3,7 +3,6 @@
 #include "mainwindow/form1.h"
 #include "options/list_rows.h"
 #include "mainwindow/forms.h"
-#include "platform/list_safe_text.h"
 #include "platform/menu_captions.h"
 #include "platform/screen.h"
 #include "platform/user_dialogs.h"
@@ -69,10 +68,8 @@ Form10::Form10(QWidget* parent) : QWidget(parent, Qt::Window)
     for (auto& list : List1)
         list = new QListWidget(this);
     List1[1]->hide();
-    for (auto& box : Text1) {
+    for (auto& box : Text1)
         box = new QLineEdit(this);
-        dropListSeparators(box);
-    }
     Text1[0]->setMaxLength(ListNameLimit);
     const QStringList captions{"Add Site", "Save Editing", "Delete Site", "Cancel", "Exit"};
     for (int i = 0; i < 5; ++i) {

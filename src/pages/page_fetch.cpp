@@ -18,15 +18,19 @@ bool refusedWhileBusy(const QString& busyText)
 
 std::optional<QString> fetchPage(const QString& url)
 {
-    return fetchShortPage(url, form1().Inet1->maxReplyBytes());
+    return fetchText(*form1().Inet1, url);
 }
 
-std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes)
+std::optional<QString> fetchPageStart(const QString& url, qint64 maxBytes)
 {
     InetControl& inet = *form1().Inet1;
     // The bound holds for this request alone.
-    const auto usualBound = qScopeGuard([&inet, usual = inet.maxReplyBytes()] { inet.setMaxReplyBytes(usual); });
+    const auto usualBound = qScopeGuard([&inet, bytes = inet.maxReplyBytes(), cuts = inet.cutsLongReplies()] {
+        inet.setMaxReplyBytes(bytes);
+        inet.setCutsLongReplies(cuts);
+    });
     inet.setMaxReplyBytes(maxBytes);
+    inet.setCutsLongReplies(true);
     return fetchText(inet, url);
 }
 

@@ -16,9 +16,9 @@ bool refusedWhileBusy(const QString& busyText);
 // page asked for.
 std::optional<QString> fetchPage(const QString& url);
 
-// Like fetchPage for a page that is never longer than `maxBytes`: a longer
-// reply is not read past that bound and counts as a failed fetch.
-std::optional<QString> fetchShortPage(const QString& url, qint64 maxBytes);
+// Like fetchPage for a page of which only the start counts: the first
+// `maxBytes` bytes of the reply. The rest of a longer reply is never fetched.
+std::optional<QString> fetchPageStart(const QString& url, qint64 maxBytes);
 
 // True once the program has begun to close. Page and picture commands ask
 // after every wait (a handler run inside it may have closed the program):

@@ -22,11 +22,21 @@ QString localVersion()
 
 const QString kTitle = QStringLiteral("Verify Version");
 
+// The version number at the start of a text ("1.8.0" of "1.8.0\r\nNew maps").
+QString leadingVersion(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    qsizetype end = 0;
+    while (end < trimmed.size() && ((trimmed[end] >= u'0' && trimmed[end] <= u'9') || trimmed[end] == u'.'))
+        ++end;
+    return trimmed.left(end);
+}
+
 // Asks whether to open the home page, and opens it on Yes.
 void offerHomePage(const QString& reply)
 {
-    const QString text = QStringLiteral("Your version is out of date!\r\nThe latest version is: ") + reply
-        + QStringLiteral("\r\nWould you like to jump to the\r\nCorvane Home page?");
+    const QString text = QStringLiteral("Your version is out of date!\r\nThe latest version is: ")
+        + leadingVersion(reply) + QStringLiteral("\r\nWould you like to jump to the\r\nCorvane Home page?");
     if (MsgBox(text, MsgButtons::YesNo, MsgIcon::None, kTitle) == MsgResult::Yes && !programClosing())
         openWithDefaultProgram(about().Label4->text());
 }
@@ -45,11 +55,7 @@ std::optional<QString> versionFileReply()
 // gives 1, 10, 0), without leading zeros; none when it starts otherwise.
 QStringList versionNumbers(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    qsizetype end = 0;
-    while (end < trimmed.size() && ((trimmed[end] >= u'0' && trimmed[end] <= u'9') || trimmed[end] == u'.'))
-        ++end;
-    QStringList numbers = trimmed.left(end).split(QLatin1Char('.'));
+    QStringList numbers = leadingVersion(text).split(QLatin1Char('.'));
     for (QString& number : numbers) {
         while (number.startsWith(QLatin1Char('0')))
             number.remove(0, 1);
@@ -99,7 +105,7 @@ VersionVerdict versionVerdict(const QString& reply, const QString& local)
 
 QString Get_Version_File(const QString& url)
 {
-    const QString reply = fetchShortPage(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
+    const QString reply = fetchPageStart(url, kVersionFileBytes).value_or(QStringLiteral("ERROR"));
     const bool read = !replyMissing(reply) && startsWithVersionNumber(reply);
     form1().setPanelText(1, read ? QStringLiteral("Version Test Completed") : QStringLiteral("Version Test Failed"));
     return reply;

@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-// The check of the running version against the home page's "version.nfo".
+// The check of the running version against the version number at the start
+// of the home page's "version.nfo".
 
 enum class VersionVerdict { Missing, NoVersion, UpToDate, OutOfDate };
 
@@ -12,16 +13,14 @@ enum class VersionVerdict { Missing, NoVersion, UpToDate, OutOfDate };
 // 1.7.7); else up to date.
 VersionVerdict versionVerdict(const QString& reply, const QString& local);
 
-// A version file holds a version number, perhaps with a line of text after
-// it: a reply longer than this cannot be one.
+// A version file starts with a version number; what follows it (release
+// notes, say) does not count, and is not read past this many bytes.
 inline constexpr qint64 kVersionFileBytes = 1024;
 
-// Fetches the version file on the main window's first transfer control;
-// "ERROR" when the fetch fails or the server answers with an error status.
-// A reply too long to be a version file is not read past kVersionFileBytes:
-// it counts as a failed fetch and gives "ERROR". Status panel 1 then reads
-// "Version Test Completed", or "Version Test Failed" when the file is missing
-// or holds no version number.
+// Fetches the start of the version file on the main window's first transfer
+// control; "ERROR" when the fetch fails or the server answers with an error
+// status. Status panel 1 then reads "Version Test Completed", or "Version
+// Test Failed" when the file is missing or holds no version number.
 QString Get_Version_File(const QString& url);
 
 // The Help menu's check: says what it found in a message box titled "Verify Version".

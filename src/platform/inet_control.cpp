@@ -36,6 +36,8 @@ struct InetControl::Transfer {
     bool cancelled = false; // Cancel was called
     bool timedOut = false;
     bool tooLarge = false;
+    bool cutsLong = false;  // a reply over the limit is cut there, not refused
+    bool cut = false;       // the body is the reply's start: the rest was not fetched
     bool orphaned = false;  // the control was destroyed while the request ran
     qint64 limit = 0;       // the largest body accepted
     int seconds = 0;        // the time-out without a sign of the server
@@ -52,7 +54,8 @@ struct InetControl::Transfer {
     {
         tooLarge = true;
         body.clear();
-        reply->abort();
+        if (!reply->isFinished())
+            reply->abort();
     }
     void timeOut()
     {
@@ -61,13 +64,21 @@ struct InetControl::Transfer {
         timedOut = true;
         reply->abort();
     }
-    // Takes a piece of the body, or refuses the reply when it grows too large.
+    // Takes a piece of the body; a reply that grows too large is refused,
+    // or cut at the limit.
     void take(const QByteArray& piece)
     {
-        if (body.size() + piece.size() > limit)
-            refuseAsTooLarge();
-        else
+        const qint64 room = limit - body.size();
+        if (piece.size() <= room) {
             body += piece;
+        } else if (!cutsLong) {
+            refuseAsTooLarge();
+        } else {
+            body += piece.left(room);
+            cut = true;
+            if (!reply->isFinished())
+                reply->abort();
+        }
     }
 };
 
@@ -221,6 +232,7 @@ QByteArray InetControl::fetch(const QString& URL, QString* contentType, const Re
 
     Transfer transfer;
     transfer.limit = std::max<qint64>(0, maxReplyBytes_);
+    transfer.cutsLong = cutsLongReplies_;
     transfer.seconds = requestTimeout_ > 0 ? std::min(requestTimeout_, 24 * 3600) : kDefaultRequestTimeout;
     busy_ = true;
     lastErrorNumber_ = 0;
@@ -273,6 +285,9 @@ std::unique_ptr<QNetworkAccessManager> InetControl::newManager() const
 void InetControl::run(Transfer& transfer, QNetworkReply* reply)
 {
     transfer.reply = reply;
+    // Of a reply that is cut, no more than its start is taken off the network.
+    if (transfer.cutsLong)
+        reply->setReadBufferSize(std::max<qint64>(1, transfer.limit));
     Transfer* t = &transfer;
     auto reached = [this, t](int state) {
         t->heardFrom();
@@ -290,12 +305,12 @@ void InetControl::run(Transfer& transfer, QNetworkReply* reply)
     connect(reply, &QNetworkReply::metaDataChanged, loop, [t, reply] {
         t->heardFrom();
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (t->alive() && length.isValid() && length.toLongLong() > t->limit)
+        if (t->alive() && !t->cutsLong && length.isValid() && length.toLongLong() > t->limit)
             t->refuseAsTooLarge();
     });
     connect(reply, &QNetworkReply::readyRead, loop, [reached, t, reply] {
         reached(icReceivingResponse);
-        if (t->alive() && !t->cancelled && !t->tooLarge)
+        if (t->alive() && !t->cancelled && !t->tooLarge && !t->cut)
             t->take(reply->readAll());
     });
     connect(&transfer.idle, &QTimer::timeout, loop, [t] { t->timeOut(); });
@@ -330,12 +345,8 @@ std::optional<InetError> InetControl::endOf(Transfer& transfer)
     QNetworkReply* reply = transfer.reply;
     if (reply)
         lastHttpStatus_ = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply && !transfer.cancelled && !transfer.timedOut && !transfer.tooLarge) {
-        const QByteArray rest = reply->readAll();
-        transfer.tooLarge = transfer.body.size() + rest.size() > transfer.limit;
-        if (!transfer.tooLarge)
-            transfer.body += rest;
-    }
+    if (reply && !transfer.cancelled && !transfer.timedOut && !transfer.tooLarge && !transfer.cut)
+        transfer.take(reply->readAll());
 
     if (transfer.cancelled)
         return InetError(InetErrorKind::Cancelled, QStringLiteral("The request was cancelled"));
@@ -344,6 +355,8 @@ std::optional<InetError> InetControl::endOf(Transfer& transfer)
                          QStringLiteral("The request timed out after %1 seconds").arg(transfer.seconds));
     if (transfer.tooLarge)
         return InetError(InetErrorKind::TooLarge, QStringLiteral("The reply is larger than %1 bytes").arg(transfer.limit));
+    if (transfer.cut)
+        return std::nullopt;
     if (reply->error() != QNetworkReply::NoError && !failedOnlyByStatus(reply))
         return InetError(kindOf(reply->error()), reply->errorString());
     if (cutShort(reply, transfer.body.size()))

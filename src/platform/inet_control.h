@@ -18,7 +18,8 @@ class QNetworkReply;
 // Cancel, or try a second request, in the middle of a download. A control
 // takes one request at a time: a second one while it is busy fails at once.
 // Every failure (time-out, refused or reset connection, cancel, a reply over
-// the size bound, a certificate that does not verify) is thrown as InetError.
+// the size bound unless the control cuts such replies, a certificate that
+// does not verify) is thrown as InetError.
 // A reply with an HTTP error status is not a failure: its body is returned
 // like any other page, and lastHttpStatus tells the status.
 
@@ -109,6 +110,11 @@ public:
     void setMaxReplyBytes(qint64 bytes) { maxReplyBytes_ = bytes; }
     qint64 maxReplyBytes() const { return maxReplyBytes_; }
 
+    // When set, a bigger reply does not fail: OpenURL returns its first
+    // maxReplyBytes bytes, and the rest is never fetched.
+    void setCutsLongReplies(bool cuts) { cutsLongReplies_ = cuts; }
+    bool cutsLongReplies() const { return cutsLongReplies_; }
+
     // True while a request runs.
     bool StillExecuting() const { return busy_; }
 
@@ -157,6 +163,7 @@ private:
     QString userName_;
     QString password_;
     qint64 maxReplyBytes_ = kDefaultMaxReplyBytes;
+    bool cutsLongReplies_ = false;
     bool busy_ = false;
     int lastErrorNumber_ = 0;
     int lastHttpStatus_ = 0;

@@ -18,6 +18,13 @@ bool isListSafe(const QString& text)
     return std::none_of(text.begin(), text.end(), isSeparator);
 }
 
+QString listSeparatorRefusal(const QString& what, const QString& text)
+{
+    if (isListSafe(text))
+        return QString();
+    return QStringLiteral("%1 cannot hold a comma or a double quote: its file would split it there.").arg(what);
+}
+
 void dropListSeparators(QLineEdit* box)
 {
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {

@@ -11,3 +11,7 @@ void dropListSeparators(QLineEdit* box);
 
 // True when the text holds neither a comma nor a double quote.
 bool isListSafe(const QString& text);
+
+// Why a text that holds a comma or a double quote cannot be kept, `what`
+// naming it for the user ("The name"); the empty text when it can.
+QString listSeparatorRefusal(const QString& what, const QString& text);

@@ -229,35 +229,42 @@ QString notSavedText(const QString& file, const QString& error)
         .arg(QDir::toNativeSeparators(file), error);
 }
 
+// Why a save failed (an empty text when it did not), and whether the store
+// holds the new values all the same.
+struct SaveFailure {
+    QString text;
+    bool storeSaved = false;
+};
+
 // Writes the settings file and the store's values as one set: the file's new
 // bytes wait beside it until the store is written, and the store is put back
-// when the file then cannot be replaced. Returns why they could not be
-// written, or an empty text.
-QString writeSettings(const QStringList& fileLines, const QList<StoreValue>& storeValues)
+// when the file then cannot be replaced.
+SaveFailure writeSettings(const QStringList& fileLines, const QList<StoreValue>& storeValues)
 {
     const QString file = settingsFilePath();
     QString error;
     PendingFileWrite settingsFile(file, encodeLines(fileLines));
     if (!settingsFile.ready(&error))
-        return notSavedText(file, error);
+        return {notSavedText(file, error)};
     const auto storedBefore = storedValues(storeValues, &error);
     if (!storedBefore || !SaveSettings(storeValues, &error))
-        return notSavedText(settingsStorePath(), error);
+        return {notSavedText(settingsStorePath(), error)};
     if (settingsFile.commit(&error))
         return {};
     if (restoreSettings(*storedBefore))
-        return notSavedText(file, error);
-    return QStringLiteral("Your settings were saved to %1, but not to %2 (%3), which still holds the settings "
-                          "saved before.")
-        .arg(QDir::toNativeSeparators(settingsStorePath()), QDir::toNativeSeparators(file), error);
+        return {notSavedText(file, error)};
+    return {QStringLiteral("Your settings were saved to %1, but not to %2 (%3), which still holds the settings "
+                           "saved before.")
+                .arg(QDir::toNativeSeparators(settingsStorePath()), QDir::toNativeSeparators(file), error),
+            true};
 }
 
-// Why the holders' settings cannot be saved, or an empty text once they are.
-QString saveHeldSettings(const QList<StoreValue>& alsoStored)
+// Saves the holders' settings: why they could not be saved, if they could not.
+SaveFailure saveHeldSettings(const QList<StoreValue>& alsoStored)
 {
     const QString refusal = settingsRefusal(recordFromHolders());
     if (!refusal.isEmpty())
-        return refusal;
+        return {refusal};
     Form2& options = form2();
     if (!options.Check5->isChecked()) {
         setBackColor(options.Label2[4], kPaleCyan);
@@ -326,12 +333,13 @@ QStringList savableWatchEntries(const QStringList& entries)
     return savable;
 }
 
-bool Save_Settings(const QList<StoreValue>& alsoStored, const QString& failureNote)
+bool Save_Settings(const QList<StoreValue>& alsoStored, const SaveFailureNotes& notes)
 {
-    const QString failure = saveHeldSettings(alsoStored);
-    if (failure.isEmpty())
+    const SaveFailure failure = saveHeldSettings(alsoStored);
+    if (failure.text.isEmpty())
         return true;
-    MsgBox(failure + failureNote, MsgButtons::Ok, MsgIcon::Exclamation);
+    MsgBox(failure.text + (failure.storeSaved ? notes.storeSaved : notes.nothingSaved), MsgButtons::Ok,
+           MsgIcon::Exclamation);
     return false;
 }
 

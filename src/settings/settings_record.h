@@ -11,13 +11,22 @@ class QListWidget;
 // routines write it to the settings file CRVN.ini (and mirror it into the
 // per-user store) and read it back.
 
+// What a failed save's message ends with, saying what the program does now:
+// one note for a save that changed nothing, another for the rare one that
+// wrote the store but could neither replace the settings file nor put the
+// store back.
+struct SaveFailureNotes {
+    QString nothingSaved;
+    QString storeSaved;
+};
+
 // Writes the settings file and the store mirror as one set, `alsoStored`
 // (values of other keys that the same save keeps) going to the store with the
 // mirror; repaints the station table in the chosen colours. When a text
 // chosen cannot be saved there (settingsRefusal), or the file or the store
-// cannot be written, neither changes, the user is told why in a message that
-// `failureNote` ends (what the program does now), and it returns false.
-bool Save_Settings(const QList<StoreValue>& alsoStored = {}, const QString& failureNote = {});
+// cannot be written, neither changes (as far as the store can be put back),
+// the user is told why in a message that `notes` end, and it returns false.
+bool Save_Settings(const QList<StoreValue>& alsoStored = {}, const SaveFailureNotes& notes = {});
 
 // The entries that the settings file can keep; when one cannot be kept, it
 // is left out and the user is told why (of the first such entry).

@@ -1,5 +1,6 @@
 #include "settings/user_lists.h"
 
+#include "platform/list_safe_text.h"
 #include "platform/menu_captions.h"
 #include "platform/program_folder.h"
 #include "platform/text_files.h"
@@ -128,6 +129,10 @@ QString listEntryRefusal(const QString& name, const QString& value)
         return QStringLiteral("You must enter some information.");
     if (name == kEnd)
         return QStringLiteral("\"%1\" cannot be a name: it marks the end of the list.").arg(kEnd);
+    if (const QString refusal = listSeparatorRefusal(QStringLiteral("The name"), name); !refusal.isEmpty())
+        return refusal;
+    if (const QString refusal = listSeparatorRefusal(QStringLiteral("The address"), value); !refusal.isEmpty())
+        return refusal + QStringLiteral(" In an address, write them as %2C and %22.");
     return QString();
 }
 

@@ -62,7 +62,8 @@ bool writeWebSites(const QString& path, const std::vector<WebSiteEntry>& sites, 
 // Why an entry typed in an editor cannot go into its list, or the empty text
 // when it can. It needs a name and a value (an address, a picture); a name
 // of blanks only would give a menu item without a caption, and the name
-// "[END]" would end the list where it stands, at the next reading.
+// "[END]" would end the list where it stands, at the next reading. Neither
+// may hold a comma or a double quote, which the list's file cannot keep.
 QString listEntryRefusal(const QString& name, const QString& value);
 
 // Gives the first ten menu items their new captions and shows the items

@@ -88,6 +88,22 @@ TEST_F(AlertSettingsTest, AddDefinitionStoresTheTitleAndSaysSoOnlyWhenSaved)
     EXPECT_EQ(messageTexts().last(), "Nothing to do!");
     EXPECT_EQ(program().IconName.size(), 1u);
 
+    // CVIcons.cvd cannot keep a comma or a double quote: such a title is
+    // refused and stays in the box as typed.
+    for (const QString typed : {"hail, small", "\"hail\"", ","}) {
+        options.Text4->clear();
+        for (QChar c : typed) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(options.Text4, &press);
+        }
+        options.Command6_Click();
+        EXPECT_EQ(messageTexts().last(),
+                  "A condition cannot hold a comma or a double quote: its file would split it there.");
+        EXPECT_EQ(options.Text4->text(), typed.toUpper());
+    }
+    EXPECT_EQ(readFile("CVIcons.cvd"), "[ICON DEFS]\r\nHAIL\r\n6\r\n[END]\r\n");
+    EXPECT_EQ(program().IconName.size(), 1u);
+
     // A file that cannot be written: the user is told, and the definition
     // is in use for this run all the same.
     QFile::remove(path("CVIcons.cvd"));

@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <tuple>
 
 TEST(VersionVerdict, ComparesTheAnnouncedVersionNumberByNumber)
 {
@@ -88,19 +89,26 @@ TEST_F(VersionCheckTest, TheSilentCheckSpeaksOnlyWhenOutOfDate)
     EXPECT_EQ(messages.back().text, "Site could not be reached at this time!");
 }
 
-TEST_F(VersionCheckTest, AReplyTooLongForAVersionFileIsNoAnswer)
+// Only the version number at the start of the file counts: what follows it
+// is not read past the bound, nor shown.
+TEST_F(VersionCheckTest, ALongReplyIsJudgedByTheVersionAtItsStart)
 {
-    const QByteArray longest = "2.0\r\n" + QByteArray(kVersionFileBytes - 5, ' ');
-    const std::pair<QByteArray, const char*> cases[] = {
-        {longest, "Your version is out of date!"},
-        {longest + "!", "Site could not be reached at this time!"},
-        {QByteArray(32 * 1024 * 1024, '.'), "Site could not be reached at this time!"},
+    const QByteArray notes = "\r\nWhat is new:\r\n" + QByteArray(1536, 'n') + "\r\n";
+    const QString outOfDate = "Your version is out of date!\r\nThe latest version is: 1.8.0\r\n"
+                              "Would you like to jump to the\r\nCorvane Home page?";
+    const QString noVersion = "The site's version file holds no version number!\r\nYour version could not be verified.";
+    const std::tuple<QByteArray, QString, const char*> cases[] = {
+        {"1.8.0" + notes, outOfDate, "Version Test Completed"},
+        {"1.7.7" + notes, "Your version is up-to-date!", "Version Test Completed"},
+        {"1.8.0 " + QByteArray(32 * 1024 * 1024, 'n'), outOfDate, "Version Test Completed"},
+        {QByteArray(32 * 1024 * 1024, '.'), noVersion, "Version Test Failed"},
     };
-    for (const auto& [reply, says] : cases) {
+    for (const auto& [reply, says, panel] : cases) {
         server.route("/home/version.nfo", HttpReply::text(reply, "text/plain"));
         CVVersion_Click();
         ASSERT_FALSE(messages.empty());
-        EXPECT_TRUE(messages.back().text.startsWith(says)) << reply.size() << " bytes";
+        EXPECT_EQ(messages.back().text, says) << reply.size() << " bytes";
+        EXPECT_EQ(form1().panelText(1), panel) << reply.size() << " bytes";
     }
 }
 

@@ -197,6 +197,13 @@ TEST_F(InetControlTest, RepliesOverTheBoundFailWithoutBeingHeldWhole)
     EXPECT_EQ(failureOf(server.url("/announced")), InetErrorKind::TooLarge);
     EXPECT_EQ(failureOf(server.url("/unannounced")), InetErrorKind::TooLarge);
     EXPECT_FALSE(inet.StillExecuting());
+
+    // A control that cuts long replies returns their start.
+    inet.setCutsLongReplies(true);
+    const std::pair<const char*, char> starts[] = {{"/exact", 'e'}, {"/one-more", 'e'}, {"/announced", 'x'},
+                                                   {"/unannounced", 'x'}};
+    for (const auto& [path, filler] : starts)
+        EXPECT_EQ(inet.OpenURL(server.url(path)), QString(1000, QLatin1Char(filler))) << path;
 }
 
 TEST_F(InetControlTest, BytesComeBackUntouchedAndTextAsUtf8)

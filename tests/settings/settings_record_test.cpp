@@ -145,11 +145,15 @@ TEST_F(SettingsRecordTest, MissingOldOrUnknownValuesKeepTheDefaults)
 }
 
 // CRVN.ini that cannot be replaced once the store was written: the store is
-// put back, or when that fails too, the message says what was saved where.
+// put back, or when that fails too, the message says what was saved where,
+// and Save & Exit what leaving would keep.
 TEST_F(SettingsRecordTest, AFileThatCannotBeReplacedPutsTheStoreBack)
 {
     const QString replaced = "Your settings could not be saved to " + path("CRVN.ini");
     const QString halfSaved = "Your settings were saved to " + settingsStorePath() + ", but not to " + path("CRVN.ini");
+    const QString leaveUnsaved = "\nCorvane stays open. To leave without saving, choose File > Exit.";
+    const QString leaveHalfSaved = "\nCorvane stays open. File > Exit keeps both files as they are now: Corvane then "
+                                   "starts with the settings saved before in CRVN.ini.";
     for (const bool storeFailsAfter : {false, true}) {
         SCOPED_TRACE(storeFailsAfter);
         addWatchEntry(form2().List3, "Texas - DALLAS", true);
@@ -159,9 +163,12 @@ TEST_F(SettingsRecordTest, AFileThatCannotBeReplacedPutsTheStoreBack)
             return file == settingsStorePath() && ++storeWrites > 1 && storeFailsAfter;
         });
         messages.clear();
-        EXPECT_FALSE(Save_Settings());
+        form1().SaveExit_Click();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_TRUE(messages[0].text.startsWith(storeFailsAfter ? halfSaved : replaced)) << messages[0].text.toStdString();
+        EXPECT_TRUE(messages[0].text.endsWith(storeFailsAfter ? leaveHalfSaved : leaveUnsaved))
+            << messages[0].text.toStdString();
+        EXPECT_EQ(form1().Closing, 0);
         EXPECT_TRUE(QFileInfo::exists(path("CRVN.ini/in-the-way")));
         EXPECT_EQ(GetSetting("Settings", "Site 0", "none"), storeFailsAfter ? "Texas - DALLAS" : "none");
     }
