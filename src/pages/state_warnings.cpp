@@ -22,12 +22,12 @@ namespace {
 // but for the words that name no place in the alerts of `answer`.
 void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& answer)
 {
-    const QString text = box.toPlainText();
     QStringList senders;
     for (const ActiveAlert& alert : answer.alerts)
         senders << alert.sender;
     senders.removeDuplicates();
-    const std::optional<PlaceSpan> span = PlaceWords(place).firstOutside(text, wordsNamingNoPlace(text, senders));
+    const PlaceWords words(place);
+    const std::optional<PlaceSpan> span = words.firstOutside(box.toPlainText(), wordsNamingNoPlace(words, senders));
     if (!span)
         return;
     QTextCursor cursor = box.textCursor();
@@ -83,7 +83,7 @@ QString alertBlock(const ActiveAlert& alert)
 
 QString stateWarningsText(const AlertsAnswer& answer, const QString& stateName)
 {
-    if (answer.alerts.isEmpty())
+    if (!answer.anyAlert())
         return QStringLiteral("No watches, warnings or advisories are in effect for ") + stateName
             + QLatin1Char('.');
     QStringList blocks;
