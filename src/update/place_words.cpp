@@ -137,15 +137,20 @@ int PhraseFinder::sortOf(QStringView word)
 
 int PhraseFinder::wordId(QStringView word, QString& folded) const
 {
-    if (!sorts_.test(sortOf(word)))
-        return -1;
     fold(word, folded);
     return wordIds_.value(folded, -1);
 }
 
 int PhraseFinder::Follower::take(QStringView word, bool breakBefore)
 {
-    const int id = finder_.wordId(word, folded_);
+    int id = -1;
+    if (finder_.sorts_.test(sortOf(word))) {
+        if (word != lastWord_) {
+            lastWord_ = word;
+            lastId_ = finder_.wordId(word, folded_);
+        }
+        id = lastId_;
+    }
     node_ = id < 0 ? 0 : finder_.step(node_, id, breakBefore);
     return finder_.nodes_[node_].longest;
 }
@@ -160,11 +165,11 @@ void PhraseFinder::find(QStringView text, const std::function<bool(const PlaceSp
     const qsizetype ring = qsizetype(starts.size());
     WordReader reader(text);
     Follower follower(*this);
-    for (qsizetype n = 0; reader.next(); n = n + 1 == ring ? 0 : n + 1) {
-        starts[n] = reader.start();
+    for (qsizetype last = 0; reader.next(); last = last + 1 == ring ? 0 : last + 1) {
+        starts[last] = reader.start();
         const int words = follower.take(reader.word(), reader.breakBefore());
         if (words > 0) {
-            const qsizetype start = starts[(n + ring + 1 - words) % ring];
+            const qsizetype start = starts[(last + ring + 1 - words) % ring];
             if (!found(PlaceSpan{start, reader.end() - start}))
                 return;
         }

@@ -14,8 +14,9 @@
 // blank, a line break, ".", "-", "/", an apostrophe, a typographic
 // apostrophe ("’") or an en dash ("–") only parts two words, so "ST LOUIS"
 // is named by "St. Louis", "COEUR D'ALENE" by "Coeur d’Alene" and
-// "WINSTON-SALEM" by "Winston–Salem"; any other mark (",", ";", ":", brackets...) is a break that a
-// place's name never runs across, so "Iowa, IA" does not name IOWA CITY.
+// "WINSTON-SALEM" by "Winston–Salem"; any other mark (",", ";", ":",
+// brackets...) is a break that a place's name never runs across, so "Iowa,
+// IA" does not name IOWA CITY.
 // A word is never matched inside a longer one: "Jacksonville" does not name
 // JACKSON.
 //
@@ -54,6 +55,8 @@ public:
     private:
         const PhraseFinder& finder_;
         int node_ = 0;
+        QStringView lastWord_; // a word that some phrase may have, and its id:
+        int lastId_ = -1;      // a word repeated is looked up once
         QString folded_; // room for a word in one case, reused
     };
 
