@@ -110,15 +110,17 @@ QString stateWarningsText(const AlertsAnswer& answer, const QString& stateName)
 {
     if (!answer.anyAlert())
         return QStringLiteral("No watches, warnings or advisories are in effect for ") + stateName + u'.';
-    const QString separator = u'\n' + separatorLine() + u'\n'; // a blank line on either side
+    // The lines between two alerts: the separator line, a blank line on
+    // either side.
+    const QString between = u'\n' + separatorLine() + u'\n';
     ShownText shown;
     qsizetype alert = 0;
-    // An alert is begun only with room for the separator and its first line.
+    // An alert is begun only with room for the lines before it and its first.
     for (; alert < answer.alerts.size() && !shown.full(); ++alert) {
-        if (alert > 0 && !shown.hasRoomFor(4, separator.size() + kLongestShownLine))
+        if (alert > 0 && !shown.hasRoomFor(4, between.size() + kLongestShownLine))
             break;
         if (alert > 0)
-            shown.add(separator);
+            shown.add(between);
         shown.add(alertBlock(answer.alerts[alert]));
     }
     const qsizetype alertsLeftOut = answer.alerts.size() - alert;
