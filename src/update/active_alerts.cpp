@@ -164,7 +164,8 @@ WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
     state.lamp = answer.anyAlert() ? kRed : kGreen;
     const PlaceWords words(place);
     // By sender: the words of its alerts that name no place and may hold
-    // this one, looked for once a description of its names the place.
+    // this one, looked for once a description of its names the place. When
+    // there are none, the place found first counts.
     QHash<QString, PhraseFinder> passedOver;
     for (const ActiveAlert& alert : answer.alerts) {
         if (words.firstIn(alert.areas)) {
@@ -173,7 +174,7 @@ WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
             auto found = passedOver.constFind(alert.sender);
             if (found == passedOver.cend())
                 found = passedOver.insert(alert.sender, wordsNamingNoPlace(words, {alert.sender}));
-            state.alert = words.firstOutside(alert.description, *found).has_value();
+            state.alert = found->longestPhrase() == 0 || words.firstOutside(alert.description, *found);
         }
         if (state.alert)
             break;
