@@ -125,7 +125,7 @@ int PhraseFinder::step(int node, int word, bool breakBefore) const
     }
 }
 
-int PhraseFinder::sortOf(QStringView word)
+inline int PhraseFinder::sortOf(QStringView word)
 {
     // Most words begin with a letter or digit of ASCII, folded here at no call.
     const char16_t first = word[0].unicode();
@@ -141,7 +141,7 @@ int PhraseFinder::wordId(QStringView word, QString& folded) const
     return wordIds_.value(folded, -1);
 }
 
-int PhraseFinder::Follower::take(QStringView word, bool breakBefore)
+inline int PhraseFinder::Follower::take(QStringView word, bool breakBefore)
 {
     int id = -1;
     if (finder_.sorts_.test(sortOf(word))) {
