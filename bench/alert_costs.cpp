@@ -19,8 +19,17 @@
 //
 // Then, the same way, the state's warnings window ("Weather Warning") of a
 // station with 8,000 alerts in Louisiana, each from a sender of its own: the
-// time it takes to show them with the place selected; and the window of each
-// of the 1, 4 and 16 MB answers.
+// time it takes to show them with the place selected, and the peak memory
+// added; and the window of each of the 1, 4 and 16 MB answers.
+//
+// Last, answers shaped to cost per line, per sender or per alert, at several
+// sizes: for the window, one alert whose description is "Dallas" and then
+// "\na" to the end, alerts each from a sender of its own of 250 characters
+// ("NWS w<i> a a ... TX") that say "Flooding near Dallas.", and alerts with
+// nothing in them; for the update's checks, alerts from one sender of 256
+// characters that names Dallas, whose description is the sender and " has
+// issued a warning.", one alert from sender "a" whose description is "Dallas
+// a a a ...", and again alerts with nothing in them.
 
 #include "mainwindow/form1.h"
 #include "mainwindow/forms.h"
@@ -123,6 +132,97 @@ QByteArray manySenders()
     return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
 }
 
+// An answer of `features`, alerts separated by commas.
+QByteArray featureList(const QByteArray& features)
+{
+    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
+}
+
+// `alert` repeated to an answer of about `megabytes` MB.
+QByteArray repeatedAlert(const QByteArray& alert, int megabytes)
+{
+    QByteArray features = (alert + ",").repeated(megabytes * 1'000'000 / (alert.size() + 1));
+    features.chop(1);
+    return featureList(features);
+}
+
+QByteArray shortLines(int megabytes)
+{
+    return alertFrom("NWS Fort Worth TX", "", "Dallas" + QByteArray("\\na").repeated(megabytes * 1'000'000 / 3));
+}
+
+QByteArray ownSenders(int megabytes)
+{
+    QByteArray features;
+    for (int i = 0; features.size() < megabytes * 1'000'000; ++i) {
+        QByteArray sender = "NWS w" + QByteArray::number(i);
+        sender += QByteArray(" a").repeated((250 - 3 - sender.size()) / 2);
+        sender = sender.leftJustified(247, ' ') + " TX";
+        features += R"({"properties": {"status": "Actual", "senderName": ")" + sender
+            + R"(", "description": "Flooding near Dallas."}},)";
+    }
+    features.chop(1);
+    return featureList(features);
+}
+
+QByteArray emptyAlerts(int megabytes)
+{
+    return repeatedAlert(R"({"properties":{}})", megabytes);
+}
+
+QByteArray senderNamingDallas(int megabytes)
+{
+    const QByteArray sender = ("NWS Dallas" + QByteArray(" a").repeated(121)).leftJustified(253, ' ') + " TX";
+    return repeatedAlert(R"({"properties": {"status": "Actual", "senderName": ")" + sender
+                             + R"(", "description": ")" + sender + R"( has issued a warning."}})",
+                         megabytes);
+}
+
+QByteArray dallasThenA(int megabytes)
+{
+    return alertFrom("a", "", "Dallas" + QByteArray(" a").repeated(megabytes * 1'000'000 / 2));
+}
+
+void measure(const char* name, const QString& state, const QString& code);
+void measureWindow(const char* name, const QString& state, const QString& code);
+
+struct CraftedShape {
+    const char* name;
+    QByteArray (*answer)(int megabytes);
+    void (*measurement)(const char*, const QString&, const QString&);
+    std::initializer_list<int> megabytes;
+};
+const CraftedShape kCraftedShapes[] = {
+    {"warnings window, one alert of short lines", shortLines, measureWindow, {1, 4, 16}},
+    {"warnings window, a sender of its own for each alert", ownSenders, measureWindow, {1, 4, 16}},
+    {"warnings window, empty alerts", emptyAlerts, measureWindow, {1, 4, 16}},
+    {"alerts from one sender naming Dallas", senderNamingDallas, measure, {1, 4, 16, 32}},
+    {"one alert from sender a, Dallas a a a ...", dallasThenA, measure, {1, 4, 16, 32}},
+    {"empty alerts", emptyAlerts, measure, {1, 4, 16, 32}},
+};
+
+// The states that the crafted answers are served for, one for each answer.
+const char* const kCraftedStates[][2] = {
+    {"Arizona", "AZ"},  {"Arkansas", "AR"},      {"California", "CA"},    {"Colorado", "CO"},
+    {"Idaho", "ID"},    {"Illinois", "IL"},      {"Indiana", "IN"},       {"Iowa", "IA"},
+    {"Kansas", "KS"},   {"Kentucky", "KY"},      {"Maine", "ME"},         {"Maryland", "MD"},
+    {"Michigan", "MI"}, {"Minnesota", "MN"},     {"Missouri", "MO"},      {"Nebraska", "NE"},
+    {"Nevada", "NV"},   {"New Mexico", "NM"},    {"North Dakota", "ND"},  {"Ohio", "OH"},
+    {"Oregon", "OR"},   {"South Dakota", "SD"},  {"Utah", "UT"},          {"Virginia", "VA"},
+};
+
+// Each crafted answer with its state, in the order of kCraftedShapes.
+template <typename Use> void forEachCraftedAnswer(Use use)
+{
+    int state = 0;
+    for (const CraftedShape& shape : kCraftedShapes) {
+        for (const int megabytes : shape.megabytes) {
+            use(shape, megabytes, kCraftedStates[state][0], kCraftedStates[state][1]);
+            ++state;
+        }
+    }
+}
+
 // Serves the answers from a child process, so that its copies of them
 // count in no figure; its port, or 0 when it could not start.
 quint16 startServer(int argc, char** argv)
@@ -142,6 +242,10 @@ quint16 startServer(int argc, char** argv)
         for (const SizedAnswer& sized : kHalfSenders)
             server.route(QByteArray("/alerts/active?area=") + sized.code,
                          HttpReply::text(halfSender(sized.megabytes), "application/geo+json"));
+        forEachCraftedAnswer([&](const CraftedShape& shape, int megabytes, const char*, const char* code) {
+            server.route(QByteArray("/alerts/active?area=") + code,
+                         HttpReply::text(shape.answer(megabytes), "application/geo+json"));
+        });
         quint16 port = server.listen() ? server.port() : 0;
         if (write(pipeEnds[1], &port, sizeof port) != sizeof port || port == 0)
             _exit(1);
@@ -201,11 +305,14 @@ void measureWindow(const char* name, const QString& state, const QString& code)
     program().SlotURL[0] = reportUrl(code);
     form1().Label2[0]->setText(QString::fromLatin1(kPlaces[0]));
     addWatchEntry(form2().List3, state + QStringLiteral(" - ") + kPlaces[0], false);
-    const Stretches shown = stretches([] { Show_State_Warnings(0); });
-    if (form4().Text1->textCursor().selectedText() != QLatin1String("Dallas"))
+    Stretches shown;
+    const double grown = peakGrowthMegabytes([&] { shown = stretches([] { Show_State_Warnings(0); }); });
+    if (form4().Text1->toPlainText().contains(QLatin1String("Dallas"))
+        && form4().Text1->textCursor().selectedText() != QLatin1String("Dallas"))
         std::fprintf(stderr, "%s: the place was not selected\n", name);
     std::printf("%s, the window shown (ms)\t%.0f\n", name, shown.whole);
     std::printf("%s, longest stall (ms)\t%.0f\n", name, shown.longest);
+    std::printf("%s, peak memory above start (MB)\t%.0f\n", name, grown);
     std::fflush(stdout);
 }
 
@@ -260,5 +367,10 @@ int main(int argc, char** argv)
         measureApart(argc, argv, service, measureWindow,
                      QByteArray("warnings window, ").append(sized.name).constData(),
                      QString::fromLatin1(sized.state), QString::fromLatin1(sized.code));
+    forEachCraftedAnswer([&](const CraftedShape& shape, int megabytes, const char* state, const char* code) {
+        const QByteArray name = QByteArray(shape.name) + ", " + QByteArray::number(megabytes) + " MB";
+        measureApart(argc, argv, service, shape.measurement, name.constData(), QString::fromLatin1(state),
+                     QString::fromLatin1(code));
+    });
     return 0;
 }

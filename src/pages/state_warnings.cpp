@@ -4,6 +4,7 @@
 #include "mainwindow/forms.h"
 #include "pages/page_fetch.h"
 #include "pages/text_viewer.h"
+#include "pages/warnings_text.h"
 #include "platform/user_dialogs.h"
 #include "settings/program_state.h"
 #include "update/active_alerts.h"
@@ -22,12 +23,12 @@ namespace {
 // but for the words that name no place in the alerts of `answer`.
 void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& answer)
 {
-    const QString text = box.toPlainText();
     QStringList senders;
     for (const ActiveAlert& alert : answer.alerts)
         senders << alert.sender;
     senders.removeDuplicates();
-    const std::optional<PlaceSpan> span = PlaceWords(place).firstOutside(text, wordsNamingNoPlace(text, senders));
+    const PlaceWords words(place);
+    const std::optional<PlaceSpan> span = words.firstOutside(box.toPlainText(), wordsNamingNoPlace(words, senders));
     if (!span)
         return;
     QTextCursor cursor = box.textCursor();
@@ -36,61 +37,7 @@ void selectPlace(QPlainTextEdit& box, const QString& place, const AlertsAnswer& 
     box.setTextCursor(cursor);
 }
 
-constexpr qsizetype kLongestShownLine = 1000;
-
-// The text with each line of more than kLongestShownLine characters broken
-// into lines of at most that many, at blanks where it has them.
-QString withShortLines(const QString& text)
-{
-    QString shown;
-    shown.reserve(text.size() + text.size() / kLongestShownLine);
-    const QStringView all(text);
-    for (qsizetype start = 0; start <= text.size();) {
-        const qsizetype lineFeed = text.indexOf(QLatin1Char('\n'), start);
-        const qsizetype end = lineFeed < 0 ? text.size() : lineFeed;
-        while (end - start > kLongestShownLine) {
-            const qsizetype blank = all.sliced(start, kLongestShownLine + 1).lastIndexOf(QLatin1Char(' '));
-            const qsizetype piece = blank > 0 ? blank : kLongestShownLine;
-            shown += all.sliced(start, piece);
-            shown += QLatin1Char('\n');
-            start += blank > 0 ? piece + 1 : piece;
-        }
-        shown += all.sliced(start, end - start);
-        if (lineFeed < 0)
-            break;
-        shown += QLatin1Char('\n');
-        start = end + 1;
-    }
-    return shown;
-}
-
-// One alert: its heading lines, then its description and instruction.
-QString alertBlock(const ActiveAlert& alert)
-{
-    QStringList heading;
-    for (const QString& line : {alert.event, alert.headline})
-        heading << line.trimmed();
-    if (!alert.areas.trimmed().isEmpty())
-        heading << QStringLiteral("Areas: ") + alert.areas.trimmed();
-    heading.removeAll(QString());
-    QStringList paragraphs{heading.join(QLatin1Char('\n')), alert.description.trimmed(),
-                           alert.instruction.trimmed()};
-    paragraphs.removeAll(QString());
-    return paragraphs.join(QStringLiteral("\n\n"));
-}
-
 } // namespace
-
-QString stateWarningsText(const AlertsAnswer& answer, const QString& stateName)
-{
-    if (answer.alerts.isEmpty())
-        return QStringLiteral("No watches, warnings or advisories are in effect for ") + stateName
-            + QLatin1Char('.');
-    QStringList blocks;
-    for (const ActiveAlert& alert : answer.alerts)
-        blocks << alertBlock(alert);
-    return withShortLines(blocks.join(QStringLiteral("\n\n") + QString(60, QLatin1Char('-')) + QStringLiteral("\n\n")));
-}
 
 void Show_State_Warnings(int Index)
 {

@@ -5,7 +5,7 @@
 #include "update/json_reader.h"
 #include "update/place_words.h"
 
-#include <algorithm>
+#include <QHash>
 #include <optional>
 #include <utility>
 
@@ -52,22 +52,6 @@ QString officeName(const QString& senderName)
 // No office's name is longer: a longer sender's name is passed over.
 constexpr qsizetype kLongestSenderName = 256;
 
-// The phrases whose words name no place: "mobile home(s)", and each
-// sender's name as it stands and after "National Weather Service in".
-QStringList phrasesNamingNoPlace(const QStringList& senderNames)
-{
-    QStringList phrases{QStringLiteral("mobile home"), QStringLiteral("mobile homes")};
-    for (const QString& sender : senderNames) {
-        if (sender.size() > kLongestSenderName)
-            continue;
-        phrases << sender;
-        const QString office = officeName(sender);
-        if (!office.isEmpty())
-            phrases << QStringLiteral("National Weather Service in ") + office;
-    }
-    return phrases;
-}
-
 // One alert's properties into `alert`; `actual` is left false for a test
 // message or an exercise.
 bool readProperties(JsonReader& json, ActiveAlert& alert, bool& actual)
@@ -98,9 +82,21 @@ bool readProperties(JsonReader& json, ActiveAlert& alert, bool& actual)
     });
 }
 
+bool isBlank(const QString& text)
+{
+    return QStringView(text).trimmed().isEmpty();
+}
+
+// The alert holds no text that could be shown or name a place.
+bool holdsNoText(const ActiveAlert& alert)
+{
+    return isBlank(alert.event) && isBlank(alert.headline) && isBlank(alert.areas) && isBlank(alert.description)
+        && isBlank(alert.instruction);
+}
+
 // One entry of the answer's "features": the alert in its "properties",
 // which it must have (the last, when given twice).
-bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
+bool readFeature(JsonReader& json, AlertsAnswer& answer)
 {
     bool hasProperties = false;
     std::optional<ActiveAlert> actualAlert;
@@ -117,23 +113,34 @@ bool readFeature(JsonReader& json, QList<ActiveAlert>& alerts)
     });
     if (!read || !hasProperties)
         return false;
-    if (actualAlert)
-        alerts.append(std::move(*actualAlert));
+    if (actualAlert && holdsNoText(*actualAlert))
+        ++answer.blankAlerts;
+    else if (actualAlert)
+        answer.alerts.append(std::move(*actualAlert));
     return true;
 }
 
 } // namespace
 
-QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames)
+QStringList phrasesNamingNoPlace(const QStringList& senderNames)
 {
-    QList<PlaceSpan> spans;
-    PhraseFinder(phrasesNamingNoPlace(senderNames)).find(text, [&](const PlaceSpan& span) {
-        spans << span;
-        return true;
-    });
-    // Found in the order of their ends; a longer one may start before.
-    std::sort(spans.begin(), spans.end(), [](const PlaceSpan& a, const PlaceSpan& b) { return a.start < b.start; });
-    return spans;
+    QStringList phrases{QStringLiteral("mobile home"), QStringLiteral("mobile homes")};
+    for (const QString& sender : senderNames) {
+        if (sender.size() > kLongestSenderName)
+            continue;
+        phrases << sender;
+        const QString office = officeName(sender);
+        if (!office.isEmpty())
+            phrases << QStringLiteral("National Weather Service in ") + office;
+    }
+    return phrases;
+}
+
+PhraseFinder wordsNamingNoPlace(const PlaceWords& place, const QStringList& senderNames)
+{
+    QStringList phrases = phrasesNamingNoPlace(senderNames);
+    phrases.removeIf([&](const QString& phrase) { return !place.firstIn(phrase); });
+    return PhraseFinder(phrases);
 }
 
 AlertsAnswer readActiveAlerts(QByteArrayView answer)
@@ -143,45 +150,36 @@ AlertsAnswer readActiveAlerts(QByteArrayView answer)
     const bool whole = json.readObject([&](QByteArrayView key) {
         if (key != "features")
             return json.skip();
-        read.valid = true;
-        read.alerts.clear(); // a list given twice: the last
-        return json.readArray([&] { return readFeature(json, read.alerts); });
+        read = AlertsAnswer{true}; // a list given twice: the last
+        return json.readArray([&] { return readFeature(json, read); });
     });
     return whole && json.atEnd() && read.valid ? read : AlertsAnswer();
 }
 
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place)
 {
-    return AlertsForPlaces(answer).warningsFor(place);
-}
-
-WarningState AlertsForPlaces::warningsFor(const QString& place)
-{
     WarningState state;
-    if (!answer_.valid)
+    if (!answer.valid)
         return state;
-    state.lamp = answer_.alerts.isEmpty() ? kGreen : kRed;
+    state.lamp = answer.anyAlert() ? kRed : kGreen;
     const PlaceWords words(place);
-    for (qsizetype i = 0; i < answer_.alerts.size() && !state.alert; ++i)
-        state.alert = alertNamesPlace(i, words);
+    // By sender: the words of its alerts that name no place and may hold
+    // this one, looked for once a description of its names the place. When
+    // there are none, the place found first counts.
+    QHash<QString, PhraseFinder> passedOver;
+    for (const ActiveAlert& alert : answer.alerts) {
+        if (words.firstIn(alert.areas)) {
+            state.alert = true;
+        } else if (words.firstIn(alert.description)) {
+            auto found = passedOver.constFind(alert.sender);
+            if (found == passedOver.cend())
+                found = passedOver.insert(alert.sender, wordsNamingNoPlace(words, {alert.sender}));
+            state.alert = found->longestPhrase() == 0 || words.firstOutside(alert.description, *found);
+        }
+        if (state.alert)
+            break;
+    }
     return state;
-}
-
-// The alert names the place in its areas, or in its description outside
-// the words that name no place (looked for once the description is found
-// to name a place).
-bool AlertsForPlaces::alertNamesPlace(qsizetype alert, const PlaceWords& place)
-{
-    const ActiveAlert& named = answer_.alerts[alert];
-    if (place.firstIn(named.areas))
-        return true;
-    const std::optional<PlaceSpan> first = place.firstIn(named.description);
-    if (!first)
-        return false;
-    auto noPlace = namingNoPlace_.constFind(alert);
-    if (noPlace == namingNoPlace_.cend())
-        noPlace = namingNoPlace_.insert(alert, wordsNamingNoPlace(named.description, {named.sender}));
-    return place.firstOutside(named.description, *noPlace, first->start).has_value();
 }
 
 QString activeAlertsUrl(const QString& stateCode)

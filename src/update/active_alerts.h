@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,10 +22,17 @@ struct ActiveAlert {
     QString instruction; // what to do; often empty
     QString sender;      // the issuing office, "NWS Jackson MS"
 };
+Q_DECLARE_TYPEINFO(ActiveAlert, Q_RELOCATABLE_TYPE);
 
 struct AlertsAnswer {
-    bool valid = false;        // the service answered with a list of alerts
-    QList<ActiveAlert> alerts; // the actual alerts in it (test messages and exercises left out)
+    bool valid = false; // the service answered with a list of alerts
+    // The actual alerts in it (test messages and exercises left out) that
+    // hold a text: an event, headline, areas, description or instruction
+    // of more than blanks.
+    QList<ActiveAlert> alerts;
+    qsizetype blankAlerts = 0; // the actual alerts that hold none
+
+    bool anyAlert() const { return !alerts.isEmpty() || blankAlerts > 0; }
 };
 
 // Reads the service's answer (JSON, in UTF-8), in time in step with its
@@ -43,36 +49,22 @@ struct WarningState {
 // The station's lamp and alert: an alert names the place when its areas or
 // its description hold the place's name as whole words, case ignored
 // (update/place_words.h). Words of the description that name no place do
-// not count: the issuing office's own name after "National Weather Service
-// in" ("The National Weather Service in Jackson has issued ...", the sender
-// being "NWS Jackson MS"), and "mobile home(s)".
+// not count (wordsNamingNoPlace, for the alert's sender). The time grows
+// with the alerts' texts, and with each sender's name once.
 WarningState warningsFor(const AlertsAnswer& answer, const QString& place);
 
-// An answer's alerts checked for any number of places, as one update checks
-// the stations of a state: the words of an alert's description that name no
-// place are found once for all of them, when a place is first found in it.
-class AlertsForPlaces {
-public:
-    explicit AlertsForPlaces(const AlertsAnswer& answer = AlertsAnswer()) : answer_(answer) {}
-
-    // As warningsFor() above.
-    WarningState warningsFor(const QString& place);
-
-private:
-    bool alertNamesPlace(qsizetype alert, const PlaceWords& place);
-
-    AlertsAnswer answer_;
-    QHash<qsizetype, QList<PlaceSpan>> namingNoPlace_; // by alert, once looked for
-};
-
-// Where the words of `text` name no place: "mobile home(s)", and the offices
+// The phrases whose words name no place: "mobile home(s)", and the offices
 // that sent the alerts: each one's name as the sender (`senderNames`, "NWS
 // Jackson MS") and after "National Weather Service in" ("... in Jackson has
 // issued"). A sender's name longer than 256 characters is no office's name
-// and names nothing here. At each word that ends such words, the longest run
-// of them that ends there, in the order of their starts: a place is held in
-// one of those spans exactly when it is held in any run of such words.
-QList<PlaceSpan> wordsNamingNoPlace(QStringView text, const QStringList& senderNames);
+// and names nothing here.
+QStringList phrasesNamingNoPlace(const QStringList& senderNames);
+
+// Those of the phrases above in which the place stands: only within them can
+// it name no place ("The National Weather Service in Jackson has issued ..."
+// names no place JACKSON; a sender's name that does not hold the place
+// passes over none of it).
+PhraseFinder wordsNamingNoPlace(const PlaceWords& place, const QStringList& senderNames);
 
 // The address of a state's active alerts ("TX").
 QString activeAlertsUrl(const QString& stateCode);

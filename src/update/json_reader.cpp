@@ -1,5 +1,7 @@
 #include "update/json_reader.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 constexpr int kMaxDepth = 512;
@@ -26,36 +28,43 @@ int hexValue(char c)
     return -1;
 }
 
-// The content of a string whose escapes passString found well formed.
+// The content of a string whose escapes passString found well formed. Each
+// run between escapes reads as QString::fromUtf8 reads it; all are decoded
+// into one buffer, which the text never outgrows: no character takes fewer
+// bytes than UTF-16 units, nor an escape.
 QString decoded(QByteArrayView content)
 {
-    QString text;
+    QString text(content.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     qsizetype copied = 0; // the bytes before it are in `text`
     for (qsizetype i = content.indexOf('\\'); i >= 0; i = content.indexOf('\\', copied)) {
-        text += QString::fromUtf8(content.sliced(copied, i - copied));
+        out = utf8.appendToBuffer(out, content.sliced(copied, i - copied));
         const char kind = content[i + 1];
         copied = i + 2;
         switch (kind) {
-        case 'b': text += u'\b'; break;
-        case 'f': text += u'\f'; break;
-        case 'n': text += u'\n'; break;
-        case 'r': text += u'\r'; break;
-        case 't': text += u'\t'; break;
+        case 'b': *out++ = u'\b'; break;
+        case 'f': *out++ = u'\f'; break;
+        case 'n': *out++ = u'\n'; break;
+        case 'r': *out++ = u'\r'; break;
+        case 't': *out++ = u'\t'; break;
         case 'u': {
             // A character beyond the first 65,536 comes as two such escapes,
             // the two halves of its UTF-16 form.
             char16_t unit = 0;
             for (qsizetype k = i + 2; k < i + 6; ++k)
                 unit = char16_t(unit * 16 + hexValue(content[k]));
-            text += QChar(unit);
+            *out++ = QChar(unit);
             copied = i + 6;
             break;
         }
         default: // '"', '\\' or '/': itself
-            text += QLatin1Char(kind);
+            *out++ = QLatin1Char(kind);
         }
     }
-    return text + QString::fromUtf8(content.sliced(copied));
+    out = utf8.appendToBuffer(out, content.sliced(copied));
+    text.truncate(out - text.constData());
+    return text;
 }
 
 } // namespace

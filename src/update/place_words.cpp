@@ -1,6 +1,7 @@
 #include "update/place_words.h"
 
 #include <algorithm>
+#include <deque>
 #include <numeric>
 #include <vector>
 
@@ -8,8 +9,7 @@ namespace {
 
 bool partsWordsOnly(QChar c)
 {
-    return c.isSpace() || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char('/')
-        || c == QLatin1Char('\'');
+    return c.isSpace() || c == u'.' || c == u'-' || c == u'/' || c == u'\'' || c == u'\u2019' || c == u'\u2013';
 }
 
 // Reads a text word by word where it lies.
@@ -52,7 +52,9 @@ private:
 void fold(QStringView word, QString& folded)
 {
     folded.resize(word.size());
-    std::transform(word.begin(), word.end(), folded.begin(), [](QChar c) { return c.toCaseFolded(); });
+    std::transform(word.begin(), word.end(), folded.begin(), [](QChar c) {
+        return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c.unicode() < 0x80 ? c : c.toCaseFolded();
+    });
 }
 
 } // namespace
@@ -123,7 +125,7 @@ int PhraseFinder::step(int node, int word, bool breakBefore) const
     }
 }
 
-int PhraseFinder::sortOf(QStringView word)
+inline int PhraseFinder::sortOf(QStringView word)
 {
     // Most words begin with a letter or digit of ASCII, folded here at no call.
     const char16_t first = word[0].unicode();
@@ -135,38 +137,39 @@ int PhraseFinder::sortOf(QStringView word)
 
 int PhraseFinder::wordId(QStringView word, QString& folded) const
 {
-    if (!sorts_.test(sortOf(word)))
-        return -1;
     fold(word, folded);
     return wordIds_.value(folded, -1);
+}
+
+inline int PhraseFinder::Follower::take(QStringView word, bool breakBefore)
+{
+    int id = -1;
+    if (finder_.sorts_.test(sortOf(word))) {
+        if (word != lastWord_) {
+            lastWord_ = word;
+            lastId_ = finder_.wordId(word, folded_);
+        }
+        id = lastId_;
+    }
+    node_ = id < 0 ? 0 : finder_.step(node_, id, breakBefore);
+    return finder_.nodes_[node_].longest;
 }
 
 void PhraseFinder::find(QStringView text, const std::function<bool(const PlaceSpan&)>& found) const
 {
     if (longestPhrase_ == 0)
         return;
-    // The starts of the last words read that some phrase has, word n's at
-    // n % ring: the words on the way to a node are all such words, and no
-    // more than the longest phrase or the text has. Made at the first such
-    // word: most texts have none.
-    std::vector<qsizetype> starts;
-    const qsizetype ring = std::min<qsizetype>(longestPhrase_, text.size() / 2 + 1);
-    QString folded;
+    // The starts of the last words read, in a ring: no phrase has more
+    // words than the longest, and no text more than half its length and one.
+    std::vector<qsizetype> starts(std::min<qsizetype>(longestPhrase_, text.size() / 2 + 1));
+    const qsizetype ring = qsizetype(starts.size());
     WordReader reader(text);
-    int node = 0;
-    for (qsizetype n = 0; reader.next(); ++n) {
-        const int word = wordId(reader.word(), folded);
-        if (word < 0) {
-            node = 0;
-            continue;
-        }
-        if (starts.empty())
-            starts.resize(ring);
-        starts[n % ring] = reader.start();
-        node = step(node, word, reader.breakBefore());
-        const int words = nodes_[node].longest;
+    Follower follower(*this);
+    for (qsizetype last = 0; reader.next(); last = last + 1 == ring ? 0 : last + 1) {
+        starts[last] = reader.start();
+        const int words = follower.take(reader.word(), reader.breakBefore());
         if (words > 0) {
-            const qsizetype start = starts[(n + 1 - words) % ring];
+            const qsizetype start = starts[(last + ring + 1 - words) % ring];
             if (!found(PlaceSpan{start, reader.end() - start}))
                 return;
         }
@@ -183,23 +186,37 @@ std::optional<PlaceSpan> PlaceWords::firstIn(QStringView text) const
     return first;
 }
 
-std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, const QList<PlaceSpan>& passedOver,
-                                                  qsizetype from) const
+std::optional<PlaceSpan> PlaceWords::firstOutside(QStringView text, const PhraseFinder& passedOver) const
 {
-    // The places come in the order of their starts: each is held when a span
-    // that starts no later ends no earlier.
-    auto next = passedOver.cbegin();
-    qsizetype furthestEnd = -1;
-    std::optional<PlaceSpan> first;
-    finder_.find(text.sliced(from), [&](PlaceSpan span) {
-        span.start += from;
-        for (; next != passedOver.cend() && next->start <= span.start; ++next)
-            furthestEnd = std::max(furthestEnd, next->start + next->length);
-        if (furthestEnd < span.start + span.length)
-            first = span;
-        return !first;
-    });
-    return first;
+    const int reach = passedOver.longestPhrase();
+    const int placeWords = finder_.longestPhrase();
+    if (reach == 0 || placeWords == 0)
+        return firstIn(text);
+    // The places found that a phrase ending later may still hold, in the
+    // text's order, each with the number of its first word. A phrase that
+    // ends at word n holds those that start at its first word or after; one
+    // that ends after word n starts after word n + 1 - reach.
+    std::deque<std::pair<qsizetype, PlaceSpan>> open;
+    std::vector<qsizetype> starts(placeWords); // the last words', word n's at n % placeWords
+    WordReader reader(text);
+    PhraseFinder::Follower place(finder_);
+    PhraseFinder::Follower other(passedOver);
+    for (qsizetype n = 0; reader.next(); ++n) {
+        starts[n % placeWords] = reader.start();
+        if (const int words = place.take(reader.word(), reader.breakBefore())) {
+            const qsizetype start = starts[(n + 1 - words) % placeWords];
+            open.emplace_back(n + 1 - words, PlaceSpan{start, reader.end() - start});
+        }
+        if (const int words = other.take(reader.word(), reader.breakBefore())) {
+            while (!open.empty() && open.back().first > n - words)
+                open.pop_back();
+        }
+        if (!open.empty() && open.front().first <= n + 1 - reach)
+            return open.front().second;
+    }
+    if (open.empty())
+        return std::nullopt;
+    return open.front().second;
 }
 
 bool namesPlace(const QString& text, const QString& place)

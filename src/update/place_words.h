@@ -11,10 +11,12 @@
 // Finding a place's name in a text as whole words, whatever the case.
 //
 // Both texts are read as words (runs of letters and digits) and breaks. A
-// blank, a line break, ".", "-", "/" or an apostrophe only parts two words,
-// so "ST LOUIS" is named by "St. Louis" and "COEUR D'ALENE" by "Coeur
-// d'Alene"; any other mark (",", ";", ":", brackets...) is a break that a
-// place's name never runs across, so "Iowa, IA" does not name IOWA CITY.
+// blank, a line break, ".", "-", "/", an apostrophe, a typographic
+// apostrophe ("’") or an en dash ("–") only parts two words, so "ST LOUIS"
+// is named by "St. Louis", "COEUR D'ALENE" by "Coeur d’Alene" and
+// "WINSTON-SALEM" by "Winston–Salem"; any other mark (",", ";", ":",
+// brackets...) is a break that a place's name never runs across, so "Iowa,
+// IA" does not name IOWA CITY.
 // A word is never matched inside a longer one: "Jacksonville" does not name
 // JACKSON.
 //
@@ -37,6 +39,26 @@ public:
     // order, with the longest phrase that ends there, until it returns false.
     // Phrases that hold no word are never found.
     void find(QStringView text, const std::function<bool(const PlaceSpan&)>& found) const;
+
+    // The words of the longest phrase; 0 when no phrase holds a word.
+    int longestPhrase() const { return longestPhrase_; }
+
+    // Follows a text's words one by one, as find() does.
+    class Follower {
+    public:
+        explicit Follower(const PhraseFinder& finder) : finder_(finder) {}
+        // Takes the text's next word, `breakBefore` when a break stands
+        // between it and the word before: the words of the longest phrase
+        // that ends with it, 0 when none does.
+        int take(QStringView word, bool breakBefore);
+
+    private:
+        const PhraseFinder& finder_;
+        int node_ = 0;
+        QStringView lastWord_; // a word that some phrase may have, and its id:
+        int lastId_ = -1;      // a word repeated is looked up once
+        QString folded_; // room for a word in one case, reused
+    };
 
 private:
     // The phrases' words, in one case, make a tree from the root, node 0:
@@ -84,11 +106,11 @@ public:
     // The first place in `text` that names this one; nullopt when there is
     // none or the place holds no word at all.
     std::optional<PlaceSpan> firstIn(QStringView text) const;
-    // The first place in `text` from word start `from` on that names this
-    // one and lies outside every span of `passedOver`, in the order of their
-    // starts (words there name something else); nullopt when there is none.
-    std::optional<PlaceSpan> firstOutside(QStringView text, const QList<PlaceSpan>& passedOver,
-                                          qsizetype from = 0) const;
+    // The first place in `text` that names this one and lies within no
+    // phrase of `passedOver` found there (words there name something else);
+    // nullopt when there is none. In one pass, keeping no more than the
+    // longest phrase's words.
+    std::optional<PlaceSpan> firstOutside(QStringView text, const PhraseFinder& passedOver) const;
 
 private:
     PhraseFinder finder_;

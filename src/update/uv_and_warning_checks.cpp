@@ -21,9 +21,9 @@ namespace {
 
 // The active alerts answers fetched in this pass of the update, as read, by
 // state code: each is checked for the state's stations one after the other.
-QHash<QString, AlertsForPlaces>& warningsCache()
+QHash<QString, AlertsAnswer>& warningsCache()
 {
-    static QHash<QString, AlertsForPlaces> answers;
+    static QHash<QString, AlertsAnswer> answers;
     return answers;
 }
 
@@ -55,12 +55,10 @@ void Check_Warnings(int Index, int Kind, const QString& watchEntry)
         const QString stateCode = slotStateCode(watchEntry, state.SlotURL[Index]);
         WarningState warning;
         if (!stateCode.isEmpty()) {
-            if (!warningsCache().contains(stateCode)) {
-                const AlertsAnswer answer = readActiveAlerts(fetchActiveAlerts(*main.Inet2, stateCode));
-                warningsCache().insert(stateCode, AlertsForPlaces(answer));
-            }
+            if (!warningsCache().contains(stateCode))
+                warningsCache().insert(stateCode, readActiveAlerts(fetchActiveAlerts(*main.Inet2, stateCode)));
             // Events ran while the alerts came in: the place is read afresh.
-            warning = warningsCache()[stateCode].warningsFor(main.Label2[Index]->text());
+            warning = warningsFor(warningsCache()[stateCode], main.Label2[Index]->text());
         }
         setBackColor(main.S_Warning[Index], warning.lamp);
         state.WarnFlag[Index] = warning.alert;

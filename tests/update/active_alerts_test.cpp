@@ -10,7 +10,8 @@
 namespace {
 
 struct MadeAlert {
-    const char *areas, *description, *status = "Actual", *sender = "NWS Fort Worth TX";
+    QString areas, description;
+    const char *status = "Actual", *sender = "NWS Fort Worth TX";
 };
 
 // An answer of the alerts service with one alert per entry.
@@ -69,6 +70,9 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
          kRed, true, 1},
         {"place spelled with a full stop", answerWith({{"St. Louis, MO", "Heat.", "Actual"}}), "ST LOUIS", kRed,
          true, 1},
+        {"typographic apostrophe", answerWith({{"Kootenai (Coeur d’Alene)", "Snow.", "Actual"}}), "COEUR D'ALENE",
+         kRed, true, 1},
+        {"en dash", answerWith({{"Forsyth", "Ice in Winston–Salem.", "Actual"}}), "WINSTON-SALEM", kRed, true, 1},
         {"a test message only", answerWith({{"Dallas, TX", "This is a test.", "Test"}}), "DALLAS", kGreen, false, 0},
         {"the issuing office's name",
          answerWith({{"Rankin, MS", "The National Weather Service in Jackson has issued a\n\n* Tornado Warning for...",
@@ -93,6 +97,26 @@ TEST(ActiveAlerts, LampAndAlertFromEveryKindOfAnswer)
          "MOBILE", kRed, false, 1},
         {"mobile homes and the place",
          answerWith({{"Baldwin Inland", "Mobile homes near Mobile will be damaged."}}), "MOBILE", kRed, true, 1},
+        {"the place right after the office's name",
+         answerWith({{"Rankin, MS", "By NWS Jackson MS Jackson will flood.", "Actual", "NWS Jackson MS"}}),
+         "JACKSON", kRed, true, 1},
+        {"the place before the office's name",
+         answerWith({{"Rankin, MS", "Jackson. The National Weather Service in Jackson", "Actual", "NWS Jackson MS"}}),
+         "JACKSON", kRed, true, 1},
+        {"the office's name after thousands of words",
+         answerWith({{"Rankin, MS", QString("a ").repeated(5000) + "National Weather Service in Jackson", "Actual",
+                      "NWS Jackson MS"}}),
+         "JACKSON", kRed, false, 1},
+        {"the office's name repeated, then the place",
+         answerWith({{"Rankin, MS", QString("NWS Jackson MS ").repeated(500) + "Storms near Jackson", "Actual",
+                      "NWS Jackson MS"}}),
+         "JACKSON", kRed, true, 1},
+        {"a sender whose name cannot hold the place",
+         answerWith({{"Rankin, MS", "Dallas " + QString("a ").repeated(5000), "Actual", "a"}}), "DALLAS", kRed,
+         true, 1},
+        {"alerts with nothing in them",
+         R"({"features": [{"properties": {}}, {"properties": {"event": " ", "senderName": "NWS Dallas TX"}}]})",
+         "DALLAS", kRed, false, 0},
         // A key given twice: the last value, as QJsonDocument reads it.
         {"the list of alerts given twice",
          R"({"features": [{"properties": {"areaDesc": "Dallas, TX"}}], "features": []})", "DALLAS", kGreen, false, 0},
@@ -170,8 +194,10 @@ TEST(ActiveAlerts, WordsNamingNoPlaceForEachFormOfSender)
     };
     for (const Case& c : cases) {
         QStringList spans;
-        for (const PlaceSpan& span : wordsNamingNoPlace(c.text, c.senders))
+        PhraseFinder(phrasesNamingNoPlace(c.senders)).find(c.text, [&](const PlaceSpan& span) {
             spans << c.text.mid(span.start, span.length);
+            return true;
+        });
         EXPECT_EQ(spans, c.spans) << c.name;
     }
 }

@@ -54,8 +54,9 @@ TEST(JsonReader, PassesOverWellFormedTextsOnly)
 
 TEST(JsonReader, ReadsStringsAndKeysDecoded)
 {
-    const QByteArray text = R"({"plain": "Fort Worth", "t\u0065xt": "a\"b\\c\/d\n\tÉtoile \u00e9 \ud83c\udf00 end",
-                                "number": 12, "nested": {"plain": "inner"}})";
+    // A broken character before an escape reads as a replacement character.
+    const QByteArray text = R"({"plain": "Fort Worth", "t\u0065xt": "a\"b\\c\/d\n\tÉtoile \u00e9 \ud83c\udf00 )"
+                            "\xC3" R"(\n end", "number": 12, "nested": {"plain": "inner"}})";
     JsonReader json(text);
     QStringList keys;
     QString plain, decoded, number;
@@ -72,7 +73,7 @@ TEST(JsonReader, ReadsStringsAndKeysDecoded)
     EXPECT_TRUE(read && json.atEnd());
     EXPECT_EQ(keys, (QStringList{"plain", "text", "number", "nested"}));
     EXPECT_EQ(plain, "Fort Worth");
-    EXPECT_EQ(decoded, QString::fromUtf8("a\"b\\c/d\n\tÉtoile é \U0001F300 end"));
+    EXPECT_EQ(decoded, QString::fromUtf8("a\"b\\c/d\n\tÉtoile é \U0001F300 \uFFFD\n end"));
     EXPECT_EQ(number, ""); // no string: skipped
 }
 
