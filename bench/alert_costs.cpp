@@ -71,6 +71,12 @@ QByteArray hugeAreas()
     return answer + R"("}}]})";
 }
 
+// An answer of `features`, alerts separated by commas.
+QByteArray featureList(const QByteArray& features)
+{
+    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
+}
+
 QByteArray manyAlerts()
 {
     // 160 bytes each, the comma between two included.
@@ -78,7 +84,7 @@ QByteArray manyAlerts()
                              R"("Harris, TX", "description": "Flooding along Buffalo Bayou near Katy and Fulshear."}})";
     QByteArray features = (alert + ",").repeated(100'000);
     features.chop(1);
-    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
+    return featureList(features);
 }
 
 // One alert from `sender` whose description names `places` after
@@ -129,13 +135,7 @@ QByteArray manySenders()
             + QByteArray::number(i) + R"( LA", "areaDesc": "Harris", "description": "Flooding near Dallas."}},)";
     }
     features.chop(1);
-    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
-}
-
-// An answer of `features`, alerts separated by commas.
-QByteArray featureList(const QByteArray& features)
-{
-    return R"({"type": "FeatureCollection", "features": [)" + features + "]}";
+    return featureList(features);
 }
 
 // `alert` repeated to an answer of about `megabytes` MB.

@@ -21,8 +21,8 @@ QString featurePageText(FeaturePage page, QString html, const QDate& today);
 
 // Fetches the page and shows it in the text window, with "Text Processing
 // Complete" in status panel 1, or "Text Processing Failed" when the page did
-// not come, cannot be cleaned or holds no article; while the main window's transfer control is
-// busy, says so in the status bar instead.
+// not come, cannot be cleaned or holds no article; while the main window's
+// transfer control is busy, says so in the status bar instead.
 void showFeaturePage(FeaturePage page);
 
 void Show_Weather_History();

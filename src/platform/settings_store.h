@@ -19,9 +19,9 @@ struct StoreValue {
 
 // Every change is written to the store's file at once, the values of one call
 // together, through writeFileSafely. The file holds passwords: only its owner
-// may read or write it (0600), and a save takes any wider permission away. A call returns false, with *error (when
-// given) saying why, when the file could not be read or written: then none of
-// its changes is made.
+// may read or write it (0600), and a save takes any wider permission away.
+// A call returns false, with *error (when given) saying why, when the file
+// could not be read or written: then none of its changes is made.
 bool SaveSettings(const QList<StoreValue>& values, QString* error = nullptr);
 bool SaveSetting(const QString& section, const QString& key, const QString& value);
 // Deleting a key that is not there is no failure.

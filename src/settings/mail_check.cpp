@@ -28,7 +28,7 @@ const QString kBlank = QStringLiteral("Blank");
 // Counts the messages of one mailbox that the seen list does not hold yet,
 // adding them to it. Throws Pop3Error when the mailbox fails meanwhile:
 // nothing of its list is counted then.
-int countNewMessages(Pop3Client& mailbox, const MailAccount& account, MailAccountState& outcome, QSet<QString>& seen)
+int countNewMessages(Pop3Client& mailbox, const MailAccount& account, QSet<QString>& seen)
 {
     int unread = 0;
     for (const QString& id : mailbox.FetchMessageIds()) {
@@ -37,7 +37,6 @@ int countNewMessages(Pop3Client& mailbox, const MailAccount& account, MailAccoun
         if (seen.size() > before)
             ++unread;
     }
-    outcome.Unread = unread;
     return unread;
 }
 
@@ -82,9 +81,8 @@ int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAcc
         return 0;
     }
     main.setPanelText(1, QStringLiteral("Corvane Checking E-Mail at Site #") + number);
-    int unread = 0;
     try {
-        unread = countNewMessages(mailbox, account, outcome, seen);
+        outcome.Unread = countNewMessages(mailbox, account, seen);
     } catch (const Pop3Error& error) {
         outcome.Failure = mailFailureReason(error.status());
         throw;
@@ -92,7 +90,7 @@ int checkAccount(Pop3Client& mailbox, const MailAccount& account, int n, MailAcc
     outcome.Failure.clear();
     mailbox.Disconnect();
     main.setPanelText(1, QStringLiteral("E-Mail Site #") + number + QStringLiteral(" checked."));
-    return unread;
+    return outcome.Unread;
 }
 
 // Visits every configured account once, counting against `seen`; see

@@ -72,7 +72,6 @@ struct ProgramState {
     QString AltText;                  // the alternate conditions file of this update
     QString LastUpdate;               // "hh:mm" of the last update that fetched a station's readings
     std::array<QTime, 10> SlotReadAt{}; // when the readings in each row were fetched; null when not known
-    std::array<QString, 10> SlotReadEntry{}; // the watch entry whose readings SlotReadAt dates
     std::array<bool, 10> SlotUpdated{}; // the last update read the row's station
 
     // The outcome of the last mail check, accounts 1 to 3.

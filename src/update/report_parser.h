@@ -31,9 +31,9 @@ struct ReportRequest {
 // the page, as spelled and, failing that, case ignored (in a roundup table
 // only in a later row that the station search would take, read from its
 // first column), and that line is parsed instead; when the place does not
-// occur again the row is marked not available. A failure after
-// that, or in the remarks field, empties the field in hand and parsing goes
-// on, so a damaged line yields a row with some empty fields.
+// occur again the row is marked not available. A failure after that, or in
+// the remarks field, empties the field in hand and parsing goes on, so a
+// damaged line yields a row with some empty fields.
 bool Parse_Report(const ReportRequest& request, StationRow& row);
 
 // True when a report line says the station has no report.

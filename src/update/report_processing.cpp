@@ -215,10 +215,6 @@ SlotPass processSlot(Form1& main, int i, bool celsius)
         if (!holdsFetchedEntry(i))
             return {SlotOutcome::Moved};
         const QString entry = state.SlotEntry[i];
-        // A row's time is its station's: a row given another station has none
-        // until that station is read.
-        if (state.SlotReadEntry[i] != entry)
-            state.SlotReadAt[i] = QTime();
         const qsizetype dash = entry.indexOf(QLatin1Char('-'));
         const QString place = entry.mid(dash + 2);
         // Readings of an update in the other unit, or of the station that
@@ -329,10 +325,8 @@ ReportsOutcome Process_Reports(bool celsius)
     if (anyUpdated || lastWatchedSlot() < 0)
         stampUpdateTime(main, now);
     for (int i = 0; i < 10; ++i) {
-        if (state.SlotUpdated[i]) {
+        if (state.SlotUpdated[i])
             state.SlotReadAt[i] = now;
-            state.SlotReadEntry[i] = state.SlotEntry[i];
-        }
     }
 
     // The rows beyond the list as it is now are emptied, and the current

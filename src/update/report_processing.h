@@ -19,9 +19,9 @@ struct ReportsOutcome {
 // (the row on screen keeps what it had). Rows that an edit of the watch
 // list moved or removed while the update waited are the exception: they get
 // no record (a moved row keeps its texts, one past the list's new end is
-// emptied). The time of the update (status
-// panel 3) is set only when at least one station was read, or none is
-// watched. A record that cannot be written does not stop the pass.
+// emptied). The time of the update (status panel 3) is set only when at
+// least one station was read, or none is watched. A record that cannot be
+// written does not stop the pass.
 ReportsOutcome Process_Reports(bool celsius);
 
 // Set_Inet, then the page at `url` on the update's control: its text, or

@@ -110,8 +110,14 @@ void Form1::RNow_Click()
     // Taken with the addresses, before the first page wait. The unit stays
     // the update's own: one chosen in a later wait is shown by the refresh
     // that follows it, so no row or log record mixes the two.
-    for (int slot = 0; slot < 10; ++slot)
-        state.SlotEntry[slot] = slotWatchEntry(slot);
+    // A row's time is its station's: a row given another station has none
+    // until that station is read.
+    for (int slot = 0; slot < 10; ++slot) {
+        const QString entry = slotWatchEntry(slot);
+        if (entry != state.SlotEntry[slot])
+            state.SlotReadAt[slot] = QTime();
+        state.SlotEntry[slot] = entry;
+    }
     state.SlotFetched.fill(false);
     const bool celsius = TempD[1]->isChecked();
     fetchStationPages(celsius);

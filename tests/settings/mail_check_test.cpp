@@ -95,7 +95,7 @@ TEST(MailReport, CallsTheCheckCompleteOnlyWhenEveryAccountInUseWasRead)
         {{empty, two, mute}, twoLine + muteLine, "E-Mail Site Check Incomplete: 1 of 3 sites could not be checked."},
         {{unused, unused, mute}, muteLine, "No E-Mail site could be checked."},
         {{empty, unused, mute}, muteLine, "E-Mail Site Check Incomplete: 1 of 2 sites could not be checked."},
-        // New mail found before the mailbox failed is told, and so is the failure.
+        // An account with new mail and a failure gets both lines.
         {{unused, broken, unused},
          "Your E-Mail Box at POP.TWO.EXAMPLE has 1 unread message.\r\n"
          "Account 2 (pop.two.example) could not be checked: the server closed the connection.\r\n",

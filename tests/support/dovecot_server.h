@@ -7,10 +7,10 @@
 // A real POP3 server for tests: Debian's dovecot (package dovecot-pop3d),
 // run in the foreground from a throw-away configuration in a temporary
 // folder. It listens on free ports of 127.0.0.1 for POP3 (offering STLS)
-// and for POP3S, with the test certificate; it checks plain passwords from a passwd file
-// and keeps each user's mail in a maildir of that folder. Run by root, its
-// processes run as the package's users; run by anyone else, as that user.
-// The server is stopped, and waited for, when the object goes.
+// and for POP3S, with the test certificate; it checks plain passwords from a
+// passwd file and keeps each user's mail in a maildir of that folder. Run by
+// root, its processes run as the package's users; run by anyone else, as
+// that user. The server is stopped, and waited for, when the object goes.
 class DovecotServer {
 public:
     DovecotServer();

@@ -213,7 +213,6 @@ TEST_F(ReportProcessingTest, EveryStationIsLoggedOnceAndOnlyRowsReadMoveTheTime)
         form2().List3->item(0)->setCheckState(Qt::Checked);
         program().SlotFetched[0] = c.fetched;
         program().SlotReadAt[0] = QTime(1, 2);
-        program().SlotReadEntry[0] = c.entry;
         program().AltText = c.conditions;
         main.CheckAlternate->setChecked(c.alternate);
         main.setPanelText(3, "earlier");

@@ -165,8 +165,11 @@ TEST(StateRoundup, MetricConvertsTemperaturesWindAndPressure)
 // A place that only ends a longer row name is read in that row's own
 // columns, whatever the length of its sky word, in a state table and in the
 // Alaska table; so is the later row that the retry after a damaged row takes.
-TEST(RoundupSearch, ARowThatEndsALongerNameIsReadInItsOwnColumns)
+// Each character of a row is upper-cased on its own: "ß" stays one
+// character, so the columns after it stay where they are.
+TEST(RoundupSearch, ARowIsReadInItsOwnColumns)
 {
+    const QString sharpS = "CLOUDY    45  30  55 NW12G22   30.05R ßßßßßßßß";
     const QString state = QStringList{"WAZ507-509-231900-",
                                       "CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS",
                                       "TACOMA NARROWS SUNNY     48  44  86 VRB3      30.14R",
@@ -175,6 +178,9 @@ TEST(RoundupSearch, ARowThatEndsALongerNameIsReadInItsOwnColumns)
                                       "PORT TOWNSEND  FAIR      52  45  76 VRB6      30.12R",
                                       "NORTH BEND     FOG       41  40  9",
                                       "SOUTH BEND     FOG       43  41  96 CALM      30.00S",
+                                      "AUßENßTELLE    " + sharpS,
+                                      ("STRAßE         " + sharpS).left(40),
+                                      "STRAßE         " + sharpS,
                                       ""}
                               .join("\r\n");
     const QString alaska = QStringList{"ALASKA ROUNDUP",
@@ -192,25 +198,13 @@ TEST(RoundupSearch, ARowThatEndsALongerNameIsReadInItsOwnColumns)
         {"NA", state, "HOOK", "FOG|50|44|77|CALM|30.12R|VSB 1/2"},
         {"NA", state, "TOWNSEND", "FAIR|52|45|76|VRB6|30.12R|"},
         {"NA", state, "BEND", "FOG|43|41|96|CALM|30.00S|"},
+        {"NA", state, "AUßENßTELLE", "CLOUDY|45|30|55|NW12G22|30.05R|ßßßßßßßß"},
+        {"NA", state, "STRAßE", "CLOUDY|45|30|55|NW12G22|30.05R|ßßßßßßßß"},
         {"AK", alaska, "SALMON", "FOG|12|N/A|85|N15G25|29.85F|W/C  -5  Vis 10"},
         {"AK", alaska, "FORK", "FAIR|12|N/A|85|N15G25|30.01R|W/C  -9  Vis  2"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(readings(parsedFromPage(c.page, c.place, c.code, false)), c.readings) << c.place.toStdString();
-}
-
-// Each character of a found line is upper-cased on its own: "ß" stays one
-// character, so the columns after it stay where they are, in the found
-// line and in the retry's.
-TEST(RoundupSearch, RowsWithSharpSKeepTheirColumns)
-{
-    const QString runOn(8, QChar(u'ß'));
-    const QString row = "AUßENßTELLE    CLOUDY    45  30  55 NW12G22   30.05R " + runOn;
-    const QString heading = "CITY           SKY/WX    TMP DP  RH WIND       PRES   REMARKS\n";
-    for (const QString& page : {heading + row + "\n", heading + row.left(40) + "\n" + row + "\n"}) {
-        EXPECT_EQ(readings(parsedFromPage(page, "AUßENßTELLE", "NA", false)),
-                  "CLOUDY|45|30|55|NW12G22|30.05R|" + runOn.toStdString());
-    }
 }
 
 TEST(StateRoundup, LineEndingInsideTheWindColumnIsParsedFromTheNextOccurrence)

@@ -20,6 +20,20 @@ StationRow parsedFromPage(const QString& page, const StationSearch& found, const
 const SearchMarkers kMarkers{"https://roundup.example/foldr/",
                              {"hawaii.example", "world.example/", "sg.example/obs", "hourly.example", "portal.example",
                               "https://mirror.example/portal"}};
+
+// The search found a line that starts with `lineStart` and ends a longer
+// name when `longerName`; with no `lineStart`, it ended with `status`.
+void expectFound(const StationSearch& found, const QString& lineStart, bool longerName, StationSearch::Status status,
+                 const std::string& what)
+{
+    if (lineStart.isEmpty()) {
+        EXPECT_EQ(found.status, status) << what << ": " << found.line.toStdString();
+        return;
+    }
+    ASSERT_EQ(found.status, StationSearch::Found) << what;
+    EXPECT_TRUE(found.line.startsWith(lineStart)) << what << ": " << found.line.toStdString();
+    EXPECT_EQ(found.longerName, longerName) << what;
+}
 } // namespace
 
 TEST(StationSearch, SkipsShortLinesAndKeepsALeadingBlank)
@@ -98,15 +112,8 @@ TEST(StationSearch, ARoundupRowHoldsThePlaceInItsNameColumn)
         {"https://hourly.example/list", "NARROWS", " NARROWS PTSUNNY"},
     };
     for (const Case& c : cases) {
-        const StationSearch found = findStationLine(page, c.url, c.place, kMarkers);
-        const std::string what = (c.url + " " + c.place).toStdString();
-        if (c.lineStart.isEmpty()) {
-            EXPECT_EQ(found.status, StationSearch::Missing) << what << ": " << found.line.toStdString();
-            continue;
-        }
-        ASSERT_EQ(found.status, StationSearch::Found) << what;
-        EXPECT_TRUE(found.line.startsWith(c.lineStart)) << what << ": " << found.line.toStdString();
-        EXPECT_EQ(found.longerName, c.longerName) << what;
+        expectFound(findStationLine(page, c.url, c.place, kMarkers), c.lineStart, c.longerName, StationSearch::Missing,
+                    (c.url + " " + c.place).toStdString());
     }
 }
 
@@ -247,14 +254,7 @@ TEST(StationSearch, ThePlaceAsSpelledComesFirst)
         {state, narrows + "\n", "NARROWS", "NARROWS        FOG"},
     };
     for (const Case& c : cases) {
-        const StationSearch found = findStationLine(c.page, c.url, c.place, kMarkers);
-        const std::string what = (c.url + " " + c.place).toStdString();
-        if (c.lineStart.isEmpty()) {
-            EXPECT_EQ(found.status, StationSearch::NoLineEnd) << what << ": " << found.line.toStdString();
-            continue;
-        }
-        ASSERT_EQ(found.status, StationSearch::Found) << what;
-        EXPECT_TRUE(found.line.startsWith(c.lineStart)) << what << ": " << found.line.toStdString();
-        EXPECT_EQ(found.longerName, c.longerName) << what;
+        expectFound(findStationLine(c.page, c.url, c.place, kMarkers), c.lineStart, c.longerName,
+                    StationSearch::NoLineEnd, (c.url + " " + c.place).toStdString());
     }
 }
